@@ -1,0 +1,50 @@
+// A named observer location, the list of them that the user keeps, and the
+// display preferences. These are the records the settings file stores and the
+// almanac computations read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace skyledger {
+
+struct Location {
+    std::string name;                 // Windows-1252 bytes
+    double latitude = 0.0;            // degrees, positive north
+    double longitude = 0.0;           // degrees, positive WEST of Greenwich
+    double magneticDeclination = 0.0; // degrees, positive when magnetic north lies east of true north
+    double timeZone = 0.0;            // hours added to local standard time to get UT (positive west)
+};
+
+// The user's places. "No list" (present == false: no settings file was read)
+// is a state of its own, distinct from an empty list.
+struct LocationList {
+    bool present = false;
+    std::vector<Location> records;
+    int32_t current = 0; // index of the current location
+
+    int32_t count() const { return static_cast<int32_t>(records.size()); }
+    // The current record, or nullptr when there is none (no list, an empty
+    // list, or an index outside the list).
+    const Location* currentLocation() const {
+        if (!present || current < 0 || current >= count()) return nullptr;
+        return &records[static_cast<size_t>(current)];
+    }
+    Location* currentLocation() {
+        if (!present || current < 0 || current >= count()) return nullptr;
+        return &records[static_cast<size_t>(current)];
+    }
+};
+
+enum TimeBasis : int32_t { TIME_STANDARD = 0, TIME_DAYLIGHT = 1, TIME_UNIVERSAL = 2 };
+
+// Display preferences. The first two persist in the settings file (any
+// non-zero value means on); the time basis is set from the clock at start-up.
+struct Preferences {
+    int32_t magneticBearings = 1;
+    int32_t twelveHourClock = 0;
+    int32_t timeBasis = TIME_STANDARD;
+};
+
+} // namespace skyledger
