@@ -1,0 +1,21 @@
+// The multi-day chart as a tab-separated text file: Windows-1252 bytes, every
+// line ended by CR LF, three head lines and one line per row. Other programs
+// read this format; it is kept byte for byte.
+#pragma once
+
+#include <string>
+
+#include "almanac/chart.h"
+#include "settings/location.h"
+
+namespace skyledger {
+
+// "name (latitude, longitude), ST|DT|UT, Magnetic|True bearings", the line
+// under the title of every report.
+std::string reportLocationLine(const Location& location, const Preferences& preferences);
+
+// The whole export of the table's valid rows.
+std::string chartText(const ChartTable& chart, const Location& location,
+                      const Preferences& preferences);
+
+} // namespace skyledger

@@ -1,0 +1,57 @@
+// Calendar arithmetic on civil dates.
+#include "almanac/civil_calendar.h"
+
+namespace skyledger {
+
+namespace {
+constexpr int32_t MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int32_t LAST_JULIAN_RULE_YEAR = 1752;
+} // namespace
+
+bool isLeapYearWithReform(int32_t year) {
+    if (year <= LAST_JULIAN_RULE_YEAR) return year % 4 == 0;
+    if (year % 4000 == 0) return false;
+    if (year % 400 == 0) return true;
+    if (year % 100 == 0) return false;
+    return year % 4 == 0;
+}
+
+bool isLeapYear(int32_t year) { return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0); }
+
+int32_t daysInMonth(int32_t month, int32_t year) {
+    if (month < 1 || month > 12) return 0;
+    if (month == 2 && isLeapYearWithReform(year)) return 29;
+    return MONTH_LENGTHS[month - 1];
+}
+
+CivilDate nextDay(CivilDate date) {
+    date.day += 1;
+    if (date.day > daysInMonth(date.month, date.year)) {
+        date.day = 1;
+        date.month += 1;
+        if (date.month > 12) {
+            date.month = 1;
+            date.year += 1;
+        }
+    }
+    return date;
+}
+
+int32_t weekday(int32_t year, int32_t month, int32_t day) {
+    // Sakamoto's method: offsets of each month's first day within the week,
+    // with January and February counted in the year before.
+    static constexpr int32_t MONTH_OFFSETS[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    if (month < 1 || month > 12) return 0;
+    if (month < 3) year -= 1;
+    const int32_t w =
+        (year + year / 4 - year / 100 + year / 400 + MONTH_OFFSETS[month - 1] + day) % 7;
+    return w < 0 ? w + 7 : w;
+}
+
+bool isAcceptedDate(const CivilDate& date) {
+    if (date.year < FIRST_YEAR || date.year > LAST_YEAR) return false;
+    if (date.month < 1 || date.month > 12) return false;
+    return date.day >= 1 && date.day <= daysInMonth(date.month, date.year);
+}
+
+} // namespace skyledger

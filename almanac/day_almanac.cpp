@@ -1,0 +1,254 @@
+// The day's events, illumination and phase, and the main window's texts.
+#include "almanac/day_almanac.h"
+
+#include <cmath>
+
+#include "almanac/almanac_view.h"
+#include "almanac/app_state.h"
+#include "almanac/display_format.h"
+#include "almanac/horizontal_position.h"
+#include "almanac/phase_angle.h"
+#include "astro/constants.h"
+#include "astro/julian_day.h"
+#include "astro/moon_position.h"
+#include "astro/moon_phase.h"
+#include "astro/nutation.h"
+#include "astro/planetary_series.h"
+#include "astro/rise_transit_set.h"
+
+namespace skyledger {
+
+namespace {
+
+constexpr double HOURS_PER_RADIAN = 3.819718634205488; // 24 / (2 pi)
+constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
+constexpr double EARTH_RADIUS_KM = 6378.14;
+constexpr double STANDARD_ALTITUDE_SUN = -0.014543828656868749; // -0.8333 degrees
+// Events are kept when they fall inside the day, both ends included.
+constexpr double END_OF_DAY = 6.283185307;
+constexpr double SECONDS_PER_CENTURY = 86400.0 * 36525.0;
+
+// Right ascension and declination (radians) on the three days around T0.
+struct ThreeDays {
+    double ra[3];
+    double dec[3];
+};
+
+// The place and time frame shared by every step of one day.
+struct DayFrame {
+    CivilDate date;
+    double offsetDays;
+    SkyObserver observer;
+    double noonT;       // UT of local noon, Julian centuries
+    double noonJd;      // the same as a Julian day
+    double deltaTSeconds;
+    double t0;          // UT of 0h local clock time, Julian centuries
+    double td0;         // the same instant in dynamical time
+};
+
+DayFrame dayFrame(const CivilDate& date, const Location& location, const Preferences& prefs) {
+    DayFrame f{};
+    f.date = date;
+    f.offsetDays = timeOffsetDays(location, prefs.timeBasis);
+    f.observer.latitude = location.latitude * DEG_TO_RAD;
+    f.observer.longitude = location.longitude * DEG_TO_RAD;
+    f.observer.magneticBearings = prefs.magneticBearings != 0;
+    f.observer.magneticDeclination = location.magneticDeclination;
+    f.noonJd = julianDay({date.year, date.month, date.day + 0.5}) + f.offsetDays;
+    f.noonT = julianCenturies(f.noonJd);
+    f.deltaTSeconds = deltaT(f.noonT);
+    const double d0 = std::floor(f.noonT * 36525.0 - 0.5 - f.offsetDays) + f.offsetDays + 0.5;
+    f.t0 = d0 / 36525.0;
+    f.td0 = f.t0 + f.deltaTSeconds / SECONDS_PER_CENTURY;
+    return f;
+}
+
+// The clock time of an event (radians of a day) plus half a minute, with the
+// minute kept fractional: the instant at which its bearing is taken.
+ClockTime bearingInstant(const DayFrame& f, double eventTime) {
+    const double x = eventTime * HOURS_PER_RADIAN + HALF_MINUTE_IN_HOURS;
+    const double hour = std::floor(x);
+    return {f.date.year, f.date.month, static_cast<double>(f.date.day), hour,
+            (x - hour) * 60.0, f.offsetDays * 24.0};
+}
+
+bool insideDay(double eventTime) { return eventTime >= 0.0 && eventTime <= END_OF_DAY; }
+
+// Stores one event and its bearing, or noEventValue in both.
+template <typename BearingOf>
+bool storeEvent(const DayFrame& f, double eventTime, double& time, double& bearing,
+                BearingOf bearingOf) {
+    time = noEventValue;
+    bearing = noEventValue;
+    if (!std::isfinite(eventTime) || !insideDay(eventTime)) return true;
+    const std::optional<HorizontalPosition> p = bearingOf(bearingInstant(f, eventTime));
+    if (!p) return false;
+    time = eventTime;
+    bearing = p->bearing;
+    return true;
+}
+
+template <typename BearingOf>
+bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, double& set,
+                 double& riseBearing, double& setBearing, BearingOf bearingOf) {
+    if (rts.status != 0) {
+        rise = set = riseBearing = setBearing = noEventValue;
+        return true;
+    }
+    return storeEvent(f, rts.rise, rise, riseBearing, bearingOf) &&
+           storeEvent(f, rts.set, set, setBearing, bearingOf);
+}
+
+RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
+    return riseTransitSet(f.t0, f.deltaTSeconds, p.ra[0], p.dec[0], p.ra[1], p.dec[1], p.ra[2],
+                          p.dec[2], h0, f.observer.longitude, f.observer.latitude);
+}
+
+// Moonrise and moonset from geocentric positions without nutation.
+bool moonEvents(const DayFrame& f, double horizontalParallax, ChartRow& row) {
+    const double obliquity = meanObliquity(f.noonT);
+    ThreeDays p{};
+    for (int i = 0; i < 3; ++i) {
+        const SphericalCoords m = moonPosition(f.td0 + (i - 1) * CENTURIES_PER_DAY);
+        eclipticToEquatorial(m.longitude, m.latitude, obliquity, p.ra[i], p.dec[i]);
+    }
+    const RiseTransitSet rts = solve(f, p, moonStandardAltitude(horizontalParallax));
+    return storeEvents(f, rts, row.moonrise, row.moonset, row.moonriseBearing,
+                       row.moonsetBearing, [&](const ClockTime& when) {
+                           return std::optional<HorizontalPosition>(
+                               moonHorizontal(when, f.observer));
+                       });
+}
+
+// Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees.
+bool sunEvents(const DayFrame& f, ChartRow& row) {
+    resetTermStore();
+    if (loadBodyTerms(BODY_EARTH) == 0) return false;
+    const double obliquity = meanObliquity(f.t0);
+    ThreeDays p{};
+    for (int i = 0; i < 3; ++i) {
+        SphericalCoords earth;
+        if (!bodyHeliocentric(BODY_EARTH, f.td0 + (i - 1) * CENTURIES_PER_DAY, earth)) {
+            freeAllBodyTerms();
+            return false;
+        }
+        const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth);
+        eclipticToEquatorial(sun.longitude, sun.latitude, obliquity, p.ra[i], p.dec[i]);
+    }
+    freeAllBodyTerms();
+    const RiseTransitSet rts = solve(f, p, STANDARD_ALTITUDE_SUN);
+    return storeEvents(f, rts, row.sunrise, row.sunset, row.sunriseBearing, row.sunsetBearing,
+                       [&](const ClockTime& when) { return sunHorizontal(when, f.observer); });
+}
+
+// The Sun's geocentric position at T (radians, AU).
+std::optional<SphericalCoords> sunAt(double t) {
+    resetTermStore();
+    if (loadBodyTerms(BODY_EARTH) == 0) return std::nullopt;
+    SphericalCoords sun;
+    const bool ok = sunGeocentric(t, BODY_EARTH, sun);
+    freeBodyTerms(BODY_EARTH);
+    if (!ok) return std::nullopt;
+    return sun;
+}
+
+void showTexts(AlmanacView& view, const DayAlmanac& d, bool moon) {
+    if (moon) {
+        view.setResultText(ResultField::MoonriseTime, d.moonriseText);
+        view.setResultText(ResultField::MoonsetTime, d.moonsetText);
+        view.setResultText(ResultField::MoonriseBearing, d.moonriseBearingText);
+        view.setResultText(ResultField::MoonsetBearing, d.moonsetBearingText);
+    } else {
+        view.setResultText(ResultField::SunriseTime, d.sunriseText);
+        view.setResultText(ResultField::SunsetTime, d.sunsetText);
+        view.setResultText(ResultField::SunriseBearing, d.sunriseBearingText);
+        view.setResultText(ResultField::SunsetBearing, d.sunsetBearingText);
+    }
+}
+
+// The time text of an event and, when it shows a time, its bearing text.
+void eventTexts(double time, double bearing, bool twelveHourClock, std::string& timeText,
+                std::string& bearingText) {
+    bearingText.clear();
+    if (isNoEvent(time)) {
+        timeText.clear();
+        return;
+    }
+    if (formatEventTime(time, twelveHourClock, timeText) == 0) bearingText = formatBearing(bearing);
+}
+
+DayAlmanac dayTexts(const ChartRow& row, bool twelveHourClock, int32_t southern) {
+    DayAlmanac d;
+    eventTexts(row.sunrise, row.sunriseBearing, twelveHourClock, d.sunriseText,
+               d.sunriseBearingText);
+    eventTexts(row.sunset, row.sunsetBearing, twelveHourClock, d.sunsetText, d.sunsetBearingText);
+    eventTexts(row.moonrise, row.moonriseBearing, twelveHourClock, d.moonriseText,
+               d.moonriseBearingText);
+    eventTexts(row.moonset, row.moonsetBearing, twelveHourClock, d.moonsetText,
+               d.moonsetBearingText);
+    d.illuminationPercent = static_cast<int32_t>(row.illuminationPercent);
+    d.moonPhaseAngle = row.moonPhaseAngle;
+    d.southernHemisphere = southern;
+    return d;
+}
+
+} // namespace
+
+double timeOffsetDays(const Location& location, int32_t timeBasis) {
+    switch (timeBasis) {
+    case TIME_DAYLIGHT:
+        return (location.timeZone - 1.0) / 24.0;
+    case TIME_UNIVERSAL:
+        return 0.0;
+    default:
+        return location.timeZone / 24.0;
+    }
+}
+
+std::optional<ChartRow> computeDayNumbers(const CivilDate& date, const Location& location,
+                                          const Preferences& preferences) {
+    const DayFrame f = dayFrame(date, location, preferences);
+    double deltaPsi = 0.0;
+    double deltaEpsilon = 0.0;
+    nutation(f.noonT, deltaPsi, deltaEpsilon);
+
+    const std::optional<SphericalCoords> sun = sunAt(f.noonT);
+    if (!sun) return std::nullopt;
+    const SphericalCoords moon = moonPosition(f.noonT);
+    const double horizontalParallax = std::asin(EARTH_RADIUS_KM / moon.radius);
+
+    ChartRow row;
+    row.illuminationPercent =
+        moonIlluminatedFraction(moon, deltaPsi, sun->longitude, sun->radius) * 100.0;
+    if (!moonEvents(f, horizontalParallax, row)) return std::nullopt;
+    const std::optional<double> phase = moonPhaseAngleAtJulianDay(f.noonJd);
+    if (!phase) return std::nullopt;
+    row.moonPhaseAngle = *phase;
+    if (!sunEvents(f, row)) return std::nullopt;
+    return row;
+}
+
+void computeDayAlmanac(AppState& state, AlmanacView& view) {
+    if (!state.locations.present) {
+        view.showError("Missing File: Skyledger Settings.txt");
+        return;
+    }
+    const Location* location = state.locations.currentLocation();
+    std::optional<ChartRow> row;
+    if (location) row = computeDayNumbers(state.currentDate, *location, state.preferences);
+    if (row) {
+        state.day = dayTexts(*row, state.preferences.twelveHourClock != 0,
+                             location->latitude < 0.0 ? 1 : 0);
+    } else {
+        // No place to compute for, or the computation was abandoned: the
+        // results are emptied rather than left from another day or place.
+        state.day = DayAlmanac{};
+        if (location) state.day.southernHemisphere = location->latitude < 0.0 ? 1 : 0;
+    }
+    showTexts(view, state.day, true);
+    view.invalidateMoonDisc();
+    showTexts(view, state.day, false);
+    view.refreshReportWindows();
+}
+
+} // namespace skyledger

@@ -1,0 +1,73 @@
+// Display forms of times, bearings, coordinates and dates.
+#include "almanac/display_format.h"
+
+#include <cmath>
+
+#include "support/format_text.h"
+
+namespace skyledger {
+
+namespace {
+
+constexpr double HOURS_PER_RADIAN = 3.819718634205488; // 24 / (2 pi)
+constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
+
+const char* const MONTH_ABBREVIATIONS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string withHemisphere(double value, char positive, char negative) {
+    std::string text = formatFixed(std::fabs(value), 2, false);
+    text += DEGREE_SIGN;
+    text += value >= 0.0 ? positive : negative;
+    return text;
+}
+
+} // namespace
+
+int32_t formatEventTime(double time, bool twelveHourClock, std::string& text) {
+    text.clear();
+    // A negative time is an event before the day began, even when the
+    // half-minute rounding would bring it up to 00:00.
+    if (!std::isfinite(time) || time < 0.0) return 1;
+    const double x = time * HOURS_PER_RADIAN + HALF_MINUTE_IN_HOURS;
+    const double wholeHours = std::floor(x);
+    if (wholeHours < 0.0 || wholeHours >= 24.0) return 1;
+    const int32_t hour = static_cast<int32_t>(wholeHours);
+    int32_t minute = static_cast<int32_t>((x - wholeHours) * 60.0);
+    if (minute > 59) minute = 59;
+    if (!twelveHourClock) {
+        text = formatText("%2d:%2d", hour, minute);
+        return 0;
+    }
+    const char* suffix = hour < 12 ? "AM" : "PM";
+    int32_t shown = hour % 12;
+    if (shown == 0) shown = 12;
+    text = formatText("%2d:%2d%s", shown, minute, suffix);
+    return 0;
+}
+
+std::string formatBearing(double bearing) {
+    if (!std::isfinite(bearing) || bearing < 0.0 || bearing >= 1000.0) return {};
+    const int32_t n = static_cast<int32_t>(bearing);
+    std::string text;
+    text += static_cast<char>('0' + n / 100);
+    text += static_cast<char>('0' + (n % 100) / 10);
+    text += static_cast<char>('0' + n % 10);
+    text += DEGREE_SIGN;
+    return text;
+}
+
+std::string formatLatitude(double latitude) { return withHemisphere(latitude, 'N', 'S'); }
+
+std::string formatLongitude(double longitude) { return withHemisphere(longitude, 'W', 'E'); }
+
+const char* monthAbbreviation(int32_t month) {
+    if (month < 1 || month > 12) return "";
+    return MONTH_ABBREVIATIONS[month - 1];
+}
+
+std::string formatDate(int32_t day, int32_t month, int32_t year) {
+    return formatText("%2d-%s-%2d", day, monthAbbreviation(month), year % 100);
+}
+
+} // namespace skyledger

@@ -1,0 +1,37 @@
+// Display forms of the almanac's numbers: event times, bearings, latitudes,
+// longitudes and dates, as the main window, the reports and the text export
+// show them. All texts are Windows-1252 bytes; the degree sign is 0xB0.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace skyledger {
+
+inline constexpr char DEGREE_SIGN = '\xB0';
+
+// Writes an event time into `text`: HH:MM on the 24-hour clock, hh:mmAM or
+// hh:mmPM on the 12-hour clock, the minute rounded to the nearest by adding
+// half a minute. `time` is a fraction of the day times 2 pi (radians of a
+// day) counted from 0h local clock time. Returns 0 when a time was written,
+// 1 when the time lies outside the day (negative, 24:00 or later after the
+// rounding, or not a number) and `text` was emptied.
+int32_t formatEventTime(double time, bool twelveHourClock, std::string& text);
+
+// Three digits and the degree sign, the bearing (degrees) truncated toward
+// zero: 72.9 gives "072°", 359.99 gives "359°". Empty for a value outside
+// 0..999 or not a number.
+std::string formatBearing(double bearing);
+
+// Absolute value with two decimals, degree sign, then N or S (latitude,
+// degrees positive north) or W or E (longitude, degrees positive west).
+std::string formatLatitude(double latitude);
+std::string formatLongitude(double longitude);
+
+// dd-Mmm-yy, such as 02-Apr-02.
+std::string formatDate(int32_t day, int32_t month, int32_t year);
+
+// "Jan" .. "Dec" for months 1..12; empty otherwise.
+const char* monthAbbreviation(int32_t month);
+
+} // namespace skyledger

@@ -1,0 +1,107 @@
+// Altitude and bearing of the Sun and the Moon at a clock time.
+#include "almanac/horizontal_position.h"
+
+#include <cmath>
+
+#include "astro/constants.h"
+#include "astro/horizon.h"
+#include "astro/julian_day.h"
+#include "astro/moon_position.h"
+#include "astro/nutation.h"
+#include "astro/planetary_series.h"
+
+namespace skyledger {
+
+namespace {
+
+constexpr double DAYS_PER_HOUR = 0.041666666666666664;
+constexpr double DAYS_PER_MINUTE = 0.0006944444444444445;
+// Sine of the Sun's horizontal parallax at 1 AU (8.794 arcseconds).
+constexpr double SUN_PARALLAX_AT_1_AU = 0.0000426345151167726;
+constexpr double EARTH_RADIUS_KM = 6378.14;
+// Refraction is applied to the Sun only above 34 arcminutes, to the Moon above 0.
+constexpr double SUN_REFRACTION_THRESHOLD = 0.009890780871051864;
+constexpr double MOON_REFRACTION_THRESHOLD = 0.0;
+// The bearing is turned from the south with pi to ten decimals.
+constexpr double PI_TEN_DECIMALS = 3.1415926535;
+
+// The quantities both bodies share: T (UT), obliquity and nutation, local
+// apparent sidereal time and the observer's geocentric coordinates.
+struct SkyFrame {
+    double t;
+    double meanObliquity;
+    double deltaPsi;
+    double deltaEpsilon;
+    double siderealTime;
+    double rhoCosPhi;
+    double rhoSinPhi;
+};
+
+SkyFrame skyFrame(const ClockTime& when, const SkyObserver& where) {
+    SkyFrame f{};
+    const double dayFraction = (when.hour + when.offsetHours) * DAYS_PER_HOUR +
+                               when.minute * DAYS_PER_MINUTE;
+    f.t = julianCenturies(julianDay({when.year, when.month, when.day + dayFraction}));
+    f.meanObliquity = meanObliquity(f.t);
+    nutation(f.t, f.deltaPsi, f.deltaEpsilon);
+    f.siderealTime =
+        meanSiderealTime(f.t) + f.deltaPsi * std::cos(f.meanObliquity) - where.longitude;
+    observerGeocentric(where.latitude, where.height, f.rhoCosPhi, f.rhoSinPhi);
+    return f;
+}
+
+// Azimuth from the south and true altitude (radians) to the reported position.
+HorizontalPosition toReported(double azimuth, double altitude, double refractionThreshold,
+                              const SkyObserver& where) {
+    if (altitude > refractionThreshold) altitude += refraction(altitude);
+    double bearing = (azimuth + PI_TEN_DECIMALS) * RAD_TO_DEG;
+    if (where.magneticBearings) bearing -= where.magneticDeclination;
+    if (std::isfinite(bearing)) {
+        while (bearing < 0.0) bearing += 360.0;
+        while (bearing > 360.0) bearing -= 360.0;
+    }
+    return {altitude * RAD_TO_DEG, bearing};
+}
+
+} // namespace
+
+std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const SkyObserver& where) {
+    const SkyFrame f = skyFrame(when, where);
+    resetTermStore();
+    if (loadBodyTerms(BODY_EARTH) == 0) return std::nullopt;
+    SphericalCoords earth;
+    const bool evaluated = bodyHeliocentric(BODY_EARTH, f.t, earth);
+    freeAllBodyTerms();
+    if (!evaluated) return std::nullopt;
+    const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth);
+
+    double ra = 0.0;
+    double dec = 0.0;
+    eclipticToEquatorial(sun.longitude + f.deltaPsi, sun.latitude,
+                         f.meanObliquity + f.deltaEpsilon, ra, dec);
+    annualAberration(f.t, f.meanObliquity, 2, ra, dec);
+    parallaxApprox(SUN_PARALLAX_AT_1_AU / sun.radius, f.siderealTime, f.rhoCosPhi, f.rhoSinPhi,
+                   ra, dec);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    equatorialToHorizontal(ra, dec, f.siderealTime, where.latitude, azimuth, altitude);
+    return toReported(azimuth, altitude, SUN_REFRACTION_THRESHOLD, where);
+}
+
+HorizontalPosition moonHorizontal(const ClockTime& when, const SkyObserver& where) {
+    const SkyFrame f = skyFrame(when, where);
+    const SphericalCoords moon = moonPosition(f.t);
+    const double sinParallax = EARTH_RADIUS_KM / moon.radius;
+
+    double ra = 0.0;
+    double dec = 0.0;
+    eclipticToEquatorial(moon.longitude + f.deltaPsi, moon.latitude,
+                         f.meanObliquity + f.deltaEpsilon, ra, dec);
+    parallaxRigorous(sinParallax, f.siderealTime, f.rhoCosPhi, f.rhoSinPhi, ra, dec);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    equatorialToHorizontal(ra, dec, f.siderealTime, where.latitude, azimuth, altitude);
+    return toReported(azimuth, altitude, MOON_REFRACTION_THRESHOLD, where);
+}
+
+} // namespace skyledger

@@ -1,0 +1,60 @@
+// Month layout and daily phase angles of the Moon calendar.
+#include "almanac/moon_calendar.h"
+
+#include "almanac/app_state.h"
+#include "almanac/civil_calendar.h"
+#include "almanac/day_almanac.h"
+#include "almanac/phase_angle.h"
+#include "astro/julian_day.h"
+
+namespace skyledger {
+
+namespace {
+constexpr int32_t MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+int32_t monthLength(int32_t year, int32_t month) {
+    if (month == 2) return isLeapYear(year) ? 29 : 28;
+    return MONTH_LENGTHS[month - 1];
+}
+} // namespace
+
+bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int32_t firstWeekday,
+                        const std::function<std::optional<double>(int32_t day)>& phaseOf) {
+    grid.dayNumber.fill(0);
+    if (month < 1 || month > 12) return false;
+    int32_t column = weekday(year, month, 1) - firstWeekday;
+    if (column < 0) column += 7;
+    int32_t row = 0;
+    bool allPhases = true;
+    for (int32_t day = 1; day <= monthLength(year, month); ++day) {
+        const size_t cell = static_cast<size_t>(row * 7 + column);
+        grid.dayNumber[cell] = static_cast<int8_t>(day);
+        const std::optional<double> phase = phaseOf(day);
+        if (phase) grid.phaseAngle[cell] = *phase;
+        allPhases = allPhases && phase.has_value();
+        if (++column == 7) {
+            column = 0;
+            ++row;
+        }
+    }
+    grid.phasesValid = allPhases;
+    return true;
+}
+
+std::optional<double> moonPhaseAngleAt(int32_t year, int32_t month, int32_t day,
+                                       const Location& location, int32_t timeBasis) {
+    const double noonUt =
+        julianDay({year, month, day + 0.5}) + timeOffsetDays(location, timeBasis);
+    return moonPhaseAngleAtJulianDay(noonUt);
+}
+
+void computeMoonCalendar(AppState& state, int32_t year, int32_t month) {
+    const Location* location = state.locations.currentLocation();
+    const int32_t basis = state.preferences.timeBasis;
+    layoutMoonCalendar(state.calendar, year, month, 0, [&](int32_t day) -> std::optional<double> {
+        if (!location) return std::nullopt;
+        return moonPhaseAngleAt(year, month, day, *location, basis);
+    });
+}
+
+} // namespace skyledger

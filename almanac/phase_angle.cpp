@@ -1,0 +1,36 @@
+// Phase angle by bracketing the instant between two principal phases.
+#include "almanac/phase_angle.h"
+
+#include "astro/constants.h"
+#include "astro/julian_day.h"
+#include "astro/moon_phase.h"
+
+namespace skyledger {
+
+namespace {
+constexpr double QUARTER_TURN = 1.57079632675; // radians per principal-phase interval
+constexpr double SEARCH_START_DAYS = 45.0;
+// From 45 days back the bracket is reached after six or seven phases.
+constexpr int MAX_PHASE_STEPS = 16;
+} // namespace
+
+std::optional<double> moonPhaseAngleAtJulianDay(double jdUt) {
+    const double je = jdUt + deltaT(julianCenturies(jdUt)) * DAYS_PER_SECOND;
+    std::optional<double> previous = moonPhaseInstant(jdUt - SEARCH_START_DAYS, MOON_NEW);
+    if (!previous) return std::nullopt;
+    int32_t previousKind = MOON_NEW;
+    int32_t wanted = MOON_FIRST_QUARTER;
+    for (int step = 0; step < MAX_PHASE_STEPS; ++step) {
+        const std::optional<double> next = moonPhaseInstant(*previous, wanted);
+        if (!next) return std::nullopt;
+        if (*previous < je && je <= *next) {
+            return (previousKind + (je - *previous) / (*next - *previous)) * QUARTER_TURN;
+        }
+        previous = next;
+        previousKind = wanted;
+        wanted = (wanted + 1) % 4;
+    }
+    return std::nullopt;
+}
+
+} // namespace skyledger

@@ -1,0 +1,49 @@
+// The altitude and azimuth track: where the Sun and the Moon stand every 15
+// minutes of the current date at the current place (96 independent samples,
+// 00:00 to 23:45 local clock time), and the text forms the table shows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace skyledger {
+
+struct AppState;
+class AlmanacView;
+
+inline constexpr int32_t TRACK_SAMPLES = 96;
+// Sample i belongs to the clock time i * 2 pi / 96 (radians of a day).
+inline constexpr double TRACK_SAMPLE_STEP = 0.06544984694978735;
+
+// Degrees; bearings true or magnetic as computed.
+struct TrackSample {
+    double sunAltitude = 0.0;
+    double sunBearing = 0.0;
+    double moonAltitude = 0.0;
+    double moonBearing = 0.0;
+};
+
+struct TrackTable {
+    std::array<TrackSample, TRACK_SAMPLES> samples{};
+    // False until a track was computed for a place; the table shows nothing then.
+    bool valid = false;
+};
+
+// Computes the 96 samples for the state's date, current location, time basis
+// and bearing preference, repainting through the view after every sample.
+// Without a location list it shows "Missing File: Location.txt" and leaves the
+// table alone; with an empty list the table becomes invalid (nothing shown).
+void computeTrack(AppState& state, AlmanacView& view);
+
+// Altitude (degrees) as the table shows it: a minus sign for negatives, then
+// the magnitude rounded to two digits, then the degree sign: 5.4 gives "05°",
+// -12.6 gives "-13°", -0.3 gives "-00°".
+std::string altitudeText(double altitude);
+
+// The Sun's shadow ratio (shadow length over stick height) at an altitude in
+// degrees, as five characters " 1.00"; empty at or below the horizon and when
+// the ratio, rounded to two decimals, would reach 100.
+std::string shadowText(double altitude);
+
+} // namespace skyledger

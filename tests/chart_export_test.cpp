@@ -1,0 +1,69 @@
+// The chart's text export, byte for byte.
+#include "almanac/chart_export.h"
+
+#include <gtest/gtest.h>
+
+#include "astro/constants.h"
+
+namespace skyledger {
+namespace {
+
+double clock(int h, int m) { return (h * 60.0 + m) / 1440.0 * TWO_PI; }
+
+ChartRow row(int day, double moonset) {
+    ChartRow r;
+    r.day = day;
+    r.month = 4;
+    r.year = 2002;
+    r.sunrise = clock(6, 5);
+    r.sunriseBearing = 72.9;
+    r.sunset = clock(12, 30);
+    r.sunsetBearing = 287.2;
+    r.moonrise = clock(23, 1);
+    r.moonriseBearing = 100.0;
+    r.moonset = moonset;
+    r.moonsetBearing = moonset == noEventValue ? noEventValue : 250.5;
+    r.illuminationPercent = 57.9;
+    return r;
+}
+
+TEST(ChartText, HeadLinesRowsTabsAndCrLf) {
+    ChartTable chart;
+    chart.rows[0] = row(1, clock(9, 15));
+    chart.rows[1] = row(2, noEventValue);
+    chart.rowCount = 2;
+    const Location place{"Greenwich", 51.4779, 0.0015, -1.2, 0.0};
+    const Preferences prefs{1, 0, TIME_STANDARD};
+    const std::string expected = "Sun/Moon Rise/Set Information\r\n"
+                                 "Greenwich (51.48\xB0N, 0.00\xB0W), ST, Magnetic bearings\r\n"
+                                 "Date\tSunrise\t\tSunset\t\tMoonrise\t\tMoonset\t\t%Illum\r\n"
+                                 "01-Apr-02\t06:05\t072\xB0\t12:30\t287\xB0\t23:01\t100\xB0"
+                                 "\t09:15\t250\xB0\t57%\r\n"
+                                 "02-Apr-02\t06:05\t072\xB0\t12:30\t287\xB0\t23:01\t100\xB0"
+                                 "\t\t\t57%\r\n";
+    EXPECT_EQ(chartText(chart, place, prefs), expected);
+}
+
+TEST(ChartText, TwelveHourClockUniversalTimeAndTrueBearings) {
+    ChartTable chart;
+    chart.rows[0] = row(1, clock(9, 15));
+    chart.rowCount = 1;
+    const Location place{"Sydney", -33.87, -151.21, 12.8, -10.0};
+    const Preferences prefs{0, 1, TIME_UNIVERSAL};
+    const std::string text = chartText(chart, place, prefs);
+    EXPECT_NE(text.find("Sydney (33.87\xB0S, 151.21\xB0" "E), UT, True bearings\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\t06:05AM\t072\xB0\t12:30PM\t"), std::string::npos);
+    EXPECT_NE(text.find("\t11:01PM\t"), std::string::npos);
+}
+
+TEST(ChartText, AnEventAtTheVeryEndOfTheDayKeepsItsBearingButNoTime) {
+    ChartTable chart;
+    chart.rows[0] = row(1, TWO_PI);
+    chart.rowCount = 1;
+    const std::string text = chartText(chart, {"X", 0, 0, 0, 0}, {});
+    EXPECT_NE(text.find("\t\t250\xB0\t57%\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace skyledger

@@ -1,0 +1,109 @@
+// The multi-day chart: the same numbers as the main window, day after day.
+#include "almanac/chart.h"
+
+#include <gtest/gtest.h>
+
+#include "almanac/app_state.h"
+#include "almanac/display_format.h"
+#include "recording_view.h"
+
+namespace skyledger {
+namespace {
+
+AppState stateAt(const Location& place, int32_t basis, bool magnetic) {
+    AppState s;
+    s.locations.present = true;
+    s.locations.records = {place};
+    s.preferences.timeBasis = basis;
+    s.preferences.magneticBearings = magnetic ? 1 : 0;
+    return s;
+}
+
+// The main window's texts for an event, rebuilt from a chart row.
+std::pair<std::string, std::string> texts(double time, double bearing) {
+    std::string t;
+    if (isNoEvent(time) || formatEventTime(time, false, t) != 0) return {"", ""};
+    return {t, formatBearing(bearing)};
+}
+
+TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
+    AppState s = stateAt({"Cape Town", -33.92, -18.42, 25.0, -2.0}, TIME_STANDARD, true);
+    RecordingView view;
+    ASSERT_TRUE(fillChartTable(s, view, {2026, 1, 1}, 365));
+    ASSERT_EQ(s.chart.rowCount, 365);
+    for (int i = 0; i < 365; ++i) {
+        const ChartRow& r = s.chart.rows[static_cast<size_t>(i)];
+        s.currentDate = {r.year, r.month, r.day};
+        computeDayAlmanac(s, view);
+        const DayAlmanac& d = s.day;
+        EXPECT_EQ(texts(r.sunrise, r.sunriseBearing),
+                  std::make_pair(d.sunriseText, d.sunriseBearingText)) << i;
+        EXPECT_EQ(texts(r.sunset, r.sunsetBearing),
+                  std::make_pair(d.sunsetText, d.sunsetBearingText)) << i;
+        EXPECT_EQ(texts(r.moonrise, r.moonriseBearing),
+                  std::make_pair(d.moonriseText, d.moonriseBearingText)) << i;
+        EXPECT_EQ(texts(r.moonset, r.moonsetBearing),
+                  std::make_pair(d.moonsetText, d.moonsetBearingText)) << i;
+        EXPECT_EQ(static_cast<int32_t>(r.illuminationPercent), d.illuminationPercent) << i;
+        EXPECT_EQ(r.moonPhaseAngle, d.moonPhaseAngle) << i;
+    }
+    EXPECT_TRUE(view.errors.empty());
+}
+
+TEST(Chart, EventsAndBearingsAreStoredTogetherInsideTheDay) {
+    AppState s = stateAt({"Honolulu", 21.31, 157.86, 9.5, 10.0}, TIME_STANDARD, false);
+    RecordingView view;
+    ASSERT_TRUE(fillChartTable(s, view, {2026, 5, 1}, 31));
+    for (int i = 0; i < 31; ++i) {
+        const ChartRow& r = s.chart.rows[static_cast<size_t>(i)];
+        for (auto [time, bearing] : {std::pair{r.sunrise, r.sunriseBearing},
+                                     {r.sunset, r.sunsetBearing},
+                                     {r.moonrise, r.moonriseBearing},
+                                     {r.moonset, r.moonsetBearing}}) {
+            EXPECT_EQ(isNoEvent(time), isNoEvent(bearing));
+            if (isNoEvent(time)) continue;
+            EXPECT_GE(time, 0.0);
+            EXPECT_LE(time, 6.283185307);
+            EXPECT_GE(bearing, 0.0);
+            EXPECT_LE(bearing, 360.0);
+        }
+        EXPECT_GE(r.illuminationPercent, 0.0);
+        EXPECT_LE(r.illuminationPercent, 100.0);
+    }
+}
+
+TEST(Chart, A366DayChartFromNewYear2024EndsOnNewYearsEve) {
+    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, TIME_UNIVERSAL, false);
+    RecordingView view;
+    ASSERT_TRUE(fillChartTable(s, view, {2024, 1, 1}, 366));
+    const ChartRow& last = s.chart.rows[365];
+    EXPECT_EQ(last.day, 31);
+    EXPECT_EQ(last.month, 12);
+    EXPECT_EQ(last.year, 2024);
+    EXPECT_EQ(s.chart.rows[59].day, 29); // 29 February
+    EXPECT_EQ(s.chart.rows[59].month, 2);
+}
+
+TEST(Chart, NoListGivesOneMessageAndNoRows) {
+    AppState s;
+    s.chart.rowCount = 5;
+    RecordingView view;
+    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 366));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0], "Missing File: Skyledger Settings.txt");
+    EXPECT_EQ(s.chart.rowCount, 0);
+}
+
+TEST(Chart, DayCountsOutsideOneTo366AndEmptyListsFillNothing) {
+    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, TIME_UNIVERSAL, false);
+    RecordingView view;
+    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 0));
+    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 367));
+    s.locations.records.clear();
+    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 3));
+    EXPECT_EQ(s.chart.rowCount, 0);
+    EXPECT_TRUE(view.errors.empty());
+}
+
+} // namespace
+} // namespace skyledger

@@ -1,0 +1,257 @@
+// The day's almanac against an independent almanac, and its behaviour at the
+// edges: time bases, bearings, missing places, the poles and far dates.
+#include "almanac/day_almanac.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "almanac/app_state.h"
+#include "almanac/display_format.h"
+#include "recording_view.h"
+
+namespace skyledger {
+namespace {
+
+const Location GREENWICH{"Greenwich", 51.4779, 0.0015, 0.0, 0.0};
+const Location AUCKLAND{"Auckland", -36.85, -174.76, -19.5, -12.0};
+const Location HONOLULU{"Honolulu", 21.31, 157.86, 9.5, 10.0};
+const Location SYDNEY{"Sydney", -33.87, -151.21, -12.8, -10.0};
+
+AppState stateAt(const Location& place, CivilDate date, int32_t basis, bool magnetic = false) {
+    AppState s;
+    s.locations.present = true;
+    s.locations.records = {place};
+    s.locations.current = 0;
+    s.currentDate = date;
+    s.preferences.timeBasis = basis;
+    s.preferences.magneticBearings = magnetic ? 1 : 0;
+    return s;
+}
+
+// Minutes after midnight of an "HH:MM" text.
+int minutesOf(const std::string& text) {
+    EXPECT_EQ(text.size(), 5u) << text;
+    if (text.size() != 5) return -10000;
+    return std::stoi(text.substr(0, 2)) * 60 + std::stoi(text.substr(3, 2));
+}
+
+int degreesOf(const std::string& bearing) {
+    EXPECT_EQ(bearing.size(), 4u) << bearing;
+    if (bearing.size() != 4) return -10000;
+    return std::stoi(bearing.substr(0, 3));
+}
+
+void expectTime(const std::string& text, int h, int m, int toleranceMinutes) {
+    EXPECT_NEAR(minutesOf(text), h * 60 + m, toleranceMinutes) << text;
+}
+
+TEST(DayAlmanac, GreenwichNewYear2026MatchesAnIndependentAlmanac) {
+    AppState s = stateAt(GREENWICH, {2026, 1, 1}, TIME_UNIVERSAL);
+    RecordingView view;
+    computeDayAlmanac(s, view);
+    expectTime(s.day.sunriseText, 8, 6, 1);
+    expectTime(s.day.sunsetText, 16, 2, 1);
+    expectTime(s.day.moonriseText, 13, 25, 2);
+    expectTime(s.day.moonsetText, 6, 28, 2);
+    const int sunriseBearing = degreesOf(s.day.sunriseBearingText);
+    EXPECT_TRUE(sunriseBearing == 127 || sunriseBearing == 128) << sunriseBearing;
+    EXPECT_NEAR(degreesOf(s.day.moonriseBearingText), 42, 1);
+    EXPECT_EQ(s.day.southernHemisphere, 0);
+    EXPECT_GT(s.day.illuminationPercent, 90); // full Moon on 3 January
+    EXPECT_LT(s.day.illuminationPercent, 100);
+    EXPECT_NEAR(s.day.moonPhaseAngle, 3.0, 0.3);
+}
+
+TEST(DayAlmanac, AucklandKeepsItsEventsFarFromGreenwich) {
+    AppState s = stateAt(AUCKLAND, {2026, 3, 22}, TIME_STANDARD);
+    RecordingView view;
+    computeDayAlmanac(s, view);
+    expectTime(s.day.sunriseText, 6, 25, 1);
+    expectTime(s.day.sunsetText, 18, 30, 1);
+    expectTime(s.day.moonriseText, 9, 44, 1);
+    expectTime(s.day.moonsetText, 19, 59, 1);
+    EXPECT_EQ(s.day.southernHemisphere, 1);
+    EXPECT_NEAR(degreesOf(s.day.sunsetBearingText), 270, 1); // true bearings
+    EXPECT_NEAR(degreesOf(s.day.moonsetBearingText), 296, 1);
+}
+
+TEST(DayAlmanac, TextsGoToTheViewInOrderThenDiscAndReports) {
+    AppState s = stateAt(GREENWICH, {2026, 6, 21}, TIME_STANDARD);
+    RecordingView view;
+    computeDayAlmanac(s, view);
+    ASSERT_EQ(view.texts.size(), 8u);
+    const ResultField order[] = {ResultField::MoonriseTime,    ResultField::MoonsetTime,
+                                 ResultField::MoonriseBearing, ResultField::MoonsetBearing,
+                                 ResultField::SunriseTime,     ResultField::SunsetTime,
+                                 ResultField::SunriseBearing,  ResultField::SunsetBearing};
+    for (size_t i = 0; i < 8; ++i) EXPECT_EQ(view.texts[i].first, order[i]);
+    EXPECT_EQ(view.texts[4].second, s.day.sunriseText);
+    const std::vector<std::string> calls = {"text", "text", "text", "text", "disc", "text",
+                                            "text", "text", "text", "refresh"};
+    EXPECT_EQ(view.calls, calls);
+    EXPECT_TRUE(view.errors.empty());
+}
+
+TEST(DayAlmanac, DaylightTimeShiftsTimesByAnHourAndLeavesBearings) {
+    AppState standard = stateAt(SYDNEY, {2026, 1, 15}, TIME_STANDARD);
+    AppState daylight = stateAt(SYDNEY, {2026, 1, 15}, TIME_DAYLIGHT);
+    RecordingView view;
+    computeDayAlmanac(standard, view);
+    computeDayAlmanac(daylight, view);
+    EXPECT_EQ(minutesOf(daylight.day.sunriseText), minutesOf(standard.day.sunriseText) + 60);
+    EXPECT_EQ(minutesOf(daylight.day.sunsetText), minutesOf(standard.day.sunsetText) + 60);
+    EXPECT_EQ(daylight.day.sunriseBearingText, standard.day.sunriseBearingText);
+    EXPECT_EQ(daylight.day.sunsetBearingText, standard.day.sunsetBearingText);
+}
+
+TEST(DayAlmanac, UniversalTimeIgnoresTheZone) {
+    Location shifted = GREENWICH;
+    shifted.timeZone = 7.0;
+    AppState a = stateAt(GREENWICH, {2026, 5, 2}, TIME_UNIVERSAL);
+    AppState b = stateAt(shifted, {2026, 5, 2}, TIME_UNIVERSAL);
+    RecordingView view;
+    computeDayAlmanac(a, view);
+    computeDayAlmanac(b, view);
+    EXPECT_EQ(a.day.sunriseText, b.day.sunriseText);
+    EXPECT_EQ(a.day.moonsetText, b.day.moonsetText);
+    EXPECT_EQ(a.day.moonPhaseAngle, b.day.moonPhaseAngle);
+}
+
+TEST(DayAlmanac, MagneticBearingsSubtractTheDeclination) {
+    Location place = GREENWICH;
+    place.magneticDeclination = 10.0;
+    AppState t = stateAt(place, {2026, 3, 1}, TIME_UNIVERSAL, false);
+    AppState m = stateAt(place, {2026, 3, 1}, TIME_UNIVERSAL, true);
+    RecordingView view;
+    computeDayAlmanac(t, view);
+    computeDayAlmanac(m, view);
+    const int diff = degreesOf(t.day.sunriseBearingText) - degreesOf(m.day.sunriseBearingText);
+    EXPECT_GE(diff, 9);
+    EXPECT_LE(diff, 11);
+    EXPECT_EQ(t.day.sunriseText, m.day.sunriseText);
+}
+
+TEST(DayAlmanac, NoListShowsOneMessageAndChangesNothing) {
+    AppState s;
+    s.day.sunriseText = "07:00";
+    RecordingView view;
+    computeDayAlmanac(s, view);
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0], "Missing File: Skyledger Settings.txt");
+    EXPECT_EQ(view.calls.size(), 1u);
+    EXPECT_EQ(s.day.sunriseText, "07:00");
+}
+
+TEST(DayAlmanac, AnEmptyListOrABadIndexGivesEmptyResultsWithoutMessages) {
+    for (int32_t index : {0, 5, -1}) {
+        AppState s = stateAt(GREENWICH, {2026, 1, 1}, TIME_STANDARD);
+        if (index == 0) s.locations.records.clear();
+        s.locations.current = index;
+        s.day.sunriseText = "07:00";
+        s.day.illuminationPercent = 50;
+        RecordingView view;
+        computeDayAlmanac(s, view);
+        EXPECT_TRUE(view.errors.empty());
+        EXPECT_EQ(view.texts.size(), 8u);
+        for (const auto& [field, text] : view.texts) EXPECT_EQ(text, "");
+        EXPECT_EQ(s.day.illuminationPercent, 0);
+    }
+}
+
+bool isTimeText(const std::string& t) { return t.empty() || t.size() == 5; }
+bool isBearingText(const std::string& t) { return t.empty() || t.size() == 4; }
+
+TEST(DayAlmanac, PolesAndFarDatesGiveEmptyEventsOrProperTexts) {
+    const Location poles[] = {{"North Pole", 90.0, 0.0, 0.0, 0.0},
+                              {"South Pole", -90.0, 0.0, 0.0, 0.0},
+                              {"Alert", 82.5, 62.3, 0.0, 5.0}};
+    const CivilDate dates[] = {{1900, 1, 1}, {1950, 6, 21}, {2026, 3, 20}, {2100, 12, 31}};
+    for (const Location& place : poles) {
+        for (const CivilDate& date : dates) {
+            AppState s = stateAt(place, date, TIME_STANDARD);
+            RecordingView view;
+            computeDayAlmanac(s, view);
+            const DayAlmanac& d = s.day;
+            for (const std::string* t : {&d.sunriseText, &d.sunsetText, &d.moonriseText,
+                                         &d.moonsetText})
+                EXPECT_TRUE(isTimeText(*t)) << place.name << " " << *t;
+            for (const std::string* t : {&d.sunriseBearingText, &d.sunsetBearingText,
+                                         &d.moonriseBearingText, &d.moonsetBearingText})
+                EXPECT_TRUE(isBearingText(*t)) << place.name << " " << *t;
+            EXPECT_TRUE(std::isfinite(d.moonPhaseAngle));
+            EXPECT_GE(d.illuminationPercent, 0);
+            EXPECT_LE(d.illuminationPercent, 100);
+        }
+    }
+    AppState s = stateAt(GREENWICH, {2100, 12, 31}, TIME_STANDARD);
+    RecordingView view;
+    computeDayAlmanac(s, view);
+    EXPECT_EQ(s.day.sunriseText.size(), 5u);
+    EXPECT_EQ(s.day.sunsetBearingText.size(), 4u);
+}
+
+TEST(DayAlmanac, HighSummerAtHighLatitudeHasNoSunEvents) {
+    AppState s = stateAt({"Tromso", 69.65, -18.96, 0.0, -1.0}, {2026, 6, 21}, TIME_STANDARD);
+    RecordingView view;
+    computeDayAlmanac(s, view);
+    EXPECT_EQ(s.day.sunriseText, "");
+    EXPECT_EQ(s.day.sunsetText, "");
+    EXPECT_EQ(s.day.sunriseBearingText, "");
+    EXPECT_EQ(s.day.sunsetBearingText, "");
+}
+
+TEST(DayAlmanac, SouthernHemisphereFlagFollowsTheLatitudeSign) {
+    for (double latitude : {0.0, -0.01}) {
+        AppState s = stateAt({"Equator", latitude, 0.0, 0.0, 0.0}, {2026, 1, 1}, TIME_STANDARD);
+        RecordingView view;
+        computeDayAlmanac(s, view);
+        EXPECT_EQ(s.day.southernHemisphere, latitude < 0.0 ? 1 : 0);
+    }
+}
+
+// Counts, over the year, the days without moonrise, moonset, sunrise and sunset.
+struct MissingEvents {
+    int moonrise = 0;
+    int moonset = 0;
+    int sunrise = 0;
+    int sunset = 0;
+};
+
+MissingEvents missingIn2026(const Location& place) {
+    MissingEvents missing;
+    const Preferences prefs{0, 0, TIME_STANDARD};
+    for (CivilDate d{2026, 1, 1}; d.year == 2026; d = nextDay(d)) {
+        const std::optional<ChartRow> row = computeDayNumbers(d, place, prefs);
+        EXPECT_TRUE(row.has_value());
+        if (!row) continue;
+        missing.moonrise += isNoEvent(row->moonrise);
+        missing.moonset += isNoEvent(row->moonset);
+        missing.sunrise += isNoEvent(row->sunrise);
+        missing.sunset += isNoEvent(row->sunset);
+    }
+    return missing;
+}
+
+TEST(DayAlmanac, OverAYearEachPlaceMissesAboutOneMoonEventPerLunation) {
+    for (const Location& place : {AUCKLAND, HONOLULU, SYDNEY, GREENWICH}) {
+        const MissingEvents m = missingIn2026(place);
+        EXPECT_GE(m.moonrise, 11) << place.name;
+        EXPECT_LE(m.moonrise, 14) << place.name;
+        EXPECT_GE(m.moonset, 11) << place.name;
+        EXPECT_LE(m.moonset, 14) << place.name;
+        EXPECT_EQ(m.sunrise, 0) << place.name;
+        EXPECT_EQ(m.sunset, 0) << place.name;
+    }
+}
+
+TEST(DayAlmanac, HonoluluMoonriseJustAfterMidnight) {
+    AppState s = stateAt(HONOLULU, {2026, 5, 8}, TIME_STANDARD);
+    RecordingView view;
+    computeDayAlmanac(s, view);
+    expectTime(s.day.moonriseText, 0, 22, 2);
+}
+
+} // namespace
+} // namespace skyledger

@@ -1,0 +1,104 @@
+// The Moon calendar's month layout and daily phase angles.
+#include "almanac/moon_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "almanac/app_state.h"
+#include "astro/constants.h"
+
+namespace skyledger {
+namespace {
+
+std::optional<double> noPhase(int32_t) { return 0.0; }
+
+int firstCell(const MoonCalendarGrid& g) {
+    for (int i = 0; i < CALENDAR_CELLS; ++i)
+        if (g.dayNumber[static_cast<size_t>(i)] == 1) return i;
+    return -1;
+}
+
+int lastDay(const MoonCalendarGrid& g) {
+    int last = 0;
+    for (int8_t d : g.dayNumber) last = std::max<int>(last, d);
+    return last;
+}
+
+TEST(MoonCalendarLayout, April2002StartsOnMonday) {
+    MoonCalendarGrid g;
+    ASSERT_TRUE(layoutMoonCalendar(g, 2002, 4, 0, noPhase));
+    EXPECT_EQ(g.dayNumber[0], 0);
+    for (int i = 1; i <= 30; ++i) EXPECT_EQ(g.dayNumber[static_cast<size_t>(i)], i);
+    for (int i = 31; i < 42; ++i) EXPECT_EQ(g.dayNumber[static_cast<size_t>(i)], 0);
+}
+
+TEST(MoonCalendarLayout, MonthLengthsAndFirstWeekdays) {
+    MoonCalendarGrid g;
+    layoutMoonCalendar(g, 2000, 2, 0, noPhase);
+    EXPECT_EQ(lastDay(g), 29);
+    layoutMoonCalendar(g, 1900, 2, 0, noPhase);
+    EXPECT_EQ(lastDay(g), 28);
+    layoutMoonCalendar(g, 2004, 2, 0, noPhase);
+    EXPECT_EQ(lastDay(g), 29);
+    // March 2026 begins on a Sunday: cell 0.
+    layoutMoonCalendar(g, 2026, 3, 0, noPhase);
+    EXPECT_EQ(firstCell(g), 0);
+    // August 2026 begins on a Saturday: cell 6, and its 31 days end in cell 36.
+    layoutMoonCalendar(g, 2026, 8, 0, noPhase);
+    EXPECT_EQ(firstCell(g), 6);
+    EXPECT_EQ(g.dayNumber[36], 31);
+    // With Monday first, the same month starts in column 5.
+    layoutMoonCalendar(g, 2026, 8, 1, noPhase);
+    EXPECT_EQ(firstCell(g), 5);
+}
+
+TEST(MoonCalendarLayout, YearsBefore1980AreLaidOutRight) {
+    MoonCalendarGrid g;
+    layoutMoonCalendar(g, 1969, 7, 0, noPhase); // 1 July 1969 was a Tuesday
+    EXPECT_EQ(firstCell(g), 2);
+    layoutMoonCalendar(g, 1900, 1, 0, noPhase); // 1 January 1900 was a Monday
+    EXPECT_EQ(firstCell(g), 1);
+    layoutMoonCalendar(g, 1980, 1, 0, noPhase); // 1 January 1980 was a Tuesday
+    EXPECT_EQ(firstCell(g), 2);
+}
+
+TEST(MoonCalendarLayout, OnlyDayNumbersAreCleared) {
+    MoonCalendarGrid g;
+    g.phaseAngle[41] = 1.25;
+    g.dayNumber[41] = 9;
+    layoutMoonCalendar(g, 2002, 4, 0, noPhase);
+    EXPECT_EQ(g.dayNumber[41], 0);
+    EXPECT_EQ(g.phaseAngle[41], 1.25);
+    EXPECT_FALSE(layoutMoonCalendar(g, 2002, 13, 0, noPhase));
+}
+
+TEST(MoonCalendar, PhasesFollowTheLunation) {
+    AppState s;
+    s.locations.present = true;
+    s.locations.records = {{"Greenwich", 51.4779, 0.0015, 0.0, 0.0}};
+    s.preferences.timeBasis = TIME_UNIVERSAL;
+    computeMoonCalendar(s, 2026, 1);
+    ASSERT_TRUE(s.calendar.phasesValid);
+    const int first = firstCell(s.calendar);
+    // Full Moon 2026-01-03 10:03 UT: noon that day is close to pi.
+    EXPECT_NEAR(s.calendar.phaseAngle[static_cast<size_t>(first + 2)], PI, 0.05);
+    // New Moon 2026-01-18 19:52 UT: noon before it is close to 2 pi, never above.
+    const double before = s.calendar.phaseAngle[static_cast<size_t>(first + 17)];
+    EXPECT_GT(before, TWO_PI - 0.15);
+    EXPECT_LE(before, TWO_PI);
+    // Between principal phases the angle grows day by day.
+    for (int d = 3; d < 17; ++d)
+        EXPECT_LT(s.calendar.phaseAngle[static_cast<size_t>(first + d - 1)],
+                  s.calendar.phaseAngle[static_cast<size_t>(first + d)]);
+}
+
+TEST(MoonCalendar, WithoutAPlaceOnlyTheDaysAreLaidOut) {
+    AppState s;
+    computeMoonCalendar(s, 2002, 4);
+    EXPECT_FALSE(s.calendar.phasesValid);
+    EXPECT_EQ(s.calendar.dayNumber[1], 1);
+}
+
+} // namespace
+} // namespace skyledger

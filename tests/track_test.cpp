@@ -1,0 +1,101 @@
+// The quarter-hour track of the Sun and the Moon.
+#include "almanac/track.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "almanac/app_state.h"
+#include "almanac/horizontal_position.h"
+#include "astro/constants.h"
+#include "recording_view.h"
+
+namespace skyledger {
+namespace {
+
+AppState stateAt(const Location& place, CivilDate date, int32_t basis) {
+    AppState s;
+    s.locations.present = true;
+    s.locations.records = {place};
+    s.currentDate = date;
+    s.preferences.timeBasis = basis;
+    s.preferences.magneticBearings = 0;
+    return s;
+}
+
+const Location NEW_YORK{"New York", 40.71, 74.01, -12.9, 5.0};
+
+TEST(Track, SamplesRunFromMidnightTo2345ClockTime) {
+    AppState s = stateAt(NEW_YORK, {2026, 6, 21}, TIME_STANDARD);
+    RecordingView view;
+    computeTrack(s, view);
+    ASSERT_TRUE(s.track.valid);
+    const SkyObserver obs{40.71 * DEG_TO_RAD, 74.01 * DEG_TO_RAD, 0.0, false, 0.0};
+    const auto first = sunHorizontal({2026, 6, 21.0, 0.0, 0.0, 5.0}, obs);
+    const auto last = sunHorizontal({2026, 6, 21.0, 23.0, 45.0, 5.0}, obs);
+    ASSERT_TRUE(first && last);
+    EXPECT_DOUBLE_EQ(s.track.samples[0].sunAltitude, first->altitude);
+    EXPECT_DOUBLE_EQ(s.track.samples[95].sunAltitude, last->altitude);
+    const HorizontalPosition moon = moonHorizontal({2026, 6, 21.0, 11.0, 15.0, 5.0}, obs);
+    EXPECT_DOUBLE_EQ(s.track.samples[45].moonBearing, moon.bearing);
+    // Summer solstice in New York: the Sun culminates near 72.7 degrees around 12:57 EST.
+    double highest = -90.0;
+    for (const TrackSample& t : s.track.samples) highest = std::max(highest, t.sunAltitude);
+    EXPECT_NEAR(highest, 72.7, 0.3);
+}
+
+TEST(Track, RepaintsAfterEverySampleAndAtTheEnd) {
+    AppState s = stateAt(NEW_YORK, {2026, 6, 21}, TIME_STANDARD);
+    RecordingView view;
+    computeTrack(s, view);
+    ASSERT_EQ(view.trackRepaints.size(), 97u);
+    EXPECT_EQ(view.trackRepaints.front(), 0);
+    EXPECT_EQ(view.trackRepaints[95], 95);
+    EXPECT_EQ(view.trackRepaints.back(), -1);
+    EXPECT_EQ(view.calls.front(), "main");
+}
+
+TEST(Track, UniversalTimeSamplesIgnoreTheZone) {
+    Location shifted = NEW_YORK;
+    shifted.timeZone = -3.0;
+    AppState a = stateAt(NEW_YORK, {2026, 2, 1}, TIME_UNIVERSAL);
+    AppState b = stateAt(shifted, {2026, 2, 1}, TIME_UNIVERSAL);
+    RecordingView view;
+    computeTrack(a, view);
+    computeTrack(b, view);
+    for (int i = 0; i < TRACK_SAMPLES; ++i)
+        EXPECT_EQ(a.track.samples[i].moonAltitude, b.track.samples[i].moonAltitude);
+}
+
+TEST(Track, HighSouthernSummerKeepsTheSunUpAllDay) {
+    AppState s = stateAt({"McMurdo", -77.85, -166.67, -130.0, -12.0}, {2026, 12, 21},
+                         TIME_STANDARD);
+    RecordingView view;
+    computeTrack(s, view);
+    for (const TrackSample& t : s.track.samples) {
+        EXPECT_GT(t.sunAltitude, 0.0);
+        EXPECT_GE(t.sunBearing, 0.0);
+        EXPECT_LE(t.sunBearing, 360.0);
+    }
+}
+
+TEST(Track, NoListShowsItsMessageAndAnEmptyListInvalidatesTheTable) {
+    AppState none;
+    none.track.samples[3].sunAltitude = 12.0;
+    RecordingView view;
+    computeTrack(none, view);
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0], "Missing File: Location.txt");
+    EXPECT_EQ(none.track.samples[3].sunAltitude, 12.0);
+
+    AppState empty = stateAt(NEW_YORK, {2026, 1, 1}, TIME_STANDARD);
+    empty.locations.records.clear();
+    empty.track.valid = true;
+    RecordingView quiet;
+    computeTrack(empty, quiet);
+    EXPECT_TRUE(quiet.errors.empty());
+    EXPECT_FALSE(empty.track.valid);
+}
+
+} // namespace
+} // namespace skyledger
