@@ -1,6 +1,8 @@
 // Phase angle by bracketing the instant between two principal phases.
 #include "almanac/phase_angle.h"
 
+#include <cmath>
+
 #include "astro/constants.h"
 #include "astro/julian_day.h"
 #include "astro/moon_phase.h"
@@ -32,5 +34,25 @@ std::optional<double> moonPhaseAngleAtJulianDay(double jdUt) {
     }
     return std::nullopt;
 }
+
+} // namespace skyledger
+
+namespace skyledger {
+
+const char* moonPhaseName(double phaseAngle) {
+    static const char* const PRINCIPAL[4] = {"new Moon", "first quarter", "full Moon",
+                                             "last quarter"};
+    static const char* const BETWEEN[4] = {"waxing crescent", "waxing gibbous",
+                                           "waning gibbous", "waning crescent"};
+    const double a = reduceAngle(phaseAngle);
+    for (int i = 0; i <= 4; ++i) {
+        if (std::fabs(a - i * QUARTER_TURN) <= PRINCIPAL_PHASE_HALF_WIDTH) return PRINCIPAL[i % 4];
+    }
+    int quarter = static_cast<int>(a / QUARTER_TURN);
+    if (quarter > 3) quarter = 3;
+    return BETWEEN[quarter];
+}
+
+double litFractionOfPhase(double phaseAngle) { return (1.0 - std::cos(phaseAngle)) / 2.0; }
 
 } // namespace skyledger

@@ -14,3 +14,18 @@ namespace skyledger {
 std::optional<double> moonPhaseAngleAtJulianDay(double jdUt);
 
 } // namespace skyledger
+
+namespace skyledger {
+
+// The name of the Moon's phase at a phase angle (radians): "new Moon",
+// "waxing crescent", "first quarter", "waxing gibbous", "full Moon",
+// "waning gibbous", "last quarter" or "waning crescent". A principal phase is
+// named within PRINCIPAL_PHASE_HALF_WIDTH of its angle (about a day).
+inline constexpr double PRINCIPAL_PHASE_HALF_WIDTH = 0.20943951023931953; // 12 degrees
+const char* moonPhaseName(double phaseAngle);
+
+// The lit fraction (0..1) of a Moon disc drawn at a phase angle (radians):
+// (1 - cos angle) / 2.
+double litFractionOfPhase(double phaseAngle);
+
+} // namespace skyledger

@@ -1,0 +1,304 @@
+// Command dispatch of skyledger-cli: reads the command line, finds the place
+// and the preferences, runs the computation and renders the result.
+#include "cli/cli_app.h"
+
+#include <optional>
+
+#include "almanac/almanac_view.h"
+#include "almanac/app_state.h"
+#include "almanac/chart_export.h"
+#include "cli/cli_args.h"
+#include "cli/cli_report.h"
+#include "settings/names.h"
+#include "settings/settings_file.h"
+#include "support/file_io.h"
+#include "support/parse_number.h"
+#include "support/windows1252.h"
+
+namespace skyledger {
+
+namespace {
+
+constexpr int EXIT_FILE_PROBLEM = 1;
+constexpr int EXIT_BAD_INPUT = 2;
+const char* const PROGRAM = "skyledger-cli";
+const char* const VERSION_TEXT = "skyledger-cli 1.0\n";
+
+const char* const HELP_TEXT =
+    "Usage: skyledger-cli [OPTIONS] COMMAND [ARGS]\n"
+    "\n"
+    "Sun and Moon almanac for a date and a place.\n"
+    "\n"
+    "Commands:\n"
+    "  day [DATE]            rise and set times and bearings, illumination and phase\n"
+    "  chart START DAYS      one line per day for DAYS days (1..366) from START\n"
+    "  track [DATE]          Sun and Moon altitude and bearing every 15 minutes\n"
+    "  calendar [YYYY-MM]    the month with the Moon's illuminated percentage per day\n"
+    "  locations             the places of the settings file, '*' marks the current one\n"
+    "\n"
+    "DATE and START are YYYY-MM-DD (years 1900 to 2100); the default is today.\n"
+    "\n"
+    "Options:\n"
+    "  --location NAME       a place of the settings file (default: the current one)\n"
+    "  --lat L --lon L --zone H [--declination D]\n"
+    "                        an ad-hoc place: latitude north positive or with N/S,\n"
+    "                        longitude west positive or with W/E, time zone in hours\n"
+    "                        west of Greenwich (UT = local standard time + zone),\n"
+    "                        magnetic declination east positive (default 0)\n"
+    "  --basis standard|daylight|universal\n"
+    "                        clock times (default: the system clock's daylight state)\n"
+    "  --clock 12|24         12- or 24-hour clock (default: the settings file's)\n"
+    "  --bearings magnetic|true\n"
+    "                        bearing reference (default: the settings file's)\n"
+    "  --settings FILE       another settings file\n"
+    "  -o FILE               chart only: write the tab-separated export to FILE\n"
+    "  --json                one JSON document instead of text\n"
+    "  --help, --version\n"
+    "\n"
+    "Examples:\n"
+    "  skyledger-cli day 2026-03-20 --location Sydney\n"
+    "  skyledger-cli --lat 51.48N --lon 0.0015W --zone 0 chart 2026-01-01 31 -o jan.txt\n";
+
+const char* commandHelp(const std::string& command) {
+    if (command == "day")
+        return "Usage: skyledger-cli [OPTIONS] day [DATE]\n"
+               "Sunrise, sunset, moonrise and moonset with their bearings, the Moon's\n"
+               "illuminated percentage and its phase. Events that do not happen show '-'.\n";
+    if (command == "chart")
+        return "Usage: skyledger-cli [OPTIONS] chart START DAYS [-o FILE]\n"
+               "The multi-day chart, DAYS from 1 to 366. With -o the chart is saved as\n"
+               "tab-separated Windows-1252 text with CR LF line ends.\n";
+    if (command == "track")
+        return "Usage: skyledger-cli [OPTIONS] track [DATE]\n"
+               "Sun altitude, bearing and shadow ratio and Moon altitude and bearing\n"
+               "every 15 minutes from 00:00 to 23:45.\n";
+    if (command == "calendar")
+        return "Usage: skyledger-cli [OPTIONS] calendar [YYYY-MM]\n"
+               "The month in weeks from Sunday, each day with the Moon's lit percentage.\n";
+    return "Usage: skyledger-cli [--settings FILE] locations\n"
+           "The places of the settings file; '*' marks the current one.\n";
+}
+
+// A failure of the command: its exit status and its one-line message.
+struct Failure {
+    int status;
+    std::string message;
+};
+
+Failure badInput(const std::string& problem) {
+    return {EXIT_BAD_INPUT, std::string(PROGRAM) + ": " + problem + " (try '" + PROGRAM +
+                                " --help')"};
+}
+
+bool digitsAt(const std::string& text, size_t from, size_t count) {
+    for (size_t i = from; i < from + count; ++i)
+        if (i >= text.size() || text[i] < '0' || text[i] > '9') return false;
+    return true;
+}
+
+std::optional<Failure> checkYear(int32_t year) {
+    if (year < FIRST_YEAR || year > LAST_YEAR)
+        return badInput("the year " + std::to_string(year) + " is outside 1900 to 2100");
+    return std::nullopt;
+}
+
+// YYYY-MM-DD.
+std::optional<Failure> parseDate(const std::string& text, CivilDate& date) {
+    if (text.size() != 10 || !digitsAt(text, 0, 4) || text[4] != '-' || !digitsAt(text, 5, 2) ||
+        text[7] != '-' || !digitsAt(text, 8, 2))
+        return badInput("'" + text + "' is not a date of the form YYYY-MM-DD");
+    date = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)),
+            std::stoi(text.substr(8, 2))};
+    if (auto f = checkYear(date.year)) return f;
+    if (!isAcceptedDate(date)) return badInput("'" + text + "' is not a date of the calendar");
+    return std::nullopt;
+}
+
+// YYYY-MM.
+std::optional<Failure> parseMonth(const std::string& text, CivilDate& date) {
+    if (text.size() != 7 || !digitsAt(text, 0, 4) || text[4] != '-' || !digitsAt(text, 5, 2))
+        return badInput("'" + text + "' is not a month of the form YYYY-MM");
+    date = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), 1};
+    if (auto f = checkYear(date.year)) return f;
+    if (date.month < 1 || date.month > 12) return badInput("'" + text + "' has no such month");
+    return std::nullopt;
+}
+
+std::optional<Failure> parseNumberOption(const std::optional<std::string>& text,
+                                         const char* option, double low, double high,
+                                         bool inclusive, double& value) {
+    if (!text) return std::nullopt;
+    if (!parseDecimal(*text, value))
+        return badInput(std::string(option) + " needs a number, not '" + *text + "'");
+    const bool inside = inclusive ? (value >= low && value <= high) : (value > low && value < high);
+    if (!inside)
+        return badInput(std::string(option) + " " + *text + " is outside " +
+                        (inclusive ? "" : "the open range ") + std::to_string(int(low)) +
+                        " to " + std::to_string(int(high)));
+    return std::nullopt;
+}
+
+// An ad-hoc place from --lat, --lon, --zone and --declination.
+std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
+    if (!a.latitudeText || !a.longitudeText || !a.zoneText)
+        return badInput("an ad-hoc place needs --lat, --lon and --zone");
+    const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
+    if (!lat) return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" +
+                              *a.latitudeText + "'");
+    if (*lat < -90.0 || *lat > 90.0) return badInput("--lat " + *a.latitudeText + " is outside -90 to 90");
+    const std::optional<double> lon = parseLongitudeText(*a.longitudeText);
+    if (!lon) return badInput("--lon needs a longitude such as 0.0015W or 151.21E, not '" +
+                              *a.longitudeText + "'");
+    if (*lon < -180.0 || *lon > 180.0)
+        return badInput("--lon " + *a.longitudeText + " is outside -180 to 180");
+    place = Location{"Ad-hoc place", *lat, *lon, 0.0, 0.0};
+    if (auto f = parseNumberOption(a.zoneText, "--zone", -24.0, 24.0, false, place.timeZone))
+        return f;
+    return parseNumberOption(a.declinationText, "--declination", -180.0, 180.0, true,
+                             place.magneticDeclination);
+}
+
+std::string defaultSettingsPath(const CliEnvironment& env) {
+    return settingsPath(programDirectory(env.programPath));
+}
+
+// The place list and preferences for the command, from the settings file or
+// the ad-hoc options.
+std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env, AppState& s) {
+    const bool adHoc = a.latitudeText || a.longitudeText || a.zoneText || a.declinationText;
+    if (adHoc && a.locationName) return badInput("give either --location or an ad-hoc place, not both");
+    if (adHoc && a.command == "locations") return badInput("locations lists the settings file; --lat and the like do not apply");
+    const std::string path = a.settingsFile ? *a.settingsFile : defaultSettingsPath(env);
+    const SettingsLoad load = loadSettings(path, s.locations, s.preferences);
+    if (adHoc) {
+        Location place;
+        if (auto f = adHocPlace(a, place)) return f;
+        s.locations.present = true;
+        s.locations.records = {place};
+        s.locations.current = 0;
+        return std::nullopt;
+    }
+    const std::string shown = a.settingsFile ? *a.settingsFile : std::string(SETTINGS_FILE_NAME);
+    if (load == SettingsLoad::Missing)
+        return Failure{EXIT_FILE_PROBLEM,
+                       "Missing File: " + shown +
+                           " (give a place with --lat, --lon and --zone, or a file with --settings)"};
+    if (load != SettingsLoad::Loaded)
+        return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + shown +
+                                              " is not a settings file this program can read"};
+    if (a.locationName) {
+        const std::string wanted = utf8ToWindows1252(*a.locationName);
+        for (int32_t i = 0; i < s.locations.count(); ++i) {
+            if (sameName(s.locations.records[static_cast<size_t>(i)].name, wanted)) {
+                s.locations.current = i;
+                return std::nullopt;
+            }
+        }
+        return badInput("no place named '" + *a.locationName + "' in " + shown +
+                        "; 'skyledger-cli locations' lists them");
+    }
+    if (a.command != "locations" && !s.locations.currentLocation())
+        return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + shown +
+                                              " holds no places (give one with --lat, --lon and --zone)"};
+    return std::nullopt;
+}
+
+std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& env, Preferences& p) {
+    p.timeBasis = env.daylightSavingNow ? TIME_DAYLIGHT : TIME_STANDARD;
+    if (a.basis) {
+        if (*a.basis == "standard") p.timeBasis = TIME_STANDARD;
+        else if (*a.basis == "daylight") p.timeBasis = TIME_DAYLIGHT;
+        else if (*a.basis == "universal") p.timeBasis = TIME_UNIVERSAL;
+        else return badInput("--basis takes standard, daylight or universal, not '" + *a.basis + "'");
+    }
+    if (a.clock) {
+        if (*a.clock == "12") p.twelveHourClock = 1;
+        else if (*a.clock == "24") p.twelveHourClock = 0;
+        else return badInput("--clock takes 12 or 24, not '" + *a.clock + "'");
+    }
+    if (a.bearings) {
+        if (*a.bearings == "magnetic") p.magneticBearings = 1;
+        else if (*a.bearings == "true") p.magneticBearings = 0;
+        else return badInput("--bearings takes magnetic or true, not '" + *a.bearings + "'");
+    }
+    return std::nullopt;
+}
+
+// The positional arguments of the command: the date (or month) and the days.
+struct CommandInput {
+    CivilDate date;
+    int32_t days = 0;
+};
+
+std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& env, CommandInput& in) {
+    const std::vector<std::string>& p = a.positional;
+    in.date = env.today;
+    const size_t most = a.command == "chart" ? 2 : a.command == "locations" ? 0 : 1;
+    if (p.size() > most) return badInput("too many arguments for " + a.command);
+    if (a.command == "chart") {
+        if (p.size() < 2) return badInput("chart needs START and DAYS");
+        if (auto f = parseDate(p[0], in.date)) return f;
+        if (!parseInteger(p[1], in.days) || in.days < 1 || in.days > MAX_CHART_DAYS)
+            return badInput("DAYS must be a whole number from 1 to 366, not '" + p[1] + "'");
+        return std::nullopt;
+    }
+    if (p.empty()) return std::nullopt;
+    if (a.command == "calendar") return parseMonth(p[0], in.date);
+    return parseDate(p[0], in.date);
+}
+
+std::optional<Failure> checkOptionsFit(const CliArgs& a) {
+    if (a.outputFile && a.command != "chart") return badInput("-o applies to chart only");
+    if (a.json && a.command == "locations") return badInput("--json does not apply to locations");
+    return std::nullopt;
+}
+
+CliResult run(const CliArgs& a, const CliEnvironment& env) {
+    CommandInput in;
+    AppState s;
+    std::optional<Failure> f = checkOptionsFit(a);
+    if (!f) f = readPositional(a, env, in);
+    if (!f) f = resolvePlace(a, env, s);
+    if (!f) f = applyPreferences(a, env, s.preferences);
+    if (f) return {f->status, "", f->message + "\n"};
+
+    s.currentDate = in.date;
+    SilentView view;
+    CliResult r;
+    if (a.command == "locations") {
+        r.out = locationsReport(s);
+    } else if (a.command == "day") {
+        computeDayAlmanac(s, view);
+        r.out = dayReport(s, a.json);
+    } else if (a.command == "track") {
+        computeTrack(s, view);
+        r.out = trackReport(s, a.json);
+    } else if (a.command == "calendar") {
+        computeMoonCalendar(s, in.date.year, in.date.month);
+        r.out = calendarReport(s, in.date.year, in.date.month, a.json);
+    } else {
+        fillChartTable(s, view, in.date, in.days);
+        if (a.outputFile) {
+            const std::string bytes = chartText(s.chart, *s.locations.currentLocation(), s.preferences);
+            if (!writeFileReplacing(*a.outputFile, bytes))
+                return {EXIT_FILE_PROBLEM, "", "Cannot create file: " + *a.outputFile + "\n"};
+        } else {
+            r.out = chartReport(s, a.json);
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& environment) {
+    CliArgs args;
+    std::string error;
+    if (!parseCliArgs(argv, args, error)) return {EXIT_BAD_INPUT, "", badInput(error).message + "\n"};
+    if (args.version) return {0, VERSION_TEXT, ""};
+    if (args.help) return {0, args.command.empty() ? HELP_TEXT : commandHelp(args.command), ""};
+    if (args.command.empty()) return {EXIT_BAD_INPUT, "", badInput("no command given").message + "\n"};
+    return run(args, environment);
+}
+
+} // namespace skyledger

@@ -1,0 +1,41 @@
+// The command line of skyledger-cli: the command, its arguments and the
+// options, read without touching any file.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace skyledger {
+
+struct CliArgs {
+    std::string command; // day, chart, track, calendar, locations; empty when none
+    std::vector<std::string> positional;
+    std::optional<std::string> locationName;
+    std::optional<std::string> latitudeText;
+    std::optional<std::string> longitudeText;
+    std::optional<std::string> zoneText;
+    std::optional<std::string> declinationText;
+    std::optional<std::string> basis;    // standard, daylight, universal
+    std::optional<std::string> clock;    // 12, 24
+    std::optional<std::string> bearings; // magnetic, true
+    std::optional<std::string> settingsFile;
+    std::optional<std::string> outputFile;
+    bool json = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Reads argv[1..]; options may stand before or after the command, with their
+// value as the next argument or after '='. On a problem gives false and a
+// one-line description in `error`.
+bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::string& error);
+
+// A latitude in degrees from "51.48", "-33.9", "51.48N" or "33.9S"; a
+// longitude, positive west, from "0.0015", "0.0015W" or "151.21E". A sign and
+// a letter together are refused.
+std::optional<double> parseLatitudeText(const std::string& text);
+std::optional<double> parseLongitudeText(const std::string& text);
+
+} // namespace skyledger

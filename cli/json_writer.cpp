@@ -1,0 +1,107 @@
+// JSON output.
+#include "cli/json_writer.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace skyledger {
+
+void JsonWriter::beforeValue() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (!first_.empty()) {
+        if (!first_.back()) out_ += ',';
+        first_.back() = false;
+    }
+}
+
+void JsonWriter::beginObject() {
+    beforeValue();
+    out_ += '{';
+    first_.push_back(true);
+}
+
+void JsonWriter::endObject() {
+    if (first_.size() == 1) out_ += '\n';
+    first_.pop_back();
+    out_ += '}';
+    if (first_.empty()) out_ += '\n';
+}
+
+void JsonWriter::beginArray() {
+    beforeValue();
+    out_ += '[';
+    first_.push_back(true);
+}
+
+void JsonWriter::endArray() {
+    first_.pop_back();
+    out_ += ']';
+}
+
+void JsonWriter::key(std::string_view name) {
+    beforeValue();
+    if (first_.size() == 1) out_ += "\n  ";
+    quoted(name);
+    out_ += ':';
+    afterKey_ = true;
+}
+
+void JsonWriter::string(std::string_view utf8) {
+    beforeValue();
+    quoted(utf8);
+}
+
+void JsonWriter::quoted(std::string_view utf8) {
+    out_ += '"';
+    for (char c : utf8) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out_ += '\\';
+            out_ += c;
+        } else if (c == '\n') {
+            out_ += "\\n";
+        } else if (c == '\r') {
+            out_ += "\\r";
+        } else if (c == '\t') {
+            out_ += "\\t";
+        } else if (u < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
+            out_ += buffer;
+        } else {
+            out_ += c;
+        }
+    }
+    out_ += '"';
+}
+
+void JsonWriter::number(double value) {
+    if (!std::isfinite(value)) {
+        null();
+        return;
+    }
+    beforeValue();
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.10g", value);
+    out_ += buffer;
+}
+
+void JsonWriter::integer(int64_t value) {
+    beforeValue();
+    out_ += std::to_string(value);
+}
+
+void JsonWriter::boolean(bool value) {
+    beforeValue();
+    out_ += value ? "true" : "false";
+}
+
+void JsonWriter::null() {
+    beforeValue();
+    out_ += "null";
+}
+
+} // namespace skyledger

@@ -1,0 +1,34 @@
+// Entry point of skyledger-cli.
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/cli_app.h"
+
+namespace {
+
+skyledger::CliEnvironment environment(const char* argv0) {
+    skyledger::CliEnvironment env;
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    env.programPath = ec ? std::string(argv0) : self.string();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    env.today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    env.daylightSavingNow = local.tm_isdst > 0;
+    return env;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const skyledger::CliResult result = skyledger::runCli(args, environment(argv[0]));
+    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    if (std::fflush(stdout) != 0 && result.status == 0) return 1;
+    return result.status;
+}

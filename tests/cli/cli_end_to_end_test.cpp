@@ -1,0 +1,306 @@
+// End-to-end tests of skyledger-cli: the built program is run with fixed
+// dates and places, and its output, files and exit status are checked.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "almanac/almanac_view.h"
+#include "almanac/app_state.h"
+#include "almanac/chart_export.h"
+#include "settings/settings_file.h"
+
+namespace skyledger {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("skyledger-cli-test-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        settings_ = (dir_ / "places.txt").string();
+        fs::copy_file(SKYLEDGER_DEFAULT_SETTINGS, settings_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    Run run(const std::vector<std::string>& args) {
+        std::string command = quoted(SKYLEDGER_CLI_PATH);
+        for (const std::string& a : args) command += " " + quoted(a);
+        const fs::path out = dir_ / "stdout";
+        const fs::path err = dir_ / "stderr";
+        command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
+    }
+
+    // The shipped places, Greenwich in UT with true bearings.
+    std::vector<std::string> greenwich(std::vector<std::string> rest) {
+        std::vector<std::string> a = {"--settings", settings_, "--location", "greenwich",
+                                      "--basis",    "universal", "--bearings", "true",
+                                      "--clock",    "24"};
+        a.insert(a.end(), rest.begin(), rest.end());
+        return a;
+    }
+
+    std::vector<std::string> lines(const std::string& text) {
+        std::vector<std::string> result;
+        std::stringstream s(text);
+        for (std::string line; std::getline(s, line);) result.push_back(line);
+        return result;
+    }
+
+    fs::path dir_;
+    std::string settings_;
+};
+
+std::string lineStarting(const std::vector<std::string>& lines, const std::string& prefix) {
+    for (const std::string& l : lines)
+        if (l.rfind(prefix, 0) == 0) return l;
+    return "";
+}
+
+TEST_F(CliTest, DayShowsTimesBearingsIlluminationAndPhase) {
+    const Run r = run(greenwich({"day", "2026-01-01"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::vector<std::string> l = lines(r.out);
+    EXPECT_NE(l[0].find("2026-01-01  Greenwich (51.48\xC2\xB0N, 0.00\xC2\xB0W), UT, True bearings"),
+              std::string::npos);
+    const std::string sun = lineStarting(l, "Sun");
+    EXPECT_NE(sun.find("08:06  12"), std::string::npos) << sun;
+    EXPECT_NE(sun.find("16:02  23"), std::string::npos) << sun;
+    const std::string moon = lineStarting(l, "Moon");
+    EXPECT_NE(moon.find("13:2"), std::string::npos) << moon;
+    EXPECT_NE(moon.find("06:2"), std::string::npos) << moon;
+    EXPECT_NE(lineStarting(l, "Illuminated").find('%'), std::string::npos);
+    EXPECT_NE(lineStarting(l, "Phase").find("waxing gibbous"), std::string::npos)
+        << lineStarting(l, "Phase");
+}
+
+TEST_F(CliTest, DayShowsADashForAnEventThatDoesNotHappen) {
+    const Run r = run(greenwich({"day", "2026-01-09"})); // no moonrise that day (UT)
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string moon = lineStarting(lines(r.out), "Moon");
+    EXPECT_EQ(moon.substr(0, 17), "Moon    -      - ") << moon;
+}
+
+TEST_F(CliTest, DayJsonUsesTheRecordFieldNames) {
+    const Run r = run(greenwich({"--json", "day", "2026-01-01"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* field :
+         {"\"sunriseText\":\"08:06\"", "\"sunsetText\":\"16:02\"", "\"sunriseBearingText\":\"12",
+          "\"moonriseText\":", "\"moonsetBearingText\":", "\"illuminationPercent\":",
+          "\"moonPhaseAngle\":", "\"southernHemisphere\":0", "\"date\":\"2026-01-01\"",
+          "\"timeBasis\":\"universal\"", "\"name\":\"Greenwich\""})
+        EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
+    EXPECT_NE(r.out.find("\xC2\xB0"), std::string::npos); // the degree sign in UTF-8
+    EXPECT_EQ(r.out.front(), '{');
+}
+
+TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
+    const Run letters = run({"--lat", "33.87S", "--lon", "151.21E", "--zone", "-10", "--basis",
+                             "standard", "--bearings", "true", "day", "2026-03-20"});
+    const Run numbers = run({"--lat", "-33.87", "--lon", "-151.21", "--zone", "-10", "--basis",
+                             "standard", "--bearings", "true", "day", "2026-03-20"});
+    ASSERT_EQ(letters.status, 0) << letters.err;
+    EXPECT_EQ(letters.out, numbers.out);
+    EXPECT_NE(letters.out.find("33.87\xC2\xB0S, 151.21\xC2\xB0" "E"), std::string::npos);
+}
+
+TEST_F(CliTest, ChartFileIsTheCoreExportByteForByte) {
+    const std::string file = (dir_ / "chart.txt").string();
+    const Run r = run(greenwich({"--clock", "12", "chart", "2026-01-30", "5", "-o", file}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    AppState s;
+    ASSERT_EQ(loadSettings(settings_, s.locations, s.preferences), SettingsLoad::Loaded);
+    s.locations.current = 3; // Greenwich
+    ASSERT_EQ(s.locations.currentLocation()->name, "Greenwich");
+    s.preferences = {0, 1, TIME_UNIVERSAL};
+    SilentView view;
+    ASSERT_TRUE(fillChartTable(s, view, {2026, 1, 30}, 5));
+    const std::string expected = chartText(s.chart, *s.locations.currentLocation(), s.preferences);
+    EXPECT_EQ(readAll(file), expected);
+    EXPECT_NE(expected.find("31-Jan-26\t"), std::string::npos);
+    EXPECT_NE(expected.find("AM\t"), std::string::npos);
+}
+
+TEST_F(CliTest, ChartOnTheTerminalIsTheSameTableInUtf8WithLineFeeds) {
+    const Run r = run(greenwich({"chart", "2024-02-27", "4"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> l = lines(r.out);
+    ASSERT_EQ(l.size(), 7u);
+    EXPECT_EQ(l[0], "Sun/Moon Rise/Set Information");
+    EXPECT_EQ(l[2], "Date\tSunrise\t\tSunset\t\tMoonrise\t\tMoonset\t\t%Illum");
+    EXPECT_EQ(l[5].substr(0, 10), "29-Feb-24\t");
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    EXPECT_NE(r.out.find("\xC2\xB0"), std::string::npos);
+}
+
+TEST_F(CliTest, ChartJsonWritesMissingEventsAsNull) {
+    const Run r = run(greenwich({"--json", "chart", "2026-01-08", "3"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"moonrise\":null"), std::string::npos); // 9 January has none
+    EXPECT_NE(r.out.find("\"moonriseBearing\":null"), std::string::npos);
+    EXPECT_NE(r.out.find("\"day\":10"), std::string::npos);
+    EXPECT_EQ(r.out.find("-999.99"), std::string::npos);
+}
+
+TEST_F(CliTest, TrackListsNinetySixQuarterHours) {
+    const Run r = run(greenwich({"track", "2026-06-21"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> l = lines(r.out);
+    ASSERT_EQ(l.size(), 100u);
+    EXPECT_EQ(l[4].substr(0, 5), "00:00");
+    EXPECT_EQ(l[99].substr(0, 5), "23:45");
+    // At noon UT the Sun stands about 62 degrees high, due south, with a short shadow.
+    const std::string noon = lineStarting(l, "12:00");
+    EXPECT_NE(noon.find("62\xC2\xB0"), std::string::npos) << noon;
+    EXPECT_NE(noon.find(" 0.5"), std::string::npos) << noon;
+    const Run json = run(greenwich({"--json", "track", "2026-06-21"}));
+    EXPECT_NE(json.out.find("\"time\":\"23:45\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"sunAltitude\":"), std::string::npos);
+    EXPECT_NE(json.out.find("\"moonBearing\":"), std::string::npos);
+}
+
+TEST_F(CliTest, CalendarLaysOutTheMonthInWeeksFromSunday) {
+    const Run r = run(greenwich({"calendar", "2002-04"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> l = lines(r.out);
+    EXPECT_NE(l[0].find("April 2002"), std::string::npos);
+    EXPECT_EQ(l[2].substr(0, 12), "Sun      Mon");
+    // 1 April 2002 was a Monday: the first week's line starts with a blank Sunday.
+    EXPECT_EQ(l[3].substr(0, 11), "          1") << l[3];
+    const Run json = run(greenwich({"--json", "calendar", "2002-04"}));
+    EXPECT_NE(json.out.find("[{\"dayNumber\":0,\"phaseAngle\":null},{\"dayNumber\":1,"),
+              std::string::npos)
+        << json.out.substr(0, 400);
+}
+
+TEST_F(CliTest, LocationsMarkTheCurrentPlace) {
+    const Run r = run({"--settings", settings_, "locations"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\n* Greenwich"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  Troms\xC3\xB8"), std::string::npos); // Windows-1252 name in UTF-8
+}
+
+struct BadInput {
+    std::vector<std::string> args;
+    const char* message;
+};
+
+TEST_F(CliTest, BadInputGivesOneLineAndStatusTwo) {
+    const std::vector<BadInput> cases = {
+        {{"dusk"}, "unknown command 'dusk'"},
+        {{"--colour", "day"}, "unknown option '--colour'"},
+        {{"day", "2026-02-30"}, "not a date of the calendar"},
+        {{"day", "26-1-1"}, "YYYY-MM-DD"},
+        {{"day", "1850-06-01"}, "outside 1900 to 2100"},
+        {{"calendar", "2101-01"}, "outside 1900 to 2100"},
+        {{"--location", "Atlantis", "day"}, "no place named 'Atlantis'"},
+        {{"--lat", "95", "--lon", "0", "--zone", "0", "day"}, "--lat 95 is outside -90 to 90"},
+        {{"--lat", "10", "--lon", "0", "day"}, "needs --lat, --lon and --zone"},
+        {{"day", "--location"}, "'--location' needs a value"},
+        {{"chart", "2026-01-01", "367"}, "DAYS must be"},
+        {{"chart", "2026-01-01"}, "chart needs START and DAYS"},
+        {{"--clock", "13", "day"}, "--clock takes 12 or 24"},
+        {{"-o", "x.txt", "day"}, "-o applies to chart only"},
+        {{}, "no command given"},
+    };
+    for (const BadInput& c : cases) {
+        std::vector<std::string> args = {"--settings", settings_};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Run r = run(args);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_EQ(r.out, "") << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("--help"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}
+
+TEST_F(CliTest, MissingSettingsFileSaysSoAndHowToPassAPlace) {
+    const Run r = run({"--settings", (dir_ / "none.txt").string(), "day"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Missing File: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("--lat"), std::string::npos) << r.err;
+}
+
+TEST_F(CliTest, UnwritableChartFileLeavesNothingBehind) {
+    const fs::path target = dir_ / "no-such-dir" / "chart.txt";
+    const Run r = run(greenwich({"chart", "2026-01-01", "3", "-o", target.string()}));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(target.string()), std::string::npos);
+    EXPECT_FALSE(fs::exists(target));
+    // A directory in the way: the rename fails and the temporary is removed.
+    fs::create_directories(dir_ / "taken");
+    const Run blocked = run(greenwich({"chart", "2026-01-01", "3", "-o", (dir_ / "taken").string()}));
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "taken.tmp"));
+}
+
+TEST_F(CliTest, HelpAndVersion) {
+    Run r = run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "skyledger-cli 1.0\n");
+    r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Usage: skyledger-cli [OPTIONS] COMMAND"), std::string::npos);
+    r = run({"chart", "--help"});
+    EXPECT_NE(r.out.find("Usage: skyledger-cli [OPTIONS] chart START DAYS"), std::string::npos);
+}
+
+TEST(ShippedPlaces, ADozenPlacesOnSeveralContinentsWithGreenwichCurrent) {
+    LocationList list;
+    Preferences prefs;
+    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, list, prefs), SettingsLoad::Loaded);
+    EXPECT_GE(list.count(), 12);
+    ASSERT_NE(list.currentLocation(), nullptr);
+    EXPECT_EQ(list.currentLocation()->name, "Greenwich");
+    int south = 0;
+    int east = 0;
+    for (const Location& l : list.records) {
+        south += l.latitude < 0.0;
+        east += l.longitude < 0.0;
+        EXPECT_GT(l.timeZone, -24.0);
+        EXPECT_LT(l.timeZone, 24.0);
+    }
+    EXPECT_GE(south, 3);
+    EXPECT_GE(east, 3);
+    // The build places a copy beside the program.
+    const fs::path besideProgram = fs::path(SKYLEDGER_CLI_PATH).parent_path() / "Skyledger Settings.txt";
+    EXPECT_TRUE(fs::exists(besideProgram));
+}
+
+} // namespace
+} // namespace skyledger
