@@ -1,0 +1,58 @@
+// Timing of what the windows show: one day, a year's chart, the track and
+// the Moon calendar, at a fixed place and date.
+#include <benchmark/benchmark.h>
+
+#include "almanac/almanac_view.h"
+#include "almanac/app_state.h"
+
+namespace {
+
+skyledger::AppState benchState() {
+    skyledger::AppState s;
+    s.locations.present = true;
+    s.locations.records = {{"New York", 40.71, 74.01, -12.8, 5.0}};
+    s.currentDate = {2026, 3, 20};
+    s.preferences.timeBasis = skyledger::TIME_STANDARD;
+    return s;
+}
+
+void BM_computeDayAlmanac(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    skyledger::SilentView view;
+    for (auto _ : state) {
+        skyledger::computeDayAlmanac(s, view);
+        benchmark::DoNotOptimize(s.day.illuminationPercent);
+    }
+}
+BENCHMARK(BM_computeDayAlmanac)->Unit(benchmark::kMicrosecond);
+
+void BM_chart366Days(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    skyledger::SilentView view;
+    for (auto _ : state) {
+        skyledger::fillChartTable(s, view, {2026, 1, 1}, 366);
+        benchmark::DoNotOptimize(s.chart.rows[365].sunrise);
+    }
+}
+BENCHMARK(BM_chart366Days)->Unit(benchmark::kMillisecond);
+
+void BM_computeTrack(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    skyledger::SilentView view;
+    for (auto _ : state) {
+        skyledger::computeTrack(s, view);
+        benchmark::DoNotOptimize(s.track.samples[95].moonBearing);
+    }
+}
+BENCHMARK(BM_computeTrack)->Unit(benchmark::kMillisecond);
+
+void BM_computeMoonCalendar(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    for (auto _ : state) {
+        skyledger::computeMoonCalendar(s, 2026, 7);
+        benchmark::DoNotOptimize(s.calendar.phaseAngle[20]);
+    }
+}
+BENCHMARK(BM_computeMoonCalendar)->Unit(benchmark::kMicrosecond);
+
+} // namespace
