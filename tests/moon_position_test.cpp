@@ -7,6 +7,7 @@
 
 #include "astro/constants.h"
 #include "astro/julian_day.h"
+#include "astro/moon_phase.h"
 #include "tests/solar_reference.h"
 
 namespace skyledger {
@@ -106,6 +107,45 @@ TEST(MoonIlluminatedFraction, PublishedWorkedExample) {
     const double k =
         moonIlluminatedFraction(moonPosition(t), 16.595 * ARCSECOND, sun.longitude, sun.distanceAu);
     EXPECT_NEAR(k, 0.6786, 0.0005);
+}
+
+// Through real lunations, with the Sun from an independent low-precision
+// theory: the fraction is near 0 at the computed new Moons, near 1 at the full
+// Moon (the Moon's latitude keeps it from the exact values), rises steadily
+// from new to full and falls steadily from full to the next new Moon.
+double fractionAt(double jde) {
+    const double t = julianCenturies(jde);
+    const testing::LowPrecisionSun sun = testing::lowPrecisionSun(t);
+    const double sunApparent = sun.longitude - 20.4898 * ARCSECOND / sun.distanceAu;
+    return moonIlluminatedFraction(moonPosition(t), 0.0, sunApparent, sun.distanceAu);
+}
+
+TEST(MoonIlluminatedFraction, RisesToFullMoonAndFallsToNewMoon) {
+    for (double jd : {2451549.5, 2443180.5, 2462000.5}) {
+        const double newMoon = *moonPhaseInstant(jd - 29.0, MOON_NEW);
+        const double fullMoon = *moonPhaseInstant(jd, MOON_FULL);
+        const double nextNewMoon = *moonPhaseInstant(jd, MOON_NEW);
+        ASSERT_LT(newMoon, fullMoon);
+        ASSERT_LT(fullMoon, nextNewMoon);
+        EXPECT_LT(fractionAt(newMoon), 0.003) << "jd " << jd;
+        EXPECT_GT(fractionAt(fullMoon), 0.997) << "jd " << jd;
+        EXPECT_LT(fractionAt(nextNewMoon), 0.003) << "jd " << jd;
+
+        const double margin = 0.3;
+        const double step = 0.1;
+        double previous = fractionAt(newMoon + margin);
+        for (double jde = newMoon + margin + step; jde < fullMoon - margin; jde += step) {
+            const double k = fractionAt(jde);
+            ASSERT_GT(k, previous) << "jde " << jde;
+            previous = k;
+        }
+        previous = fractionAt(fullMoon + margin);
+        for (double jde = fullMoon + margin + step; jde < nextNewMoon - margin; jde += step) {
+            const double k = fractionAt(jde);
+            ASSERT_LT(k, previous) << "jde " << jde;
+            previous = k;
+        }
+    }
 }
 
 } // namespace
