@@ -115,15 +115,15 @@ double phaseAngle(int32_t row, double k, double t) {
     return reduceAngle(phaseArgument(row, k, t) * DEG_TO_RAD);
 }
 
-// The sum of the periodic corrections (days) in one column.
-double periodicCorrection(PhaseColumn column, double m, double mPrime, double f, double e) {
+// jde (days) with the periodic corrections of one column added in table order.
+double addPeriodicCorrections(double jde, PhaseColumn column, double m, double mPrime, double f,
+                              double e) {
     const double ePowers[3] = {1.0, e, e * e};
-    double sum = 0.0;
     for (const PhaseTerm& term : PHASE_TERMS) {
-        sum += term.coefficient[column] * ePowers[term.ePower] *
+        jde += term.coefficient[column] * ePowers[term.ePower] *
                std::sin(term.m * m + term.mPrime * mPrime + term.f * f);
     }
-    return sum;
+    return jde;
 }
 
 // The correction W (days) that the first quarter adds and the last quarter
@@ -134,16 +134,15 @@ double quarterCorrection(double m, double mPrime, double f, double e) {
            0.00002 * std::cos(2.0 * f);
 }
 
-// The sum of the fourteen planetary corrections (days).
-double planetaryCorrection(double k, double t) {
-    double sum = 0.0;
+// jde (days) with the fourteen planetary corrections added in order.
+double addPlanetaryCorrections(double jde, double k, double t) {
     for (size_t i = 0; i < std::size(PLANETARY_TERMS); ++i) {
         const PlanetaryTerm& term = PLANETARY_TERMS[i];
         double argument = term.c0 + term.c1 * k;
         if (i == 0) argument -= 0.009173 * t * t;
-        sum += term.amplitude * std::sin(argument * DEG_TO_RAD);
+        jde += term.amplitude * std::sin(argument * DEG_TO_RAD);
     }
-    return sum;
+    return jde;
 }
 
 } // namespace
@@ -169,11 +168,11 @@ std::optional<double> moonPhaseInstant(double jd, int32_t phase) {
     jde -= 0.00017 * std::sin(omega);
 
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
-    jde += periodicCorrection(COLUMN_OF_PHASE[phase], m, mPrime, f, e);
+    jde = addPeriodicCorrections(jde, COLUMN_OF_PHASE[phase], m, mPrime, f, e);
     if (phase == MOON_FIRST_QUARTER) jde += quarterCorrection(m, mPrime, f, e);
     if (phase == MOON_LAST_QUARTER) jde -= quarterCorrection(m, mPrime, f, e);
 
-    return jde + planetaryCorrection(k, t);
+    return addPlanetaryCorrections(jde, k, t);
 }
 
 } // namespace skyledger

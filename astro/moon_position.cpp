@@ -250,12 +250,12 @@ SphericalCoords moonPosition(double t) {
     const double a1 = (119.75 + 131.849 * t) * DEG_TO_RAD;
     const double a2 = (53.09 + 479264.29 * t) * DEG_TO_RAD;
     const double a3 = (313.45 + 481266.484 * t) * DEG_TO_RAD;
-    sumLongitude += 0.003958 * std::sin(a1) + 0.001962 * std::sin(meanLongitude - a.f) +
-                    0.000318 * std::sin(a2);
-    sumLatitude += -0.002235 * std::sin(meanLongitude) + 0.000382 * std::sin(a3) +
-                   0.000175 * std::sin(a1 - a.f) + 0.000175 * std::sin(a1 + a.f) +
-                   0.000127 * std::sin(meanLongitude - a.mPrime) -
-                   0.000115 * std::sin(meanLongitude + a.mPrime);
+    sumLongitude = sumLongitude + 0.003958 * std::sin(a1) +
+                   0.001962 * std::sin(meanLongitude - a.f) + 0.000318 * std::sin(a2);
+    sumLatitude = sumLatitude - 0.002235 * std::sin(meanLongitude) + 0.000382 * std::sin(a3) +
+                  0.000175 * std::sin(a1 - a.f) + 0.000175 * std::sin(a1 + a.f) +
+                  0.000127 * std::sin(meanLongitude - a.mPrime) -
+                  0.000115 * std::sin(meanLongitude + a.mPrime);
 
     SphericalCoords moon;
     moon.longitude = meanLongitude + sumLongitude * DEG_TO_RAD;
