@@ -3,11 +3,16 @@
 // almanac computations read.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace skyledger {
+
+// The longest name, in bytes, that the settings file can carry (a longer one
+// would be cut by the file's tokenizer); the Location dialog caps names here.
+inline constexpr size_t MAX_NAME_LENGTH = 255;
 
 struct Location {
     std::string name;                 // Windows-1252 bytes
