@@ -22,8 +22,8 @@ struct FieldRule {
     bool openRange;
 };
 
-constexpr FieldRule LATITUDE_RULE = {"Invalid latitude entry", "Latitude entry out of range",
-                                     -90.0, 90.0, false};
+constexpr FieldRule LATITUDE_RULE = {"Invalid latitude entry", "Latitude entry out of range", -90.0,
+                                     90.0, false};
 constexpr FieldRule LONGITUDE_RULE = {"Invalid longitude entry", "Longitude entry out of range",
                                       -180.0, 180.0, false};
 constexpr FieldRule DECLINATION_RULE = {"Invalid magnetic declination entry",
@@ -32,8 +32,7 @@ constexpr FieldRule DECLINATION_RULE = {"Invalid magnetic declination entry",
 constexpr FieldRule TIME_ZONE_RULE = {"Invalid time zone entry", "Time zone entry out of range",
                                       -24.0, 24.0, true};
 
-std::optional<std::string> checkField(std::string_view text, const FieldRule& rule,
-                                      double& value) {
+std::optional<std::string> checkField(std::string_view text, const FieldRule& rule, double& value) {
     if (!parseDecimal(text, value)) return rule.invalidMessage;
     const bool inRange = rule.openRange ? value > rule.lowest && value < rule.highest
                                         : value >= rule.lowest && value <= rule.highest;
@@ -58,8 +57,10 @@ void sortLocations(LocationList& list) {
             Location& b = list.records[static_cast<size_t>(k)];
             if (compareNames(a.name, b.name) <= 0) continue;
             std::swap(a, b);
-            if (list.current == i) list.current = k;
-            else if (list.current == k) list.current = i;
+            if (list.current == i)
+                list.current = k;
+            else if (list.current == k)
+                list.current = i;
         }
     }
 }
@@ -95,8 +96,8 @@ std::optional<std::string> validateLocationFields(const LocationFieldTexts& text
     if (auto message = checkField(texts.longitude, LONGITUDE_RULE, values.longitude)) {
         return message;
     }
-    if (auto message = checkField(texts.magneticDeclination, DECLINATION_RULE,
-                                  values.magneticDeclination)) {
+    if (auto message =
+            checkField(texts.magneticDeclination, DECLINATION_RULE, values.magneticDeclination)) {
         return message;
     }
     return checkField(texts.timeZone, TIME_ZONE_RULE, values.timeZone);

@@ -25,13 +25,14 @@ namespace {
 // Splits file bytes into lines ended by CR LF, LF or CR alone; a last line
 // without an ending is a line too.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
 
     bool next(std::string_view& line) {
         if (pos_ >= bytes_.size()) return false;
         size_t end = pos_;
-        while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
+        while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n')
+            ++end;
         line = bytes_.substr(pos_, end - pos_);
         pos_ = end;
         if (pos_ == bytes_.size()) return true;
@@ -39,7 +40,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::string_view bytes_;
     size_t pos_ = 0;
 };
@@ -67,7 +68,8 @@ enum class BlockLine { Record, Blank, End };
 // Reads one line of the location block into `loc`.
 BlockLine readLocationLine(std::string_view line, Location& loc) {
     size_t start = 0;
-    while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+        ++start;
     const bool quoted = start < line.size() && line[start] == '"';
     std::vector<std::string> numbers;
     loc = Location{};
@@ -83,7 +85,8 @@ BlockLine readLocationLine(std::string_view line, Location& loc) {
     }
     double* const fields[] = {&loc.latitude, &loc.longitude, &loc.magneticDeclination,
                               &loc.timeZone};
-    for (size_t i = 0; i < 4 && i < numbers.size(); ++i) *fields[i] = readValue(numbers[i]);
+    for (size_t i = 0; i < 4 && i < numbers.size(); ++i)
+        *fields[i] = readValue(numbers[i]);
     return BlockLine::Record;
 }
 
@@ -120,9 +123,12 @@ std::string quotedName(std::string_view name) {
     std::string text = "\"";
     for (char c : name.substr(0, MAX_NAME_LENGTH)) {
         if (c == '"' || c == '\\') text += '\\';
-        if (c == '\r') text += "\\r";
-        else if (c == '\n') text += "\\n";
-        else text += c;
+        if (c == '\r')
+            text += "\\r";
+        else if (c == '\n')
+            text += "\\n";
+        else
+            text += c;
     }
     text += '"';
     return text;
@@ -243,10 +249,10 @@ std::string settingsText(const LocationList& list, const Preferences& prefs) {
     appendLine(out, formatText("time12hr %d", prefs.twelveHourClock));
     appendLine(out, formatText("locations %d %d", list.current, list.count()));
     for (const Location& loc : list.records) {
-        appendLine(out, formatText("  %s %s %s %s %s", quotedName(loc.name),
-                                   valueText(loc.latitude, 2), valueText(loc.longitude, 2),
-                                   valueText(loc.magneticDeclination, 1),
-                                   valueText(loc.timeZone, 1)));
+        appendLine(out,
+                   formatText("  %s %s %s %s %s", quotedName(loc.name), valueText(loc.latitude, 2),
+                              valueText(loc.longitude, 2), valueText(loc.magneticDeclination, 1),
+                              valueText(loc.timeZone, 1)));
     }
     appendLine(out, "end");
     return out;

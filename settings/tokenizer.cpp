@@ -8,19 +8,20 @@ namespace skyledger {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool isDelimiter(char c) {
-    switch (c) {
-    case ' ': case '\t': case '(': case ')': case '*': case '+':
-    case ',': case '/': case ':': case '=': case '[': case ']':
-        return true;
-    default:
-        return false;
-    }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// Characters that end a bare token; each except the blanks is a token itself.
+constexpr std::string_view DELIMITERS = " \t()*+,/:=[]";
+
+bool isDelimiter(char c) {
+    return DELIMITERS.find(c) != std::string_view::npos;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads a quoted token; `pos` is just after the opening quote and is left
 // after the closing quote (when there is one) or where reading stopped.
@@ -32,9 +33,12 @@ std::string quotedToken(std::string_view line, size_t& pos) {
         if (c == '\\') {
             if (pos == line.size()) break; // a lone backslash at the end is dropped
             c = line[pos++];
-            if (c == 'n') c = '\n';
-            else if (c == 'r') c = '\r';
-            else if (c == 't') c = '\t';
+            if (c == 'n')
+                c = '\n';
+            else if (c == 'r')
+                c = '\r';
+            else if (c == 't')
+                c = '\t';
         }
         token += c;
     }
@@ -51,8 +55,8 @@ std::string bareToken(std::string_view line, size_t& pos) {
     }
     while (pos < line.size() && token.size() < MAX_TOKEN_LENGTH) {
         const char c = line[pos];
-        const bool exponentSign = c == '+' && isDigit(token.front()) &&
-                                  (token.back() == 'E' || token.back() == 'e');
+        const bool exponentSign =
+            c == '+' && isDigit(token.front()) && (token.back() == 'E' || token.back() == 'e');
         if (isDelimiter(c) && !exponentSign) break;
         token += c;
         ++pos;
@@ -66,7 +70,8 @@ std::vector<std::string> tokenizeLine(std::string_view line) {
     std::vector<std::string> tokens;
     size_t pos = 0;
     while (tokens.size() < MAX_TOKENS) {
-        while (pos < line.size() && isBlank(line[pos])) ++pos;
+        while (pos < line.size() && isBlank(line[pos]))
+            ++pos;
         if (pos == line.size()) break;
         std::string token;
         if (line[pos] == '"') {
