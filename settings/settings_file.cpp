@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "settings/names.h"
