@@ -3,18 +3,24 @@
 // almanac computations read.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace skyledger {
 
+// The longest name, in bytes, that the settings file can carry (a longer one
+// would be cut by the file's tokenizer); the Location dialog caps names here.
+inline constexpr size_t MAX_NAME_LENGTH = 255;
+
 struct Location {
-    std::string name;                 // Windows-1252 bytes
-    double latitude = 0.0;            // degrees, positive north
-    double longitude = 0.0;           // degrees, positive WEST of Greenwich
-    double magneticDeclination = 0.0; // degrees, positive when magnetic north lies east of true north
-    double timeZone = 0.0;            // hours added to local standard time to get UT (positive west)
+    std::string name;       // Windows-1252 bytes
+    double latitude = 0.0;  // degrees, positive north
+    double longitude = 0.0; // degrees, positive WEST of Greenwich
+    // Degrees, positive when magnetic north lies east of true north.
+    double magneticDeclination = 0.0;
+    double timeZone = 0.0; // hours added to local standard time to get UT (positive west)
 };
 
 // The user's places. "No list" (present == false: no settings file was read)

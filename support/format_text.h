@@ -27,12 +27,12 @@ namespace skyledger {
 
 // One argument of formatText: a signed 32-bit integer, a double or a text.
 class FormatArg {
-public:
+  public:
     enum class Kind { Integer, Real, Text };
 
     template <typename T>
-        requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
-    FormatArg(T v) : kind_(Kind::Integer), integer_(static_cast<int32_t>(v)) {}
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool>) FormatArg(T v)
+        : kind_(Kind::Integer), integer_(static_cast<int32_t>(v)) {}
     FormatArg(double v) : kind_(Kind::Real), real_(v) {}
     FormatArg(const char* v) : kind_(Kind::Text), text_(v ? v : "") {}
     FormatArg(std::string_view v) : kind_(Kind::Text), text_(v) {}
@@ -43,19 +43,21 @@ public:
     double real() const { return real_; }
     std::string_view text() const { return text_; }
 
-private:
+  private:
     Kind kind_;
     int32_t integer_ = 0;
     double real_ = 0.0;
     std::string_view text_;
 };
 
-// Formats `format` with the given arguments. A directive whose argument is
-// missing or of another kind produces nothing.
+// Formats `format` with the given arguments. The directives c, d, ',', s and
+// f each take the next argument in order; when it is missing or of another
+// kind (c, d and ',' need an integer, s a text, f a double) the directive
+// produces nothing. A '%' or backslash cut short by the end of the format
+// produces nothing either.
 std::string formatTextArgs(std::string_view format, std::span<const FormatArg> args);
 
-template <typename... Args>
-std::string formatText(std::string_view format, const Args&... args) {
+template <typename... Args> std::string formatText(std::string_view format, const Args&... args) {
     const FormatArg list[] = {FormatArg(args)..., FormatArg(0)};
     return formatTextArgs(format, std::span<const FormatArg>(list, sizeof...(Args)));
 }
@@ -69,8 +71,14 @@ std::string formatInteger(int32_t value);
 void groupThousands(std::string& text);
 
 // Fixed-point text of x with n decimals (clamped to 0..6), rounded half away
-// from zero, at least n + 2 characters; with `strip`, trailing zeros and then
-// a trailing point are removed. Infinities and NaN give "inf", "-inf", "nan".
+// from zero, at least n + 2 characters (5 with n = 0 gives "05", 0.05 with
+// n = 2 gives "0.05"); with `strip`, trailing zeros and then a trailing point
+// are removed. A value that rounds to zero keeps its sign (-0.001 gives
+// "-0.00"), but an exact zero is "0" or "0." and n zeros, unsigned and never
+// stripped. While x * 10^n is below 2^31 the rounding is applied to that
+// scaled double (add 0.5, truncate: 0.125 with n = 2 gives "0.13"); larger
+// values are rounded from their exact decimal expansion, so every digit is
+// right. Infinities and NaN give "inf", "-inf" and "nan".
 std::string formatFixed(double x, int n, bool strip);
 
 } // namespace skyledger

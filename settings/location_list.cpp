@@ -1,0 +1,112 @@
+// Location list editing: sorted insertion, exchange sort by name, deletion
+// and the Location dialog's checks of its number fields.
+#include "settings/location_list.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "settings/names.h"
+#include "support/parse_number.h"
+
+namespace skyledger {
+
+namespace {
+
+// One number field's rule: its messages and its accepted range; the range is
+// open at both ends when `openRange` is set.
+struct FieldRule {
+    const char* invalidMessage;
+    const char* rangeMessage;
+    double lowest;
+    double highest;
+    bool openRange;
+};
+
+constexpr FieldRule LATITUDE_RULE = {"Invalid latitude entry", "Latitude entry out of range", -90.0,
+                                     90.0, false};
+constexpr FieldRule LONGITUDE_RULE = {"Invalid longitude entry", "Longitude entry out of range",
+                                      -180.0, 180.0, false};
+constexpr FieldRule DECLINATION_RULE = {"Invalid magnetic declination entry",
+                                        "Magnetic declination entry out of range", -180.0, 180.0,
+                                        false};
+constexpr FieldRule TIME_ZONE_RULE = {"Invalid time zone entry", "Time zone entry out of range",
+                                      -24.0, 24.0, true};
+
+std::optional<std::string> checkField(std::string_view text, const FieldRule& rule, double& value) {
+    if (!parseDecimal(text, value)) return rule.invalidMessage;
+    const bool inRange = rule.openRange ? value > rule.lowest && value < rule.highest
+                                        : value >= rule.lowest && value <= rule.highest;
+    if (!inRange) return rule.rangeMessage;
+    return std::nullopt;
+}
+
+} // namespace
+
+int32_t findInsertPosition(const LocationList& list, std::string_view name) {
+    for (int32_t i = 0; i < list.count(); ++i) {
+        if (compareNames(list.records[static_cast<size_t>(i)].name, name) > 0) return i;
+    }
+    return list.count();
+}
+
+void sortLocations(LocationList& list) {
+    const int32_t n = list.count();
+    for (int32_t i = 0; i < n; ++i) {
+        for (int32_t k = i + 1; k < n; ++k) {
+            Location& a = list.records[static_cast<size_t>(i)];
+            Location& b = list.records[static_cast<size_t>(k)];
+            if (compareNames(a.name, b.name) <= 0) continue;
+            std::swap(a, b);
+            if (list.current == i)
+                list.current = k;
+            else if (list.current == k)
+                list.current = i;
+        }
+    }
+}
+
+void insertLocation(LocationList& list, int32_t position) {
+    position = std::clamp(position, 0, list.count());
+    list.records.insert(list.records.begin() + position, Location{});
+    list.current = position;
+    list.present = true;
+}
+
+void deleteCurrentLocation(LocationList& list) {
+    if (list.currentLocation() == nullptr) return;
+    list.records.erase(list.records.begin() + list.current);
+    if (list.current >= list.count()) --list.current;
+}
+
+bool storeEditedLocation(LocationList& list, std::string_view name,
+                         const LocationFieldValues& values) {
+    Location* loc = list.currentLocation();
+    if (loc == nullptr) return false;
+    if (!sameName(loc->name, name)) loc->name = std::string(name.substr(0, MAX_NAME_LENGTH));
+    loc->latitude = values.latitude;
+    loc->longitude = values.longitude;
+    loc->magneticDeclination = values.magneticDeclination;
+    loc->timeZone = values.timeZone;
+    return true;
+}
+
+std::optional<std::string> validateLocationFields(const LocationFieldTexts& texts,
+                                                  LocationFieldValues& values) {
+    if (auto message = checkField(texts.latitude, LATITUDE_RULE, values.latitude)) return message;
+    if (auto message = checkField(texts.longitude, LONGITUDE_RULE, values.longitude)) {
+        return message;
+    }
+    if (auto message =
+            checkField(texts.magneticDeclination, DECLINATION_RULE, values.magneticDeclination)) {
+        return message;
+    }
+    return checkField(texts.timeZone, TIME_ZONE_RULE, values.timeZone);
+}
+
+bool acceptLocationEdit(LocationList& list, bool newEntry, std::string_view name,
+                        const LocationFieldValues& values) {
+    if (newEntry) insertLocation(list, findInsertPosition(list, name));
+    return storeEditedLocation(list, name, values);
+}
+
+} // namespace skyledger

@@ -1,0 +1,289 @@
+// Reading and writing the settings file: preferences and the location list as
+// CR LF text, read line by line through the tokenizer.
+#include "settings/settings_file.h"
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "settings/names.h"
+#include "settings/tokenizer.h"
+#include "support/format_text.h"
+#include "support/parse_number.h"
+
+namespace skyledger {
+
+static_assert(MAX_NAME_LENGTH == MAX_TOKEN_LENGTH, "a stored name must fit in one token");
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Splits file bytes into lines ended by CR LF, LF or CR alone; a last line
+// without an ending is a line too.
+class LineReader {
+  public:
+    explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+
+    bool next(std::string_view& line) {
+        if (pos_ >= bytes_.size()) return false;
+        size_t end = pos_;
+        while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n')
+            ++end;
+        line = bytes_.substr(pos_, end - pos_);
+        pos_ = end;
+        if (pos_ == bytes_.size()) return true;
+        if (bytes_[pos_++] == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+        return true;
+    }
+
+  private:
+    std::string_view bytes_;
+    size_t pos_ = 0;
+};
+
+// A location value as the file can hold it: non-finite values and values too
+// large for the fixed-point format become 0.
+double storableValue(double v) {
+    return std::isfinite(v) && std::fabs(v) <= LARGEST_STORED_VALUE ? v : 0.0;
+}
+
+double readValue(const std::string& token) {
+    double v = 0.0;
+    return parseDecimal(token, v) ? storableValue(v) : 0.0;
+}
+
+// Reads the integer value of a keyword line into `value`; a missing or
+// unreadable value leaves it unchanged.
+void readKeywordValue(const std::vector<std::string>& tokens, int32_t& value) {
+    int32_t v = 0;
+    if (tokens.size() >= 2 && parseInteger(tokens[1], v)) value = v;
+}
+
+enum class BlockLine { Record, Blank, End };
+
+// Reads one line of the location block into `loc`.
+BlockLine readLocationLine(std::string_view line, Location& loc) {
+    size_t start = 0;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+        ++start;
+    const bool quoted = start < line.size() && line[start] == '"';
+    std::vector<std::string> numbers;
+    loc = Location{};
+    if (line.substr(start, 2) == "\"\"") {
+        // An empty name: the tokenizer would stop at the empty quotes.
+        numbers = tokenizeLine(line.substr(start + 2));
+    } else {
+        numbers = tokenizeLine(line);
+        if (numbers.empty()) return BlockLine::Blank;
+        if (!quoted && sameName(numbers.front(), "end")) return BlockLine::End;
+        loc.name = std::move(numbers.front());
+        numbers.erase(numbers.begin());
+    }
+    double* const fields[] = {&loc.latitude, &loc.longitude, &loc.magneticDeclination,
+                              &loc.timeZone};
+    for (size_t i = 0; i < 4 && i < numbers.size(); ++i)
+        *fields[i] = readValue(numbers[i]);
+    return BlockLine::Record;
+}
+
+// Reads a "locations" line and the location lines after it into a new list.
+// Returns false when the block ended at the "end" line.
+bool readLocationBlock(const std::vector<std::string>& tokens, LineReader& lines,
+                       LocationList& list) {
+    int32_t index = 0;
+    if (tokens.size() >= 2 && !parseInteger(tokens[1], index)) index = 0;
+    int32_t count = -1;
+    if (tokens.size() < 3 || !parseInteger(tokens[2], count)) count = -1;
+    const bool bounded = count >= 0;
+
+    list.present = true;
+    list.records.clear();
+    list.current = index;
+    std::string_view line;
+    while ((!bounded || list.count() < count) && lines.next(line)) {
+        Location loc;
+        const BlockLine kind = readLocationLine(line, loc);
+        if (kind == BlockLine::End) return false;
+        if (kind == BlockLine::Record) list.records.push_back(std::move(loc));
+    }
+    return true;
+}
+
+void clampCurrent(LocationList& list) {
+    if (list.current >= list.count()) list.current = list.count() - 1;
+    if (list.current < 0) list.current = 0;
+}
+
+// The name as written between the quotes, cut to MAX_NAME_LENGTH bytes.
+std::string quotedName(std::string_view name) {
+    std::string text = "\"";
+    for (char c : name.substr(0, MAX_NAME_LENGTH)) {
+        if (c == '"' || c == '\\') text += '\\';
+        if (c == '\r')
+            text += "\\r";
+        else if (c == '\n')
+            text += "\\n";
+        else
+            text += c;
+    }
+    text += '"';
+    return text;
+}
+
+// A location value with `decimals` (1 or 2) decimals. A negative zero keeps
+// its sign, so a "-0.00" read from the file is written back unchanged.
+std::string valueText(double v, int decimals) {
+    v = storableValue(v);
+    std::string text = formatText(decimals == 2 ? "%2f" : "%1f", v);
+    if (v == 0.0 && std::signbit(v)) text.insert(0, "-");
+    return text;
+}
+
+void appendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += "\r\n";
+}
+
+bool readFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    }
+    return !in.bad();
+}
+
+bool writeFile(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+// Renames an existing file at `path` that is not an understood settings file
+// to its backup name. False when such a file could not be kept.
+bool keepUnderstoodOrBackup(const std::string& path) {
+    std::error_code ec;
+    const fs::file_type type = fs::status(path, ec).type();
+    if (type == fs::file_type::not_found) return true;
+    std::string bytes;
+    if (type == fs::file_type::regular && readFile(path, bytes) && isSettingsText(bytes)) {
+        return true;
+    }
+    fs::rename(path, settingsBackupPath(path), ec);
+    return !ec;
+}
+
+} // namespace
+
+std::string programDirectory(std::string_view moduleFileName) {
+    const size_t cut = moduleFileName.find_last_of("\\/:");
+    if (cut == std::string_view::npos) return ".";
+    std::string dir(moduleFileName.substr(0, cut + 1));
+    const char last = dir.back();
+    if ((last == '\\' || last == '/') && dir.size() >= 2 && dir[dir.size() - 2] != ':') {
+        dir.pop_back();
+    }
+    return dir;
+}
+
+std::string settingsPath(std::string_view directory) {
+    std::string path(directory);
+    if (path.empty() || (path.back() != '\\' && path.back() != '/')) {
+        const bool windowsStyle = path.find_first_of("\\:") != std::string::npos;
+        path += windowsStyle ? '\\' : '/';
+    }
+    path += SETTINGS_FILE_NAME;
+    return path;
+}
+
+std::string settingsBackupPath(const std::string& path) {
+    return path + std::string(SETTINGS_BACKUP_SUFFIX);
+}
+
+void setDefaultSettings(LocationList& list, Preferences& prefs) {
+    list = LocationList{};
+    prefs.magneticBearings = 1;
+    prefs.twelveHourClock = 0;
+}
+
+bool isSettingsText(std::string_view bytes) {
+    LineReader lines(bytes);
+    std::string_view first;
+    return lines.next(first) && sameName(first, SETTINGS_VERSION_LINE);
+}
+
+SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Preferences& prefs) {
+    setDefaultSettings(list, prefs);
+    if (!isSettingsText(bytes)) return SettingsLoad::NotUnderstood;
+    LineReader lines(bytes);
+    std::string_view line;
+    lines.next(line); // the version line
+    while (lines.next(line)) {
+        const std::vector<std::string> tokens = tokenizeLine(line);
+        if (tokens.empty()) continue;
+        const std::string& keyword = tokens.front();
+        if (sameName(keyword, "end")) break;
+        if (sameName(keyword, "magneticbearings")) {
+            readKeywordValue(tokens, prefs.magneticBearings);
+        } else if (sameName(keyword, "time12hr")) {
+            readKeywordValue(tokens, prefs.twelveHourClock);
+        } else if (sameName(keyword, "locations")) {
+            if (!readLocationBlock(tokens, lines, list)) break;
+        }
+    }
+    if (list.present) clampCurrent(list);
+    return SettingsLoad::Loaded;
+}
+
+std::string settingsText(const LocationList& list, const Preferences& prefs) {
+    std::string out;
+    appendLine(out, SETTINGS_VERSION_LINE);
+    appendLine(out, formatText("magneticbearings %d", prefs.magneticBearings));
+    appendLine(out, formatText("time12hr %d", prefs.twelveHourClock));
+    appendLine(out, formatText("locations %d %d", list.current, list.count()));
+    for (const Location& loc : list.records) {
+        appendLine(out,
+                   formatText("  %s %s %s %s %s", quotedName(loc.name), valueText(loc.latitude, 2),
+                              valueText(loc.longitude, 2), valueText(loc.magneticDeclination, 1),
+                              valueText(loc.timeZone, 1)));
+    }
+    appendLine(out, "end");
+    return out;
+}
+
+SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs) {
+    setDefaultSettings(list, prefs);
+    std::error_code ec;
+    const fs::file_type type = fs::status(path, ec).type();
+    if (type == fs::file_type::not_found) return SettingsLoad::Missing;
+    std::string bytes;
+    if (type != fs::file_type::regular || !readFile(path, bytes)) return SettingsLoad::Unreadable;
+    return parseSettingsText(bytes, list, prefs);
+}
+
+SettingsSave saveSettings(const std::string& path, const LocationList& list,
+                          const Preferences& prefs) {
+    const std::string temporary = path + std::string(SETTINGS_TEMPORARY_SUFFIX);
+    std::error_code ec;
+    if (!writeFile(temporary, settingsText(list, prefs)) || !keepUnderstoodOrBackup(path)) {
+        fs::remove(temporary, ec);
+        return SettingsSave::Failed;
+    }
+    fs::rename(temporary, path, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        return SettingsSave::Failed;
+    }
+    return SettingsSave::Saved;
+}
+
+} // namespace skyledger

@@ -1,0 +1,283 @@
+// Reading and writing the settings file: the exact bytes written, the reader's
+// handling of other line ends and damaged files, and the file operations.
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace skyledger {
+namespace {
+
+namespace fs = std::filesystem;
+
+Location place(std::string name, double lat, double lon, double decl, double zone) {
+    return Location{std::move(name), lat, lon, decl, zone};
+}
+
+LocationList sampleList() {
+    LocationList list;
+    list.present = true;
+    list.records = {place("Greenwich", 51.4779, 0.0015, -0.04, 0.0),
+                    place("New York, \"Big Apple\"", 40.7128, 74.006, -12.95, 5.0),
+                    place("C:\\path\r\nname", -33.8688, -151.2093, -12.6, -10.0),
+                    place("", 0, 0, 0, 0)};
+    list.current = 1;
+    return list;
+}
+
+const char* const SAMPLE_TEXT = "skyledger 1.0\r\n"
+                                "magneticbearings 0\r\n"
+                                "time12hr 1\r\n"
+                                "locations 1 4\r\n"
+                                "  \"Greenwich\" 51.48 0.00 -0.0 0.0\r\n"
+                                "  \"New York, \\\"Big Apple\\\"\" 40.71 74.01 -13.0 5.0\r\n"
+                                "  \"C:\\\\path\\r\\nname\" -33.87 -151.21 -12.6 -10.0\r\n"
+                                "  \"\" 0.00 0.00 0.0 0.0\r\n"
+                                "end\r\n";
+
+TEST(SettingsFile, WritesTheFormatByteForByte) {
+    Preferences prefs;
+    prefs.magneticBearings = 0;
+    prefs.twelveHourClock = 1;
+    EXPECT_EQ(settingsText(sampleList(), prefs), SAMPLE_TEXT);
+
+    LocationList none;
+    EXPECT_EQ(settingsText(none, Preferences{}), "skyledger 1.0\r\nmagneticbearings 1\r\n"
+                                                 "time12hr 0\r\nlocations 0 0\r\nend\r\n");
+}
+
+TEST(SettingsFile, ReadsBackWhatItWrote) {
+    LocationList list;
+    Preferences prefs;
+    ASSERT_EQ(parseSettingsText(SAMPLE_TEXT, list, prefs), SettingsLoad::Loaded);
+    EXPECT_EQ(prefs.magneticBearings, 0);
+    EXPECT_EQ(prefs.twelveHourClock, 1);
+    ASSERT_TRUE(list.present);
+    ASSERT_EQ(list.count(), 4);
+    EXPECT_EQ(list.current, 1);
+    const LocationList original = sampleList();
+    for (int i = 0; i < 4; ++i) {
+        const Location& got = list.records[static_cast<size_t>(i)];
+        const Location& want = original.records[static_cast<size_t>(i)];
+        EXPECT_EQ(got.name, want.name);
+        EXPECT_NEAR(got.latitude, want.latitude, 0.00501);
+        EXPECT_NEAR(got.longitude, want.longitude, 0.00501);
+        EXPECT_NEAR(got.magneticDeclination, want.magneticDeclination, 0.0501);
+        EXPECT_NEAR(got.timeZone, want.timeZone, 0.0501);
+    }
+    EXPECT_TRUE(std::signbit(list.records[0].magneticDeclination)); // -0.0 stays -0.0
+    EXPECT_EQ(settingsText(list, prefs), SAMPLE_TEXT);
+}
+
+TEST(SettingsFile, AcceptsOtherLineEndsAndLetterCase) {
+    const std::string lf = "SKYLEDGER 1.0\nMagneticBearings 0\nTIME12HR 1\nLocations 0 1\n"
+                           "  \"Oslo\" 59.91 -10.75 -4.5 -1.0\nEND\n";
+    std::string cr = lf;
+    for (char& c : cr)
+        c = c == '\n' ? '\r' : c;
+    for (const std::string& text : {lf, cr, lf.substr(0, lf.size() - 1)}) {
+        LocationList list;
+        Preferences prefs;
+        ASSERT_EQ(parseSettingsText(text, list, prefs), SettingsLoad::Loaded);
+        EXPECT_EQ(prefs.magneticBearings, 0);
+        EXPECT_EQ(prefs.twelveHourClock, 1);
+        ASSERT_EQ(list.count(), 1);
+        EXPECT_EQ(list.records[0].name, "Oslo");
+        EXPECT_EQ(list.records[0].longitude, -10.75);
+    }
+}
+
+TEST(SettingsFile, OtherFirstLinesAreNotUnderstood) {
+    for (const char* text : {"skyledger 2.0\r\nmagneticbearings 0\r\n", "skyledger 1.0 \r\n",
+                             "\xEF\xBB\xBFskyledger 1.0\r\n", ""}) {
+        LocationList list;
+        list.present = true;
+        Preferences prefs;
+        prefs.magneticBearings = 0;
+        EXPECT_EQ(parseSettingsText(text, list, prefs), SettingsLoad::NotUnderstood) << text;
+        EXPECT_FALSE(list.present);
+        EXPECT_EQ(prefs.magneticBearings, 1);
+        EXPECT_EQ(prefs.twelveHourClock, 0);
+    }
+}
+
+TEST(SettingsFile, DamagedFilesKeepWhatIsReadable) {
+    const std::string longName(300, 'n');
+    const std::string text = "skyledger 1.0\r\n"
+                             "\r\n"
+                             "magneticbearings\r\n" // no value: the default stays
+                             "time12hr yes\r\n"     // unreadable: the default stays
+                             "colour blue\r\n"      // unknown keyword
+                             "locations 9 5\r\n"    // index beyond the list is clamped
+                             "  \"Full\" 1E+1 12.5% nan 1e400\r\n"
+                             "\r\n"                   // blank lines are no records
+                             "  \"Short\" 45.5 7\r\n" // missing numbers are 0
+                             "  Bare -1.5E+3 2e1 3 4 extra tokens\r\n"
+                             "  \"\"\r\n"              // empty name, no numbers
+                             "end\r\n"                 // count promised five: the block ends here
+                             "magneticbearings 0\r\n"; // after "end": never read
+    LocationList list;
+    Preferences prefs;
+    ASSERT_EQ(parseSettingsText(text + longName, list, prefs), SettingsLoad::Loaded);
+    EXPECT_EQ(prefs.magneticBearings, 1);
+    EXPECT_EQ(prefs.twelveHourClock, 0);
+    ASSERT_EQ(list.count(), 4);
+    EXPECT_EQ(list.current, 3);
+    const Location& full = list.records[0];
+    EXPECT_EQ(full.name, "Full");
+    EXPECT_EQ(full.latitude, 10.0);
+    EXPECT_EQ(full.longitude, 0.125);
+    EXPECT_EQ(full.magneticDeclination, 0.0);
+    EXPECT_EQ(full.timeZone, 0.0);
+    EXPECT_EQ(list.records[1].name, "Short");
+    EXPECT_EQ(list.records[1].latitude, 45.5);
+    EXPECT_EQ(list.records[1].longitude, 7.0);
+    EXPECT_EQ(list.records[1].timeZone, 0.0);
+    EXPECT_EQ(list.records[2].name, "Bare");
+    EXPECT_EQ(list.records[2].latitude, 0.0); // "-1.5E" "+" "3": not a number
+    EXPECT_EQ(list.records[2].longitude, 0.0);
+    EXPECT_EQ(list.records[2].magneticDeclination, 3.0);
+    EXPECT_EQ(list.records[2].timeZone, 20.0);
+    EXPECT_EQ(list.records[3].name, "");
+
+    // A count larger than the file, a missing count, a negative index.
+    for (const char* head : {"locations -4 1000\r\n", "locations\r\n", "locations 0 -2\r\n"}) {
+        LocationList l;
+        const std::string t = std::string("skyledger 1.0\r\n") + head + "  \"A\" 1 2 3 4\n \"B\"";
+        ASSERT_EQ(parseSettingsText(t, l, prefs), SettingsLoad::Loaded);
+        ASSERT_EQ(l.count(), 2) << head;
+        EXPECT_EQ(l.current, 0);
+        EXPECT_EQ(l.records[1].name, "B");
+    }
+    // An empty list stays a present list; values too large for the file are 0.
+    LocationList empty;
+    parseSettingsText("skyledger 1.0\nlocations 0 0\n", empty, prefs);
+    EXPECT_TRUE(empty.present);
+    EXPECT_EQ(empty.currentLocation(), nullptr);
+    LocationList big;
+    parseSettingsText("skyledger 1.0\nlocations 0 1\n\"X\" 1e7 10000000.01 -1e7 1e300", big, prefs);
+    EXPECT_EQ(big.records[0].latitude, 1.0e7);
+    EXPECT_EQ(big.records[0].longitude, 0.0);
+    EXPECT_EQ(big.records[0].magneticDeclination, -1.0e7);
+    EXPECT_EQ(big.records[0].timeZone, 0.0);
+}
+
+TEST(SettingsFile, LongLinesAndNamesAreReadWhole) {
+    LocationList list;
+    list.present = true;
+    list.records = {place(std::string(MAX_NAME_LENGTH, '\\'), 1, 2, 3, 4),
+                    place(std::string(400, 'L'), 5, 6, 7, 8)};
+    const std::string text = settingsText(list, Preferences{});
+    LocationList back;
+    Preferences prefs;
+    ASSERT_EQ(parseSettingsText(text, back, prefs), SettingsLoad::Loaded);
+    ASSERT_EQ(back.count(), 2);
+    EXPECT_EQ(back.records[0].name, list.records[0].name); // a 500-byte line
+    EXPECT_EQ(back.records[0].timeZone, 4.0);
+    EXPECT_EQ(back.records[1].name, std::string(MAX_NAME_LENGTH, 'L')); // written cut
+    EXPECT_EQ(back.records[1].timeZone, 8.0);
+}
+
+TEST(SettingsFile, ProgramDirectoryAndPath) {
+    struct Case {
+        const char* module;
+        const char* directory;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"C:\\Programs\\Sky\\skyledger.exe", "C:\\Programs\\Sky",
+         "C:\\Programs\\Sky\\Skyledger Settings.txt"},
+        {"C:\\skyledger.exe", "C:\\", "C:\\Skyledger Settings.txt"},
+        {"C:skyledger.exe", "C:", "C:\\Skyledger Settings.txt"},
+        {"/opt/sky/bin/skyledger", "/opt/sky/bin", "/opt/sky/bin/Skyledger Settings.txt"},
+        {"/skyledger", "/", "/Skyledger Settings.txt"},
+        {"skyledger", ".", "./Skyledger Settings.txt"},
+        {"\\\\server\\share\\x.exe", "\\\\server\\share",
+         "\\\\server\\share\\Skyledger Settings.txt"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(programDirectory(c.module), c.directory) << c.module;
+        EXPECT_EQ(settingsPath(programDirectory(c.module)), c.path) << c.module;
+    }
+}
+
+class SettingsFileOnDisk : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               (std::string("skyledger_settings_test_") +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        path_ = settingsPath(dir_.string());
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    static std::string contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void write(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    fs::path dir_;
+    std::string path_;
+};
+
+TEST_F(SettingsFileOnDisk, MissingFileGivesDefaultsAndSavesAnEmptyList) {
+    LocationList list;
+    list.present = true;
+    Preferences prefs;
+    prefs.twelveHourClock = 1;
+    EXPECT_EQ(loadSettings(path_, list, prefs), SettingsLoad::Missing);
+    EXPECT_FALSE(list.present);
+    EXPECT_EQ(prefs.twelveHourClock, 0);
+    EXPECT_EQ(saveSettings(path_, list, prefs), SettingsSave::Saved);
+    EXPECT_EQ(contents(path_), settingsText(LocationList{}, Preferences{}));
+    EXPECT_FALSE(fs::exists(path_ + ".tmp"));
+    EXPECT_FALSE(fs::exists(settingsBackupPath(path_)));
+}
+
+TEST_F(SettingsFileOnDisk, UntouchedFileIsReproducedByteForByte) {
+    write(path_, SAMPLE_TEXT);
+    LocationList list;
+    Preferences prefs;
+    ASSERT_EQ(loadSettings(path_, list, prefs), SettingsLoad::Loaded);
+    ASSERT_EQ(saveSettings(path_, list, prefs), SettingsSave::Saved);
+    EXPECT_EQ(contents(path_), SAMPLE_TEXT);
+    EXPECT_FALSE(fs::exists(settingsBackupPath(path_)));
+}
+
+TEST_F(SettingsFileOnDisk, FileNotUnderstoodIsKeptAsBackup) {
+    const std::string later = "skyledger 2.0\r\nsomething new\r\n";
+    write(path_, later);
+    LocationList list;
+    Preferences prefs;
+    EXPECT_EQ(loadSettings(path_, list, prefs), SettingsLoad::NotUnderstood);
+    ASSERT_EQ(saveSettings(path_, sampleList(), prefs), SettingsSave::Saved);
+    EXPECT_EQ(contents(settingsBackupPath(path_)), later);
+    EXPECT_TRUE(isSettingsText(contents(path_)));
+}
+
+TEST_F(SettingsFileOnDisk, FailedSaveLeavesTheOldFileAlone) {
+    write(path_, SAMPLE_TEXT);
+    fs::create_directory(path_ + ".tmp"); // the temporary file cannot be created
+    EXPECT_EQ(saveSettings(path_, LocationList{}, Preferences{}), SettingsSave::Failed);
+    EXPECT_EQ(contents(path_), SAMPLE_TEXT);
+
+    const std::string elsewhere = (dir_ / "no such directory" / "x").string();
+    EXPECT_EQ(saveSettings(elsewhere, sampleList(), Preferences{}), SettingsSave::Failed);
+
+    LocationList list;
+    Preferences prefs;
+    EXPECT_EQ(loadSettings(dir_.string(), list, prefs), SettingsLoad::Unreadable);
+    EXPECT_FALSE(list.present);
+}
+
+} // namespace
+} // namespace skyledger
