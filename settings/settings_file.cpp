@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -13,6 +12,7 @@
 
 #include "settings/names.h"
 #include "settings/tokenizer.h"
+#include "support/file_io.h"
 #include "support/format_text.h"
 #include "support/parse_number.h"
 
@@ -150,24 +150,6 @@ void appendLine(std::string& out, std::string_view line) {
     out += "\r\n";
 }
 
-bool readFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
-    }
-    return !in.bad();
-}
-
-bool writeFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
 // Renames an existing file at `path` that is not an understood settings file
 // to its backup name. False when such a file could not be kept.
 bool keepUnderstoodOrBackup(const std::string& path) {
@@ -175,7 +157,7 @@ bool keepUnderstoodOrBackup(const std::string& path) {
     const fs::file_type type = fs::status(path, ec).type();
     if (type == fs::file_type::not_found) return true;
     std::string bytes;
-    if (type == fs::file_type::regular && readFile(path, bytes) && isSettingsText(bytes)) {
+    if (type == fs::file_type::regular && readWholeFile(path, bytes) && isSettingsText(bytes)) {
         return true;
     }
     fs::rename(path, settingsBackupPath(path), ec);
@@ -266,23 +248,15 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
     const fs::file_type type = fs::status(path, ec).type();
     if (type == fs::file_type::not_found) return SettingsLoad::Missing;
     std::string bytes;
-    if (type != fs::file_type::regular || !readFile(path, bytes)) return SettingsLoad::Unreadable;
+    if (type != fs::file_type::regular || !readWholeFile(path, bytes)) return SettingsLoad::Unreadable;
     return parseSettingsText(bytes, list, prefs);
 }
 
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
                           const Preferences& prefs) {
-    const std::string temporary = path + std::string(SETTINGS_TEMPORARY_SUFFIX);
-    std::error_code ec;
-    if (!writeFile(temporary, settingsText(list, prefs)) || !keepUnderstoodOrBackup(path)) {
-        fs::remove(temporary, ec);
+    if (!keepUnderstoodOrBackup(path)) return SettingsSave::Failed;
+    if (!writeFileReplacing(path, settingsText(list, prefs), SETTINGS_TEMPORARY_SUFFIX))
         return SettingsSave::Failed;
-    }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return SettingsSave::Failed;
-    }
     return SettingsSave::Saved;
 }
 
