@@ -1,0 +1,102 @@
+// The Sun's place from the VSOP87 planetary theory (Bretagnon and Francou,
+// 1988) truncated to its largest terms: the term store that copies one body's
+// series from the built-in pool to the heap while it is computed, the series
+// evaluation with the correction to the FK5 frame (Meeus, "Astronomical
+// Algorithms", chapters 25 and 32), and the conversion from heliocentric to
+// geocentric ecliptic coordinates.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "astro/spherical_coords.h"
+
+namespace skyledger {
+
+// One periodic term: its value at tau (Julian millennia from J2000.0) is
+// amplitude * cos(phase + frequency * tau). Amplitude in radians for
+// longitude and latitude, in astronomical units for the radius vector; phase
+// in radians; frequency in radians per Julian millennium.
+struct SeriesTerm {
+    double amplitude;
+    double phase;
+    double frequency;
+};
+
+// A run of consecutive terms in the pool: index of the first, number of terms.
+struct SeriesRange {
+    int16_t start;
+    int16_t count;
+};
+
+// The 18 series of one body in the order L0..L5, B0..B5, R0..R5.
+struct SeriesDirectory {
+    SeriesRange series[18];
+};
+
+enum BodyIndex : int32_t {
+    BODY_EARTH_J2000 = 0, // Earth, fixed ecliptic and equinox J2000.0
+    BODY_MERCURY,
+    BODY_VENUS,
+    BODY_EARTH, // Earth, ecliptic and equinox of date
+    BODY_MARS,
+    BODY_JUPITER,
+    BODY_SATURN,
+    BODY_URANUS,
+    BODY_NEPTUNE,
+};
+
+inline constexpr int32_t BODY_COUNT = 9;
+inline constexpr int32_t SERIES_PER_BODY = 18;
+
+// Drops every loaded body, so that a computation starts from an empty store.
+// Blocks that are still held are released rather than forgotten.
+void resetTermStore();
+
+// Copies the directory and the terms of `body` (0..8) into the store and
+// returns the number of bytes of terms it holds (24 per term). A body that is
+// already loaded keeps its block. Returns 0 and loads nothing for an index
+// outside 0..8 or when the allocation fails; in the latter case the line
+// "Out of memory on planetary terms !" goes to standard output.
+size_t loadBodyTerms(int32_t body);
+
+// Releases the terms of one body; indices outside 0..8 are ignored.
+void freeBodyTerms(int32_t body);
+
+// Releases the terms of every loaded body.
+void freeAllBodyTerms();
+
+// True when the terms of `body` are loaded.
+bool bodyTermsLoaded(int32_t body);
+
+// Allocation function of the term store, replaceable so that a failing
+// allocation can be exercised; nullptr restores the default (std::malloc).
+// Blocks are released with std::free, so a replacement must hand out memory
+// that std::free accepts (or nullptr).
+using TermAllocator = void* (*)(size_t bytes);
+void setTermAllocator(TermAllocator allocator);
+
+// Heliocentric ecliptic longitude and latitude (radians, FK5 frame) and radius
+// vector (AU) of `body` at T (Julian centuries from J2000.0, dynamical time).
+// Returns false and leaves `out` unchanged when the body's terms are not loaded.
+bool bodyHeliocentric(int32_t body, double t, SphericalCoords& out);
+
+// The Sun's geometric geocentric ecliptic longitude (radians, [0, 2 pi)),
+// latitude (radians) and distance (AU) at T (Julian centuries, dynamical time)
+// from the Earth's series of `body` (3 in practice). Returns false and leaves
+// `out` unchanged when that body's terms are not loaded.
+bool sunGeocentric(double t, int32_t body, SphericalCoords& out);
+
+// Geocentric ecliptic coordinates of a body from its heliocentric ones and the
+// Earth's (angles in radians, radii in the same unit). A body at the origin
+// gives the Sun as seen from the Earth.
+SphericalCoords heliocentricToGeocentric(const SphericalCoords& body, const SphericalCoords& earth);
+
+// Rectangular coordinates, in the unit of the radius, of a spherical position.
+void sphericalToRectangular(const SphericalCoords& s, double& x, double& y, double& z);
+
+// Spherical position of a rectangular one: longitude in [0, 2 pi), latitude in
+// [-pi/2, pi/2] (0 at the origin), radius in the unit of x, y and z.
+SphericalCoords rectangularToSpherical(double x, double y, double z);
+
+} // namespace skyledger

@@ -1,0 +1,224 @@
+// The VSOP87 term pool, the term store and the Sun's position.
+#include "astro/planetary_series.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "astro/constants.h"
+#include "astro/julian_day.h"
+#include "astro/vsop87_terms.h"
+
+namespace skyledger {
+namespace {
+
+constexpr double DEG = DEG_TO_RAD;
+
+// Terms per body and the index of each body's first term, as published with
+// the truncation the program is built for.
+constexpr int BODY_TERMS[BODY_COUNT] = {207, 155, 93, 195, 302, 498, 632, 393, 162};
+constexpr int BODY_FIRST[BODY_COUNT] = {0, 207, 362, 455, 650, 952, 1450, 2082, 2475};
+
+TEST(TermPool, DirectoriesChainThroughThePoolWithTheTabulatedCounts) {
+    int next = 0;
+    for (int body = 0; body < BODY_COUNT; ++body) {
+        const SeriesDirectory& dir = VSOP87_DIRECTORIES[body];
+        EXPECT_EQ(dir.series[0].start, BODY_FIRST[body]) << "body " << body;
+        int total = 0;
+        for (const SeriesRange& r : dir.series) {
+            EXPECT_EQ(r.start, next) << "body " << body;
+            next += r.count;
+            total += r.count;
+        }
+        EXPECT_EQ(total, BODY_TERMS[body]) << "body " << body;
+    }
+    EXPECT_EQ(next, VSOP87_TERM_COUNT);
+    // Spot checks of series lengths: Earth of date L4, L5, B1, B2 and Saturn R5.
+    EXPECT_EQ(VSOP87_DIRECTORIES[3].series[4].count, 3);
+    EXPECT_EQ(VSOP87_DIRECTORIES[3].series[5].count, 1);
+    EXPECT_EQ(VSOP87_DIRECTORIES[3].series[7].count, 2);
+    EXPECT_EQ(VSOP87_DIRECTORIES[3].series[8].count, 0);
+    EXPECT_EQ(VSOP87_DIRECTORIES[6].series[17].count, 18);
+}
+
+TEST(TermPool, FirstTermsMatchThePublishedValues) {
+    struct Case {
+        int body, series, term;
+        double a, b, c;
+    };
+    const Case cases[] = {
+        {3, 0, 0, 1.75347045673, 0, 0},
+        {3, 0, 1, 0.03341656456, 4.66925680417, 6283.0758499914},
+        {3, 1, 0, 6283.31966747491, 0, 0},
+        {3, 1, 1, 0.00206058863, 2.67823455584, 6283.0758499914},
+        {3, 6, 0, 2.7962e-06, 3.19870156017, 84334.66158130829},
+        {3, 12, 0, 1.00013988799, 0, 0},
+        {3, 12, 1, 0.01670699626, 3.09846350771, 6283.0758499914},
+        {0, 1, 0, 6283.0758499914, 0, 0},
+        {0, 7, 0, 0.00227777722, 3.4137662053, 6283.0758499914},
+        {0, 7, 1, 3.805678e-05, 3.37063423795, 12566.1516999828},
+        {1, 0, 0, 4.40250710144, 0, 0},
+        {1, 0, 1, 0.40989414976, 1.48302034194, 26087.9031415742},
+    };
+    for (const Case& c : cases) {
+        const SeriesTerm& t =
+            VSOP87_TERMS[VSOP87_DIRECTORIES[c.body].series[c.series].start + c.term];
+        EXPECT_EQ(t.amplitude, c.a) << c.body << " " << c.series << " " << c.term;
+        EXPECT_EQ(t.phase, c.b) << c.body << " " << c.series << " " << c.term;
+        EXPECT_EQ(t.frequency, c.c) << c.body << " " << c.series << " " << c.term;
+    }
+}
+
+// Each test leaves the store empty and the default allocator in place.
+class TermStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override { resetTermStore(); }
+    void TearDown() override {
+        setTermAllocator(nullptr);
+        freeAllBodyTerms();
+    }
+};
+
+TEST_F(TermStoreTest, LoadCopiesOneBodyAndIgnoresIndicesOutsideTheNine) {
+    EXPECT_EQ(loadBodyTerms(3), 195u * 24u);
+    EXPECT_EQ(loadBodyTerms(3), 4680u); // a second load keeps the block
+    EXPECT_TRUE(bodyTermsLoaded(3));
+    EXPECT_FALSE(bodyTermsLoaded(0));
+    EXPECT_EQ(loadBodyTerms(9), 0u);
+    EXPECT_EQ(loadBodyTerms(-1), 0u);
+    EXPECT_FALSE(bodyTermsLoaded(9));
+    freeBodyTerms(-1);
+    freeBodyTerms(9);
+    EXPECT_TRUE(bodyTermsLoaded(3));
+    EXPECT_EQ(loadBodyTerms(8), 162u * 24u);
+    freeBodyTerms(3);
+    EXPECT_FALSE(bodyTermsLoaded(3));
+    EXPECT_TRUE(bodyTermsLoaded(8));
+    freeAllBodyTerms();
+    EXPECT_FALSE(bodyTermsLoaded(8));
+    // The store works again after being emptied.
+    EXPECT_EQ(loadBodyTerms(3), 4680u);
+    SphericalCoords sun;
+    EXPECT_TRUE(sunGeocentric(0.0, 3, sun));
+}
+
+TEST_F(TermStoreTest, EvaluatingABodyThatIsNotLoadedIsRefused) {
+    SphericalCoords out{1.0, 2.0, 3.0};
+    EXPECT_FALSE(bodyHeliocentric(3, 0.0, out));
+    EXPECT_FALSE(sunGeocentric(0.0, 3, out));
+    EXPECT_FALSE(bodyHeliocentric(9, 0.0, out));
+    EXPECT_FALSE(bodyHeliocentric(-1, 0.0, out));
+    ASSERT_EQ(loadBodyTerms(2), 93u * 24u);
+    EXPECT_FALSE(bodyHeliocentric(3, 0.0, out)); // another body is loaded, not this one
+    EXPECT_EQ(out.longitude, 1.0);
+    EXPECT_EQ(out.latitude, 2.0);
+    EXPECT_EQ(out.radius, 3.0);
+}
+
+void* failingAllocator(size_t) {
+    return nullptr;
+}
+
+TEST_F(TermStoreTest, AllocationFailureLoadsNothingAndTheComputationIsRefused) {
+    setTermAllocator(failingAllocator);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(loadBodyTerms(3), 0u);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Out of memory on planetary terms !\n");
+    EXPECT_FALSE(bodyTermsLoaded(3));
+    SphericalCoords out;
+    EXPECT_FALSE(bodyHeliocentric(3, 0.0, out));
+    EXPECT_FALSE(sunGeocentric(0.0, 3, out));
+    freeBodyTerms(3); // releasing a body whose load failed is harmless
+    setTermAllocator(nullptr);
+    EXPECT_EQ(loadBodyTerms(3), 4680u);
+    EXPECT_TRUE(sunGeocentric(0.0, 3, out));
+}
+
+TEST_F(TermStoreTest, SunAtJ2000) {
+    ASSERT_EQ(loadBodyTerms(3), 4680u);
+    SphericalCoords sun;
+    ASSERT_TRUE(sunGeocentric(0.0, 3, sun));
+    EXPECT_NEAR(sun.longitude * RAD_TO_DEG, 280.378, 0.0005);
+    EXPECT_NEAR(sun.latitude / ARCSECOND, 0.73, 0.005);
+    EXPECT_NEAR(sun.radius, 0.98333, 0.000005);
+}
+
+TEST_F(TermStoreTest, SunOn1992October13) {
+    // Meeus, Astronomical Algorithms, examples 25.b and 32 (same truncated
+    // series): 1992 October 13.0 TD.
+    ASSERT_EQ(loadBodyTerms(3), 4680u);
+    const double t = julianCenturies(2448908.5);
+    SphericalCoords earth;
+    ASSERT_TRUE(bodyHeliocentric(3, t, earth));
+    EXPECT_NEAR(earth.radius, 0.99760775, 1e-8);
+    SphericalCoords sun;
+    ASSERT_TRUE(sunGeocentric(t, 3, sun));
+    EXPECT_NEAR(sun.longitude * RAD_TO_DEG, 199.907347, 2e-6);
+    EXPECT_NEAR(sun.latitude / ARCSECOND, 0.62, 0.01);
+    EXPECT_DOUBLE_EQ(sun.radius, earth.radius);
+    EXPECT_NEAR(sun.longitude, reduceAngle(earth.longitude + PI), 1e-15);
+    EXPECT_EQ(sun.latitude, -earth.latitude);
+}
+
+TEST_F(TermStoreTest, VenusOn1992December20) {
+    // Meeus, example 32.a (1992 December 20.0 TD); the published values
+    // precede the FK5 correction, which moves them by less than 0.1".
+    ASSERT_EQ(loadBodyTerms(BODY_VENUS), 93u * 24u);
+    SphericalCoords venus;
+    ASSERT_TRUE(bodyHeliocentric(BODY_VENUS, julianCenturies(2448976.5), venus));
+    EXPECT_NEAR(venus.longitude * RAD_TO_DEG, 26.11428, 0.00005);
+    EXPECT_NEAR(venus.latitude * RAD_TO_DEG, -2.62070, 0.00005);
+    EXPECT_NEAR(venus.radius, 0.724603, 0.000001);
+}
+
+TEST_F(TermStoreTest, LongitudeStaysWithinOneTurnWhenTheSumIsNegative) {
+    // Before about 1999.7 the Earth's longitude sum is negative (for 1992 it
+    // is near -43.6 rad); it is reduced before the sub-arcsecond FK5 shift.
+    ASSERT_EQ(loadBodyTerms(3), 4680u);
+    for (double t = -2.0; t <= 2.0; t += 0.0137) {
+        SphericalCoords earth;
+        ASSERT_TRUE(bodyHeliocentric(3, t, earth));
+        EXPECT_GT(earth.longitude, -ARCSECOND) << t;
+        EXPECT_LT(earth.longitude, TWO_PI + ARCSECOND) << t;
+        EXPECT_NEAR(earth.radius, 1.0, 0.0175) << t;
+    }
+}
+
+TEST(Geocentric, TheSunFromTheEarthAndABodyFromTheEarth) {
+    const SphericalCoords earth{1.2, 0.00001, 0.99};
+    const SphericalCoords origin{};
+    const SphericalCoords sun = heliocentricToGeocentric(origin, earth);
+    EXPECT_NEAR(sun.longitude, 1.2 + PI, 1e-14);
+    EXPECT_NEAR(sun.latitude, -0.00001, 1e-14);
+    EXPECT_NEAR(sun.radius, 0.99, 1e-14);
+    // A body straight beyond the Sun in the Earth's direction of the Sun.
+    const SphericalCoords far{1.2 + PI, 0.0, 2.0};
+    const SphericalCoords seen = heliocentricToGeocentric(far, SphericalCoords{1.2, 0.0, 1.0});
+    EXPECT_NEAR(seen.longitude, 1.2 + PI, 1e-14);
+    EXPECT_NEAR(seen.radius, 3.0, 1e-14);
+}
+
+TEST(Rectangular, RoundTripAndTheSpecialPoints) {
+    const SphericalCoords cases[] = {
+        {0.0, 0.0, 1.0}, {5.5, -1.2, 2.5}, {3.0, 1.5, 0.1}, {0.7, -0.3, 7.0}, {6.28, 0.0, 1.0}};
+    for (const SphericalCoords& s : cases) {
+        double x, y, z;
+        sphericalToRectangular(s, x, y, z);
+        const SphericalCoords back = rectangularToSpherical(x, y, z);
+        EXPECT_NEAR(back.longitude, s.longitude, 1e-12);
+        EXPECT_NEAR(back.latitude, s.latitude, 1e-12);
+        EXPECT_NEAR(back.radius, s.radius, 1e-12);
+    }
+    const SphericalCoords west = rectangularToSpherical(0.0, -1.0, 0.0);
+    EXPECT_NEAR(west.longitude, 1.5 * PI, 1e-15); // negative atan2 brought up by 2 pi
+    const SphericalCoords pole = rectangularToSpherical(0.0, 0.0, -2.0);
+    EXPECT_NEAR(pole.latitude, -PI / 2, 1e-15);
+    const SphericalCoords origin = rectangularToSpherical(0.0, 0.0, 0.0);
+    EXPECT_EQ(origin.radius, 0.0);
+    EXPECT_EQ(origin.latitude, 0.0);
+    EXPECT_EQ(origin.longitude, 0.0);
+}
+
+} // namespace
+} // namespace skyledger
