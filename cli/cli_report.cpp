@@ -269,8 +269,10 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
         return j.text();
     }
     std::string out = heading(s, formatText("%s %d", MONTH_NAMES[month - 1], year)) + "\n";
-    for (const char* name : WEEKDAY_NAMES) out += padded(name, 9);
-    out += "\n";
+    std::string header;
+    for (const char* name : WEEKDAY_NAMES) header += padded(name, 9);
+    while (header.back() == ' ') header.pop_back();
+    out += header + "\n";
     for (int row = 0; row < 6; ++row) {
         std::string line;
         bool any = false;

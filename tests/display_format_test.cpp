@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "almanac/chart.h"
 #include "astro/constants.h"
 

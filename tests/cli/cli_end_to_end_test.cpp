@@ -21,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct CliRun {
     int status;
     std::string out;
     std::string err;
@@ -52,7 +52,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Run run(const std::vector<std::string>& args) {
+    CliRun run(const std::vector<std::string>& args) {
         std::string command = quoted(SKYLEDGER_CLI_PATH);
         for (const std::string& a : args) command += " " + quoted(a);
         const fs::path out = dir_ / "stdout";
@@ -89,7 +89,7 @@ std::string lineStarting(const std::vector<std::string>& lines, const std::strin
 }
 
 TEST_F(CliTest, DayShowsTimesBearingsIlluminationAndPhase) {
-    const Run r = run(greenwich({"day", "2026-01-01"}));
+    const CliRun r = run(greenwich({"day", "2026-01-01"}));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const std::vector<std::string> l = lines(r.out);
@@ -107,14 +107,14 @@ TEST_F(CliTest, DayShowsTimesBearingsIlluminationAndPhase) {
 }
 
 TEST_F(CliTest, DayShowsADashForAnEventThatDoesNotHappen) {
-    const Run r = run(greenwich({"day", "2026-01-09"})); // no moonrise that day (UT)
+    const CliRun r = run(greenwich({"day", "2026-01-09"})); // no moonrise that day (UT)
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string moon = lineStarting(lines(r.out), "Moon");
     EXPECT_EQ(moon.substr(0, 17), "Moon    -      - ") << moon;
 }
 
 TEST_F(CliTest, DayJsonUsesTheRecordFieldNames) {
-    const Run r = run(greenwich({"--json", "day", "2026-01-01"}));
+    const CliRun r = run(greenwich({"--json", "day", "2026-01-01"}));
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* field :
          {"\"sunriseText\":\"08:06\"", "\"sunsetText\":\"16:02\"", "\"sunriseBearingText\":\"12",
@@ -127,9 +127,9 @@ TEST_F(CliTest, DayJsonUsesTheRecordFieldNames) {
 }
 
 TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
-    const Run letters = run({"--lat", "33.87S", "--lon", "151.21E", "--zone", "-10", "--basis",
+    const CliRun letters = run({"--lat", "33.87S", "--lon", "151.21E", "--zone", "-10", "--basis",
                              "standard", "--bearings", "true", "day", "2026-03-20"});
-    const Run numbers = run({"--lat", "-33.87", "--lon", "-151.21", "--zone", "-10", "--basis",
+    const CliRun numbers = run({"--lat", "-33.87", "--lon", "-151.21", "--zone", "-10", "--basis",
                              "standard", "--bearings", "true", "day", "2026-03-20"});
     ASSERT_EQ(letters.status, 0) << letters.err;
     EXPECT_EQ(letters.out, numbers.out);
@@ -138,7 +138,7 @@ TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
 
 TEST_F(CliTest, ChartFileIsTheCoreExportByteForByte) {
     const std::string file = (dir_ / "chart.txt").string();
-    const Run r = run(greenwich({"--clock", "12", "chart", "2026-01-30", "5", "-o", file}));
+    const CliRun r = run(greenwich({"--clock", "12", "chart", "2026-01-30", "5", "-o", file}));
     ASSERT_EQ(r.status, 0) << r.err;
     AppState s;
     ASSERT_EQ(loadSettings(settings_, s.locations, s.preferences), SettingsLoad::Loaded);
@@ -154,7 +154,7 @@ TEST_F(CliTest, ChartFileIsTheCoreExportByteForByte) {
 }
 
 TEST_F(CliTest, ChartOnTheTerminalIsTheSameTableInUtf8WithLineFeeds) {
-    const Run r = run(greenwich({"chart", "2024-02-27", "4"}));
+    const CliRun r = run(greenwich({"chart", "2024-02-27", "4"}));
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> l = lines(r.out);
     ASSERT_EQ(l.size(), 7u);
@@ -166,7 +166,7 @@ TEST_F(CliTest, ChartOnTheTerminalIsTheSameTableInUtf8WithLineFeeds) {
 }
 
 TEST_F(CliTest, ChartJsonWritesMissingEventsAsNull) {
-    const Run r = run(greenwich({"--json", "chart", "2026-01-08", "3"}));
+    const CliRun r = run(greenwich({"--json", "chart", "2026-01-08", "3"}));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"moonrise\":null"), std::string::npos); // 9 January has none
     EXPECT_NE(r.out.find("\"moonriseBearing\":null"), std::string::npos);
@@ -175,7 +175,7 @@ TEST_F(CliTest, ChartJsonWritesMissingEventsAsNull) {
 }
 
 TEST_F(CliTest, TrackListsNinetySixQuarterHours) {
-    const Run r = run(greenwich({"track", "2026-06-21"}));
+    const CliRun r = run(greenwich({"track", "2026-06-21"}));
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> l = lines(r.out);
     ASSERT_EQ(l.size(), 100u);
@@ -185,28 +185,28 @@ TEST_F(CliTest, TrackListsNinetySixQuarterHours) {
     const std::string noon = lineStarting(l, "12:00");
     EXPECT_NE(noon.find("62\xC2\xB0"), std::string::npos) << noon;
     EXPECT_NE(noon.find(" 0.5"), std::string::npos) << noon;
-    const Run json = run(greenwich({"--json", "track", "2026-06-21"}));
+    const CliRun json = run(greenwich({"--json", "track", "2026-06-21"}));
     EXPECT_NE(json.out.find("\"time\":\"23:45\""), std::string::npos);
     EXPECT_NE(json.out.find("\"sunAltitude\":"), std::string::npos);
     EXPECT_NE(json.out.find("\"moonBearing\":"), std::string::npos);
 }
 
 TEST_F(CliTest, CalendarLaysOutTheMonthInWeeksFromSunday) {
-    const Run r = run(greenwich({"calendar", "2002-04"}));
+    const CliRun r = run(greenwich({"calendar", "2002-04"}));
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> l = lines(r.out);
     EXPECT_NE(l[0].find("April 2002"), std::string::npos);
     EXPECT_EQ(l[2].substr(0, 12), "Sun      Mon");
     // 1 April 2002 was a Monday: the first week's line starts with a blank Sunday.
     EXPECT_EQ(l[3].substr(0, 11), "          1") << l[3];
-    const Run json = run(greenwich({"--json", "calendar", "2002-04"}));
+    const CliRun json = run(greenwich({"--json", "calendar", "2002-04"}));
     EXPECT_NE(json.out.find("[{\"dayNumber\":0,\"phaseAngle\":null},{\"dayNumber\":1,"),
               std::string::npos)
         << json.out.substr(0, 400);
 }
 
 TEST_F(CliTest, LocationsMarkTheCurrentPlace) {
-    const Run r = run({"--settings", settings_, "locations"});
+    const CliRun r = run({"--settings", settings_, "locations"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\n* Greenwich"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("  Troms\xC3\xB8"), std::string::npos); // Windows-1252 name in UTF-8
@@ -238,7 +238,7 @@ TEST_F(CliTest, BadInputGivesOneLineAndStatusTwo) {
     for (const BadInput& c : cases) {
         std::vector<std::string> args = {"--settings", settings_};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        const Run r = run(args);
+        const CliRun r = run(args);
         EXPECT_EQ(r.status, 2) << c.message;
         EXPECT_EQ(r.out, "") << c.message;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
@@ -248,7 +248,7 @@ TEST_F(CliTest, BadInputGivesOneLineAndStatusTwo) {
 }
 
 TEST_F(CliTest, MissingSettingsFileSaysSoAndHowToPassAPlace) {
-    const Run r = run({"--settings", (dir_ / "none.txt").string(), "day"});
+    const CliRun r = run({"--settings", (dir_ / "none.txt").string(), "day"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("Missing File: "), std::string::npos) << r.err;
@@ -257,20 +257,20 @@ TEST_F(CliTest, MissingSettingsFileSaysSoAndHowToPassAPlace) {
 
 TEST_F(CliTest, UnwritableChartFileLeavesNothingBehind) {
     const fs::path target = dir_ / "no-such-dir" / "chart.txt";
-    const Run r = run(greenwich({"chart", "2026-01-01", "3", "-o", target.string()}));
+    const CliRun r = run(greenwich({"chart", "2026-01-01", "3", "-o", target.string()}));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(target.string()), std::string::npos);
     EXPECT_FALSE(fs::exists(target));
     // A directory in the way: the rename fails and the temporary is removed.
     fs::create_directories(dir_ / "taken");
-    const Run blocked = run(greenwich({"chart", "2026-01-01", "3", "-o", (dir_ / "taken").string()}));
+    const CliRun blocked = run(greenwich({"chart", "2026-01-01", "3", "-o", (dir_ / "taken").string()}));
     EXPECT_EQ(blocked.status, 1);
     EXPECT_FALSE(fs::exists(dir_ / "taken.tmp"));
 }
 
 TEST_F(CliTest, HelpAndVersion) {
-    Run r = run({"--version"});
+    CliRun r = run({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "skyledger-cli 1.0\n");
     r = run({"--help"});
