@@ -1,6 +1,7 @@
 // Instants of the Moon's principal phases.
 #include "astro/moon_phase.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -153,11 +154,10 @@ double phaseArgument(int32_t row, double k, double t) {
     return c[0] + c[1] * k + t * t * (c[2] + t * (c[3] + t * c[4]));
 }
 
-std::optional<double> moonPhaseInstant(double jd, int32_t phase) {
-    if (phase < MOON_NEW || phase > MOON_LAST_QUARTER) return std::nullopt;
+namespace {
 
-    double k = std::floor((jd + 1.0 - LUNATION_EPOCH_JDE) / SYNODIC_MONTH_DAYS) + 0.25 * phase;
-    if (phase == MOON_NEW) k += 1.0;
+// The instant (JDE) of the principal phase `phase` of lunation k.
+double phaseInstantOfLunation(double k, int32_t phase) {
     const double t = k * CENTURIES_PER_LUNATION;
 
     double jde = phaseArgument(0, k, t);
@@ -173,6 +173,31 @@ std::optional<double> moonPhaseInstant(double jd, int32_t phase) {
     if (phase == MOON_LAST_QUARTER) jde -= quarterCorrection(m, mPrime, f, e);
 
     return addPlanetaryCorrections(jde, k, t);
+}
+
+struct PhaseCacheEntry {
+    int64_t key = 0; // 4 k
+    double jde = 0.0;
+    bool used = false;
+};
+constexpr size_t PHASE_CACHE_SIZE = 32;
+thread_local std::array<PhaseCacheEntry, PHASE_CACHE_SIZE> phaseCache;
+
+} // namespace
+
+std::optional<double> moonPhaseInstant(double jd, int32_t phase) {
+    if (phase < MOON_NEW || phase > MOON_LAST_QUARTER) return std::nullopt;
+
+    double k = std::floor((jd + 1.0 - LUNATION_EPOCH_JDE) / SYNODIC_MONTH_DAYS) + 0.25 * phase;
+    if (phase == MOON_NEW) k += 1.0;
+
+    // The instant depends on k alone (k carries the phase in its fraction).
+    // The almanac asks for the same few instants day after day, so the last
+    // ones are remembered; a remembered instant is the very value computed.
+    const int64_t key = static_cast<int64_t>(k * 4.0);
+    PhaseCacheEntry& entry = phaseCache[static_cast<size_t>(key) % PHASE_CACHE_SIZE];
+    if (!entry.used || entry.key != key) entry = {key, phaseInstantOfLunation(k, phase), true};
+    return entry.jde;
 }
 
 } // namespace skyledger

@@ -10,6 +10,7 @@
 
 #include "astro/constants.h"
 #include "astro/julian_day.h"
+#include "astro/multiple_angles.h"
 
 namespace skyledger {
 
@@ -198,10 +199,8 @@ static_assert(std::size(LONGITUDE_DISTANCE_TERMS) == 60 && std::size(LATITUDE_TE
 static_assert(nonZeroCount(LONGITUDE_DISTANCE_TERMS, false) == 59);
 static_assert(nonZeroCount(LONGITUDE_DISTANCE_TERMS, true) == 46);
 
-// The argument of a term, radians.
-template <typename Term> double termArgument(const Term& term, const LunarArguments& a) {
-    return term.d * a.d + term.m * a.m + term.mPrime * a.mPrime + term.f * a.f;
-}
+// The multiples of D, M, M' and F that the tables use (up to 4D and 4M').
+using LunarAngles = MultipleAngles<4, 4>;
 
 // The term's factor E^|multiplier of M|.
 template <typename Term> double eccentricityFactor(const Term& term, const LunarArguments& a) {
@@ -230,19 +229,20 @@ LunarArguments lunarArguments(double t) {
 SphericalCoords moonPosition(double t) {
     const double meanLongitude = meanElement(MEAN_LONGITUDE_POLY, t);
     const LunarArguments a = lunarArguments(t);
+    const LunarAngles angles({a.d, a.m, a.mPrime, a.f});
 
     double sumLongitude = 0.0;
     double sumDistance = 0.0;
     for (const LongitudeDistanceTerm& term : LONGITUDE_DISTANCE_TERMS) {
-        const double arg = termArgument(term, a);
+        const Phasor p = angles.of({term.d, term.m, term.mPrime, term.f});
         const double e = eccentricityFactor(term, a);
-        sumLongitude += term.longitude * e * std::sin(arg);
-        sumDistance += term.distance * e * std::cos(arg);
+        sumLongitude += term.longitude * e * p.s;
+        sumDistance += term.distance * e * p.c;
     }
     double sumLatitude = 0.0;
     for (const LatitudeTerm& term : LATITUDE_TERMS) {
-        sumLatitude +=
-            term.latitude * eccentricityFactor(term, a) * std::sin(termArgument(term, a));
+        const Phasor p = angles.of({term.d, term.m, term.mPrime, term.f});
+        sumLatitude += term.latitude * eccentricityFactor(term, a) * p.s;
     }
 
     // Additive terms: Venus acts through A1, Jupiter through A2, the Earth's

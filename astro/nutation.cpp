@@ -5,6 +5,7 @@
 
 #include "astro/constants.h"
 #include "astro/julian_day.h"
+#include "astro/multiple_angles.h"
 
 namespace skyledger {
 
@@ -123,12 +124,13 @@ void nutation(double t, double& deltaPsi, double& deltaEpsilon) {
     const double mp = argument(MOON_ANOMALY_DEG, t);
     const double f = argument(MOON_LATITUDE_DEG, t);
     const double omega = argument(MOON_NODE_DEG, t);
+    const MultipleAngles<5, 3> angles({d, m, mp, f, omega});
     double psi = 0.0;
     double eps = 0.0;
     for (const NutationTerm& term : NUTATION_TERMS) {
-        const double arg = term.d * d + term.m * m + term.mp * mp + term.f * f + term.omega * omega;
-        psi += (term.psi + term.psiT * t) * std::sin(arg);
-        if (term.eps != 0.0 || term.epsT != 0.0) eps += (term.eps + term.epsT * t) * std::cos(arg);
+        const Phasor p = angles.of({term.d, term.m, term.mp, term.f, term.omega});
+        psi += (term.psi + term.psiT * t) * p.s;
+        if (term.eps != 0.0 || term.epsT != 0.0) eps += (term.eps + term.epsT * t) * p.c;
     }
     deltaPsi = psi * ARCSECOND;
     deltaEpsilon = eps * ARCSECOND;
