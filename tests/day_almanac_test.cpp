@@ -9,6 +9,8 @@
 
 #include "almanac/app_state.h"
 #include "almanac/display_format.h"
+#include "almanac/horizontal_position.h"
+#include "astro/constants.h"
 #include "recording_view.h"
 
 namespace skyledger {
@@ -254,6 +256,41 @@ TEST(DayAlmanac, HonoluluMoonriseJustAfterMidnight) {
     RecordingView view;
     computeDayAlmanac(s, view);
     expectTime(s.day.moonriseText, 0, 22, 2);
+}
+
+} // namespace
+} // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+TEST(DayAlmanacBearings, EachBearingIsTakenHalfAMinuteAfterTheEvent) {
+    // The bearing belongs to the instant event + 30 s, with the minute kept
+    // fractional (not rounded to the displayed minute).
+    const Location place{"Cape Town", -33.92, -18.42, -25.5, -2.0};
+    const Preferences prefs{0, 0, TIME_STANDARD};
+    const SkyObserver observer{place.latitude * DEG_TO_RAD, place.longitude * DEG_TO_RAD, 0.0,
+                               false, 0.0};
+    int checked = 0;
+    for (CivilDate d{2026, 5, 1}; d.month == 5; d = nextDay(d)) {
+        const std::optional<ChartRow> row = computeDayNumbers(d, place, prefs);
+        ASSERT_TRUE(row.has_value());
+        for (auto [time, bearing] : {std::pair{row->moonrise, row->moonriseBearing},
+                                     {row->moonset, row->moonsetBearing}}) {
+            if (isNoEvent(time)) continue;
+            const double minutes = time / TWO_PI * 1440.0 + 0.5;
+            const ClockTime when{d.year, d.month, static_cast<double>(d.day), 0.0, minutes,
+                                 place.timeZone};
+            EXPECT_NEAR(bearing, moonHorizontal(when, observer).bearing, 1e-6);
+            ++checked;
+        }
+        const double minutes = row->sunrise / TWO_PI * 1440.0 + 0.5;
+        const auto sun = sunHorizontal(
+            {d.year, d.month, static_cast<double>(d.day), 0.0, minutes, place.timeZone}, observer);
+        ASSERT_TRUE(sun.has_value());
+        EXPECT_NEAR(row->sunriseBearing, sun->bearing, 1e-6);
+    }
+    EXPECT_GT(checked, 50);
 }
 
 } // namespace
