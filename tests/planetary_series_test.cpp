@@ -13,8 +13,6 @@
 namespace skyledger {
 namespace {
 
-constexpr double DEG = DEG_TO_RAD;
-
 // Terms per body and the index of each body's first term, as published with
 // the truncation the program is built for.
 constexpr int BODY_TERMS[BODY_COUNT] = {207, 155, 93, 195, 302, 498, 632, 393, 162};

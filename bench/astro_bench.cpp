@@ -1,0 +1,64 @@
+// Timing of the Sun's series, the nutation and one rise/transit/set solution.
+#include <benchmark/benchmark.h>
+
+#include "astro/constants.h"
+#include "astro/nutation.h"
+#include "astro/planetary_series.h"
+#include "astro/rise_transit_set.h"
+
+namespace {
+
+using namespace skyledger;
+
+void BM_bodyHeliocentricEarth(benchmark::State& state) {
+    resetTermStore();
+    loadBodyTerms(BODY_EARTH);
+    double t = 0.26;
+    SphericalCoords earth;
+    for (auto _ : state) {
+        bodyHeliocentric(BODY_EARTH, t, earth);
+        benchmark::DoNotOptimize(earth);
+        t += 1e-6;
+    }
+    freeAllBodyTerms();
+}
+BENCHMARK(BM_bodyHeliocentricEarth);
+
+void BM_loadAndFreeEarthTerms(benchmark::State& state) {
+    for (auto _ : state) {
+        resetTermStore();
+        benchmark::DoNotOptimize(loadBodyTerms(BODY_EARTH));
+        freeAllBodyTerms();
+    }
+}
+BENCHMARK(BM_loadAndFreeEarthTerms);
+
+void BM_nutation(benchmark::State& state) {
+    double t = 0.26;
+    double dpsi = 0.0;
+    double deps = 0.0;
+    for (auto _ : state) {
+        nutation(t, dpsi, deps);
+        benchmark::DoNotOptimize(dpsi);
+        benchmark::DoNotOptimize(deps);
+        t += 1e-6;
+    }
+}
+BENCHMARK(BM_nutation);
+
+void BM_riseTransitSetSun(benchmark::State& state) {
+    // The Sun at Greenwich around 2026 January 1.
+    const double ra[3] = {4.9152, 4.9342, 4.9532};
+    const double dec[3] = {-0.4031, -0.4017, -0.4002};
+    double t0 = 0.25998;
+    for (auto _ : state) {
+        const RiseTransitSet r =
+            riseTransitSet(t0, 137.0, ra[0], dec[0], ra[1], dec[1], ra[2], dec[2],
+                           -0.014543828656868749, 0.0015 * DEG_TO_RAD, 51.4779 * DEG_TO_RAD);
+        benchmark::DoNotOptimize(r);
+        t0 += 1e-9;
+    }
+}
+BENCHMARK(BM_riseTransitSetSun);
+
+} // namespace

@@ -1,0 +1,44 @@
+// Feeds the rise/transit/set solver arbitrary days, positions, standard
+// altitudes and observers within the ranges of real use (and somewhat beyond)
+// and stops on a result that is not a number or on an unknown status.
+// libFuzzer's own timeout catches a refinement that does not end.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "astro/rise_transit_set.h"
+
+namespace {
+
+// A double from eight input bytes, mapped into [lo, hi].
+double take(const uint8_t*& data, double lo, double hi) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, data, sizeof bits);
+    data += sizeof bits;
+    return lo + (hi - lo) * (static_cast<double>(bits >> 11) / 9007199254740992.0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 11 * 8) return 0;
+    using namespace skyledger;
+    const double t0 = take(data, -20.0, 20.0);
+    const double deltaT = take(data, -1000.0, 20000.0);
+    const double ra1 = take(data, -7.0, 7.0);
+    const double dec1 = take(data, -1.5707963267948966, 1.5707963267948966);
+    const double ra2 = take(data, -7.0, 7.0);
+    const double dec2 = take(data, -1.5707963267948966, 1.5707963267948966);
+    const double ra3 = take(data, -7.0, 7.0);
+    const double dec3 = take(data, -1.5707963267948966, 1.5707963267948966);
+    const double h0 = take(data, -0.2, 0.2);
+    const double longitude = take(data, -3.2, 3.2);
+    const double latitude = take(data, -1.5707963267948966, 1.5707963267948966);
+    const RiseTransitSet r =
+        riseTransitSet(t0, deltaT, ra1, dec1, ra2, dec2, ra3, dec3, h0, longitude, latitude);
+    if (!std::isfinite(r.rise) || !std::isfinite(r.transit) || !std::isfinite(r.set)) std::abort();
+    const bool wholeDay = r.status == RTS_NEVER_SETS || r.status == RTS_NEVER_RISES;
+    if (!wholeDay && (r.status & ~(RTS_NO_RISE | RTS_NO_SET)) != 0) std::abort();
+    return 0;
+}
