@@ -295,3 +295,41 @@ TEST(DayAlmanacBearings, EachBearingIsTakenHalfAMinuteAfterTheEvent) {
 
 } // namespace
 } // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+// Minutes after midnight of an event time (radians of a day), or -1 for none.
+int eventMinutes(double time) {
+    if (isNoEvent(time)) return -1;
+    return static_cast<int>(std::floor(time / TWO_PI * 1440.0 + 0.5));
+}
+
+TEST(MoonEvents, GreenwichInUniversalTimeMatchAnIndependentAlmanac) {
+    struct Case {
+        CivilDate date;
+        int rise; // minutes after 0h UT, -1 when the Moon does not rise that day
+        int set;
+    };
+    const Case cases[] = {
+        {{2026, 1, 1}, 13 * 60 + 25, 6 * 60 + 28},
+        {{2026, 6, 21}, 11 * 60 + 40, 23 * 60 + 45},
+        {{2026, 1, 9}, -1, 10 * 60 + 39},
+        {{2026, 1, 25}, 10 * 60 + 1, -1},
+    };
+    const Location greenwich{"Greenwich", 51.4779, 0.0015, 0.0, 0.0};
+    for (const Case& c : cases) {
+        const std::optional<ChartRow> row =
+            computeDayNumbers(c.date, greenwich, Preferences{0, 0, TIME_UNIVERSAL});
+        ASSERT_TRUE(row.has_value());
+        const int rise = eventMinutes(row->moonrise);
+        const int set = eventMinutes(row->moonset);
+        if (c.rise < 0) EXPECT_EQ(rise, -1) << c.date.day;
+        else EXPECT_NEAR(rise, c.rise, 2) << c.date.month << "-" << c.date.day;
+        if (c.set < 0) EXPECT_EQ(set, -1) << c.date.day;
+        else EXPECT_NEAR(set, c.set, 2) << c.date.month << "-" << c.date.day;
+    }
+}
+
+} // namespace
+} // namespace skyledger
