@@ -91,12 +91,15 @@ bool storeEvent(const DayFrame& f, double eventTime, double& time, double& beari
 template <typename BearingOf>
 bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, double& set,
                  double& riseBearing, double& setBearing, BearingOf bearingOf) {
-    if (rts.status != 0) {
-        rise = set = riseBearing = setBearing = noEventValue;
-        return true;
-    }
-    return storeEvent(f, rts.rise, rise, riseBearing, bearingOf) &&
-           storeEvent(f, rts.set, set, setBearing, bearingOf);
+    rise = set = riseBearing = setBearing = noEventValue;
+    // Circumpolar or never up: no crossing at all that day.
+    if (rts.status & (RTS_NEVER_SETS | RTS_NEVER_RISES)) return true;
+    // A crossing whose refinement did not settle is not shown.
+    const bool riseOk = (rts.status & RTS_NO_RISE) ||
+                        storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
+    const bool setOk = (rts.status & RTS_NO_SET) ||
+                       storeEvent(f, rts.set, set, setBearing, bearingOf);
+    return riseOk && setOk;
 }
 
 RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
