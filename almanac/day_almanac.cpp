@@ -20,8 +20,6 @@ namespace skyledger {
 
 namespace {
 
-constexpr double HOURS_PER_RADIAN = 3.819718634205488; // 24 / (2 pi)
-constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
 constexpr double EARTH_RADIUS_KM = 6378.14;
 constexpr double STANDARD_ALTITUDE_SUN = -0.014543828656868749; // -0.8333 degrees
 // Events are kept when they fall inside the day, both ends included.

@@ -9,8 +9,6 @@ namespace skyledger {
 
 namespace {
 
-constexpr double HOURS_PER_RADIAN = 3.819718634205488; // 24 / (2 pi)
-constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
 
 const char* const MONTH_ABBREVIATIONS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

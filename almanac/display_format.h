@@ -10,6 +10,11 @@ namespace skyledger {
 
 inline constexpr char DEGREE_SIGN = '\xB0';
 
+// Hours per radian of a day (24 / 2 pi), and half a minute in hours: an event
+// time is shown, and its bearing taken, half a minute after the event.
+inline constexpr double HOURS_PER_RADIAN = 3.819718634205488;
+inline constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
+
 // Writes an event time into `text`: HH:MM on the 24-hour clock, hh:mmAM or
 // hh:mmPM on the 12-hour clock, the minute rounded to the nearest by adding
 // half a minute. `time` is a fraction of the day times 2 pi (radians of a

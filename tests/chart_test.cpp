@@ -5,19 +5,10 @@
 
 #include "almanac/app_state.h"
 #include "almanac/display_format.h"
-#include "recording_view.h"
+#include "almanac_fixtures.h"
 
 namespace skyledger {
 namespace {
-
-AppState stateAt(const Location& place, int32_t basis, bool magnetic) {
-    AppState s;
-    s.locations.present = true;
-    s.locations.records = {place};
-    s.preferences.timeBasis = basis;
-    s.preferences.magneticBearings = magnetic ? 1 : 0;
-    return s;
-}
 
 // The main window's texts for an event, rebuilt from a chart row.
 std::pair<std::string, std::string> texts(double time, double bearing) {
@@ -27,7 +18,7 @@ std::pair<std::string, std::string> texts(double time, double bearing) {
 }
 
 TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
-    AppState s = stateAt({"Cape Town", -33.92, -18.42, 25.0, -2.0}, TIME_STANDARD, true);
+    AppState s = stateAt({"Cape Town", -33.92, -18.42, 25.0, -2.0}, {}, TIME_STANDARD, true);
     RecordingView view;
     ASSERT_TRUE(fillChartTable(s, view, {2026, 1, 1}, 365));
     ASSERT_EQ(s.chart.rowCount, 365);
@@ -51,7 +42,7 @@ TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
 }
 
 TEST(Chart, EventsAndBearingsAreStoredTogetherInsideTheDay) {
-    AppState s = stateAt({"Honolulu", 21.31, 157.86, 9.5, 10.0}, TIME_STANDARD, false);
+    AppState s = stateAt({"Honolulu", 21.31, 157.86, 9.5, 10.0}, {}, TIME_STANDARD, false);
     RecordingView view;
     ASSERT_TRUE(fillChartTable(s, view, {2026, 5, 1}, 31));
     for (int i = 0; i < 31; ++i) {
@@ -73,7 +64,7 @@ TEST(Chart, EventsAndBearingsAreStoredTogetherInsideTheDay) {
 }
 
 TEST(Chart, A366DayChartFromNewYear2024EndsOnNewYearsEve) {
-    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, TIME_UNIVERSAL, false);
+    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, {}, TIME_UNIVERSAL, false);
     RecordingView view;
     ASSERT_TRUE(fillChartTable(s, view, {2024, 1, 1}, 366));
     const ChartRow& last = s.chart.rows[365];
@@ -95,7 +86,7 @@ TEST(Chart, NoListGivesOneMessageAndNoRows) {
 }
 
 TEST(Chart, DayCountsOutsideOneTo366AndEmptyListsFillNothing) {
-    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, TIME_UNIVERSAL, false);
+    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, {}, TIME_UNIVERSAL, false);
     RecordingView view;
     EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 0));
     EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 367));

@@ -11,7 +11,7 @@
 #include "almanac/display_format.h"
 #include "almanac/horizontal_position.h"
 #include "astro/constants.h"
-#include "recording_view.h"
+#include "almanac_fixtures.h"
 
 namespace skyledger {
 namespace {
@@ -20,17 +20,6 @@ const Location GREENWICH{"Greenwich", 51.4779, 0.0015, 0.0, 0.0};
 const Location AUCKLAND{"Auckland", -36.85, -174.76, -19.5, -12.0};
 const Location HONOLULU{"Honolulu", 21.31, 157.86, 9.5, 10.0};
 const Location SYDNEY{"Sydney", -33.87, -151.21, -12.8, -10.0};
-
-AppState stateAt(const Location& place, CivilDate date, int32_t basis, bool magnetic = false) {
-    AppState s;
-    s.locations.present = true;
-    s.locations.records = {place};
-    s.locations.current = 0;
-    s.currentDate = date;
-    s.preferences.timeBasis = basis;
-    s.preferences.magneticBearings = magnetic ? 1 : 0;
-    return s;
-}
 
 // Minutes after midnight of an "HH:MM" text.
 int minutesOf(const std::string& text) {

@@ -8,20 +8,10 @@
 #include "almanac/app_state.h"
 #include "almanac/horizontal_position.h"
 #include "astro/constants.h"
-#include "recording_view.h"
+#include "almanac_fixtures.h"
 
 namespace skyledger {
 namespace {
-
-AppState stateAt(const Location& place, CivilDate date, int32_t basis) {
-    AppState s;
-    s.locations.present = true;
-    s.locations.records = {place};
-    s.currentDate = date;
-    s.preferences.timeBasis = basis;
-    s.preferences.magneticBearings = 0;
-    return s;
-}
 
 const Location NEW_YORK{"New York", 40.71, 74.01, -12.9, 5.0};
 

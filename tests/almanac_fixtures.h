@@ -1,4 +1,5 @@
-// A view that records what the computations asked of the windows.
+// Shared pieces of the almanac tests: a view that records what the
+// computations asked of the windows, and an application state at one place.
 #pragma once
 
 #include <string>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "almanac/almanac_view.h"
+#include "almanac/app_state.h"
 
 namespace skyledger {
 
@@ -32,5 +34,19 @@ public:
         calls.push_back("error");
     }
 };
+
+// A state holding one place, current, at a date, with a time basis and the
+// bearing reference.
+inline AppState stateAt(const Location& place, CivilDate date, int32_t basis,
+                        bool magnetic = false) {
+    AppState s;
+    s.locations.present = true;
+    s.locations.records = {place};
+    s.locations.current = 0;
+    s.currentDate = date;
+    s.preferences.timeBasis = basis;
+    s.preferences.magneticBearings = magnetic ? 1 : 0;
+    return s;
+}
 
 } // namespace skyledger
