@@ -46,11 +46,15 @@ void BM_computeTrack(benchmark::State& state) {
 }
 BENCHMARK(BM_computeTrack)->Unit(benchmark::kMillisecond);
 
+// A different month every time, so no phase instant is remembered from the
+// call before.
 void BM_computeMoonCalendar(benchmark::State& state) {
     skyledger::AppState s = benchState();
+    int32_t step = 0;
     for (auto _ : state) {
-        skyledger::computeMoonCalendar(s, 2026, 7);
+        skyledger::computeMoonCalendar(s, 1990 + (step * 7) % 100, 1 + step % 12);
         benchmark::DoNotOptimize(s.calendar.phaseAngle[20]);
+        ++step;
     }
 }
 BENCHMARK(BM_computeMoonCalendar)->Unit(benchmark::kMicrosecond);
