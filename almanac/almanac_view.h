@@ -20,7 +20,7 @@ enum class ResultField {
 };
 
 class AlmanacView {
-public:
+  public:
     virtual ~AlmanacView() = default;
     // Shows `text` (Windows-1252) in one of the eight value fields.
     virtual void setResultText(ResultField field, const std::string& text) = 0;
@@ -41,7 +41,7 @@ public:
 // A view that ignores everything: for computations whose results are read
 // from the application state only.
 class SilentView : public AlmanacView {
-public:
+  public:
     void setResultText(ResultField, const std::string&) override {}
     void invalidateMoonDisc() override {}
     void refreshReportWindows() override {}

@@ -22,16 +22,16 @@ struct ChartRow {
     int32_t day = 0;
     int32_t month = 0;
     int32_t year = 0;
-    double sunrise = noEventValue;         // radians of a day from 0h local clock time
+    double sunrise = noEventValue; // radians of a day from 0h local clock time
     double sunset = noEventValue;
-    double sunriseBearing = noEventValue;  // degrees, true or magnetic
+    double sunriseBearing = noEventValue; // degrees, true or magnetic
     double sunsetBearing = noEventValue;
     double moonrise = noEventValue;
     double moonset = noEventValue;
     double moonriseBearing = noEventValue;
     double moonsetBearing = noEventValue;
-    double moonPhaseAngle = 0.0;           // radians through the lunation
-    double illuminationPercent = 0.0;      // at local noon, not rounded
+    double moonPhaseAngle = 0.0;      // radians through the lunation
+    double illuminationPercent = 0.0; // at local noon, not rounded
 };
 
 struct ChartTable {
@@ -40,7 +40,9 @@ struct ChartTable {
 };
 
 // True when `value` (radians, or degrees for a bearing) marks no event.
-inline bool isNoEvent(double value) { return value == noEventValue; }
+inline bool isNoEvent(double value) {
+    return value == noEventValue;
+}
 
 // Fills the ten computed fields of `row` (sunrise .. illuminationPercent) for
 // the date at the current location with the current time basis and bearing

@@ -16,7 +16,9 @@ bool isLeapYearWithReform(int32_t year) {
     return year % 4 == 0;
 }
 
-bool isLeapYear(int32_t year) { return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0); }
+bool isLeapYear(int32_t year) {
+    return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+}
 
 int32_t daysInMonth(int32_t month, int32_t year) {
     if (month < 1 || month > 12) return 0;

@@ -10,8 +10,8 @@
 #include "almanac/phase_angle.h"
 #include "astro/constants.h"
 #include "astro/julian_day.h"
-#include "astro/moon_position.h"
 #include "astro/moon_phase.h"
+#include "astro/moon_position.h"
 #include "astro/nutation.h"
 #include "astro/planetary_series.h"
 #include "astro/rise_transit_set.h"
@@ -37,11 +37,11 @@ struct DayFrame {
     CivilDate date;
     double offsetDays;
     SkyObserver observer;
-    double noonT;       // UT of local noon, Julian centuries
-    double noonJd;      // the same as a Julian day
+    double noonT;  // UT of local noon, Julian centuries
+    double noonJd; // the same as a Julian day
     double deltaTSeconds;
-    double t0;          // UT of 0h local clock time, Julian centuries
-    double td0;         // the same instant in dynamical time
+    double t0;  // UT of 0h local clock time, Julian centuries
+    double td0; // the same instant in dynamical time
 };
 
 DayFrame dayFrame(const CivilDate& date, const Location& location, const Preferences& prefs) {
@@ -66,11 +66,13 @@ DayFrame dayFrame(const CivilDate& date, const Location& location, const Prefere
 ClockTime bearingInstant(const DayFrame& f, double eventTime) {
     const double x = eventTime * HOURS_PER_RADIAN + HALF_MINUTE_IN_HOURS;
     const double hour = std::floor(x);
-    return {f.date.year, f.date.month, static_cast<double>(f.date.day), hour,
-            (x - hour) * 60.0, f.offsetDays * 24.0};
+    return {f.date.year, f.date.month,      static_cast<double>(f.date.day),
+            hour,        (x - hour) * 60.0, f.offsetDays * 24.0};
 }
 
-bool insideDay(double eventTime) { return eventTime >= 0.0 && eventTime <= END_OF_DAY; }
+bool insideDay(double eventTime) {
+    return eventTime >= 0.0 && eventTime <= END_OF_DAY;
+}
 
 // Stores one event and its bearing, or noEventValue in both.
 template <typename BearingOf>
@@ -93,10 +95,10 @@ bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, dou
     // Circumpolar or never up: no crossing at all that day.
     if (rts.status & (RTS_NEVER_SETS | RTS_NEVER_RISES)) return true;
     // A crossing whose refinement did not settle is not shown.
-    const bool riseOk = (rts.status & RTS_NO_RISE) ||
-                        storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
-    const bool setOk = (rts.status & RTS_NO_SET) ||
-                       storeEvent(f, rts.set, set, setBearing, bearingOf);
+    const bool riseOk =
+        (rts.status & RTS_NO_RISE) || storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
+    const bool setOk =
+        (rts.status & RTS_NO_SET) || storeEvent(f, rts.set, set, setBearing, bearingOf);
     return riseOk && setOk;
 }
 
@@ -114,8 +116,8 @@ bool moonEvents(const DayFrame& f, double horizontalParallax, ChartRow& row) {
         eclipticToEquatorial(m.longitude, m.latitude, obliquity, p.ra[i], p.dec[i]);
     }
     const RiseTransitSet rts = solve(f, p, moonStandardAltitude(horizontalParallax));
-    return storeEvents(f, rts, row.moonrise, row.moonset, row.moonriseBearing,
-                       row.moonsetBearing, [&](const ClockTime& when) {
+    return storeEvents(f, rts, row.moonrise, row.moonset, row.moonriseBearing, row.moonsetBearing,
+                       [&](const ClockTime& when) {
                            return std::optional<HorizontalPosition>(
                                moonHorizontal(when, f.observer));
                        });

@@ -9,7 +9,6 @@ namespace skyledger {
 
 namespace {
 
-
 const char* const MONTH_ABBREVIATIONS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -55,9 +54,13 @@ std::string formatBearing(double bearing) {
     return text;
 }
 
-std::string formatLatitude(double latitude) { return withHemisphere(latitude, 'N', 'S'); }
+std::string formatLatitude(double latitude) {
+    return withHemisphere(latitude, 'N', 'S');
+}
 
-std::string formatLongitude(double longitude) { return withHemisphere(longitude, 'W', 'E'); }
+std::string formatLongitude(double longitude) {
+    return withHemisphere(longitude, 'W', 'E');
+}
 
 const char* monthAbbreviation(int32_t month) {
     if (month < 1 || month > 12) return "";

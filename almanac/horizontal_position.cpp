@@ -39,8 +39,8 @@ struct SkyFrame {
 
 SkyFrame skyFrame(const ClockTime& when, const SkyObserver& where) {
     SkyFrame f{};
-    const double dayFraction = (when.hour + when.offsetHours) * DAYS_PER_HOUR +
-                               when.minute * DAYS_PER_MINUTE;
+    const double dayFraction =
+        (when.hour + when.offsetHours) * DAYS_PER_HOUR + when.minute * DAYS_PER_MINUTE;
     f.t = julianCenturies(julianDay({when.year, when.month, when.day + dayFraction}));
     f.meanObliquity = meanObliquity(f.t);
     nutation(f.t, f.deltaPsi, f.deltaEpsilon);
@@ -57,8 +57,10 @@ HorizontalPosition toReported(double azimuth, double altitude, double refraction
     double bearing = (azimuth + PI_TEN_DECIMALS) * RAD_TO_DEG;
     if (where.magneticBearings) bearing -= where.magneticDeclination;
     if (std::isfinite(bearing)) {
-        while (bearing < 0.0) bearing += 360.0;
-        while (bearing > 360.0) bearing -= 360.0;
+        while (bearing < 0.0)
+            bearing += 360.0;
+        while (bearing > 360.0)
+            bearing -= 360.0;
     }
     return {altitude * RAD_TO_DEG, bearing};
 }
@@ -77,11 +79,11 @@ std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const Sky
 
     double ra = 0.0;
     double dec = 0.0;
-    eclipticToEquatorial(sun.longitude + f.deltaPsi, sun.latitude,
-                         f.meanObliquity + f.deltaEpsilon, ra, dec);
+    eclipticToEquatorial(sun.longitude + f.deltaPsi, sun.latitude, f.meanObliquity + f.deltaEpsilon,
+                         ra, dec);
     annualAberration(f.t, f.meanObliquity, 2, ra, dec);
-    parallaxApprox(SUN_PARALLAX_AT_1_AU / sun.radius, f.siderealTime, f.rhoCosPhi, f.rhoSinPhi,
-                   ra, dec);
+    parallaxApprox(SUN_PARALLAX_AT_1_AU / sun.radius, f.siderealTime, f.rhoCosPhi, f.rhoSinPhi, ra,
+                   dec);
     double azimuth = 0.0;
     double altitude = 0.0;
     equatorialToHorizontal(ra, dec, f.siderealTime, where.latitude, azimuth, altitude);

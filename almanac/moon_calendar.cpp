@@ -43,8 +43,7 @@ bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int
 
 std::optional<double> moonPhaseAngleAt(int32_t year, int32_t month, int32_t day,
                                        const Location& location, int32_t timeBasis) {
-    const double noonUt =
-        julianDay({year, month, day + 0.5}) + timeOffsetDays(location, timeBasis);
+    const double noonUt = julianDay({year, month, day + 0.5}) + timeOffsetDays(location, timeBasis);
     return moonPhaseAngleAtJulianDay(noonUt);
 }
 

@@ -17,7 +17,7 @@ inline constexpr int32_t CALENDAR_CELLS = 42; // 6 rows of 7 columns
 
 // Cell index = row * 7 + column; column 0 is the grid's first weekday.
 struct MoonCalendarGrid {
-    std::array<int8_t, CALENDAR_CELLS> dayNumber{}; // 1..31, 0 outside the month
+    std::array<int8_t, CALENDAR_CELLS> dayNumber{};  // 1..31, 0 outside the month
     std::array<double, CALENDAR_CELLS> phaseAngle{}; // radians; meaningful where dayNumber != 0
     // False when the phases could not be computed (no current location).
     bool phasesValid = false;

@@ -42,8 +42,8 @@ namespace skyledger {
 const char* moonPhaseName(double phaseAngle) {
     static const char* const PRINCIPAL[4] = {"new Moon", "first quarter", "full Moon",
                                              "last quarter"};
-    static const char* const BETWEEN[4] = {"waxing crescent", "waxing gibbous",
-                                           "waning gibbous", "waning crescent"};
+    static const char* const BETWEEN[4] = {"waxing crescent", "waxing gibbous", "waning gibbous",
+                                           "waning crescent"};
     const double a = reduceAngle(phaseAngle);
     for (int i = 0; i <= 4; ++i) {
         if (std::fabs(a - i * QUARTER_TURN) <= PRINCIPAL_PHASE_HALF_WIDTH) return PRINCIPAL[i % 4];
@@ -53,6 +53,8 @@ const char* moonPhaseName(double phaseAngle) {
     return BETWEEN[quarter];
 }
 
-double litFractionOfPhase(double phaseAngle) { return (1.0 - std::cos(phaseAngle)) / 2.0; }
+double litFractionOfPhase(double phaseAngle) {
+    return (1.0 - std::cos(phaseAngle)) / 2.0;
+}
 
 } // namespace skyledger

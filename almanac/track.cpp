@@ -37,8 +37,11 @@ void computeTrack(AppState& state, AlmanacView& view) {
     const CivilDate date = state.currentDate;
     state.track.valid = true;
     for (int32_t i = 0; i < TRACK_SAMPLES; ++i) {
-        const ClockTime when{date.year, date.month, static_cast<double>(date.day),
-                             static_cast<double>(i / 4), static_cast<double>((15 * i) % 60),
+        const ClockTime when{date.year,
+                             date.month,
+                             static_cast<double>(date.day),
+                             static_cast<double>(i / 4),
+                             static_cast<double>((15 * i) % 60),
                              offsetHours};
         TrackSample& sample = state.track.samples[static_cast<size_t>(i)];
         if (const auto sun = sunHorizontal(when, observer)) {

@@ -11,6 +11,7 @@ namespace {
 
 // Delta T in tenths of a second at 1620, 1622, ..., 1992.
 constexpr int DELTA_T_TABLE_SIZE = 187;
+// clang-format off
 constexpr int16_t DELTA_T_TABLE[DELTA_T_TABLE_SIZE] = {
     1240, 1150, 1060, 980,  910,  850,  790,  740,  700,  650,  // 1620
     620,  580,  550,  530,  500,  480,  460,  440,  420,  400,  // 1640
@@ -32,6 +33,7 @@ constexpr int16_t DELTA_T_TABLE[DELTA_T_TABLE_SIZE] = {
     331,  340,  350,  365,  383,  402,  422,  445,  465,  485,  // 1960
     505,  522,  538,  549,  558,  569,  580,                    // 1980
 };
+// clang-format on
 
 // The last table interval starts here; later years extend it in a straight line.
 constexpr int DELTA_T_LAST_INTERVAL = 185;
@@ -58,7 +60,9 @@ double julianDay(const CalendarDate& date) {
            1524.5;
 }
 
-double julianCenturies(double jd) { return (jd - J2000) * CENTURIES_PER_DAY; }
+double julianCenturies(double jd) {
+    return (jd - J2000) * CENTURIES_PER_DAY;
+}
 
 double deltaT(double t) {
     const double year = 100.0 * t + 2000.0;
@@ -75,16 +79,23 @@ double deltaT(double t) {
     return (v0 + f * (v1 - v0)) * 0.1;
 }
 
-double reduceAngle(double x) { return x - std::floor(x * INV_TWO_PI) * TWO_PI; }
+double reduceAngle(double x) {
+    return x - std::floor(x * INV_TWO_PI) * TWO_PI;
+}
 
-double reduceAngleSigned(double x) { return x - std::floor(x * INV_TWO_PI + 0.5) * TWO_PI; }
+double reduceAngleSigned(double x) {
+    return x - std::floor(x * INV_TWO_PI + 0.5) * TWO_PI;
+}
 
 double polyEval(const double* c, int n, double x) {
     double r = c[n];
-    for (int i = 0; i < n; ++i) r = x * r + c[n - 1 - i];
+    for (int i = 0; i < n; ++i)
+        r = x * r + c[n - 1 - i];
     return r;
 }
 
-double integerPart(double x) { return std::trunc(x); }
+double integerPart(double x) {
+    return std::trunc(x);
+}
 
 } // namespace skyledger

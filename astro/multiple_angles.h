@@ -26,7 +26,7 @@ inline Phasor operator*(const Phasor& a, const Phasor& b) {
 
 // N fundamental arguments (radians), multipliers from -K to K.
 template <int N, int K> class MultipleAngles {
-public:
+  public:
     explicit MultipleAngles(const std::array<double, N>& angles) {
         for (int i = 0; i < N; ++i) {
             for (int k = 1; k <= K; ++k) {
@@ -51,7 +51,7 @@ public:
         return p;
     }
 
-private:
+  private:
     Phasor table_[N][K + 1];
 };
 

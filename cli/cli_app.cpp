@@ -86,8 +86,8 @@ struct Failure {
 };
 
 Failure badInput(const std::string& problem) {
-    return {EXIT_BAD_INPUT, std::string(PROGRAM) + ": " + problem + " (try '" + PROGRAM +
-                                " --help')"};
+    return {EXIT_BAD_INPUT,
+            std::string(PROGRAM) + ": " + problem + " (try '" + PROGRAM + " --help')"};
 }
 
 bool digitsAt(const std::string& text, size_t from, size_t count) {
@@ -124,17 +124,16 @@ std::optional<Failure> parseMonth(const std::string& text, CivilDate& date) {
     return std::nullopt;
 }
 
-std::optional<Failure> parseNumberOption(const std::optional<std::string>& text,
-                                         const char* option, double low, double high,
-                                         bool inclusive, double& value) {
+std::optional<Failure> parseNumberOption(const std::optional<std::string>& text, const char* option,
+                                         double low, double high, bool inclusive, double& value) {
     if (!text) return std::nullopt;
     if (!parseDecimal(*text, value))
         return badInput(std::string(option) + " needs a number, not '" + *text + "'");
     const bool inside = inclusive ? (value >= low && value <= high) : (value > low && value < high);
     if (!inside)
         return badInput(std::string(option) + " " + *text + " is outside " +
-                        (inclusive ? "" : "the open range ") + std::to_string(int(low)) +
-                        " to " + std::to_string(int(high)));
+                        (inclusive ? "" : "the open range ") + std::to_string(int(low)) + " to " +
+                        std::to_string(int(high)));
     return std::nullopt;
 }
 
@@ -143,12 +142,15 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
     if (!a.latitudeText || !a.longitudeText || !a.zoneText)
         return badInput("an ad-hoc place needs --lat, --lon and --zone");
     const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
-    if (!lat) return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" +
-                              *a.latitudeText + "'");
-    if (*lat < -90.0 || *lat > 90.0) return badInput("--lat " + *a.latitudeText + " is outside -90 to 90");
+    if (!lat)
+        return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" + *a.latitudeText +
+                        "'");
+    if (*lat < -90.0 || *lat > 90.0)
+        return badInput("--lat " + *a.latitudeText + " is outside -90 to 90");
     const std::optional<double> lon = parseLongitudeText(*a.longitudeText);
-    if (!lon) return badInput("--lon needs a longitude such as 0.0015W or 151.21E, not '" +
-                              *a.longitudeText + "'");
+    if (!lon)
+        return badInput("--lon needs a longitude such as 0.0015W or 151.21E, not '" +
+                        *a.longitudeText + "'");
     if (*lon < -180.0 || *lon > 180.0)
         return badInput("--lon " + *a.longitudeText + " is outside -180 to 180");
     place = Location{"Ad-hoc place", *lat, *lon, 0.0, 0.0};
@@ -166,8 +168,10 @@ std::string defaultSettingsPath(const CliEnvironment& env) {
 // the ad-hoc options.
 std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env, AppState& s) {
     const bool adHoc = a.latitudeText || a.longitudeText || a.zoneText || a.declinationText;
-    if (adHoc && a.locationName) return badInput("give either --location or an ad-hoc place, not both");
-    if (adHoc && a.command == "locations") return badInput("locations lists the settings file; --lat and the like do not apply");
+    if (adHoc && a.locationName)
+        return badInput("give either --location or an ad-hoc place, not both");
+    if (adHoc && a.command == "locations")
+        return badInput("locations lists the settings file; --lat and the like do not apply");
     const std::string path = a.settingsFile ? *a.settingsFile : defaultSettingsPath(env);
     const SettingsLoad load = loadSettings(path, s.locations, s.preferences);
     if (adHoc) {
@@ -180,9 +184,10 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     }
     const std::string shown = a.settingsFile ? *a.settingsFile : std::string(SETTINGS_FILE_NAME);
     if (load == SettingsLoad::Missing)
-        return Failure{EXIT_FILE_PROBLEM,
-                       "Missing File: " + shown +
-                           " (give a place with --lat, --lon and --zone, or a file with --settings)"};
+        return Failure{
+            EXIT_FILE_PROBLEM,
+            "Missing File: " + shown +
+                " (give a place with --lat, --lon and --zone, or a file with --settings)"};
     if (load != SettingsLoad::Loaded)
         return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + shown +
                                               " is not a settings file this program can read"};
@@ -198,28 +203,41 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
                         "; 'skyledger-cli locations' lists them");
     }
     if (a.command != "locations" && !s.locations.currentLocation())
-        return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + shown +
-                                              " holds no places (give one with --lat, --lon and --zone)"};
+        return Failure{EXIT_FILE_PROBLEM,
+                       std::string(PROGRAM) + ": " + shown +
+                           " holds no places (give one with --lat, --lon and --zone)"};
     return std::nullopt;
 }
 
-std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& env, Preferences& p) {
+std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& env,
+                                        Preferences& p) {
     p.timeBasis = env.daylightSavingNow ? TIME_DAYLIGHT : TIME_STANDARD;
     if (a.basis) {
-        if (*a.basis == "standard") p.timeBasis = TIME_STANDARD;
-        else if (*a.basis == "daylight") p.timeBasis = TIME_DAYLIGHT;
-        else if (*a.basis == "universal") p.timeBasis = TIME_UNIVERSAL;
-        else return badInput("--basis takes standard, daylight or universal, not '" + *a.basis + "'");
+        if (*a.basis == "standard")
+            p.timeBasis = TIME_STANDARD;
+        else if (*a.basis == "daylight")
+            p.timeBasis = TIME_DAYLIGHT;
+        else if (*a.basis == "universal")
+            p.timeBasis = TIME_UNIVERSAL;
+        else
+            return badInput("--basis takes standard, daylight or universal, not '" + *a.basis +
+                            "'");
     }
     if (a.clock) {
-        if (*a.clock == "12") p.twelveHourClock = 1;
-        else if (*a.clock == "24") p.twelveHourClock = 0;
-        else return badInput("--clock takes 12 or 24, not '" + *a.clock + "'");
+        if (*a.clock == "12")
+            p.twelveHourClock = 1;
+        else if (*a.clock == "24")
+            p.twelveHourClock = 0;
+        else
+            return badInput("--clock takes 12 or 24, not '" + *a.clock + "'");
     }
     if (a.bearings) {
-        if (*a.bearings == "magnetic") p.magneticBearings = 1;
-        else if (*a.bearings == "true") p.magneticBearings = 0;
-        else return badInput("--bearings takes magnetic or true, not '" + *a.bearings + "'");
+        if (*a.bearings == "magnetic")
+            p.magneticBearings = 1;
+        else if (*a.bearings == "true")
+            p.magneticBearings = 0;
+        else
+            return badInput("--bearings takes magnetic or true, not '" + *a.bearings + "'");
     }
     return std::nullopt;
 }
@@ -230,7 +248,8 @@ struct CommandInput {
     int32_t days = 0;
 };
 
-std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& env, CommandInput& in) {
+std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& env,
+                                      CommandInput& in) {
     const std::vector<std::string>& p = a.positional;
     in.date = env.today;
     const size_t most = a.command == "chart" ? 2 : a.command == "locations" ? 0 : 1;
@@ -279,7 +298,8 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     } else {
         fillChartTable(s, view, in.date, in.days);
         if (a.outputFile) {
-            const std::string bytes = chartText(s.chart, *s.locations.currentLocation(), s.preferences);
+            const std::string bytes =
+                chartText(s.chart, *s.locations.currentLocation(), s.preferences);
             if (!writeFileReplacing(*a.outputFile, bytes))
                 return {EXIT_FILE_PROBLEM, "", "Cannot create file: " + *a.outputFile + "\n"};
         } else {
@@ -294,10 +314,12 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
 CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& environment) {
     CliArgs args;
     std::string error;
-    if (!parseCliArgs(argv, args, error)) return {EXIT_BAD_INPUT, "", badInput(error).message + "\n"};
+    if (!parseCliArgs(argv, args, error))
+        return {EXIT_BAD_INPUT, "", badInput(error).message + "\n"};
     if (args.version) return {0, VERSION_TEXT, ""};
     if (args.help) return {0, args.command.empty() ? HELP_TEXT : commandHelp(args.command), ""};
-    if (args.command.empty()) return {EXIT_BAD_INPUT, "", badInput("no command given").message + "\n"};
+    if (args.command.empty())
+        return {EXIT_BAD_INPUT, "", badInput("no command given").message + "\n"};
     return run(args, environment);
 }
 

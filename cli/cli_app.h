@@ -19,9 +19,9 @@ struct CliEnvironment {
 };
 
 struct CliResult {
-    int status = 0;    // 0 success, 1 a file problem, 2 bad input
-    std::string out;   // UTF-8
-    std::string err;   // UTF-8
+    int status = 0;  // 0 success, 1 a file problem, 2 bad input
+    std::string out; // UTF-8
+    std::string err; // UTF-8
 };
 
 CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& environment);

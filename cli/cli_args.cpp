@@ -1,8 +1,8 @@
 // Command-line parsing of skyledger-cli.
 #include "cli/cli_args.h"
 
-#include <cmath>
 #include <cctype>
+#include <cmath>
 
 #include "support/parse_number.h"
 
@@ -35,10 +35,14 @@ std::optional<std::string>* valueSlot(CliArgs& a, const std::string& name) {
 }
 
 bool setFlag(CliArgs& a, const std::string& name) {
-    if (name == "--json") a.json = true;
-    else if (name == "--help" || name == "-h") a.help = true;
-    else if (name == "--version") a.version = true;
-    else return false;
+    if (name == "--json")
+        a.json = true;
+    else if (name == "--help" || name == "-h")
+        a.help = true;
+    else if (name == "--version")
+        a.version = true;
+    else
+        return false;
     return true;
 }
 
@@ -72,7 +76,8 @@ std::optional<double> parseLongitudeText(const std::string& text) {
 bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::string& error) {
     for (size_t i = 0; i < argv.size(); ++i) {
         std::string word = argv[i];
-        if (word.size() > 1 && word[0] == '-' && !(word.size() > 1 && std::isdigit(static_cast<unsigned char>(word[1])))) {
+        if (word.size() > 1 && word[0] == '-' &&
+            !(word.size() > 1 && std::isdigit(static_cast<unsigned char>(word[1])))) {
             std::optional<std::string> inlineValue;
             const size_t eq = word.find('=');
             if (word.rfind("--", 0) == 0 && eq != std::string::npos) {

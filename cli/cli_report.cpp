@@ -16,9 +16,9 @@ namespace skyledger {
 namespace {
 
 const char* const WEEKDAY_NAMES[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const MONTH_NAMES[12] = {"January", "February", "March",     "April",
-                                     "May",     "June",     "July",      "August",
-                                     "September", "October", "November", "December"};
+const char* const MONTH_NAMES[12] = {"January",   "February", "March",    "April",
+                                     "May",       "June",     "July",     "August",
+                                     "September", "October",  "November", "December"};
 
 const char* basisName(int32_t basis) {
     switch (basis) {
@@ -38,9 +38,13 @@ std::string padded(const std::string& text, size_t width) {
     return out;
 }
 
-std::string orDash(const std::string& text) { return text.empty() ? "-" : text; }
+std::string orDash(const std::string& text) {
+    return text.empty() ? "-" : text;
+}
 
-std::string isoDate(const CivilDate& d) { return formatText("%4d-%2d-%2d", d.year, d.month, d.day); }
+std::string isoDate(const CivilDate& d) {
+    return formatText("%4d-%2d-%2d", d.year, d.month, d.day);
+}
 
 // Windows-1252 lines to UTF-8 with plain line feeds.
 std::string forTerminal(const std::string& text) {
@@ -53,7 +57,9 @@ std::string forTerminal(const std::string& text) {
     return windows1252ToUtf8(lf);
 }
 
-const Location& place(const AppState& s) { return *s.locations.currentLocation(); }
+const Location& place(const AppState& s) {
+    return *s.locations.currentLocation();
+}
 
 std::string heading(const AppState& s, const std::string& title) {
     return title + "  " + reportLocationLine(place(s), s.preferences) + "\n";
@@ -94,8 +100,10 @@ void textMember(JsonWriter& j, const char* name, const std::string& text) {
 
 void eventMember(JsonWriter& j, const char* name, double value) {
     j.key(name);
-    if (isNoEvent(value)) j.null();
-    else j.number(value);
+    if (isNoEvent(value))
+        j.null();
+    else
+        j.number(value);
 }
 
 std::string dayJson(const AppState& s) {
@@ -146,14 +154,16 @@ std::string dayReport(const AppState& s, bool json) {
            eventCells(d.moonsetText, d.moonsetBearingText, tw) + "\n\n";
     out += formatText("Illuminated  %d%%\n", d.illuminationPercent);
     const int32_t degrees = static_cast<int32_t>(std::lround(d.moonPhaseAngle * RAD_TO_DEG)) % 360;
-    out += formatText("Phase        %d%c %s\n", degrees, DEGREE_SIGN, moonPhaseName(d.moonPhaseAngle));
+    out +=
+        formatText("Phase        %d%c %s\n", degrees, DEGREE_SIGN, moonPhaseName(d.moonPhaseAngle));
     // Trailing blanks of the padded cells are not wanted in a terminal.
     std::string trimmed;
     size_t start = 0;
     while (start < out.size()) {
         size_t end = out.find('\n', start);
         std::string line = out.substr(start, end - start);
-        while (!line.empty() && line.back() == ' ') line.pop_back();
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         trimmed += line + "\n";
         start = end + 1;
     }
@@ -260,8 +270,10 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
             j.key("dayNumber");
             j.integer(g.dayNumber[i]);
             j.key("phaseAngle");
-            if (g.dayNumber[i] != 0) j.number(g.phaseAngle[i]);
-            else j.null();
+            if (g.dayNumber[i] != 0)
+                j.number(g.phaseAngle[i]);
+            else
+                j.null();
             j.endObject();
         }
         j.endArray();
@@ -270,8 +282,10 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
     }
     std::string out = heading(s, formatText("%s %d", MONTH_NAMES[month - 1], year)) + "\n";
     std::string header;
-    for (const char* name : WEEKDAY_NAMES) header += padded(name, 9);
-    while (header.back() == ' ') header.pop_back();
+    for (const char* name : WEEKDAY_NAMES)
+        header += padded(name, 9);
+    while (header.back() == ' ')
+        header.pop_back();
     out += header + "\n";
     for (int row = 0; row < 6; ++row) {
         std::string line;
@@ -289,7 +303,8 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
             }
             line += padded(text, 9);
         }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         if (any) out += line + "\n";
     }
     return windows1252ToUtf8(out);
@@ -297,9 +312,10 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
 
 std::string locationsReport(const AppState& s) {
     size_t nameWidth = 4;
-    for (const Location& l : s.locations.records) nameWidth = std::max(nameWidth, l.name.size());
-    std::string out = "  " + padded("Name", nameWidth + 2) +
-                      "Latitude  Longitude  Declination  Zone\n";
+    for (const Location& l : s.locations.records)
+        nameWidth = std::max(nameWidth, l.name.size());
+    std::string out =
+        "  " + padded("Name", nameWidth + 2) + "Latitude  Longitude  Declination  Zone\n";
     for (int32_t i = 0; i < s.locations.count(); ++i) {
         const Location& l = s.locations.records[static_cast<size_t>(i)];
         out += i == s.locations.current ? "* " : "  ";

@@ -11,7 +11,7 @@
 namespace skyledger {
 
 class JsonWriter {
-public:
+  public:
     void beginObject();
     void endObject();
     void beginArray();
@@ -26,7 +26,7 @@ public:
 
     const std::string& text() const { return out_; }
 
-private:
+  private:
     void beforeValue();
     void quoted(std::string_view utf8);
     std::string out_;

@@ -248,7 +248,8 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
     const fs::file_type type = fs::status(path, ec).type();
     if (type == fs::file_type::not_found) return SettingsLoad::Missing;
     std::string bytes;
-    if (type != fs::file_type::regular || !readWholeFile(path, bytes)) return SettingsLoad::Unreadable;
+    if (type != fs::file_type::regular || !readWholeFile(path, bytes))
+        return SettingsLoad::Unreadable;
     return parseSettingsText(bytes, list, prefs);
 }
 

@@ -72,14 +72,16 @@ char32_t decodeUtf8(std::string_view text, size_t& i) {
 std::string windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 4);
-    for (char ch : text) appendUtf8(out, codePointOf(static_cast<unsigned char>(ch)));
+    for (char ch : text)
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(ch)));
     return out;
 }
 
 std::string utf8ToWindows1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size();) out += byteOf(decodeUtf8(text, i));
+    for (size_t i = 0; i < text.size();)
+        out += byteOf(decodeUtf8(text, i));
     return out;
 }
 

@@ -12,7 +12,7 @@
 namespace skyledger {
 
 class RecordingView : public AlmanacView {
-public:
+  public:
     std::vector<std::pair<ResultField, std::string>> texts;
     std::vector<std::string> errors;
     std::vector<std::string> calls; // every call, in order

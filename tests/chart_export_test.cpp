@@ -8,7 +8,9 @@
 namespace skyledger {
 namespace {
 
-double clock(int h, int m) { return (h * 60.0 + m) / 1440.0 * TWO_PI; }
+double clock(int h, int m) {
+    return (h * 60.0 + m) / 1440.0 * TWO_PI;
+}
 
 ChartRow row(int day, double moonset) {
     ChartRow r;
@@ -51,7 +53,8 @@ TEST(ChartText, TwelveHourClockUniversalTimeAndTrueBearings) {
     const Location place{"Sydney", -33.87, -151.21, 12.8, -10.0};
     const Preferences prefs{0, 1, TIME_UNIVERSAL};
     const std::string text = chartText(chart, place, prefs);
-    EXPECT_NE(text.find("Sydney (33.87\xB0S, 151.21\xB0" "E), UT, True bearings\r\n"),
+    EXPECT_NE(text.find("Sydney (33.87\xB0S, 151.21\xB0"
+                        "E), UT, True bearings\r\n"),
               std::string::npos);
     EXPECT_NE(text.find("\t06:05AM\t072\xB0\t12:30PM\t"), std::string::npos);
     EXPECT_NE(text.find("\t11:01PM\t"), std::string::npos);

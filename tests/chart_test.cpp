@@ -28,13 +28,17 @@ TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
         computeDayAlmanac(s, view);
         const DayAlmanac& d = s.day;
         EXPECT_EQ(texts(r.sunrise, r.sunriseBearing),
-                  std::make_pair(d.sunriseText, d.sunriseBearingText)) << i;
+                  std::make_pair(d.sunriseText, d.sunriseBearingText))
+            << i;
         EXPECT_EQ(texts(r.sunset, r.sunsetBearing),
-                  std::make_pair(d.sunsetText, d.sunsetBearingText)) << i;
+                  std::make_pair(d.sunsetText, d.sunsetBearingText))
+            << i;
         EXPECT_EQ(texts(r.moonrise, r.moonriseBearing),
-                  std::make_pair(d.moonriseText, d.moonriseBearingText)) << i;
+                  std::make_pair(d.moonriseText, d.moonriseBearingText))
+            << i;
         EXPECT_EQ(texts(r.moonset, r.moonsetBearing),
-                  std::make_pair(d.moonsetText, d.moonsetBearingText)) << i;
+                  std::make_pair(d.moonsetText, d.moonsetBearingText))
+            << i;
         EXPECT_EQ(static_cast<int32_t>(r.illuminationPercent), d.illuminationPercent) << i;
         EXPECT_EQ(r.moonPhaseAngle, d.moonPhaseAngle) << i;
     }

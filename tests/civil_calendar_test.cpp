@@ -31,7 +31,8 @@ TEST(DaysInMonth, FebruaryFollowsTheLeapYear) {
 
 TEST(NextDay, CrossesMonthAndYearEnds) {
     CivilDate d{2024, 1, 1};
-    for (int i = 0; i < 365; ++i) d = nextDay(d);
+    for (int i = 0; i < 365; ++i)
+        d = nextDay(d);
     EXPECT_EQ(d.year, 2024);
     EXPECT_EQ(d.month, 12);
     EXPECT_EQ(d.day, 31);
@@ -41,7 +42,8 @@ TEST(NextDay, CrossesMonthAndYearEnds) {
     EXPECT_EQ(d.day, 1);
     // 366 days from 1 March 2023 ends on 29 February 2024.
     d = {2023, 3, 1};
-    for (int i = 0; i < 365; ++i) d = nextDay(d);
+    for (int i = 0; i < 365; ++i)
+        d = nextDay(d);
     EXPECT_EQ(d.month, 2);
     EXPECT_EQ(d.day, 29);
 }
@@ -51,8 +53,10 @@ TEST(Weekday, AgreesWithTheJulianDayCountOverTheAcceptedYears) {
     EXPECT_EQ(weekday(2002, 4, 1), 1); // a Monday
     EXPECT_EQ(weekday(1900, 1, 1), 1); // a Monday
     for (CivilDate d{FIRST_YEAR, 1, 1}; d.year <= LAST_YEAR; d = nextDay(d)) {
-        const long jd = static_cast<long>(julianDay({d.year, d.month, static_cast<double>(d.day)}) + 1.5);
-        ASSERT_EQ(weekday(d.year, d.month, d.day), jd % 7) << d.year << "-" << d.month << "-" << d.day;
+        const long jd =
+            static_cast<long>(julianDay({d.year, d.month, static_cast<double>(d.day)}) + 1.5);
+        ASSERT_EQ(weekday(d.year, d.month, d.day), jd % 7)
+            << d.year << "-" << d.month << "-" << d.day;
     }
 }
 

@@ -10,8 +10,8 @@
 #include "almanac/app_state.h"
 #include "almanac/display_format.h"
 #include "almanac/horizontal_position.h"
-#include "astro/constants.h"
 #include "almanac_fixtures.h"
+#include "astro/constants.h"
 
 namespace skyledger {
 namespace {
@@ -80,10 +80,11 @@ TEST(DayAlmanac, TextsGoToTheViewInOrderThenDiscAndReports) {
                                  ResultField::MoonriseBearing, ResultField::MoonsetBearing,
                                  ResultField::SunriseTime,     ResultField::SunsetTime,
                                  ResultField::SunriseBearing,  ResultField::SunsetBearing};
-    for (size_t i = 0; i < 8; ++i) EXPECT_EQ(view.texts[i].first, order[i]);
+    for (size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(view.texts[i].first, order[i]);
     EXPECT_EQ(view.texts[4].second, s.day.sunriseText);
-    const std::vector<std::string> calls = {"text", "text", "text", "text", "disc", "text",
-                                            "text", "text", "text", "refresh"};
+    const std::vector<std::string> calls = {"text", "text", "text", "text", "disc",
+                                            "text", "text", "text", "text", "refresh"};
     EXPECT_EQ(view.calls, calls);
     EXPECT_TRUE(view.errors.empty());
 }
@@ -149,13 +150,18 @@ TEST(DayAlmanac, AnEmptyListOrABadIndexGivesEmptyResultsWithoutMessages) {
         computeDayAlmanac(s, view);
         EXPECT_TRUE(view.errors.empty());
         EXPECT_EQ(view.texts.size(), 8u);
-        for (const auto& [field, text] : view.texts) EXPECT_EQ(text, "");
+        for (const auto& [field, text] : view.texts)
+            EXPECT_EQ(text, "");
         EXPECT_EQ(s.day.illuminationPercent, 0);
     }
 }
 
-bool isTimeText(const std::string& t) { return t.empty() || t.size() == 5; }
-bool isBearingText(const std::string& t) { return t.empty() || t.size() == 4; }
+bool isTimeText(const std::string& t) {
+    return t.empty() || t.size() == 5;
+}
+bool isBearingText(const std::string& t) {
+    return t.empty() || t.size() == 4;
+}
 
 TEST(DayAlmanac, PolesAndFarDatesGiveEmptyEventsOrProperTexts) {
     const Location poles[] = {{"North Pole", 90.0, 0.0, 0.0, 0.0},
@@ -168,8 +174,8 @@ TEST(DayAlmanac, PolesAndFarDatesGiveEmptyEventsOrProperTexts) {
             RecordingView view;
             computeDayAlmanac(s, view);
             const DayAlmanac& d = s.day;
-            for (const std::string* t : {&d.sunriseText, &d.sunsetText, &d.moonriseText,
-                                         &d.moonsetText})
+            for (const std::string* t :
+                 {&d.sunriseText, &d.sunsetText, &d.moonriseText, &d.moonsetText})
                 EXPECT_TRUE(isTimeText(*t)) << place.name << " " << *t;
             for (const std::string* t : {&d.sunriseBearingText, &d.sunsetBearingText,
                                          &d.moonriseBearingText, &d.moonsetBearingText})
@@ -268,8 +274,8 @@ TEST(DayAlmanacBearings, EachBearingIsTakenHalfAMinuteAfterTheEvent) {
                                      {row->moonset, row->moonsetBearing}}) {
             if (isNoEvent(time)) continue;
             const double minutes = time / TWO_PI * 1440.0 + 0.5;
-            const ClockTime when{d.year, d.month, static_cast<double>(d.day), 0.0, minutes,
-                                 place.timeZone};
+            const ClockTime when{d.year, d.month, static_cast<double>(d.day),
+                                 0.0,    minutes, place.timeZone};
             EXPECT_NEAR(bearing, moonHorizontal(when, observer).bearing, 1e-6);
             ++checked;
         }
@@ -313,10 +319,14 @@ TEST(MoonEvents, GreenwichInUniversalTimeMatchAnIndependentAlmanac) {
         ASSERT_TRUE(row.has_value());
         const int rise = eventMinutes(row->moonrise);
         const int set = eventMinutes(row->moonset);
-        if (c.rise < 0) EXPECT_EQ(rise, -1) << c.date.day;
-        else EXPECT_NEAR(rise, c.rise, 2) << c.date.month << "-" << c.date.day;
-        if (c.set < 0) EXPECT_EQ(set, -1) << c.date.day;
-        else EXPECT_NEAR(set, c.set, 2) << c.date.month << "-" << c.date.day;
+        if (c.rise < 0)
+            EXPECT_EQ(rise, -1) << c.date.day;
+        else
+            EXPECT_NEAR(rise, c.rise, 2) << c.date.month << "-" << c.date.day;
+        if (c.set < 0)
+            EXPECT_EQ(set, -1) << c.date.day;
+        else
+            EXPECT_NEAR(set, c.set, 2) << c.date.month << "-" << c.date.day;
     }
 }
 

@@ -12,7 +12,9 @@ namespace skyledger {
 namespace {
 
 // Radians of a day for a clock time.
-double clock(int h, int m, double s = 0.0) { return (h * 3600.0 + m * 60.0 + s) / 86400.0 * TWO_PI; }
+double clock(int h, int m, double s = 0.0) {
+    return (h * 3600.0 + m * 60.0 + s) / 86400.0 * TWO_PI;
+}
 
 struct TimeCase {
     double time;
@@ -45,8 +47,8 @@ TEST(FormatEventTime, TimesOutsideTheDayGiveTheEmptyText) {
     // Half a minute before midnight rounds up to 24:00, which is not in the
     // day; every negative time is before the day, also within half a minute
     // of 00:00, so the main window agrees with the chart, which drops them.
-    const double outside[] = {clock(23, 59, 31), TWO_PI, -1e-6, -clock(0, 0, 20),
-                              noEventValue, std::nan("")};
+    const double outside[] = {clock(23, 59, 31), TWO_PI,       -1e-6,
+                              -clock(0, 0, 20),  noEventValue, std::nan("")};
     for (double t : outside) {
         std::string text = "x";
         EXPECT_EQ(formatEventTime(t, false, text), 1) << t;
@@ -71,7 +73,8 @@ TEST(FormatCoordinates, TwoDecimalsDegreeSignAndHemisphereLetter) {
     EXPECT_EQ(formatLatitude(0.0), "0.00\xB0N");
     EXPECT_EQ(formatLatitude(51.4779), "51.48\xB0N");
     EXPECT_EQ(formatLongitude(73.99), "73.99\xB0W");
-    EXPECT_EQ(formatLongitude(-151.2), "151.20\xB0" "E");
+    EXPECT_EQ(formatLongitude(-151.2), "151.20\xB0"
+                                       "E");
     EXPECT_EQ(formatLongitude(0.0), "0.00\xB0W");
 }
 

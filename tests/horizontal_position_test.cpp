@@ -25,7 +25,8 @@ TEST(HorizontalPosition, ClockTimeOffsetAndFractionsNameTheSameInstant) {
     const HorizontalPosition zoned = moonHorizontal({2026, 4, 10.0, 7.0, 0.0, 5.0}, GREENWICH);
     EXPECT_NEAR(ut.altitude, zoned.altitude, 1e-9);
     EXPECT_NEAR(ut.bearing, zoned.bearing, 1e-9);
-    const HorizontalPosition fractional = moonHorizontal({2026, 4, 10.0, 3.0, 12.5, 0.0}, GREENWICH);
+    const HorizontalPosition fractional =
+        moonHorizontal({2026, 4, 10.0, 3.0, 12.5, 0.0}, GREENWICH);
     const HorizontalPosition seconds = moonHorizontal({2026, 4, 10.0, 3.0, 0.0, 0.0}, GREENWICH);
     EXPECT_GT(std::fabs(fractional.altitude - seconds.altitude), 1.0); // 12.5 minutes later
     const HorizontalPosition lateNight = moonHorizontal({2026, 4, 10.0, 24.0, 0.2, 0.0}, GREENWICH);
@@ -57,8 +58,7 @@ TEST(HorizontalPosition, RefractionLiftsTheMoonOnlyAboveTheHorizon) {
     // they are, so no altitude between 0 and about 0.48 degrees is ever seen.
     bool sawNegative = false;
     for (double minute = 0.0; minute < 24 * 60; minute += 0.5) {
-        const HorizontalPosition p =
-            moonHorizontal({2026, 1, 1.0, 0.0, minute, 0.0}, GREENWICH);
+        const HorizontalPosition p = moonHorizontal({2026, 1, 1.0, 0.0, minute, 0.0}, GREENWICH);
         if (p.altitude < 0.0) sawNegative = true;
         EXPECT_FALSE(p.altitude > 0.0 && p.altitude < 0.47) << minute << " " << p.altitude;
     }

@@ -34,7 +34,9 @@ TEST(JulianCenturies, IsAMultiplicationByTheStoredFactor) {
     EXPECT_DOUBLE_EQ(julianCenturies(2451545.0 + 36525.0), 36525.0 * 2.7378507871321012e-05);
 }
 
-double yearToT(double year) { return (year - 2000.0) / 100.0; }
+double yearToT(double year) {
+    return (year - 2000.0) / 100.0;
+}
 
 TEST(DeltaT, TableBranchAndItsBoundaries) {
     EXPECT_NEAR(deltaT(yearToT(1620.0)), 124.0, 1e-9);

@@ -11,7 +11,9 @@
 namespace skyledger {
 namespace {
 
-std::optional<double> noPhase(int32_t) { return 0.0; }
+std::optional<double> noPhase(int32_t) {
+    return 0.0;
+}
 
 int firstCell(const MoonCalendarGrid& g) {
     for (int i = 0; i < CALENDAR_CELLS; ++i)
@@ -21,7 +23,8 @@ int firstCell(const MoonCalendarGrid& g) {
 
 int lastDay(const MoonCalendarGrid& g) {
     int last = 0;
-    for (int8_t d : g.dayNumber) last = std::max<int>(last, d);
+    for (int8_t d : g.dayNumber)
+        last = std::max<int>(last, d);
     return last;
 }
 
@@ -29,8 +32,10 @@ TEST(MoonCalendarLayout, April2002StartsOnMonday) {
     MoonCalendarGrid g;
     ASSERT_TRUE(layoutMoonCalendar(g, 2002, 4, 0, noPhase));
     EXPECT_EQ(g.dayNumber[0], 0);
-    for (int i = 1; i <= 30; ++i) EXPECT_EQ(g.dayNumber[static_cast<size_t>(i)], i);
-    for (int i = 31; i < 42; ++i) EXPECT_EQ(g.dayNumber[static_cast<size_t>(i)], 0);
+    for (int i = 1; i <= 30; ++i)
+        EXPECT_EQ(g.dayNumber[static_cast<size_t>(i)], i);
+    for (int i = 31; i < 42; ++i)
+        EXPECT_EQ(g.dayNumber[static_cast<size_t>(i)], 0);
 }
 
 TEST(MoonCalendarLayout, MonthLengthsAndFirstWeekdays) {

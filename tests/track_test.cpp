@@ -7,8 +7,8 @@
 
 #include "almanac/app_state.h"
 #include "almanac/horizontal_position.h"
-#include "astro/constants.h"
 #include "almanac_fixtures.h"
+#include "astro/constants.h"
 
 namespace skyledger {
 namespace {
@@ -30,7 +30,8 @@ TEST(Track, SamplesRunFromMidnightTo2345ClockTime) {
     EXPECT_DOUBLE_EQ(s.track.samples[45].moonBearing, moon.bearing);
     // Summer solstice in New York: the Sun culminates near 72.7 degrees around 12:57 EST.
     double highest = -90.0;
-    for (const TrackSample& t : s.track.samples) highest = std::max(highest, t.sunAltitude);
+    for (const TrackSample& t : s.track.samples)
+        highest = std::max(highest, t.sunAltitude);
     EXPECT_NEAR(highest, 72.7, 0.3);
 }
 
@@ -58,8 +59,8 @@ TEST(Track, UniversalTimeSamplesIgnoreTheZone) {
 }
 
 TEST(Track, HighSouthernSummerKeepsTheSunUpAllDay) {
-    AppState s = stateAt({"McMurdo", -77.85, -166.67, -130.0, -12.0}, {2026, 12, 21},
-                         TIME_STANDARD);
+    AppState s =
+        stateAt({"McMurdo", -77.85, -166.67, -130.0, -12.0}, {2026, 12, 21}, TIME_STANDARD);
     RecordingView view;
     computeTrack(s, view);
     for (const TrackSample& t : s.track.samples) {

@@ -15,14 +15,17 @@ TEST(Windows1252, DegreeSignEuroAndAccentsBecomeUtf8) {
 
 TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(all)), all);
 }
 
 TEST(Windows1252, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(utf8ToWindows1252("\xE6\x9D\xB1\xE4\xBA\xAC"), "??"); // Tokyo in kanji
     EXPECT_EQ(utf8ToWindows1252("a\xC3"), "a?");
-    EXPECT_EQ(utf8ToWindows1252("\xFF" "b"), "?b");
+    EXPECT_EQ(utf8ToWindows1252("\xFF"
+                                "b"),
+              "?b");
 }
 
 } // namespace

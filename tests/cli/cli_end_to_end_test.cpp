@@ -36,12 +36,13 @@ std::string readAll(const fs::path& p) {
 
 std::string quoted(const std::string& arg) {
     std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
                ("skyledger-cli-test-" + std::to_string(::getpid()) + "-" +
@@ -54,7 +55,8 @@ protected:
 
     CliRun run(const std::vector<std::string>& args) {
         std::string command = quoted(SKYLEDGER_CLI_PATH);
-        for (const std::string& a : args) command += " " + quoted(a);
+        for (const std::string& a : args)
+            command += " " + quoted(a);
         const fs::path out = dir_ / "stdout";
         const fs::path err = dir_ / "stderr";
         command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
@@ -64,7 +66,7 @@ protected:
 
     // The shipped places, Greenwich in UT with true bearings.
     std::vector<std::string> greenwich(std::vector<std::string> rest) {
-        std::vector<std::string> a = {"--settings", settings_, "--location", "greenwich",
+        std::vector<std::string> a = {"--settings", settings_,   "--location", "greenwich",
                                       "--basis",    "universal", "--bearings", "true",
                                       "--clock",    "24"};
         a.insert(a.end(), rest.begin(), rest.end());
@@ -74,7 +76,8 @@ protected:
     std::vector<std::string> lines(const std::string& text) {
         std::vector<std::string> result;
         std::stringstream s(text);
-        for (std::string line; std::getline(s, line);) result.push_back(line);
+        for (std::string line; std::getline(s, line);)
+            result.push_back(line);
         return result;
     }
 
@@ -128,12 +131,14 @@ TEST_F(CliTest, DayJsonUsesTheRecordFieldNames) {
 
 TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
     const CliRun letters = run({"--lat", "33.87S", "--lon", "151.21E", "--zone", "-10", "--basis",
-                             "standard", "--bearings", "true", "day", "2026-03-20"});
+                                "standard", "--bearings", "true", "day", "2026-03-20"});
     const CliRun numbers = run({"--lat", "-33.87", "--lon", "-151.21", "--zone", "-10", "--basis",
-                             "standard", "--bearings", "true", "day", "2026-03-20"});
+                                "standard", "--bearings", "true", "day", "2026-03-20"});
     ASSERT_EQ(letters.status, 0) << letters.err;
     EXPECT_EQ(letters.out, numbers.out);
-    EXPECT_NE(letters.out.find("33.87\xC2\xB0S, 151.21\xC2\xB0" "E"), std::string::npos);
+    EXPECT_NE(letters.out.find("33.87\xC2\xB0S, 151.21\xC2\xB0"
+                               "E"),
+              std::string::npos);
 }
 
 TEST_F(CliTest, ChartFileIsTheCoreExportByteForByte) {
@@ -264,7 +269,8 @@ TEST_F(CliTest, UnwritableChartFileLeavesNothingBehind) {
     EXPECT_FALSE(fs::exists(target));
     // A directory in the way: the rename fails and the temporary is removed.
     fs::create_directories(dir_ / "taken");
-    const CliRun blocked = run(greenwich({"chart", "2026-01-01", "3", "-o", (dir_ / "taken").string()}));
+    const CliRun blocked =
+        run(greenwich({"chart", "2026-01-01", "3", "-o", (dir_ / "taken").string()}));
     EXPECT_EQ(blocked.status, 1);
     EXPECT_FALSE(fs::exists(dir_ / "taken.tmp"));
 }
@@ -298,7 +304,8 @@ TEST(ShippedPlaces, ADozenPlacesOnSeveralContinentsWithGreenwichCurrent) {
     EXPECT_GE(south, 3);
     EXPECT_GE(east, 3);
     // The build places a copy beside the program.
-    const fs::path besideProgram = fs::path(SKYLEDGER_CLI_PATH).parent_path() / "Skyledger Settings.txt";
+    const fs::path besideProgram =
+        fs::path(SKYLEDGER_CLI_PATH).parent_path() / "Skyledger Settings.txt";
     EXPECT_TRUE(fs::exists(besideProgram));
 }
 
