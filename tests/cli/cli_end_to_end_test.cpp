@@ -147,8 +147,7 @@ TEST_F(CliTest, ChartFileIsTheCoreExportByteForByte) {
     ASSERT_EQ(r.status, 0) << r.err;
     AppState s;
     ASSERT_EQ(loadSettings(settings_, s.locations, s.preferences), SettingsLoad::Loaded);
-    s.locations.current = 3; // Greenwich
-    ASSERT_EQ(s.locations.currentLocation()->name, "Greenwich");
+    ASSERT_EQ(s.locations.currentLocation()->name, "Greenwich"); // current in the shipped file
     s.preferences = {0, 1, TIME_UNIVERSAL};
     SilentView view;
     ASSERT_TRUE(fillChartTable(s, view, {2026, 1, 30}, 5));
