@@ -128,17 +128,15 @@ bool sunEvents(const DayFrame& f, ChartRow& row) {
     resetTermStore();
     if (loadBodyTerms(BODY_EARTH) == 0) return false;
     const double obliquity = meanObliquity(f.t0);
+    SphericalCoords earth[3];
+    const bool evaluated = bodyHeliocentricAround(BODY_EARTH, f.td0, CENTURIES_PER_DAY, earth);
+    freeAllBodyTerms();
+    if (!evaluated) return false;
     ThreeDays p{};
     for (int i = 0; i < 3; ++i) {
-        SphericalCoords earth;
-        if (!bodyHeliocentric(BODY_EARTH, f.td0 + (i - 1) * CENTURIES_PER_DAY, earth)) {
-            freeAllBodyTerms();
-            return false;
-        }
-        const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth);
+        const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth[i]);
         eclipticToEquatorial(sun.longitude, sun.latitude, obliquity, p.ra[i], p.dec[i]);
     }
-    freeAllBodyTerms();
     const RiseTransitSet rts = solve(f, p, STANDARD_ALTITUDE_SUN);
     return storeEvents(f, rts, row.sunrise, row.sunset, row.sunriseBearing, row.sunsetBearing,
                        [&](const ClockTime& when) { return sunHorizontal(when, f.observer); });

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "astro/constants.h"
 #include "astro/julian_day.h"
+#include "astro/multiple_angles.h"
 #include "astro/vsop87_terms.h"
 
 namespace skyledger {
@@ -55,6 +57,69 @@ double sumCoordinate(const SeriesTerm*& p, const SeriesRange* ranges, double tau
         power *= tau;
     }
     return sum;
+}
+
+// The FK5 correction of the VSOP87 position L, B, R at T (Julian centuries):
+// L' is not reduced again, R is unchanged.
+SphericalCoords fk5Corrected(double l, double b, double r, double t) {
+    const double lp = l - (FK5_RATE_DEG * t + FK5_RATE2_DEG * t * t) * DEG_TO_RAD;
+    const double cosLp = std::cos(lp);
+    const double sinLp = std::sin(lp);
+    SphericalCoords out;
+    out.longitude =
+        l + (FK5_LONGITUDE_ARCSEC + FK5_FACTOR_ARCSEC * (cosLp + sinLp) * std::tan(b)) * ARCSECOND;
+    out.latitude = b + FK5_LATITUDE_RAD * (cosLp - sinLp);
+    out.radius = r;
+    return out;
+}
+
+// For each term of a body, the cosine and sine of frequency * dtau: the turn
+// of its argument over one step. Kept for the last step asked for.
+struct StepRotations {
+    std::vector<Phasor> terms[BODY_COUNT];
+    double dtau[BODY_COUNT] = {};
+};
+
+StepRotations rotations;
+
+const Phasor* stepRotation(int32_t body, double dtau) {
+    std::vector<Phasor>& turns = rotations.terms[body];
+    const SeriesTerm* first = VSOP87_TERMS + VSOP87_DIRECTORIES[body].series[0].start;
+    const size_t count = termCount(VSOP87_DIRECTORIES[body]);
+    if (turns.size() != count || rotations.dtau[body] != dtau) {
+        turns.resize(count);
+        for (size_t i = 0; i < count; ++i) {
+            const double x = first[i].frequency * dtau;
+            turns[i] = {std::cos(x), std::sin(x)};
+        }
+        rotations.dtau[body] = dtau;
+    }
+    return turns.data();
+}
+
+// As sumCoordinate, at the three instants taus[0..2] (equally spaced, tau in
+// Julian millennia) at once: each term's cosine at the middle instant is
+// taken from the math library, at the outer ones by turning it through the
+// term's step rotation.
+void sumCoordinateAround(const SeriesTerm*& p, const Phasor*& turn, const SeriesRange* ranges,
+                         const double taus[3], double sums[3]) {
+    double power[3] = {1.0, 1.0, 1.0};
+    sums[0] = sums[1] = sums[2] = 0.0;
+    for (int k = 0; k < 6; ++k) {
+        double s[3] = {0.0, 0.0, 0.0};
+        for (int i = 0; i < ranges[k].count; ++i, ++p, ++turn) {
+            const double a = p->phase + p->frequency * taus[1];
+            const double c = std::cos(a);
+            const double sn = std::sin(a);
+            s[0] += p->amplitude * (c * turn->c + sn * turn->s);
+            s[1] += p->amplitude * c;
+            s[2] += p->amplitude * (c * turn->c - sn * turn->s);
+        }
+        for (int j = 0; j < 3; ++j) {
+            sums[j] += s[j] * power[j];
+            power[j] *= taus[j];
+        }
+    }
 }
 
 } // namespace
@@ -109,14 +174,23 @@ bool bodyHeliocentric(int32_t body, double t, SphericalCoords& out) {
     const double l = reduceAngle(sumCoordinate(p, ranges, tau));
     const double b = sumCoordinate(p, ranges + 6, tau);
     const double r = sumCoordinate(p, ranges + 12, tau);
+    out = fk5Corrected(l, b, r, t);
+    return true;
+}
 
-    const double lp = l - (FK5_RATE_DEG * t + FK5_RATE2_DEG * t * t) * DEG_TO_RAD;
-    const double cosLp = std::cos(lp);
-    const double sinLp = std::sin(lp);
-    out.longitude =
-        l + (FK5_LONGITUDE_ARCSEC + FK5_FACTOR_ARCSEC * (cosLp + sinLp) * std::tan(b)) * ARCSECOND;
-    out.latitude = b + FK5_LATITUDE_RAD * (cosLp - sinLp);
-    out.radius = r;
+bool bodyHeliocentricAround(int32_t body, double t, double step, SphericalCoords out[3]) {
+    if (!bodyTermsLoaded(body)) return false;
+    const SeriesRange* ranges = store.directories[body].series;
+    const double taus[3] = {(t - step) * 0.1, t * 0.1, (t + step) * 0.1};
+    const Phasor* rotation = stepRotation(body, step * 0.1);
+    const SeriesTerm* p = store.terms[body];
+    double sums[3][3];
+    for (int coordinate = 0; coordinate < 3; ++coordinate)
+        sumCoordinateAround(p, rotation, ranges + 6 * coordinate, taus, sums[coordinate]);
+    for (int i = 0; i < 3; ++i) {
+        const double instant = i == 0 ? t - step : (i == 1 ? t : t + step);
+        out[i] = fk5Corrected(reduceAngle(sums[0][i]), sums[1][i], sums[2][i], instant);
+    }
     return true;
 }
 

@@ -81,6 +81,14 @@ void setTermAllocator(TermAllocator allocator);
 // Returns false and leaves `out` unchanged when the body's terms are not loaded.
 bool bodyHeliocentric(int32_t body, double t, SphericalCoords& out);
 
+// The body's position at T - step, T and T + step (Julian centuries, dynamical
+// time) from one pass through its terms, as three bodyHeliocentric calls give
+// them to within a few units in the last place: the middle instant exactly,
+// the outer ones by turning each term's argument through its step. The rise
+// and set solver's three days cost little more than one. False when the
+// body's terms are not loaded.
+bool bodyHeliocentricAround(int32_t body, double t, double step, SphericalCoords out[3]);
+
 // The Sun's geometric geocentric ecliptic longitude (radians, [0, 2 pi)),
 // latitude (radians) and distance (AU) at T (Julian centuries, dynamical time)
 // from the Earth's series of `body` (3 in practice). Returns false and leaves

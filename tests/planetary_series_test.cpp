@@ -220,3 +220,31 @@ TEST(Rectangular, RoundTripAndTheSpecialPoints) {
 
 } // namespace
 } // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+TEST(BodyHeliocentricAround, EqualsThreeSingleEvaluations) {
+    resetTermStore();
+    ASSERT_GT(loadBodyTerms(BODY_EARTH), 0u);
+    for (double t : {-0.99, -0.26, 0.0, 0.2693, 1.0}) {
+        SphericalCoords around[3];
+        ASSERT_TRUE(bodyHeliocentricAround(BODY_EARTH, t, CENTURIES_PER_DAY, around));
+        for (int i = 0; i < 3; ++i) {
+            SphericalCoords single;
+            ASSERT_TRUE(bodyHeliocentric(BODY_EARTH, t + (i - 1) * CENTURIES_PER_DAY, single));
+            EXPECT_NEAR(around[i].longitude, single.longitude, 1e-13) << t << " " << i;
+            EXPECT_NEAR(around[i].latitude, single.latitude, 1e-15) << t << " " << i;
+            EXPECT_NEAR(around[i].radius, single.radius, 1e-14) << t << " " << i;
+            if (i == 1) {
+                EXPECT_EQ(around[i].longitude, single.longitude); // the middle one exactly
+            }
+        }
+    }
+    freeAllBodyTerms();
+    SphericalCoords unused[3];
+    EXPECT_FALSE(bodyHeliocentricAround(BODY_EARTH, 0.0, CENTURIES_PER_DAY, unused));
+}
+
+} // namespace
+} // namespace skyledger
