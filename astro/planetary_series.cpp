@@ -29,6 +29,10 @@ struct TermStore {
     SeriesTerm* terms[BODY_COUNT] = {};
     SeriesDirectory directories[BODY_COUNT] = {};
     TermAllocator allocate = std::malloc;
+    // For each term of a body, the cosine and sine of frequency * dtau: the
+    // turn of its argument over one step. Kept for the last step asked for.
+    std::vector<Phasor> stepTurns[BODY_COUNT];
+    double stepTau[BODY_COUNT] = {};
 };
 
 TermStore store;
@@ -73,26 +77,18 @@ SphericalCoords fk5Corrected(double l, double b, double r, double t) {
     return out;
 }
 
-// For each term of a body, the cosine and sine of frequency * dtau: the turn
-// of its argument over one step. Kept for the last step asked for.
-struct StepRotations {
-    std::vector<Phasor> terms[BODY_COUNT];
-    double dtau[BODY_COUNT] = {};
-};
-
-StepRotations rotations;
-
+// The step turns of the body's terms for a step of dtau Julian millennia.
 const Phasor* stepRotation(int32_t body, double dtau) {
-    std::vector<Phasor>& turns = rotations.terms[body];
+    std::vector<Phasor>& turns = store.stepTurns[body];
     const SeriesTerm* first = VSOP87_TERMS + VSOP87_DIRECTORIES[body].series[0].start;
     const size_t count = termCount(VSOP87_DIRECTORIES[body]);
-    if (turns.size() != count || rotations.dtau[body] != dtau) {
+    if (turns.size() != count || store.stepTau[body] != dtau) {
         turns.resize(count);
         for (size_t i = 0; i < count; ++i) {
             const double x = first[i].frequency * dtau;
             turns[i] = {std::cos(x), std::sin(x)};
         }
-        rotations.dtau[body] = dtau;
+        store.stepTau[body] = dtau;
     }
     return turns.data();
 }
