@@ -20,10 +20,20 @@ bool isLeapYear(int32_t year) {
     return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
 }
 
-int32_t daysInMonth(int32_t month, int32_t year) {
+namespace {
+int32_t monthLength(int32_t month, bool leapYear) {
     if (month < 1 || month > 12) return 0;
-    if (month == 2 && isLeapYearWithReform(year)) return 29;
+    if (month == 2 && leapYear) return 29;
     return MONTH_LENGTHS[month - 1];
+}
+} // namespace
+
+int32_t daysInMonth(int32_t month, int32_t year) {
+    return monthLength(month, isLeapYearWithReform(year));
+}
+
+int32_t gregorianDaysInMonth(int32_t month, int32_t year) {
+    return monthLength(month, isLeapYear(year));
 }
 
 CivilDate nextDay(CivilDate date) {

@@ -31,6 +31,10 @@ int32_t daysInMonth(int32_t month, int32_t year);
 // The day after `date`, across month and year ends.
 CivilDate nextDay(CivilDate date);
 
+// Days in the month (1..12) by the Gregorian rule of isLeapYear; 0 for a
+// month outside 1..12.
+int32_t gregorianDaysInMonth(int32_t month, int32_t year);
+
 // Day of the week on the proleptic Gregorian calendar: 0 Sunday .. 6 Saturday.
 int32_t weekday(int32_t year, int32_t month, int32_t day);
 

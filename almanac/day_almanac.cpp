@@ -10,7 +10,6 @@
 #include "almanac/phase_angle.h"
 #include "astro/constants.h"
 #include "astro/julian_day.h"
-#include "astro/moon_phase.h"
 #include "astro/moon_position.h"
 #include "astro/nutation.h"
 #include "astro/planetary_series.h"
@@ -20,7 +19,6 @@ namespace skyledger {
 
 namespace {
 
-constexpr double EARTH_RADIUS_KM = 6378.14;
 constexpr double STANDARD_ALTITUDE_SUN = -0.014543828656868749; // -0.8333 degrees
 // Events are kept when they fall inside the day, both ends included.
 constexpr double END_OF_DAY = 6.283185307;
@@ -237,15 +235,12 @@ void computeDayAlmanac(AppState& state, AlmanacView& view) {
     const Location* location = state.locations.currentLocation();
     std::optional<ChartRow> row;
     if (location) row = computeDayNumbers(state.currentDate, *location, state.preferences);
-    if (row) {
-        state.day = dayTexts(*row, state.preferences.twelveHourClock != 0,
-                             location->latitude < 0.0 ? 1 : 0);
-    } else {
-        // No place to compute for, or the computation was abandoned: the
-        // results are emptied rather than left from another day or place.
-        state.day = DayAlmanac{};
-        if (location) state.day.southernHemisphere = location->latitude < 0.0 ? 1 : 0;
-    }
+    // No place to compute for, or a computation abandoned: the results are
+    // emptied rather than left from another day or place.
+    const int32_t southern = location && location->latitude < 0.0 ? 1 : 0;
+    state.day =
+        row ? dayTexts(*row, state.preferences.twelveHourClock != 0, southern) : DayAlmanac{};
+    state.day.southernHemisphere = southern;
     showTexts(view, state.day, true);
     view.invalidateMoonDisc();
     showTexts(view, state.day, false);

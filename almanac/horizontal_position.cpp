@@ -18,7 +18,6 @@ constexpr double DAYS_PER_HOUR = 0.041666666666666664;
 constexpr double DAYS_PER_MINUTE = 0.0006944444444444445;
 // Sine of the Sun's horizontal parallax at 1 AU (8.794 arcseconds).
 constexpr double SUN_PARALLAX_AT_1_AU = 0.0000426345151167726;
-constexpr double EARTH_RADIUS_KM = 6378.14;
 // Refraction is applied to the Sun only above 34 arcminutes, to the Moon above 0.
 constexpr double SUN_REFRACTION_THRESHOLD = 0.009890780871051864;
 constexpr double MOON_REFRACTION_THRESHOLD = 0.0;

@@ -9,15 +9,6 @@
 
 namespace skyledger {
 
-namespace {
-constexpr int32_t MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-int32_t monthLength(int32_t year, int32_t month) {
-    if (month == 2) return isLeapYear(year) ? 29 : 28;
-    return MONTH_LENGTHS[month - 1];
-}
-} // namespace
-
 bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int32_t firstWeekday,
                         const std::function<std::optional<double>(int32_t day)>& phaseOf) {
     grid.dayNumber.fill(0);
@@ -26,7 +17,7 @@ bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int
     if (column < 0) column += 7;
     int32_t row = 0;
     bool allPhases = true;
-    for (int32_t day = 1; day <= monthLength(year, month); ++day) {
+    for (int32_t day = 1; day <= gregorianDaysInMonth(month, year); ++day) {
         const size_t cell = static_cast<size_t>(row * 7 + column);
         grid.dayNumber[cell] = static_cast<int8_t>(day);
         const std::optional<double> phase = phaseOf(day);

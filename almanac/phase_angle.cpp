@@ -35,10 +35,6 @@ std::optional<double> moonPhaseAngleAtJulianDay(double jdUt) {
     return std::nullopt;
 }
 
-} // namespace skyledger
-
-namespace skyledger {
-
 const char* moonPhaseName(double phaseAngle) {
     static const char* const PRINCIPAL[4] = {"new Moon", "first quarter", "full Moon",
                                              "last quarter"};

@@ -13,10 +13,6 @@ namespace skyledger {
 // bounded, and gives no value if it does not bracket the instant.
 std::optional<double> moonPhaseAngleAtJulianDay(double jdUt);
 
-} // namespace skyledger
-
-namespace skyledger {
-
 // The name of the Moon's phase at a phase angle (radians): "new Moon",
 // "waxing crescent", "first quarter", "waxing gibbous", "full Moon",
 // "waning gibbous", "last quarter" or "waning crescent". A principal phase is

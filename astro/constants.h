@@ -14,5 +14,7 @@ inline constexpr double ARCSECOND = 4.84813681109536e-06;           // one arcse
 inline constexpr double CENTURIES_PER_DAY = 2.7378507871321012e-05; // 1 / 36525
 inline constexpr double J2000 = 2451545.0;                          // Julian day of J2000.0
 inline constexpr double DAYS_PER_SECOND = 1.1574074074074073e-05;   // 1 / 86400
+// Equatorial radius of the Earth in km: sin(horizontal parallax) = this / distance.
+inline constexpr double EARTH_RADIUS_KM = 6378.14;
 
 } // namespace skyledger

@@ -46,15 +46,20 @@ std::string isoDate(const CivilDate& d) {
     return formatText("%4d-%2d-%2d", d.year, d.month, d.day);
 }
 
-// Windows-1252 lines to UTF-8 with plain line feeds.
+// Windows-1252 lines to UTF-8 with plain line feeds, without the blanks that
+// padded cells leave at the ends of lines.
 std::string forTerminal(const std::string& text) {
-    std::string lf;
-    lf.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        lf += text[i];
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') {
+            while (!out.empty() && out.back() == ' ')
+                out.pop_back();
+        }
+        out += c;
     }
-    return windows1252ToUtf8(lf);
+    return windows1252ToUtf8(out);
 }
 
 const Location& place(const AppState& s) {
@@ -67,35 +72,25 @@ std::string heading(const AppState& s, const std::string& title) {
 
 void writeContext(JsonWriter& j, const AppState& s, const char* command) {
     const Location& p = place(s);
-    j.key("command");
-    j.string(command);
+    j.stringMember("command", command);
     j.key("location");
     j.beginObject();
-    j.key("name");
-    j.string(windows1252ToUtf8(p.name));
-    j.key("latitude");
-    j.number(p.latitude);
-    j.key("longitude");
-    j.number(p.longitude);
-    j.key("magneticDeclination");
-    j.number(p.magneticDeclination);
-    j.key("timeZone");
-    j.number(p.timeZone);
+    j.stringMember("name", windows1252ToUtf8(p.name));
+    j.numberMember("latitude", p.latitude);
+    j.numberMember("longitude", p.longitude);
+    j.numberMember("magneticDeclination", p.magneticDeclination);
+    j.numberMember("timeZone", p.timeZone);
     j.endObject();
     j.key("preferences");
     j.beginObject();
-    j.key("timeBasis");
-    j.string(basisName(s.preferences.timeBasis));
-    j.key("twelveHourClock");
-    j.boolean(s.preferences.twelveHourClock != 0);
-    j.key("magneticBearings");
-    j.boolean(s.preferences.magneticBearings != 0);
+    j.stringMember("timeBasis", basisName(s.preferences.timeBasis));
+    j.booleanMember("twelveHourClock", s.preferences.twelveHourClock != 0);
+    j.booleanMember("magneticBearings", s.preferences.magneticBearings != 0);
     j.endObject();
 }
 
 void textMember(JsonWriter& j, const char* name, const std::string& text) {
-    j.key(name);
-    j.string(windows1252ToUtf8(text));
+    j.stringMember(name, windows1252ToUtf8(text));
 }
 
 void eventMember(JsonWriter& j, const char* name, double value) {
@@ -111,8 +106,7 @@ std::string dayJson(const AppState& s) {
     JsonWriter j;
     j.beginObject();
     writeContext(j, s, "day");
-    j.key("date");
-    j.string(isoDate(s.currentDate));
+    j.stringMember("date", isoDate(s.currentDate));
     j.key("day");
     j.beginObject();
     textMember(j, "sunriseText", d.sunriseText);
@@ -123,15 +117,11 @@ std::string dayJson(const AppState& s) {
     textMember(j, "moonsetText", d.moonsetText);
     textMember(j, "moonriseBearingText", d.moonriseBearingText);
     textMember(j, "moonsetBearingText", d.moonsetBearingText);
-    j.key("illuminationPercent");
-    j.integer(d.illuminationPercent);
-    j.key("moonPhaseAngle");
-    j.number(d.moonPhaseAngle);
-    j.key("southernHemisphere");
-    j.integer(d.southernHemisphere);
+    j.integerMember("illuminationPercent", d.illuminationPercent);
+    j.numberMember("moonPhaseAngle", d.moonPhaseAngle);
+    j.integerMember("southernHemisphere", d.southernHemisphere);
     j.endObject();
-    j.key("phaseName");
-    j.string(moonPhaseName(d.moonPhaseAngle));
+    j.stringMember("phaseName", moonPhaseName(d.moonPhaseAngle));
     j.endObject();
     return j.text();
 }
@@ -156,18 +146,7 @@ std::string dayReport(const AppState& s, bool json) {
     const int32_t degrees = static_cast<int32_t>(std::lround(d.moonPhaseAngle * RAD_TO_DEG)) % 360;
     out +=
         formatText("Phase        %d%c %s\n", degrees, DEGREE_SIGN, moonPhaseName(d.moonPhaseAngle));
-    // Trailing blanks of the padded cells are not wanted in a terminal.
-    std::string trimmed;
-    size_t start = 0;
-    while (start < out.size()) {
-        size_t end = out.find('\n', start);
-        std::string line = out.substr(start, end - start);
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        trimmed += line + "\n";
-        start = end + 1;
-    }
-    return windows1252ToUtf8(trimmed);
+    return forTerminal(out);
 }
 
 std::string chartReport(const AppState& s, bool json) {
@@ -180,12 +159,9 @@ std::string chartReport(const AppState& s, bool json) {
     for (int32_t i = 0; i < s.chart.rowCount; ++i) {
         const ChartRow& r = s.chart.rows[static_cast<size_t>(i)];
         j.beginObject();
-        j.key("day");
-        j.integer(r.day);
-        j.key("month");
-        j.integer(r.month);
-        j.key("year");
-        j.integer(r.year);
+        j.integerMember("day", r.day);
+        j.integerMember("month", r.month);
+        j.integerMember("year", r.year);
         eventMember(j, "sunrise", r.sunrise);
         eventMember(j, "sunset", r.sunset);
         eventMember(j, "sunriseBearing", r.sunriseBearing);
@@ -194,10 +170,8 @@ std::string chartReport(const AppState& s, bool json) {
         eventMember(j, "moonset", r.moonset);
         eventMember(j, "moonriseBearing", r.moonriseBearing);
         eventMember(j, "moonsetBearing", r.moonsetBearing);
-        j.key("moonPhaseAngle");
-        j.number(r.moonPhaseAngle);
-        j.key("illuminationPercent");
-        j.number(r.illuminationPercent);
+        j.numberMember("moonPhaseAngle", r.moonPhaseAngle);
+        j.numberMember("illuminationPercent", r.illuminationPercent);
         j.endObject();
     }
     j.endArray();
@@ -211,8 +185,7 @@ std::string trackReport(const AppState& s, bool json) {
         JsonWriter j;
         j.beginObject();
         writeContext(j, s, "track");
-        j.key("date");
-        j.string(isoDate(s.currentDate));
+        j.stringMember("date", isoDate(s.currentDate));
         j.key("samples");
         j.beginArray();
         for (int32_t i = 0; i < TRACK_SAMPLES; ++i) {
@@ -220,16 +193,11 @@ std::string trackReport(const AppState& s, bool json) {
             std::string time;
             formatEventTime(i * TRACK_SAMPLE_STEP, twelve, time);
             j.beginObject();
-            j.key("time");
-            j.string(time);
-            j.key("sunAltitude");
-            j.number(t.sunAltitude);
-            j.key("sunBearing");
-            j.number(t.sunBearing);
-            j.key("moonAltitude");
-            j.number(t.moonAltitude);
-            j.key("moonBearing");
-            j.number(t.moonBearing);
+            j.stringMember("time", time);
+            j.numberMember("sunAltitude", t.sunAltitude);
+            j.numberMember("sunBearing", t.sunBearing);
+            j.numberMember("moonAltitude", t.moonAltitude);
+            j.numberMember("moonBearing", t.moonBearing);
             j.endObject();
         }
         j.endArray();
@@ -250,7 +218,7 @@ std::string trackReport(const AppState& s, bool json) {
                            padded(altitudeText(t.moonAltitude), 6) + formatBearing(t.moonBearing);
         out += line + "\n";
     }
-    return windows1252ToUtf8(out);
+    return forTerminal(out);
 }
 
 std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool json) {
@@ -259,16 +227,13 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
         JsonWriter j;
         j.beginObject();
         writeContext(j, s, "calendar");
-        j.key("year");
-        j.integer(year);
-        j.key("month");
-        j.integer(month);
+        j.integerMember("year", year);
+        j.integerMember("month", month);
         j.key("cells");
         j.beginArray();
         for (size_t i = 0; i < g.dayNumber.size(); ++i) {
             j.beginObject();
-            j.key("dayNumber");
-            j.integer(g.dayNumber[i]);
+            j.integerMember("dayNumber", g.dayNumber[i]);
             j.key("phaseAngle");
             if (g.dayNumber[i] != 0)
                 j.number(g.phaseAngle[i]);
@@ -281,12 +246,9 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
         return j.text();
     }
     std::string out = heading(s, formatText("%s %d", MONTH_NAMES[month - 1], year)) + "\n";
-    std::string header;
     for (const char* name : WEEKDAY_NAMES)
-        header += padded(name, 9);
-    while (header.back() == ' ')
-        header.pop_back();
-    out += header + "\n";
+        out += padded(name, 9);
+    out += "\n";
     for (int row = 0; row < 6; ++row) {
         std::string line;
         bool any = false;
@@ -303,11 +265,9 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
             }
             line += padded(text, 9);
         }
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
         if (any) out += line + "\n";
     }
-    return windows1252ToUtf8(out);
+    return forTerminal(out);
 }
 
 std::string locationsReport(const AppState& s) {

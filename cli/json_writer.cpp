@@ -104,4 +104,24 @@ void JsonWriter::null() {
     out_ += "null";
 }
 
+void JsonWriter::stringMember(std::string_view name, std::string_view utf8) {
+    key(name);
+    string(utf8);
+}
+
+void JsonWriter::numberMember(std::string_view name, double value) {
+    key(name);
+    number(value);
+}
+
+void JsonWriter::integerMember(std::string_view name, int64_t value) {
+    key(name);
+    integer(value);
+}
+
+void JsonWriter::booleanMember(std::string_view name, bool value) {
+    key(name);
+    boolean(value);
+}
+
 } // namespace skyledger

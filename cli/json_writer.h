@@ -23,6 +23,11 @@ class JsonWriter {
     void integer(int64_t value);
     void boolean(bool value);
     void null();
+    // A member of the current object: its name, then its value.
+    void stringMember(std::string_view name, std::string_view utf8);
+    void numberMember(std::string_view name, double value);
+    void integerMember(std::string_view name, int64_t value);
+    void booleanMember(std::string_view name, bool value);
 
     const std::string& text() const { return out_; }
 
