@@ -46,16 +46,18 @@ class ToolbarTip : public QWidget {
 ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
                                std::vector<QPixmap> images, QStringList labels,
                                const LayoutMetrics& metrics, QWidget* parent, QWidget* tipArea)
-    : QWidget(parent), id(controlId), mode(mode), size(buttonSize), columnCount(columns),
+    : QWidget(parent), id(controlId), mode(mode), imageSize(buttonSize), columnCount(columns),
       rowCount(rows), images(std::move(images)), labels(std::move(labels)), metrics(metrics),
       tipArea(tipArea), states(static_cast<size_t>(columns * rows), 0) {
-    setFixedSize(columns * pitchOf(size) + 2, rows * pitchOf(size) + 2);
+    setFixedSize(columns * pitchOf(imageSize) + 2, rows * pitchOf(imageSize) + 2);
     setMouseTracking(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, GROUND);
     setPalette(pal);
     setAutoFillBackground(true);
     tipTimer.setSingleShot(true);
+    // A tip never shows early: a coarse timer may fire up to 5% before time.
+    tipTimer.setTimerType(Qt::PreciseTimer);
     tipTimer.setInterval(DEFAULT_TIP_DELAY_MS);
     connect(&tipTimer, &QTimer::timeout, this, &ToolbarControl::showTip);
     if (mode == Mode::Radio && !states.empty()) states[0] = 1;
@@ -96,13 +98,13 @@ void ToolbarControl::activateButton(int index) {
 QPoint ToolbarControl::buttonOrigin(int index) const {
     const int column = index % columnCount;
     const int row = index / columnCount;
-    return {2 + column * pitchOf(size), 2 + row * pitchOf(size)};
+    return {2 + column * pitchOf(imageSize), 2 + row * pitchOf(imageSize)};
 }
 
 int ToolbarControl::cellAt(QPoint point) const {
     if (point.x() < 0 || point.y() < 0) return -1;
-    const int column = point.x() / pitchOf(size);
-    const int row = point.y() / pitchOf(size);
+    const int column = point.x() / pitchOf(imageSize);
+    const int row = point.y() / pitchOf(imageSize);
     if (column >= columnCount || row >= rowCount) return -1;
     return row * columnCount + column;
 }
@@ -113,7 +115,7 @@ int ToolbarControl::buttonAt(QPoint point) const {
     const QPoint origin = buttonOrigin(index);
     const int dx = point.x() - origin.x();
     const int dy = point.y() - origin.y();
-    return dx >= 0 && dx <= size && dy >= 0 && dy <= size ? index : -1;
+    return dx >= 0 && dx <= imageSize && dy >= 0 && dy <= imageSize ? index : -1;
 }
 
 QWidget* ToolbarControl::visibleTip() const {
@@ -134,10 +136,10 @@ void ToolbarControl::paintEvent(QPaintEvent*) {
         // Line by line as a pen that leaves out each line's last pixel: the
         // left and top lines own the bottom-left corner, the right and
         // bottom lines the top-right one.
-        p.fillRect(x - 1, y - 1, 1, size + 3, topLeft);
-        p.fillRect(x - 1, y - 1, size + 2, 1, topLeft);
-        p.fillRect(x + size + 1, y - 1, 1, size + 2, bottomRight);
-        p.fillRect(x, y + size + 1, size + 2, 1, bottomRight);
+        p.fillRect(x - 1, y - 1, 1, imageSize + 3, topLeft);
+        p.fillRect(x - 1, y - 1, imageSize + 2, 1, topLeft);
+        p.fillRect(x + imageSize + 1, y - 1, 1, imageSize + 2, bottomRight);
+        p.fillRect(x, y + imageSize + 1, imageSize + 2, 1, bottomRight);
     }
 }
 
@@ -177,10 +179,10 @@ void ToolbarControl::showTip() {
     removeTip();
     if (hovered < 0 || hovered >= labels.size()) return;
     const QString& label = labels[hovered];
-    const int cellX = (hovered % columnCount) * pitchOf(size);
-    const int cellY = (hovered / columnCount) * pitchOf(size);
+    const int cellX = (hovered % columnCount) * pitchOf(imageSize);
+    const int cellY = (hovered / columnCount) * pitchOf(imageSize);
     const int width = metrics.textWidth(toWindows1252(label)) + 2 * metrics.gap;
-    QRect box(mapToGlobal(QPoint(cellX + metrics.gap, cellY + size + 6)),
+    QRect box(mapToGlobal(QPoint(cellX + metrics.gap, cellY + imageSize + 6)),
               QSize(width, metrics.buttonHeight));
     // Keep the tip inside the main window's client area: shift it left or up
     // so that it ends at that area's edge.

@@ -79,7 +79,7 @@ class ToolbarControl : public QWidget {
 
     int id;
     Mode mode;
-    int size;
+    int imageSize;
     int columnCount;
     int rowCount;
     std::vector<QPixmap> images;
