@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <cstdio>
 
+#include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
 #include "app/layout_metrics.h"
 #include "app/main_window.h"
@@ -51,6 +52,12 @@ int main(int argc, char** argv) {
         programDirectory(QFile::encodeName(QApplication::applicationFilePath()).toStdString()));
     AppState state;
     loadSettings(settingsFile, state.locations, state.preferences);
+    startFromClock(state, readLocalClock());
+    if (!applyStartOptions(state, options, error)) {
+        printLine(stderr, QStringLiteral("skyledger: ") + error);
+        return 2;
+    }
+    AlmanacSession session(state);
 
     // A scripted run has nobody to click a message box away: its messages go
     // to the terminal.
@@ -63,7 +70,7 @@ int main(int argc, char** argv) {
 
     int status = 0;
     {
-        MainWindow window(state, metrics, readLocalClock(), messages);
+        MainWindow window(session, metrics, messages);
         if (const std::optional<int> done = runProgramOptions(window, options, error)) {
             if (!error.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + error);
             // A scripted run changes nothing the settings file keeps.

@@ -21,7 +21,6 @@
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
 #include "reports/moon_disc.h"
-#include "settings/names.h"
 #include "settings/settings_file.h"
 #include "support/format_text.h"
 
@@ -34,29 +33,6 @@ const QColor DARK_GREY(128, 128, 128);
 
 // The toolbar images are 17 pixels square.
 constexpr int TOOLBAR_BUTTON_SIZE = 17;
-
-// Where each value field sits in the layout's field order.
-constexpr int fieldSlot(ResultField field) {
-    switch (field) {
-    case ResultField::SunriseTime:
-        return 0;
-    case ResultField::SunriseBearing:
-        return 1;
-    case ResultField::SunsetTime:
-        return 2;
-    case ResultField::SunsetBearing:
-        return 3;
-    case ResultField::MoonriseTime:
-        return 4;
-    case ResultField::MoonriseBearing:
-        return 5;
-    case ResultField::MoonsetTime:
-        return 6;
-    case ResultField::MoonsetBearing:
-        return 7;
-    }
-    return 0;
-}
 
 QPixmap toolbarImage(const char* name) {
     return QPixmap(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(name)));
@@ -188,18 +164,24 @@ StartClock readLocalClock() {
     return clock;
 }
 
-MainWindow::MainWindow(AppState& state, const LayoutMetrics& metrics, const StartClock& clock,
-                       MessageSink messages, QWidget* parent)
-    : QMainWindow(parent), state(state), metrics(metrics), messages(std::move(messages)) {
-    setWindowTitle(QStringLiteral("Skyledger"));
+void startFromClock(AppState& state, const StartClock& clock) {
     state.currentDate = clock.today;
-    state.preferences.timeBasis = clock.daylightSaving ? TIME_DAYLIGHT : TIME_STANDARD;
+    state.preferences.timeBasis = clock.daylightSaving ? TimeBasis::Daylight : TimeBasis::Standard;
+}
+
+MainWindow::MainWindow(AlmanacSession& session, const LayoutMetrics& metrics, MessageSink messages,
+                       QWidget* parent)
+    : QMainWindow(parent), session(session), state(session.state()), metrics(metrics),
+      messages(std::move(messages)) {
+    setWindowTitle(QStringLiteral("Skyledger"));
     buildMenus();
     buildControls();
-    recompute();
+    session.addView(*this);
+    session.recompute();
 }
 
 MainWindow::~MainWindow() {
+    session.removeView(*this);
     if (help) help->close();
 }
 
@@ -324,8 +306,7 @@ void MainWindow::fillDayBox() {
     for (int32_t day = 1; day <= length; ++day) {
         dayCombo->addItem(toQString(formatText("%d", day)));
     }
-    state.currentDate.day = std::min(state.currentDate.day, length);
-    dayCombo->setCurrentIndex(state.currentDate.day - 1);
+    dayCombo->setCurrentIndex(std::min(state.currentDate.day, length) - 1);
 }
 
 void MainWindow::fillLocationBox() {
@@ -339,85 +320,50 @@ void MainWindow::fillLocationBox() {
 }
 
 void MainWindow::selectToolbarButtons() {
-    timeBasisBar->selectToolbarButton(state.preferences.timeBasis);
+    timeBasisBar->selectToolbarButton(static_cast<int>(state.preferences.timeBasis));
     clockBar->selectToolbarButton(state.preferences.twelveHourClock ? 0 : 1);
     bearingsBar->selectToolbarButton(state.preferences.magneticBearings ? 0 : 1);
 }
 
-void MainWindow::recompute() {
-    computeDayAlmanac(state, *this);
-}
-
 void MainWindow::yearChosen(int index) {
     if (index < 0) return;
-    state.currentDate.year = FIRST_BOX_YEAR + index;
+    // The session clamps the day to the new month's length.
+    session.setYear(FIRST_BOX_YEAR + index);
     fillDayBox();
-    recompute();
 }
 
 void MainWindow::monthChosen(int index) {
     if (index < 0) return;
-    state.currentDate.month = index + 1;
+    session.setMonth(index + 1);
     fillDayBox();
-    recompute();
 }
 
 void MainWindow::dayChosen(int index) {
     if (index < 0) return;
-    state.currentDate.day = index + 1;
-    recompute();
+    session.setDay(index + 1);
 }
 
 void MainWindow::locationChosen(int index) {
     if (index < 0) return;
-    state.locations.current = index;
-    recompute();
+    session.setCurrentLocation(index);
 }
 
 void MainWindow::toolbarClicked(int controlId, int index) {
     switch (controlId) {
     case TIME_BASIS_TOOLBAR_ID:
-        state.preferences.timeBasis = index;
+        session.setTimeBasis(static_cast<TimeBasis>(index));
         break;
     case CLOCK_TOOLBAR_ID:
-        state.preferences.twelveHourClock = index == 0 ? 1 : 0;
+        session.setTwelveHourClock(index == 0);
         break;
     case BEARINGS_TOOLBAR_ID:
-        state.preferences.magneticBearings = index == 0 ? 1 : 0;
+        session.setMagneticBearings(index == 0);
         break;
     default:
         return;
     }
     selectToolbarButtons();
-    recompute();
     update();
-}
-
-bool MainWindow::startOn(const CivilDate& date) {
-    if (!isAcceptedDate(date)) return false;
-    state.currentDate = date;
-    {
-        const QSignalBlocker quietYear(yearCombo);
-        const QSignalBlocker quietMonth(monthCombo);
-        yearCombo->setCurrentIndex(date.year - FIRST_BOX_YEAR);
-        monthCombo->setCurrentIndex(date.month - 1);
-    }
-    fillDayBox();
-    recompute();
-    return true;
-}
-
-bool MainWindow::startAtLocation(const std::string& windows1252Name) {
-    if (!state.locations.present) return false;
-    for (int32_t i = 0; i < state.locations.count(); ++i) {
-        if (sameName(state.locations.records[static_cast<size_t>(i)].name, windows1252Name)) {
-            state.locations.current = i;
-            fillLocationBox();
-            recompute();
-            return true;
-        }
-    }
-    return false;
 }
 
 ToolbarControl* MainWindow::toolbar(int controlId) const {
@@ -438,7 +384,7 @@ HelpWindow* MainWindow::helpWindow() const {
 }
 
 QLabel* MainWindow::resultField(ResultField field) const {
-    return fields[static_cast<size_t>(fieldSlot(field))];
+    return fields[static_cast<size_t>(field)];
 }
 
 QAction* MainWindow::menuAction(const QString& text) const {
@@ -471,7 +417,7 @@ void MainWindow::paintClientArea(QPainter& p) const {
     p.fillRect(left + 1, bottom, right - left, 1, Qt::white);
 
     drawMoonDisc(p, PixelBox{left, top, right, bottom}, state.day.moonPhaseAngle, 4,
-                 state.day.southernHemisphere != 0);
+                 state.day.southernHemisphere);
 
     // The illuminated percentage, grey, centred on the disc.
     const int textBoxWidth = metrics.textWidth("100%");
@@ -485,21 +431,20 @@ void MainWindow::paintClientArea(QPainter& p) const {
                toQString(formatText("%d%%", state.day.illuminationPercent)));
 }
 
-void MainWindow::setResultText(ResultField field, const std::string& text) {
-    resultField(field)->setText(toQString(text));
-}
-
-void MainWindow::invalidateMoonDisc() {
+void MainWindow::dayChanged() {
+    const DayAlmanac& day = state.day;
+    const std::string* texts[8] = {
+        &day.sunriseText,  &day.sunriseBearingText,  &day.sunsetText,  &day.sunsetBearingText,
+        &day.moonriseText, &day.moonriseBearingText, &day.moonsetText, &day.moonsetBearingText};
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setText(toQString(*texts[i]));
     client->update(geometry.discBox.adjusted(0, 0, 1, 1));
 }
 
-void MainWindow::refreshReportWindows() {}
+// The report windows listen to the session themselves.
+void MainWindow::trackChanged() {}
 
-void MainWindow::repaintMainWindow() {
-    update();
-}
-
-void MainWindow::repaintTrackWindow(int) {}
+void MainWindow::calendarChanged() {}
 
 void MainWindow::showError(const std::string& message) {
     messages(this, QStringLiteral("Error"), toQString(message));

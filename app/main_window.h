@@ -11,8 +11,8 @@
 #include <array>
 #include <string>
 
+#include "almanac/almanac_session.h"
 #include "almanac/almanac_view.h"
-#include "almanac/app_state.h"
 #include "app/layout_metrics.h"
 #include "app/message_sink.h"
 
@@ -24,6 +24,18 @@ namespace skyledger {
 
 class ToolbarControl;
 class HelpWindow;
+
+// The eight value fields.
+enum class ResultField {
+    SunriseTime,
+    SunriseBearing,
+    SunsetTime,
+    SunsetBearing,
+    MoonriseTime,
+    MoonriseBearing,
+    MoonsetTime,
+    MoonsetBearing,
+};
 
 // The control ids the toolbars report their clicks with.
 inline constexpr int TIME_BASIS_TOOLBAR_ID = 104;
@@ -66,13 +78,18 @@ struct StartClock {
 // Reads the local clock.
 [[nodiscard]] StartClock readLocalClock();
 
+// The state the main window opens on: the clock's date, and daylight-saving
+// time as the time basis when the clock is on it, else standard time. Set at
+// start-up, before the window computes its first day.
+void startFromClock(AppState& state, const StartClock& clock);
+
 class MainWindow : public QMainWindow, public AlmanacView {
     Q_OBJECT
 
   public:
-    // Shows every message through `messages`. The window sets the date and
-    // the time basis from `clock` and computes the day once.
-    MainWindow(AppState& state, const LayoutMetrics& metrics, const StartClock& clock,
+    // Listens to `session` and computes the day once. Shows every message
+    // through `messages`.
+    MainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
                MessageSink messages = showMessageBox, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -86,12 +103,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void openHelp();
     void openAbout();
 
-    // Starts on another date or place, as the command line asks. False when
-    // the date lies outside the years the window offers, or no place of that
-    // name (compared as the location list compares names) exists.
-    bool startOn(const CivilDate& date);
-    bool startAtLocation(const std::string& windows1252Name);
-
+    [[nodiscard]] AlmanacSession& almanacSession() const { return session; }
     [[nodiscard]] const MainWindowLayout& layoutGeometry() const { return geometry; }
     [[nodiscard]] QWidget* clientArea() const { return client; }
     [[nodiscard]] QComboBox* dayBox() const { return dayCombo; }
@@ -109,11 +121,9 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void paintClientArea(QPainter& painter) const;
 
     // AlmanacView
-    void setResultText(ResultField field, const std::string& text) override;
-    void invalidateMoonDisc() override;
-    void refreshReportWindows() override;
-    void repaintMainWindow() override;
-    void repaintTrackWindow(int sample) override;
+    void dayChanged() override;
+    void trackChanged() override;
+    void calendarChanged() override;
     void showError(const std::string& message) override;
 
   private:
@@ -122,14 +132,14 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void fillDayBox();
     void fillLocationBox();
     void selectToolbarButtons();
-    void recompute();
     void yearChosen(int index);
     void monthChosen(int index);
     void dayChosen(int index);
     void locationChosen(int index);
     void toolbarClicked(int controlId, int index);
 
-    AppState& state;
+    AlmanacSession& session;
+    const AppState& state;
     const LayoutMetrics& metrics;
     MessageSink messages;
     MainWindowLayout geometry;

@@ -6,10 +6,12 @@
 #include <QRegularExpression>
 #include <memory>
 
+#include "almanac/app_state.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "settings/names.h"
 
 namespace skyledger {
 
@@ -171,17 +173,23 @@ QString programUsage() {
         .arg(DEFAULT_REPORT_DAYS);
 }
 
+bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {
+    if (options.date) state.currentDate = *options.date;
+    if (!options.location) return true;
+    const LocationList& places = state.locations;
+    for (int32_t i = 0; places.present && i < places.count(); ++i) {
+        if (sameName(places.records[static_cast<size_t>(i)].name, *options.location)) {
+            state.locations.current = i;
+            return true;
+        }
+    }
+    error = QStringLiteral("There is no place called '%1' in the settings file.")
+                .arg(toQString(*options.location));
+    return false;
+}
+
 std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& options,
                                      QString& error) {
-    if (options.location && !window.startAtLocation(*options.location)) {
-        error = QStringLiteral("There is no place called '%1' in the settings file.")
-                    .arg(toQString(*options.location));
-        return 2;
-    }
-    if (options.date && !window.startOn(*options.date)) {
-        error = QStringLiteral("The window cannot show that date.");
-        return 2;
-    }
     bool scripted = false;
     if (!options.screenshotFile.isEmpty()) {
         scripted = true;

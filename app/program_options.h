@@ -17,6 +17,7 @@ class QWidget;
 namespace skyledger {
 
 class MainWindow;
+struct AppState;
 
 // The chart length when --days is not given, and its bounds.
 inline constexpr int32_t DEFAULT_REPORT_DAYS = 31;
@@ -58,11 +59,15 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
 // The text --help prints.
 [[nodiscard]] QString programUsage();
 
-// What the scripted options ask of a created main window: starts it on the
-// date and place given, then writes the screenshot or PDF asked for. Gives
-// the exit status when the program should end here (0 done, 1 a file could
-// not be written, 2 a bad date or place), or nothing when the window should
-// stay open. Messages for the user go to `error`.
+// Puts the date and place the options name into the state the main window
+// opens on. False, with a message in `error`, when the settings have no place
+// of that name (names compare as the location list compares them).
+bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error);
+
+// What the scripted options ask of the created main window: the screenshot
+// or PDF. Gives the exit status when the program should end here (0 done, 1
+// a file could not be written), or nothing when the window should stay open.
+// Messages for the user go to `error`.
 std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& options,
                                      QString& error);
 

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "almanac/almanac_session.h"
 #include "almanac/day_almanac.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
@@ -26,25 +27,16 @@ struct Message {
     QString text;
 };
 
-// The eight texts the core computes for a state, in the window's order.
+// The eight texts, in the window's field order.
 struct DayTexts {
     std::string texts[8];
     bool operator==(const DayTexts&) const = default;
 };
 
-class RecordingView : public SilentView {
-  public:
-    void setResultText(ResultField field, const std::string& text) override {
-        day.texts[static_cast<int>(field)] = text;
-    }
-    DayTexts day;
-};
-
-constexpr ResultField ALL_FIELDS[8] = {
-    ResultField::SunriseTime,     ResultField::SunsetTime,     ResultField::SunriseBearing,
-    ResultField::SunsetBearing,   ResultField::MoonriseTime,   ResultField::MoonsetTime,
-    ResultField::MoonriseBearing, ResultField::MoonsetBearing,
-};
+DayTexts textsOf(const DayAlmanac& day) {
+    return {{day.sunriseText, day.sunriseBearingText, day.sunsetText, day.sunsetBearingText,
+             day.moonriseText, day.moonriseBearingText, day.moonsetText, day.moonsetBearingText}};
+}
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -55,9 +47,9 @@ class MainWindowTest : public ::testing::Test {
     }
 
     void open(CivilDate today, bool daylightSaving = false) {
+        startFromClock(state, StartClock{today, daylightSaving});
         window = std::make_unique<MainWindow>(
-            state, metrics, StartClock{today, daylightSaving},
-            [this](QWidget*, const QString& caption, const QString& text) {
+            session, metrics, [this](QWidget*, const QString& caption, const QString& text) {
                 messages.push_back({caption, text});
             });
     }
@@ -66,17 +58,17 @@ class MainWindowTest : public ::testing::Test {
     DayTexts shown() const {
         DayTexts out;
         for (int i = 0; i < 8; ++i) {
-            out.texts[i] = toWindows1252(window->resultField(ALL_FIELDS[i])->text());
+            out.texts[i] = toWindows1252(window->resultField(static_cast<ResultField>(i))->text());
         }
         return out;
     }
 
-    // What the core computes for the window's date, place and preferences.
+    // What the core computes for the state's date, place and preferences.
     DayTexts expected() const {
-        AppState copy = state;
-        RecordingView view;
-        computeDayAlmanac(copy, view);
-        return view.day;
+        const AlmanacResult<DayNumbers> numbers = computeDayNumbers(
+            state.currentDate, *state.locations.currentLocation(), state.preferences);
+        EXPECT_TRUE(numbers.ok());
+        return textsOf(formatDayAlmanac(numbers.value(), state.preferences));
     }
 
     int locationIndex(const char* name) const {
@@ -90,6 +82,7 @@ class MainWindowTest : public ::testing::Test {
 
     LayoutMetrics metrics;
     AppState state;
+    AlmanacSession session{state};
     std::vector<Message> messages;
     std::unique_ptr<MainWindow> window;
 };
@@ -171,7 +164,7 @@ TEST_F(MainWindowTest, DatePlaceAndYearChangesRecompute) {
     window->locationBox()->setCurrentIndex(locationIndex("Sydney"));
     EXPECT_EQ(toQString(state.locations.currentLocation()->name), QStringLiteral("Sydney"));
     EXPECT_EQ(shown(), expected());
-    EXPECT_EQ(state.day.southernHemisphere, 1);
+    EXPECT_TRUE(state.day.southernHemisphere);
 
     window->yearBox()->setCurrentIndex(1999 - 1900);
     EXPECT_EQ(state.currentDate.year, 1999);
@@ -207,32 +200,32 @@ TEST_F(MainWindowTest, ShorterMonthClampsTheDayAndRefillsTheDayBox) {
 TEST_F(MainWindowTest, EachToolbarButtonSetsItsPreferenceAndRecomputes) {
     open({2026, 6, 21}, /*daylightSaving=*/true);
     ToolbarControl* basis = window->toolbar(TIME_BASIS_TOOLBAR_ID);
-    EXPECT_EQ(state.preferences.timeBasis, TIME_DAYLIGHT);
+    EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Daylight);
     EXPECT_EQ(basis->toolbarButtonState(1), 1);
 
     for (int index : {2, 0, 1}) {
         clickButton(TIME_BASIS_TOOLBAR_ID, index);
-        EXPECT_EQ(state.preferences.timeBasis, index);
+        EXPECT_EQ(static_cast<int>(state.preferences.timeBasis), index);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(basis->toolbarButtonState(i), i == index ? 1 : 0);
         EXPECT_EQ(shown(), expected());
     }
 
     clickButton(CLOCK_TOOLBAR_ID, 0);
-    EXPECT_EQ(state.preferences.twelveHourClock, 1);
+    EXPECT_TRUE(state.preferences.twelveHourClock);
     EXPECT_NE(shown().texts[0].find("AM"), std::string::npos);
     clickButton(CLOCK_TOOLBAR_ID, 1);
-    EXPECT_EQ(state.preferences.twelveHourClock, 0);
+    EXPECT_FALSE(state.preferences.twelveHourClock);
     EXPECT_EQ(window->toolbar(CLOCK_TOOLBAR_ID)->toolbarButtonState(0), 0);
     EXPECT_EQ(shown(), expected());
 
     const DayTexts magnetic = shown();
     clickButton(BEARINGS_TOOLBAR_ID, 1);
-    EXPECT_EQ(state.preferences.magneticBearings, 0);
-    EXPECT_NE(shown().texts[2], magnetic.texts[2]); // Greenwich's declination is 1 degree
+    EXPECT_FALSE(state.preferences.magneticBearings);
+    EXPECT_NE(shown().texts[1], magnetic.texts[1]); // Greenwich's declination is 1 degree
     EXPECT_EQ(shown(), expected());
     clickButton(BEARINGS_TOOLBAR_ID, 0);
-    EXPECT_EQ(state.preferences.magneticBearings, 1);
+    EXPECT_TRUE(state.preferences.magneticBearings);
     EXPECT_EQ(shown(), magnetic);
 
     // A click on the button already pressed keeps it pressed and still
@@ -246,7 +239,7 @@ TEST_F(MainWindowTest, EachToolbarButtonSetsItsPreferenceAndRecomputes) {
     clickButton(CLOCK_TOOLBAR_ID, 0);
     ToolbarControl* clock = window->toolbar(CLOCK_TOOLBAR_ID);
     QTest::mouseClick(clock, Qt::LeftButton, {}, clock->buttonOrigin(1) - QPoint(2, -8));
-    EXPECT_EQ(state.preferences.twelveHourClock, 1);
+    EXPECT_TRUE(state.preferences.twelveHourClock);
 }
 
 TEST_F(MainWindowTest, TipNearTheRightEdgeEndsAtTheClientArea) {
@@ -283,6 +276,7 @@ TEST_F(MainWindowTest, MissingSettingsFileLeavesThePlaceBoxEmptyAndSaysSoEachTim
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].text, QStringLiteral("Missing File: Skyledger Settings.txt"));
     EXPECT_EQ(shown(), DayTexts{});
+    EXPECT_EQ(textsOf(state.day), DayTexts{});
     EXPECT_EQ(state.currentDate.day, 5);
 }
 
