@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "almanac/app_state.h"
 #include "app/about_dialog.h"
 #include "app/program_options.h"
+#include "settings/settings_file.h"
 
 namespace skyledger {
 namespace {
@@ -53,6 +55,25 @@ TEST(ProgramOptions, RefusesWhatTheWindowCannotShow) {
         EXPECT_FALSE(error.isEmpty()) << bad.join(' ').toStdString();
     }
     EXPECT_TRUE(programUsage().contains(QStringLiteral("about, help")));
+}
+
+TEST(ProgramOptions, StartOnTheNamedPlaceWhateverItsLetterCase) {
+    AppState state;
+    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
+              SettingsLoad::Loaded);
+    ProgramOptions o;
+    QString error;
+    ASSERT_TRUE(parse({"--location", "TROMS\u00F8", "--date", "2030-07-04"}, o, error));
+    ASSERT_TRUE(applyStartOptions(state, o, error));
+    EXPECT_EQ(state.locations.currentLocation()->name, "Troms\xF8");
+    EXPECT_EQ(state.currentDate.year, 2030);
+    EXPECT_EQ(state.currentDate.day, 4);
+
+    const int32_t before = state.locations.current;
+    ASSERT_TRUE(parse({"--location", "Atlantis"}, o, error));
+    EXPECT_FALSE(applyStartOptions(state, o, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("Atlantis")));
+    EXPECT_EQ(state.locations.current, before);
 }
 
 TEST(AboutDialog, OnlyOkClosesIt) {
