@@ -1,6 +1,7 @@
 // Making texts safe to show on a terminal.
 #include "support/terminal_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace skyledger {
@@ -73,19 +74,13 @@ std::string printableWindows1252(std::string_view text) {
 
 std::string echoText(std::string_view raw, size_t limit) {
     std::string out;
-    size_t shown = 0; // characters shown so far
+    size_t shown = 0; // characters shown so far; an escape shows four per byte
     while (!raw.empty()) {
-        size_t length = utf8CharacterLength(raw);
-        std::string piece;
-        if (length == 0) {
-            length = 1;
-            piece = escapedBytes(raw.substr(0, 1));
-        } else if (isUtf8Control(raw.substr(0, length))) {
-            piece = escapedBytes(raw.substr(0, length));
-        } else {
-            piece = std::string(raw.substr(0, length));
-        }
-        const size_t width = piece.size() == length ? 1 : piece.size();
+        const size_t length = std::max<size_t>(utf8CharacterLength(raw), 1);
+        const std::string_view character = raw.substr(0, length);
+        const bool printable = utf8CharacterLength(raw) != 0 && !isUtf8Control(character);
+        const std::string piece = printable ? std::string(character) : escapedBytes(character);
+        const size_t width = printable ? 1 : piece.size();
         if (shown + width > limit) return out + "...";
         out += piece;
         shown += width;
