@@ -101,8 +101,13 @@ bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, dou
 }
 
 RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
-    return riseTransitSet(f.t0, f.deltaTSeconds, p.ra[0], p.dec[0], p.ra[1], p.dec[1], p.ra[2],
-                          p.dec[2], h0, f.observer.longitude, f.observer.latitude);
+    return riseTransitSet({.t0Ut = f.t0,
+                           .deltaTSeconds = f.deltaTSeconds,
+                           .rightAscension = {p.ra[0], p.ra[1], p.ra[2]},
+                           .declination = {p.dec[0], p.dec[1], p.dec[2]},
+                           .h0 = h0,
+                           .longitude = f.observer.longitude,
+                           .latitude = f.observer.latitude});
 }
 
 // Moonrise and moonset from geocentric positions without nutation.

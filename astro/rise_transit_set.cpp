@@ -27,6 +27,7 @@ struct Day {
     double theta0;
     double deltaTDays;
     double h0;
+    double sinH0;
     double longitude;
     double sinPhi;
     double cosPhi;
@@ -75,24 +76,26 @@ bool refine(const Day& day, Event event, double& m) {
 
 } // namespace
 
-RiseTransitSet riseTransitSet(double t0, double deltaTSeconds, double ra1, double dec1, double ra2,
-                              double dec2, double ra3, double dec3, double h0, double longitude,
-                              double latitude) {
-    const Day day{{ra2 + reduceAngleSigned(ra1 - ra2), ra2, ra2 + reduceAngleSigned(ra3 - ra2)},
-                  {dec1, dec2, dec3},
-                  meanSiderealTime(t0),
-                  deltaTSeconds * DAYS_PER_SECOND,
-                  h0,
-                  longitude,
-                  std::sin(latitude),
-                  std::cos(latitude)};
+RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
+    const double* ra = in.rightAscension;
+    const double* dec = in.declination;
+    const Day day{
+        {ra[1] + reduceAngleSigned(ra[0] - ra[1]), ra[1], ra[1] + reduceAngleSigned(ra[2] - ra[1])},
+        {dec[0], dec[1], dec[2]},
+        meanSiderealTime(in.t0Ut),
+        in.deltaTSeconds * DAYS_PER_SECOND,
+        in.h0,
+        std::sin(in.h0),
+        in.longitude,
+        std::sin(in.latitude),
+        std::cos(in.latitude)};
     RiseTransitSet result;
     const double cosH0 =
-        (std::sin(h0) - day.sinPhi * std::sin(dec2)) / (day.cosPhi * std::cos(dec2));
+        (day.sinH0 - day.sinPhi * std::sin(dec[1])) / (day.cosPhi * std::cos(dec[1]));
 
     // First estimates, each brought into the day however far the longitude
     // puts it outside.
-    double m0 = intoDay((ra2 + longitude - day.theta0) / TWO_PI);
+    double m0 = intoDay((ra[1] + in.longitude - day.theta0) / TWO_PI);
     double m1 = m0;
     double m2 = m0;
     if (cosH0 > 1.0) {

@@ -35,15 +35,21 @@ struct RiseTransitSet {
     int32_t status = 0;
 };
 
-// Solves for the day that starts at T0 (Julian centuries from J2000.0,
-// Universal Time), with Delta T in seconds. (ra1, dec1), (ra2, dec2),
-// (ra3, dec3) are the body's geocentric right ascension and declination at
-// T0 - 1 day, T0 and T0 + 1 day in dynamical time; h0 is the standard
-// altitude of the body's centre at rise and set; longitude is positive west;
-// all angles in radians.
-RiseTransitSet riseTransitSet(double t0, double deltaTSeconds, double ra1, double dec1, double ra2,
-                              double dec2, double ra3, double dec3, double h0, double longitude,
-                              double latitude);
+// What the solver needs for one day. The three positions are the body's
+// geocentric right ascension and declination one day before, at, and one day
+// after the day's starting instant taken in dynamical time (t0Ut plus Delta T).
+// Angles in radians; the longitude is positive west.
+struct RiseTransitSetInput {
+    double t0Ut = 0;               // the day's start, Julian centuries from J2000.0, UT
+    double deltaTSeconds = 0;      // dynamical time minus Universal Time
+    double rightAscension[3] = {}; // in time order
+    double declination[3] = {};    // in time order
+    double h0 = 0;                 // standard altitude of the body's centre at rise and set
+    double longitude = 0;
+    double latitude = 0;
+};
+
+RiseTransitSet riseTransitSet(const RiseTransitSetInput& input);
 
 // Three-point interpolation: the value at n steps (-1..1) from the middle of
 // three values y1, y2, y3 tabulated at equal steps.

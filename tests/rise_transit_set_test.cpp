@@ -21,8 +21,8 @@ constexpr double DAY = 2.7378507871321012e-05;   // one day in Julian centuries
 
 // One solver problem: the day, the three positions and the observer.
 struct Problem {
-    double t0 = 0.0;
-    double deltaT = 0.0; // seconds
+    double t0Ut = 0.0; // Julian centuries, UT
+    double deltaTSeconds = 0.0;
     double ra[3] = {};
     double dec[3] = {};
     double h0 = 0.0;
@@ -31,8 +31,13 @@ struct Problem {
 };
 
 RiseTransitSet solve(const Problem& p) {
-    return riseTransitSet(p.t0, p.deltaT, p.ra[0], p.dec[0], p.ra[1], p.dec[1], p.ra[2], p.dec[2],
-                          p.h0, p.longitude, p.latitude);
+    return riseTransitSet({.t0Ut = p.t0Ut,
+                           .deltaTSeconds = p.deltaTSeconds,
+                           .rightAscension = {p.ra[0], p.ra[1], p.ra[2]},
+                           .declination = {p.dec[0], p.dec[1], p.dec[2]},
+                           .h0 = p.h0,
+                           .longitude = p.longitude,
+                           .latitude = p.latitude});
 }
 
 // The body's altitude minus h0 at day fraction m, from the same interpolated
@@ -40,10 +45,10 @@ RiseTransitSet solve(const Problem& p) {
 double altitudeAboveH0(const Problem& p, double m) {
     const double ra1 = p.ra[1] + reduceAngleSigned(p.ra[0] - p.ra[1]);
     const double ra3 = p.ra[1] + reduceAngleSigned(p.ra[2] - p.ra[1]);
-    const double n = m + p.deltaT / 86400.0;
+    const double n = m + p.deltaTSeconds / 86400.0;
     const double ra = interpolate3(ra1, p.ra[1], ra3, n);
     const double dec = interpolate3(p.dec[0], p.dec[1], p.dec[2], n);
-    const double theta = meanSiderealTime(p.t0) + 6.300388092591991 * m - p.longitude;
+    const double theta = meanSiderealTime(p.t0Ut) + 6.300388092591991 * m - p.longitude;
     double az = 0.0;
     double alt = 0.0;
     equatorialToHorizontal(ra, dec, theta, p.latitude, az, alt);
@@ -90,13 +95,13 @@ void expectCrossingsMatchScan(const Problem& p, const RiseTransitSet& r, double 
 // around local midnight T0 (UT), as the daily almanac takes them.
 Problem sunProblem(const CalendarDate& localMidnightUt, double longitudeDeg, double latitudeDeg) {
     Problem p;
-    p.t0 = julianCenturies(julianDay(localMidnightUt));
-    p.deltaT = deltaT(p.t0);
+    p.t0Ut = julianCenturies(julianDay(localMidnightUt));
+    p.deltaTSeconds = deltaT(p.t0Ut);
     p.h0 = SUN_H0;
     p.longitude = longitudeDeg * DEG;
     p.latitude = latitudeDeg * DEG;
-    const double td0 = p.t0 + p.deltaT / (86400.0 * 36525.0);
-    const double obliquity = meanObliquity(p.t0);
+    const double td0 = p.t0Ut + p.deltaTSeconds / (86400.0 * 36525.0);
+    const double obliquity = meanObliquity(p.t0Ut);
     resetTermStore();
     EXPECT_EQ(loadBodyTerms(3), 4680u);
     for (int i = 0; i < 3; ++i) {
@@ -131,8 +136,8 @@ TEST(MoonStandardAltitude, MeanParallaxGivesAnEighthOfADegree) {
 TEST(RiseTransitSet, VenusAtBoston) {
     // Meeus, example 15.a: Venus on 1988 March 20 at Boston.
     Problem p;
-    p.t0 = julianCenturies(julianDay({1988, 3, 20.0}));
-    p.deltaT = 56.0;
+    p.t0Ut = julianCenturies(julianDay({1988, 3, 20.0}));
+    p.deltaTSeconds = 56.0;
     const double ra[3] = {40.68021, 41.73129, 42.78204};
     const double dec[3] = {18.04761, 18.44092, 18.82742};
     for (int i = 0; i < 3; ++i) {
@@ -197,8 +202,8 @@ TEST(RiseTransitSet, RightAscensionsAreUnwrappedAroundTheMiddleOne) {
     // 359, 0.5 and 1.5 deg must behave as 359, 360.5, 361.5 (and as -1, 0.5,
     // 1.5): interpolating through the jump would put the body half a turn away.
     Problem p;
-    p.t0 = 0.1;
-    p.deltaT = 65.0;
+    p.t0Ut = 0.1;
+    p.deltaTSeconds = 65.0;
     p.dec[0] = p.dec[1] = p.dec[2] = 0.1;
     p.h0 = SUN_H0;
     p.longitude = 0.3;
@@ -227,7 +232,7 @@ TEST(RiseTransitSet, CosH0OfExactlyOneOrMinusOneTakesTheNormalPath) {
     // -90 deg (only at the nadir). Both take the crossing path with status 0,
     // and rise and set settle where the body touches h0.
     Problem p;
-    p.t0 = -0.05;
+    p.t0Ut = -0.05;
     p.longitude = 1.0;
     p.ra[0] = p.ra[1] = p.ra[2] = 2.0;
     for (const double h0 : {PI / 2, -PI / 2}) {
@@ -248,15 +253,15 @@ TEST(RiseTransitSet, ATransitRefinedBelowZeroIsReturnedNegative) {
     // estimate lies just after the start of the day: the refinement moves it
     // into the day before, and it is not folded back.
     Problem p;
-    p.t0 = 0.2;
-    p.deltaT = 864.0;
+    p.t0Ut = 0.2;
+    p.deltaTSeconds = 864.0;
     p.ra[0] = 3.2;
     p.ra[1] = 3.0;
     p.ra[2] = 2.8;
     p.dec[0] = p.dec[1] = p.dec[2] = 0.2;
     p.h0 = SUN_H0;
     p.latitude = 0.6;
-    p.longitude = reduceAngleSigned(meanSiderealTime(p.t0) - p.ra[1] + 0.0001 * TWO_PI);
+    p.longitude = reduceAngleSigned(meanSiderealTime(p.t0Ut) - p.ra[1] + 0.0001 * TWO_PI);
     const RiseTransitSet r = solve(p);
     EXPECT_EQ(r.status, 0);
     EXPECT_LT(r.transit, 0.0);
@@ -266,7 +271,7 @@ TEST(RiseTransitSet, ATransitRefinedBelowZeroIsReturnedNegative) {
 // The first estimate of the transit as the method stood before each estimate
 // was brought into the day: one day added at most, none subtracted.
 double oldFirstTransit(const Problem& p) {
-    double m0 = (p.ra[1] + p.longitude - meanSiderealTime(p.t0)) / TWO_PI;
+    double m0 = (p.ra[1] + p.longitude - meanSiderealTime(p.t0Ut)) / TWO_PI;
     if (m0 < 0.0) m0 += 1.0;
     return m0;
 }
@@ -293,12 +298,12 @@ TEST(RiseTransitSet, FirstEstimatesFarWestAreBroughtIntoTheDay) {
     // A fast body (0.23 rad/day, like the Moon) seen from 172 deg west whose
     // first transit estimate lies a day after the start of the day.
     Problem p;
-    p.t0 = julianCenturies(julianDay({2026, 5, 10.0 + 11.0 / 24.0}));
-    p.deltaT = 70.0;
+    p.t0Ut = julianCenturies(julianDay({2026, 5, 10.0 + 11.0 / 24.0}));
+    p.deltaTSeconds = 70.0;
     p.longitude = 172.0 * DEG;
     p.latitude = -13.8 * DEG;
     p.h0 = 0.125 * DEG;
-    const double theta0 = meanSiderealTime(p.t0);
+    const double theta0 = meanSiderealTime(p.t0Ut);
     p.ra[1] = reduceAngle(theta0 + 3.5);
     p.ra[0] = reduceAngle(p.ra[1] - 0.23);
     p.ra[2] = reduceAngle(p.ra[1] + 0.23);
@@ -312,7 +317,7 @@ TEST(RiseTransitSet, FirstEstimatesFarWestAreBroughtIntoTheDay) {
     EXPECT_LT(r.transit, TWO_PI);
     // At the transit the body is on the meridian.
     const double m = r.transit / TWO_PI;
-    const double n = m + p.deltaT / 86400.0;
+    const double n = m + p.deltaTSeconds / 86400.0;
     const double ra = interpolate3(p.ra[1] - 0.23, p.ra[1], p.ra[1] + 0.23, n);
     EXPECT_NEAR(reduceAngleSigned(theta0 + 6.300388092591991 * m - p.longitude - ra), 0.0, 1e-4);
     std::vector<double> rises;
@@ -352,8 +357,8 @@ TEST(RiseTransitSet, NearTheLimitsOfCircumpolarityItEndsWithFiniteValues) {
                 for (const double slope : {0.0, 1e-7, -3e-3, 0.1}) {
                     for (const double sign : {1.0, -1.0}) {
                         Problem p;
-                        p.t0 = 0.123;
-                        p.deltaT = 69.0;
+                        p.t0Ut = 0.123;
+                        p.deltaTSeconds = 69.0;
                         p.longitude = -2.9;
                         p.latitude = latDeg * DEG;
                         p.ra[0] = 0.8;
@@ -389,8 +394,8 @@ TEST(RiseTransitSet, NearTheLimitsOfCircumpolarityItEndsWithFiniteValues) {
 // crossing that does not happen swings about the culmination without settling.
 Problem grazingMoon(double longitudeDeg, double decDeg) {
     Problem p;
-    p.t0 = 0.26;
-    p.deltaT = 70.0;
+    p.t0Ut = 0.26;
+    p.deltaTSeconds = 70.0;
     p.ra[0] = 0.78;
     p.ra[1] = 1.0;
     p.ra[2] = 1.22;
@@ -435,7 +440,7 @@ TEST(RiseTransitSet, ACrossingWhoseRefinementDoesNotSettleIsReportedAsNoEvent) {
 
 TEST(RiseTransitSet, PositionsThatAreNotNumbersEndWithoutCrossings) {
     Problem p;
-    p.t0 = 0.1;
+    p.t0Ut = 0.1;
     p.ra[0] = p.ra[1] = p.ra[2] = 1.0;
     p.dec[0] = p.dec[2] = 0.1;
     p.dec[1] = std::nan("");
