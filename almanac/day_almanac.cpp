@@ -92,7 +92,7 @@ bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, dou
     rise = set = riseBearing = setBearing = noEventValue;
     // Circumpolar or never up: no crossing at all that day.
     if (rts.status & (RTS_NEVER_SETS | RTS_NEVER_RISES)) return true;
-    // A crossing whose refinement did not settle is not shown.
+    // A crossing that the day does not hold is not shown.
     const bool riseOk =
         (rts.status & RTS_NO_RISE) || storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
     const bool setOk =
