@@ -160,6 +160,39 @@ double bisect(const Day& day, Sample lo, Sample hi) {
     return 0.5 * (lo.m + hi.m);
 }
 
+// Whether the body can cross h0 at all during the day [0, 1), whatever its
+// hour angle, given the range its interpolated declination covers: false
+// when at every declination of that range even the lower culmination stays
+// above h0, or the upper one below it.
+bool mayCross(const Day& day) {
+    const double n0 = day.deltaTDays;
+    const double n1 = 1.0 + day.deltaTDays;
+    double low = std::min(interpolate3(day.dec[0], day.dec[1], day.dec[2], n0),
+                          interpolate3(day.dec[0], day.dec[1], day.dec[2], n1));
+    double high = std::max(interpolate3(day.dec[0], day.dec[1], day.dec[2], n0),
+                           interpolate3(day.dec[0], day.dec[1], day.dec[2], n1));
+    const double a = day.dec[1] - day.dec[0];
+    const double b = day.dec[2] - day.dec[1];
+    const double c = b - a;
+    if (c != 0.0) {
+        const double nTurn = -(a + b) / (2.0 * c);
+        if (nTurn > n0 && nTurn < n1) {
+            const double turn = interpolate3(day.dec[0], day.dec[1], day.dec[2], nTurn);
+            low = std::min(low, turn);
+            high = std::max(high, turn);
+        }
+    }
+    // sin of the altitude at the lower culmination is -cos(phi + delta), at the
+    // upper one cos(phi - delta); on an interval of delta each is extreme at an
+    // end unless the interval reaches the pole where it is -1 or 1.
+    const double phi = std::atan2(day.sinPhi, day.cosPhi);
+    const bool alwaysAbove = (phi + low > 0.0 || phi + high < 0.0) &&
+                             -std::cos(phi + low) > day.sinH0 && -std::cos(phi + high) > day.sinH0;
+    const bool alwaysBelow = (phi - high > 0.0 || phi - low < 0.0) &&
+                             std::cos(phi - high) < day.sinH0 && std::cos(phi - low) < day.sinH0;
+    return !(alwaysAbove || alwaysBelow);
+}
+
 // Searches the day [0, 1) for the first rise and the first set, as asked;
 // each is left at NO_EVENT_DAY when the day has none. Samples half an hour
 // apart bracket ordinary crossings; a rise and a set closer together than
@@ -270,7 +303,7 @@ RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
     const bool setSettled = !wholeDay && refine(day, Event::Crossing, m2);
     const bool keepRise = riseSettled && crossesAt(day, Direction::Rising, m1);
     const bool keepSet = setSettled && crossesAt(day, Direction::Setting, m2);
-    if (!keepRise || !keepSet) {
+    if ((!keepRise || !keepSet) && (!wholeDay || mayCross(day))) {
         double foundRise = NO_EVENT_DAY;
         double foundSet = NO_EVENT_DAY;
         searchDay(day, !keepRise, !keepSet, foundRise, foundSet);

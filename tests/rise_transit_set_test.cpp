@@ -472,51 +472,52 @@ TEST(RiseTransitSet, ACrossingWhoseRefinementDoesNotSettleIsReportedAsNoEvent) {
 }
 
 TEST(RiseTransitSet, ADipShorterThanTheSearchStepIsFoundWhenTheDayStartsCircumpolar) {
-    // A body at 69 deg north whose declination falls through the day: at the
-    // start it stays above h0 all day, but at its lower culmination it dips
-    // below h0 for a few minutes, between two half-hour samples.
-    Problem p;
-    p.t0Ut = 0.26;
-    p.deltaTSeconds = 70.0;
-    p.ra[0] = 0.78;
-    p.ra[1] = 1.0;
-    p.ra[2] = 1.22;
-    p.dec[0] = 0.46;
-    p.dec[1] = 0.45;
-    p.dec[2] = 0.44;
-    p.latitude = 69.0 * DEG;
-    // The lowest altitude of the day (h0 = 0 gives the altitude itself),
-    // moved by the longitude to a quarter of an hour after a half-hour mark.
-    const auto lowest = [&p] {
-        p.h0 = 0.0;
-        double m = 0.0;
-        for (double x = 0.0; x < 1.0; x += 1e-5)
-            if (altitudeAboveH0(p, x) < altitudeAboveH0(p, m)) m = x;
-        return m;
-    };
-    const double first = lowest();
-    p.longitude = (std::floor(first * 48.0) / 48.0 + 1.0 / 96.0 - first) * 6.300388092591991;
-    const double m = lowest();
-    p.h0 = altitudeAboveH0(p, m) + 2e-5;
+    // A body at 69 deg whose declination moves towards the equator through
+    // the day: at the start it stays above h0 all day, but at its lower
+    // culmination it dips below h0 for a few minutes, between two half-hour
+    // samples. The southern sky mirrors the northern one.
+    for (const double hemisphere : {1.0, -1.0}) {
+        SCOPED_TRACE(hemisphere);
+        Problem p;
+        p.t0Ut = 0.26;
+        p.deltaTSeconds = 70.0;
+        p.ra[0] = 0.78;
+        p.ra[1] = 1.0;
+        p.ra[2] = 1.22;
+        p.dec[0] = hemisphere * 0.46;
+        p.dec[1] = hemisphere * 0.45;
+        p.dec[2] = hemisphere * 0.44;
+        p.latitude = hemisphere * 69.0 * DEG;
+        // The lowest altitude of the day (h0 = 0 gives the altitude itself),
+        // moved by the longitude to a quarter of an hour after a half-hour mark.
+        const auto lowest = [&p] {
+            p.h0 = 0.0;
+            double m = 0.0;
+            for (double x = 0.0; x < 1.0; x += 1e-5)
+                if (altitudeAboveH0(p, x) < altitudeAboveH0(p, m)) m = x;
+            return m;
+        };
+        const double first = lowest();
+        p.longitude = (std::floor(first * 48.0) / 48.0 + 1.0 / 96.0 - first) * 6.300388092591991;
+        const double m = lowest();
+        p.h0 = altitudeAboveH0(p, m) + 2e-5;
 
-    std::vector<double> rises;
-    std::vector<double> sets;
-    scanCrossings(p, rises, sets);
-    ASSERT_EQ(sets.size(), 1u);
-    ASSERT_EQ(rises.size(), 1u);
-    ASSERT_LT(rises[0] - sets[0], 0.5 / 48.0);                          // shorter than the step
-    ASSERT_EQ(std::floor(sets[0] * 48.0), std::floor(rises[0] * 48.0)); // between two samples
-    const Problem atStart = [p] {
-        Problem q = p;
-        q.dec[0] = q.dec[2] = q.dec[1];
-        return q;
-    }();
-    ASSERT_EQ(solve(atStart).status, RTS_NEVER_SETS); // what the day's start alone says
+        std::vector<double> rises;
+        std::vector<double> sets;
+        scanCrossings(p, rises, sets);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(rises.size(), 1u);
+        ASSERT_LT(rises[0] - sets[0], 0.5 / 48.0);                          // shorter than the step
+        ASSERT_EQ(std::floor(sets[0] * 48.0), std::floor(rises[0] * 48.0)); // between samples
+        Problem atStart = p;
+        atStart.dec[0] = atStart.dec[2] = atStart.dec[1];
+        ASSERT_EQ(solve(atStart).status, RTS_NEVER_SETS); // what the day's start alone says
 
-    const RiseTransitSet r = solve(p);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NEAR(r.set / TWO_PI, sets[0], 1.0 / 86400.0);
-    EXPECT_NEAR(r.rise / TWO_PI, rises[0], 1.0 / 86400.0);
+        const RiseTransitSet r = solve(p);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NEAR(r.set / TWO_PI, sets[0], 1.0 / 86400.0);
+        EXPECT_NEAR(r.rise / TWO_PI, rises[0], 1.0 / 86400.0);
+    }
 }
 
 TEST(RiseTransitSet, GrazingMoonriseAndTheSunsReturnAtTromso) {
