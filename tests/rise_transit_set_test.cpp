@@ -634,6 +634,10 @@ TEST(RiseTransitSet, AYearInTheNorthEveryCrossingTheScanFindsAndNoOther) {
     const Place places[] = {
         {"Reykjavik", 21.94, 64.15, 0.0, 531, 3, 730, 1},
         {"Tromso", -18.96, 69.65, -1.0, 377, 5, 498, 1},
+        // Further south the same happens near the lunar standstill, on days
+        // taken in Universal Time or in Alaska daylight time.
+        {"Anchorage, UT", 149.90, 61.22, 0.0, 705, 0, 730, 0},
+        {"Anchorage, daylight time", 149.90, 61.22, 8.0, 705, 0, 730, 0},
     };
     for (const Place& place : places) {
         SCOPED_TRACE(place.name);
