@@ -33,7 +33,12 @@ void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& st
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.setFont(fonts.heading);
-    drawTextAt(painter, left, top, calendarTitle(state.currentDate));
+    // The title names the month the grid holds, which is the main window's
+    // month unless that month's phases could not be computed.
+    const MoonCalendarGrid& grid = state.calendar;
+    const CivilDate shown =
+        grid.month >= 1 ? CivilDate{grid.year, grid.month, 1} : state.currentDate;
+    drawTextAt(painter, left, top, calendarTitle(shown));
     painter.setFont(fonts.body);
     if (const Location* location = state.locations.currentLocation())
         drawTextAt(painter, left, top + fonts.headLine,
@@ -51,7 +56,6 @@ void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& st
     const int firstRowTop = y + fonts.bodyLine + s;
     const int gridLeft = left - s;
     const bool southern = state.day.southernHemisphere != 0;
-    const MoonCalendarGrid& grid = state.calendar;
     for (int j = 0; j < WEEKS; ++j) {
         for (int k = 0; k < WEEKDAYS; ++k) {
             const int day = grid.dayNumber[static_cast<size_t>(j * WEEKDAYS + k)];

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "almanac/app_state.h"
+#include "almanac/almanac_session.h"
 #include "almanac/report_text.h"
 #include "app/layout_metrics.h"
 #include "app/qt_text.h"
@@ -33,9 +33,9 @@ QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWid
 
 } // namespace
 
-MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, const AppState& state,
+MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSession& session,
                                        QWidget* owner)
-    : QWidget(owner, Qt::Window), metrics_(metrics), state_(state), printJob_(&printReport) {
+    : QWidget(owner, Qt::Window), metrics_(metrics), session_(session), printJob_(&printReport) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Moon Calendar"));
     setFont(metrics.uiFont);
@@ -59,6 +59,14 @@ MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, const AppSt
     rowHeight_ = (area_.bottom - area_.top - metrics.lineHeight) / WEEKS;
     firstColumn_ =
         area_.left + (area_.right - area_.left) / 2 - (WEEKDAYS * cellWidth_ - 2 * g) / 2;
+
+    session_.addView(*this);
+    session_.openCalendar();
+}
+
+MoonCalendarWindow::~MoonCalendarWindow() {
+    session_.removeView(*this);
+    session_.closeCalendar();
 }
 
 void MoonCalendarWindow::calendarChanged() {
@@ -88,8 +96,9 @@ void MoonCalendarWindow::paintEvent(QPaintEvent*) {
                       firstColumn_ + k * cellWidth_ + cellWidth_ - 2 * g, area_.top,
                       metrics_.lineHeight, WEEKDAY_HEADINGS[k], TextAlign::Centre);
 
-    const MoonCalendarGrid& grid = state_.calendar;
-    const bool southern = state_.day.southernHemisphere != 0;
+    const AppState& state = session_.state();
+    const MoonCalendarGrid& grid = state.calendar;
+    const bool southern = state.day.southernHemisphere != 0;
     for (int j = 0; j < WEEKS; ++j) {
         for (int k = 0; k < WEEKDAYS; ++k) {
             const PixelBox inner = innerBox(j, k);
@@ -113,7 +122,7 @@ void MoonCalendarWindow::paintEvent(QPaintEvent*) {
 }
 
 void MoonCalendarWindow::print() {
-    const AppState& state = state_;
+    const AppState& state = session_.state();
     printJob_(this, [&state](QPrinter& printer, QPainter& painter) {
         printCalendarPages(printer, painter, state);
     });

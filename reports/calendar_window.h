@@ -1,12 +1,13 @@
 // The "Moon Calendar" window: the month of the main window as six weeks of
 // seven days, Sunday first, each day's cell with the Moon's disc for that
 // day, the day number and the percentage of the disc that is lit. It paints
-// the calendar grid the application state holds; the session keeps that grid
-// on the main window's month and says when it changed.
+// the calendar grid the application state holds; while the window is open the
+// session keeps that grid on the main window's month and says when it changed.
 #pragma once
 
 #include <QWidget>
 
+#include "almanac/almanac_view.h"
 #include "reports/moon_disc.h"
 #include "reports/print_job.h"
 
@@ -14,20 +15,28 @@ class QPushButton;
 
 namespace skyledger {
 
-struct AppState;
+class AlmanacSession;
 struct LayoutMetrics;
 
-class MoonCalendarWindow : public QWidget {
+class MoonCalendarWindow : public QWidget, public AlmanacView {
     Q_OBJECT
 
   public:
     // A window of its own, owned by `owner` (the main window); it deletes
-    // itself when closed.
-    MoonCalendarWindow(const LayoutMetrics& metrics, const AppState& state,
+    // itself when closed. Opening it asks the session for the current month;
+    // destroying it tells the session that no calendar follows the date any
+    // more, so an open calendar is destroyed before another one is made.
+    MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSession& session,
                        QWidget* owner = nullptr);
+    ~MoonCalendarWindow() override;
 
     // The grid holds another month: paint it.
-    void calendarChanged();
+    void calendarChanged() override;
+    // Nothing else the session reports concerns this window; the main window
+    // shows the messages.
+    void dayChanged() override {}
+    void trackChanged() override {}
+    void showError(const std::string&) override {}
 
     // Where "Print" sends the page: the print dialog unless replaced.
     void setPrintJob(PrintJob job) { printJob_ = std::move(job); }
@@ -47,7 +56,7 @@ class MoonCalendarWindow : public QWidget {
     void print();
 
     const LayoutMetrics& metrics_;
-    const AppState& state_;
+    AlmanacSession& session_;
     QPushButton* cancel_ = nullptr;
     QPushButton* print_ = nullptr;
     PrintJob printJob_;

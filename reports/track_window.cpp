@@ -8,7 +8,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "almanac/app_state.h"
+#include "almanac/almanac_session.h"
 #include "almanac/display_format.h"
 #include "almanac/report_text.h"
 #include "almanac/track.h"
@@ -36,8 +36,8 @@ QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWid
 
 } // namespace
 
-TrackWindow::TrackWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner)
-    : QWidget(owner, Qt::Window), metrics_(metrics), state_(state), printJob_(&printReport) {
+TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner)
+    : QWidget(owner, Qt::Window), metrics_(metrics), session_(session), printJob_(&printReport) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Alt/Az Table"));
     setFont(metrics.uiFont);
@@ -73,10 +73,18 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, const AppState& state, QW
 
     resize(INITIAL_WIDTH, CLIENT_HEIGHT);
     applyLayout();
+
+    session_.addView(*this);
+    session_.openTrack();
+}
+
+TrackWindow::~TrackWindow() {
+    session_.removeView(*this);
+    session_.closeTrack();
 }
 
 void TrackWindow::applyLayout() {
-    layoutTwelveHour_ = state_.preferences.twelveHourClock != 0;
+    layoutTwelveHour_ = session_.state().preferences.twelveHourClock != 0;
     layout_ = makeTrackLayout([this](std::string_view text) { return metrics_.textWidth(text); },
                               metrics_.gap, metrics_.gap, layoutTwelveHour_);
     // As wide as the table and the scroll bar beside it.
@@ -86,7 +94,7 @@ void TrackWindow::applyLayout() {
 
 void TrackWindow::trackChanged() {
     // A change of clock changes the width of the Time column.
-    if ((state_.preferences.twelveHourClock != 0) != layoutTwelveHour_) applyLayout();
+    if ((session_.state().preferences.twelveHourClock != 0) != layoutTwelveHour_) applyLayout();
     update();
 }
 
@@ -113,11 +121,11 @@ void TrackWindow::paintEvent(QPaintEvent*) {
     drawTextInRow(painter, t.moonAlt, t.moonAlt + t.altWidth, y1, line, "Alt", TextAlign::Centre);
     drawTextInRow(painter, t.moonAz, t.moonAz + t.azWidth, y1, line, "Az", TextAlign::Centre);
 
-    const bool twelveHour = state_.preferences.twelveHourClock != 0;
-    for (int k = 0; state_.track.valid && k < visibleLines_; ++k) {
+    const bool twelveHour = session_.state().preferences.twelveHourClock != 0;
+    for (int k = 0; session_.state().track.valid && k < visibleLines_; ++k) {
         const int s = topSample_ + k;
         if (s >= TRACK_SAMPLES) break;
-        const TrackSample& sample = state_.track.samples[static_cast<size_t>(s)];
+        const TrackSample& sample = session_.state().track.samples[static_cast<size_t>(s)];
         const int y = y0 + (k + 2) * line;
         painter.setPen(Qt::black);
         drawTextInRow(painter, t.time, t.time + t.timeWidth, y, line, trackTimeText(s, twelveHour),
@@ -176,7 +184,7 @@ void TrackWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TrackWindow::print() {
-    const AppState& state = state_;
+    const AppState& state = session_.state();
     printJob_(this, [&state](QPrinter& printer, QPainter& painter) {
         printTrackPages(printer, painter, state);
     });

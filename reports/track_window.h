@@ -1,12 +1,13 @@
 // The "Alt/Az Table" window: the Sun's and the Moon's altitude and azimuth,
 // and the Sun's shadow ratio, every quarter hour of the main window's date,
 // as a table that scrolls by line or page. It paints the track table the
-// application state holds; the session recomputes it after every change in
-// the main window and says so.
+// application state holds; while the window is open the session recomputes
+// it after every change in the main window and says so.
 #pragma once
 
 #include <QWidget>
 
+#include "almanac/almanac_view.h"
 #include "reports/print_job.h"
 #include "reports/track_layout.h"
 
@@ -15,19 +16,27 @@ class QScrollBar;
 
 namespace skyledger {
 
-struct AppState;
+class AlmanacSession;
 struct LayoutMetrics;
 
-class TrackWindow : public QWidget {
+class TrackWindow : public QWidget, public AlmanacView {
     Q_OBJECT
 
   public:
     // A window of its own, owned by `owner` (the main window); it deletes
-    // itself when closed. The first data line shows 12:00.
-    TrackWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner = nullptr);
+    // itself when closed. Opening it has the session compute the track;
+    // destroying it stops the recomputations, so an open table is destroyed
+    // before another one is made. The first data line shows 12:00.
+    TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner = nullptr);
+    ~TrackWindow() override;
 
     // The track was recomputed: paint it again where the user scrolled to.
-    void trackChanged();
+    void trackChanged() override;
+    // Nothing else the session reports concerns this window; the main window
+    // shows the messages.
+    void dayChanged() override {}
+    void calendarChanged() override {}
+    void showError(const std::string&) override {}
 
     // Where "Print" sends the page: the print dialog unless replaced.
     void setPrintJob(PrintJob job) { printJob_ = std::move(job); }
@@ -52,7 +61,7 @@ class TrackWindow : public QWidget {
     void print();
 
     const LayoutMetrics& metrics_;
-    const AppState& state_;
+    AlmanacSession& session_;
     QPushButton* cancel_ = nullptr;
     QPushButton* print_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
