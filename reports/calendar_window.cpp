@@ -14,6 +14,11 @@ namespace skyledger {
 
 namespace {
 
+// A fixed-size window with a caption, a system menu and a minimise box.
+constexpr Qt::WindowFlags REPORT_WINDOW_FLAGS =
+    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+    Qt::WindowCloseButtonHint;
+
 const char* const WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
 const QColor LIGHT_GREY(192, 192, 192);
 const QColor GREY(128, 128, 128);
@@ -35,8 +40,10 @@ QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWid
 
 MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSession& session,
                                        QWidget* owner)
-    : QWidget(owner, Qt::Window), metrics_(metrics), session_(session), printJob_(&printReport) {
+    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
+      printJob_(&printReport) {
     setAttribute(Qt::WA_DeleteOnClose);
+    move(150, 150);
     setWindowTitle(QStringLiteral("Moon Calendar"));
     setFont(metrics.uiFont);
     QPalette palette = this->palette();

@@ -21,6 +21,11 @@ namespace skyledger {
 
 namespace {
 
+// A fixed-size window with a caption, a system menu and a minimise box.
+constexpr Qt::WindowFlags REPORT_WINDOW_FLAGS =
+    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+    Qt::WindowCloseButtonHint;
+
 const QColor LIGHT_GREY(192, 192, 192);
 const QColor GREY(128, 128, 128);
 constexpr int CLIENT_HEIGHT = 400;
@@ -37,8 +42,10 @@ QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWid
 } // namespace
 
 TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner)
-    : QWidget(owner, Qt::Window), metrics_(metrics), session_(session), printJob_(&printReport) {
+    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
+      printJob_(&printReport) {
     setAttribute(Qt::WA_DeleteOnClose);
+    move(125, 125);
     setWindowTitle(QStringLiteral("Alt/Az Table"));
     setFont(metrics.uiFont);
     setFocusPolicy(Qt::StrongFocus);
@@ -50,6 +57,9 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
     const int g = metrics.gap;
     cancel_ = makeButton(metrics, "Cancel", g, this);
     print_ = makeButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
+    // A click leaves the keyboard with the table, which scrolls by keys.
+    cancel_->setFocusPolicy(Qt::TabFocus);
+    print_->setFocusPolicy(Qt::TabFocus);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
     connect(print_, &QPushButton::clicked, this, &TrackWindow::print);
 
