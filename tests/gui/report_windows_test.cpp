@@ -3,6 +3,7 @@
 // and their printed pages read back from PDF files.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QImage>
 #include <QPointer>
 #include <QPrinter>
@@ -16,6 +17,8 @@
 #include "almanac/almanac_session.h"
 #include "almanac/report_text.h"
 #include "app/layout_metrics.h"
+#include "app/main_window.h"
+#include "app/program_options.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
 #include "reports/track_print.h"
@@ -377,6 +380,63 @@ TEST_F(ReportWindows, TheTwelveHourClockWidensTheTimeColumnOnScreenAndOnPaper) {
     const PrintFonts fonts = makePrintFonts(printer);
     const double amPoints = textWidth(fonts.body, "AM", &printer) * 72.0 / printer.resolution();
     EXPECT_NEAR(firstAlt("12.pdf") - narrowAlt, amPoints, 0.5);
+}
+
+// ---- From the main window and the command line ----
+
+TEST_F(ReportWindows, TheFileMenuOpensOneOfEachAndTheMainWindowTakesThemAlong) {
+    auto main = std::make_unique<MainWindow>(session, metrics(),
+                                             [](QWidget*, const QString&, const QString&) {});
+    QAction* calendarItem = main->menuAction(QStringLiteral("Moon Calendar..."));
+    QAction* trackItem = main->menuAction(QStringLiteral("Alt/Az Table..."));
+    ASSERT_TRUE(calendarItem && trackItem);
+    ASSERT_TRUE(calendarItem->isEnabled() && trackItem->isEnabled());
+
+    calendarItem->trigger();
+    QPointer<MoonCalendarWindow> first = main->moonCalendarWindow();
+    calendarItem->trigger();
+    QPointer<MoonCalendarWindow> second = main->moonCalendarWindow();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_FALSE(second.isNull());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_TRUE(state.calendarOpen); // the old window's end did not close the new one's month
+    EXPECT_EQ(main->findChildren<MoonCalendarWindow*>().size(), 1);
+
+    trackItem->trigger();
+    trackItem->trigger();
+    QPointer<TrackWindow> track = main->altAzTableWindow();
+    ASSERT_FALSE(track.isNull());
+    EXPECT_TRUE(state.trackOpen);
+    EXPECT_EQ(main->findChildren<TrackWindow*>().size(), 1);
+
+    main.reset();
+    EXPECT_TRUE(second.isNull());
+    EXPECT_TRUE(track.isNull());
+    EXPECT_FALSE(state.calendarOpen);
+    EXPECT_FALSE(state.trackOpen);
+}
+
+TEST_F(ReportWindows, TheCommandLinePrintsBothReportsForTheDateAndPlaceGiven) {
+    state.locations.records.push_back({"Sydney", -33.87, -151.21, 12.9, -10.0});
+    for (const char* kind : {"calendar", "track"}) {
+        const QString file = dir.filePath(QString::fromLatin1(kind) + QStringLiteral(".pdf"));
+        ProgramOptions options;
+        QString error;
+        ASSERT_TRUE(parseProgramOptions({QStringLiteral("--pdf"), QString::fromLatin1(kind), file,
+                                         QStringLiteral("--date"), QStringLiteral("2003-03-09"),
+                                         QStringLiteral("--location"), QStringLiteral("sydney")},
+                                        options, error))
+            << error.toStdString();
+        ASSERT_TRUE(applyStartOptions(state, options, error));
+        MainWindow main(session, metrics(), [](QWidget*, const QString&, const QString&) {});
+        EXPECT_EQ(runProgramOptions(main, options, error), std::optional<int>(0));
+        const QString text = pdfText(file, QStringLiteral("-layout"));
+        EXPECT_TRUE(text.contains(QStringLiteral("Sydney (33.87\u00B0S, 151.21\u00B0E)")));
+        EXPECT_TRUE(text.contains(QStringLiteral("-- Mar-03")) ||
+                    text.contains(QStringLiteral("-- 09-Mar-03")))
+            << kind;
+        EXPECT_FALSE(state.calendarOpen || state.trackOpen); // nothing keeps computing
+    }
 }
 
 } // namespace
