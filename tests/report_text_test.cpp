@@ -26,14 +26,5 @@ TEST(ReportTitles, CarryTheMonthOrTheDate) {
     EXPECT_EQ(calendarDayText(7), " 7");
 }
 
-TEST(TrackTimeText, EveryQuarterHourOnBothClocks) {
-    EXPECT_EQ(trackTimeText(0, false), "00:00");
-    EXPECT_EQ(trackTimeText(0, true), "12:00AM");
-    EXPECT_EQ(trackTimeText(48, true), "12:00PM");
-    EXPECT_EQ(trackTimeText(57, false), "14:15");
-    EXPECT_EQ(trackTimeText(95, false), "23:45");
-    EXPECT_EQ(trackTimeText(95, true), "11:45PM");
-}
-
 } // namespace
 } // namespace skyledger
