@@ -20,7 +20,9 @@
 #include "app/help_window.h"
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
+#include "reports/calendar_window.h"
 #include "reports/moon_disc.h"
+#include "reports/track_window.h"
 #include "settings/settings_file.h"
 #include "support/format_text.h"
 
@@ -189,14 +191,12 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* chart = file->addAction(QStringLiteral("Multi-&day Chart..."), this,
                                      &MainWindow::openMultiDayChart);
-    QAction* track =
-        file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
-    QAction* calendar =
-        file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
+    file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
+    file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
     QAction* location =
         file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
     // Their windows come with their own changes; until then the items wait.
-    for (QAction* pending : {chart, track, calendar, location})
+    for (QAction* pending : {chart, location})
         pending->setEnabled(false);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
@@ -454,9 +454,28 @@ void MainWindow::openMultiDayChart() {}
 
 void MainWindow::openLocationDialog() {}
 
-void MainWindow::openMoonCalendar() {}
+// Opening a report again replaces the open one. The old window leaves the
+// session before the new one joins it: a window's end tells the session that
+// its report no longer needs computing.
+void MainWindow::openMoonCalendar() {
+    delete calendarWindow;
+    calendarWindow = new MoonCalendarWindow(metrics, session, this);
+    calendarWindow->show();
+}
 
-void MainWindow::openAltAzTable() {}
+void MainWindow::openAltAzTable() {
+    delete trackWindow;
+    trackWindow = new TrackWindow(metrics, session, this);
+    trackWindow->show();
+}
+
+MoonCalendarWindow* MainWindow::moonCalendarWindow() const {
+    return calendarWindow;
+}
+
+TrackWindow* MainWindow::altAzTableWindow() const {
+    return trackWindow;
+}
 
 void MainWindow::openHelp() {
     if (!help) help = new HelpWindow(metrics, this);
