@@ -54,8 +54,11 @@ set(CPACK_PACKAGE_NAME skyledger)
 set(CPACK_PACKAGE_VENDOR "Skyledger")
 set(CPACK_PACKAGE_CONTACT "Skyledger maintainers <maintainers@skyledger.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sun and Moon almanac for the desktop")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "Sun and Moon almanac for the desktop\n Skyledger gives the local times of sunrise, sunset, moonrise and moonset,\n their compass bearings and the Moon's illumination and phase for a list of\n named places, with a multi-day chart, a Moon calendar and an altitude and\n bearing table, each printable. skyledger-cli gives the same in a terminal.")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Skyledger gives the local times of sunrise, sunset, moonrise and moonset,
+their compass bearings and the Moon's illumination and phase for a list of
+named places, with a multi-day chart, a Moon calendar and an altitude and
+bearing table, each printable. skyledger-cli gives the same in a terminal.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
