@@ -24,26 +24,32 @@ if(TARGET skyledger)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-  # The fixed sizes of the icon theme, rendered from the one SVG crescent.
-  find_package(Qt6 REQUIRED COMPONENTS Gui Svg)
-  add_executable(render_icon ${CMAKE_SOURCE_DIR}/tools/render_icon.cpp)
-  target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
-  set_target_properties(render_icon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-  set(SKYLEDGER_ICON_SIZES 16 32 48 64 128 256)
-  set(SKYLEDGER_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
-  set(SKYLEDGER_ICON_FILES)
-  foreach(size IN LISTS SKYLEDGER_ICON_SIZES)
-    list(APPEND SKYLEDGER_ICON_FILES ${SKYLEDGER_ICON_DIR}/${size}x${size}/apps/skyledger.png)
-  endforeach()
-  add_custom_command(OUTPUT ${SKYLEDGER_ICON_FILES}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-      $<TARGET_FILE:render_icon> ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
-      ${SKYLEDGER_ICON_DIR} ${SKYLEDGER_ICON_SIZES}
-    DEPENDS render_icon ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
-    COMMENT "Rendering the icon theme sizes"
-    VERBATIM)
-  add_custom_target(skyledger_icons ALL DEPENDS ${SKYLEDGER_ICON_FILES})
-  install(DIRECTORY ${SKYLEDGER_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+  # The fixed sizes of the icon theme, rendered from the one SVG crescent by
+  # a build-time tool (Qt SVG is needed to build, not to run the programs).
+  find_package(Qt6 COMPONENTS Gui OPTIONAL_COMPONENTS Svg)
+  if(TARGET Qt6::Svg)
+    add_executable(render_icon ${CMAKE_SOURCE_DIR}/tools/render_icon.cpp)
+    target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
+    set_target_properties(render_icon PROPERTIES
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+    set(SKYLEDGER_ICON_SIZES 16 32 48 64 128 256)
+    set(SKYLEDGER_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
+    set(SKYLEDGER_ICON_FILES)
+    foreach(size IN LISTS SKYLEDGER_ICON_SIZES)
+      list(APPEND SKYLEDGER_ICON_FILES ${SKYLEDGER_ICON_DIR}/${size}x${size}/apps/skyledger.png)
+    endforeach()
+    add_custom_command(OUTPUT ${SKYLEDGER_ICON_FILES}
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+        $<TARGET_FILE:render_icon> ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
+        ${SKYLEDGER_ICON_DIR} ${SKYLEDGER_ICON_SIZES}
+      DEPENDS render_icon ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
+      COMMENT "Rendering the icon theme sizes"
+      VERBATIM)
+    add_custom_target(skyledger_icons ALL DEPENDS ${SKYLEDGER_ICON_FILES})
+    install(DIRECTORY ${SKYLEDGER_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+  else()
+    message(WARNING "Qt SVG (qt6-svg-dev) not found: only the scalable icon is installed")
+  endif()
 endif()
 
 # The Debian package. Its library dependencies come from dpkg-shlibdeps, so

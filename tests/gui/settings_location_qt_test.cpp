@@ -8,32 +8,12 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "settings/settings_location.h"
 
 namespace skyledger {
 namespace {
-
-// Restores an environment variable and the application's names on exit.
-class SavedVariable {
-  public:
-    explicit SavedVariable(const char* name) : name_(name) {
-        if (const char* value = std::getenv(name)) value_ = value;
-    }
-    ~SavedVariable() {
-        if (value_)
-            qputenv(name_, QByteArray::fromStdString(*value_));
-        else
-            qunsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> value_;
-};
 
 std::string qtConfigFolder() {
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
@@ -47,10 +27,10 @@ std::string coreConfigFolder() {
 }
 
 TEST(SettingsLocationQt, UserFolderIsQtsAppConfigLocation) {
-    SavedVariable config("XDG_CONFIG_HOME");
-    SavedVariable home("HOME");
+    const QByteArray home = qgetenv("HOME");
+    const bool hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
     const QString application = QCoreApplication::applicationName();
-    const QString organisation = QCoreApplication::organizationName();
     QCoreApplication::setApplicationName("Skyledger");
     QCoreApplication::setOrganizationName(QString());
 
@@ -62,8 +42,9 @@ TEST(SettingsLocationQt, UserFolderIsQtsAppConfigLocation) {
     EXPECT_EQ(coreConfigFolder(), "/home/skyledger-test/.config/Skyledger");
     EXPECT_EQ(coreConfigFolder(), qtConfigFolder());
 
+    qputenv("HOME", home);
+    if (hadConfigHome) qputenv("XDG_CONFIG_HOME", configHome);
     QCoreApplication::setApplicationName(application);
-    QCoreApplication::setOrganizationName(organisation);
 }
 
 } // namespace
