@@ -12,6 +12,7 @@
 #include "settings/location_range.h"
 #include "settings/names.h"
 #include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "support/file_io.h"
 #include "support/format_text.h"
 #include "support/parse_number.h"
@@ -177,8 +178,10 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
                              place.magneticDeclination);
 }
 
+// Beside the program, or the user's own copy of the shipped places for an
+// installed program.
 std::string defaultSettingsPath(const CliEnvironment& env) {
-    return settingsPath(programDirectory(env.programPath));
+    return prepareSettingsFile(settingsEnvironment(env.programPath));
 }
 
 // The place list and preferences for the command, from the settings file or
@@ -393,7 +396,13 @@ CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& env
     if (!parseCliArgs(argv, args, error))
         return {EXIT_BAD_INPUT, "", badInput(error).message + "\n"};
     if (args.version) return {0, VERSION_TEXT, ""};
-    if (args.help) return {0, args.command.empty() ? HELP_TEXT : commandHelp(args.command), ""};
+    if (args.help && !args.command.empty()) return {0, commandHelp(args.command), ""};
+    if (args.help) {
+        const std::string settings =
+            args.settingsFile ? *args.settingsFile
+                              : settingsFileLocation(settingsEnvironment(environment.programPath));
+        return {0, std::string(HELP_TEXT) + "\nSettings file: " + settings + "\n", ""};
+    }
     if (args.command.empty())
         return {EXIT_BAD_INPUT, "", badInput("no command given").message + "\n"};
     return run(args, environment);
