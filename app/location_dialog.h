@@ -1,0 +1,77 @@
+// The "Location Properties" dialog: shows the current place of the user's
+// list and lets the user start a new one, delete the current one, or store
+// the edited fields. Every change goes through the list operations of
+// settings/location_list.h; the dialog itself only shows and reads texts.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "app/layout_metrics.h"
+#include "settings/location.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace skyledger {
+
+class LocationDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Shows one of the dialog's check messages (Windows-1252 text). The
+    // default is a modal box captioned "Error" with an OK button.
+    using MessageSink = std::function<void(const std::string& message)>;
+
+    // The dialog edits `list` in place: Delete at once, New and the edited
+    // fields at OK. `list` and `metrics` must outlive the dialog.
+    LocationDialog(LocationList& list, const LayoutMetrics& metrics, QWidget* parent = nullptr);
+
+    void setMessageSink(MessageSink sink);
+
+    // True while the fields stand for a place not yet in the list.
+    [[nodiscard]] bool isNewEntry() const { return newEntry_; }
+
+    // The controls, for the window's tests.
+    [[nodiscard]] QLineEdit* nameEdit() const { return nameEdit_; }
+    [[nodiscard]] QLineEdit* latitudeEdit() const { return latitudeEdit_; }
+    [[nodiscard]] QLineEdit* longitudeEdit() const { return longitudeEdit_; }
+    [[nodiscard]] QLineEdit* declinationEdit() const { return declinationEdit_; }
+    [[nodiscard]] QLineEdit* timeZoneEdit() const { return timeZoneEdit_; }
+    [[nodiscard]] QPushButton* newButton() const { return newButton_; }
+    [[nodiscard]] QPushButton* deleteButton() const { return deleteButton_; }
+    [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
+    [[nodiscard]] QPushButton* okButton() const { return okButton_; }
+    [[nodiscard]] QLabel* label(int row) const { return labels_[row]; }
+
+    static constexpr int ROW_COUNT = 5;
+
+  private:
+    void layOut(const LayoutMetrics& m);
+    void showCurrentOrEmpty();
+    void showLocation(const Location& loc);
+    void clearFields();
+
+    void startNew();
+    void deleteCurrent();
+    void confirm();
+
+    LocationList& list_;
+    MessageSink messageSink_;
+    bool newEntry_ = false;
+
+    QPushButton* newButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QLabel* labels_[ROW_COUNT] = {};
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* latitudeEdit_ = nullptr;
+    QLineEdit* longitudeEdit_ = nullptr;
+    QLineEdit* declinationEdit_ = nullptr;
+    QLineEdit* timeZoneEdit_ = nullptr;
+};
+
+} // namespace skyledger
