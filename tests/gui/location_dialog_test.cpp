@@ -5,9 +5,11 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -137,7 +139,8 @@ TEST(LocationDialog, FirstPlaceOfAnEmptyListBecomesCurrent) {
         EXPECT_TRUE(d.field(d.dialog.latitudeEdit()).isEmpty());
         d.click(d.dialog.deleteButton()); // nothing to delete
         d.type("North Pole", "90", "-180", "180", "23.9");
-        d.click(d.dialog.okButton());
+        // Return in a field is the default button, OK.
+        QTest::keyClick(d.dialog.timeZoneEdit(), Qt::Key_Return);
         ASSERT_TRUE(d.accepted());
         EXPECT_TRUE(d.messages.empty());
         ASSERT_NE(list->currentLocation(), nullptr);
@@ -146,6 +149,27 @@ TEST(LocationDialog, FirstPlaceOfAnEmptyListBecomesCurrent) {
         EXPECT_DOUBLE_EQ(list->currentLocation()->longitude, -180.0);
         EXPECT_DOUBLE_EQ(list->currentLocation()->timeZone, 23.9);
     }
+}
+
+TEST(LocationDialog, ShowsItsMessageInABoxCaptionedError) {
+    LocationList list = places({}, 0);
+    LocationDialog dialog(list, metrics());
+    dialog.show();
+    dialog.latitudeEdit()->setText(QStringLiteral("north"));
+    QString caption;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        caption = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("Error"));
+    EXPECT_EQ(text, QStringLiteral("Invalid latitude entry"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(list.count(), 0);
 }
 
 // Each row: the four number texts and the message the first bad one gets.
