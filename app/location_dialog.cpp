@@ -4,11 +4,12 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QValidator>
 #include <algorithm>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/qt_text.h"
 #include "settings/location_list.h"
@@ -73,12 +74,6 @@ LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics,
     nameEdit_->setFocus();
 
     layOut(metrics);
-
-    messageSink_ = [this](const std::string& message) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), toQString(message),
-                        QMessageBox::Ok, this);
-        box.exec();
-    };
 
     connect(newButton_, &QPushButton::clicked, this, &LocationDialog::startNew);
     connect(deleteButton_, &QPushButton::clicked, this, &LocationDialog::deleteCurrent);
@@ -171,7 +166,7 @@ void LocationDialog::confirm() {
     LocationFieldValues values;
     if (auto message =
             validateLocationFields({latitude, longitude, declination, timeZone}, values)) {
-        if (messageSink_) messageSink_(*message);
+        if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(*message));
         return;
     }
     acceptLocationEdit(list_, newEntry_, toWindows1252(nameEdit_->text()), values);

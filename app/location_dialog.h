@@ -5,10 +5,9 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
-#include <string>
 
 #include "app/layout_metrics.h"
+#include "app/message_sink.h"
 #include "settings/location.h"
 
 class QLabel;
@@ -21,14 +20,13 @@ class LocationDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Shows one of the dialog's check messages (Windows-1252 text). The
-    // default is a modal box captioned "Error" with an OK button.
-    using MessageSink = std::function<void(const std::string& message)>;
-
     // The dialog edits `list` in place: Delete at once, New and the edited
-    // fields at OK. `list` and `metrics` must outlive the dialog.
+    // fields at OK. `list` must outlive the dialog; it is laid out from
+    // `metrics` once, here.
     LocationDialog(LocationList& list, const LayoutMetrics& metrics, QWidget* parent = nullptr);
 
+    // Where the check messages go, captioned "Error" and owned by the
+    // dialog; a modal message box unless set.
     void setMessageSink(MessageSink sink);
 
     // True while the fields stand for a place not yet in the list.
@@ -59,7 +57,7 @@ class LocationDialog : public QDialog {
     void confirm();
 
     LocationList& list_;
-    MessageSink messageSink_;
+    MessageSink messageSink_ = showMessageBox;
     bool newEntry_ = false;
 
     QPushButton* newButton_ = nullptr;

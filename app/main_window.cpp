@@ -18,6 +18,7 @@
 #include "almanac/display_format.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
+#include "app/location_dialog.h"
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
 #include "reports/moon_disc.h"
@@ -193,10 +194,9 @@ void MainWindow::buildMenus() {
         file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
     QAction* calendar =
         file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
-    QAction* location =
-        file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
+    file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
     // Their windows come with their own changes; until then the items wait.
-    for (QAction* pending : {chart, track, calendar, location})
+    for (QAction* pending : {chart, track, calendar})
         pending->setEnabled(false);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
@@ -452,7 +452,14 @@ void MainWindow::showError(const std::string& message) {
 
 void MainWindow::openMultiDayChart() {}
 
-void MainWindow::openLocationDialog() {}
+void MainWindow::openLocationDialog() {
+    LocationDialog dialog(session.editLocations(), metrics, this);
+    dialog.setMessageSink(messages);
+    dialog.exec();
+    // Whatever the result: a Delete is applied at once, even under Cancel.
+    session.locationsEdited();
+    fillLocationBox();
+}
 
 void MainWindow::openMoonCalendar() {}
 

@@ -52,7 +52,11 @@ std::vector<std::string> names(const LocationList& list) {
 class OpenDialog {
   public:
     explicit OpenDialog(LocationList& list) : dialog(list, metrics()) {
-        dialog.setMessageSink([this](const std::string& m) { messages.push_back(m); });
+        dialog.setMessageSink([this](QWidget* owner, const QString& caption, const QString& text) {
+            EXPECT_EQ(owner, &dialog);
+            EXPECT_EQ(caption, QStringLiteral("Error"));
+            messages.push_back(toWindows1252(text));
+        });
         dialog.show();
     }
 
