@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +64,16 @@ class LocationMenuTest : public ::testing::Test {
 
     std::string shownField(ResultField field) const {
         return toWindows1252(window->resultField(field)->text());
+    }
+
+    // True when the row through the middle of the disc box is all ground.
+    bool discBoxEmpty() const {
+        const QRect disc = window->layoutGeometry().discBox;
+        const QImage image = window->clientArea()->grab().toImage();
+        const QRgb ground = image.pixel(disc.topLeft() + QPoint(2, 2));
+        for (int x = disc.left() + 2; x < disc.right() - 1; ++x)
+            if (image.pixel(x, disc.center().y()) != ground) return false;
+        return true;
     }
 
     // A restart: settings saved at exit and loaded again.
@@ -129,6 +140,8 @@ TEST_F(LocationMenuTest, DeletingEveryPlaceLeavesAnEmptyBoxUntilANewOne) {
     EXPECT_EQ(shownField(ResultField::SunriseTime), "");
     EXPECT_EQ(shownField(ResultField::MoonsetBearing), "");
     EXPECT_TRUE(messages.empty());
+    // Nor a Moon or a percentage in the disc box: nothing was computed.
+    EXPECT_TRUE(discBoxEmpty());
 
     // The empty list is what the next start reads: still no message.
     restart();
@@ -147,6 +160,7 @@ TEST_F(LocationMenuTest, DeletingEveryPlaceLeavesAnEmptyBoxUntilANewOne) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(window->locationBox()->currentText(), QStringLiteral("Quito"));
     EXPECT_NE(shownField(ResultField::SunriseTime), "");
+    EXPECT_FALSE(discBoxEmpty());
 
     restart();
     ASSERT_EQ(state.locations.count(), 1);
