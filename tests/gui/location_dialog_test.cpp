@@ -5,11 +5,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -70,7 +67,6 @@ class OpenDialog {
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     bool accepted() const { return !dialog.isVisible() && dialog.result() == QDialog::Accepted; }
-    QString field(QLineEdit* edit) const { return edit->text(); }
 
     LocationDialog dialog;
     std::vector<std::string> messages;
@@ -103,7 +99,6 @@ TEST(LocationDialog, LaysOutFromTheMetricsWithoutClippingText) {
     for (int row = 0; row < LocationDialog::ROW_COUNT; ++row) {
         const int top = g + (row + 1) * (b + g);
         EXPECT_EQ(d.label(row)->geometry(), QRect(g, top, column, b));
-        EXPECT_TRUE(d.label(row)->alignment() & Qt::AlignRight);
         EXPECT_GE(column, m.textWidth(toWindows1252(d.label(row)->text())));
         EXPECT_EQ(edits[row]->geometry().topLeft(), QPoint(2 * g + column, top));
         EXPECT_EQ(edits[row]->height(), b);
@@ -112,23 +107,23 @@ TEST(LocationDialog, LaysOutFromTheMetricsWithoutClippingText) {
     EXPECT_EQ(d.latitudeEdit()->width(), m.textWidth("-999.999") + 2 * g);
     EXPECT_EQ(d.timeZoneEdit()->width(), m.textWidth("-99.9") + 2 * g);
     EXPECT_EQ(d.size(), QSize(2 * g + column + d.nameEdit()->width() + g, g + 5 * (b + g) + b + g));
-    // The button row fits the dialog.
-    EXPECT_LE(d.okButton()->geometry().right(), d.width());
 }
 
-TEST(LocationDialog, ShowsTheCurrentPlaceRoundedAndStoresItRoundedAfterOk) {
+TEST(LocationDialog, ShowsTheCurrentPlaceRoundedAndOkStoresWhatItShows) {
     LocationList list = places(
         {{"Amsterdam", 52.37, -4.9, 0.0, -1.0}, {"Greenwich", 51.4779, 0.0015, -0.04, 0.0}}, 1);
     OpenDialog d(list);
     EXPECT_FALSE(d.dialog.isNewEntry());
-    EXPECT_EQ(d.field(d.dialog.nameEdit()), QStringLiteral("Greenwich"));
-    EXPECT_EQ(d.field(d.dialog.latitudeEdit()), QStringLiteral("51.48"));
-    EXPECT_EQ(d.field(d.dialog.longitudeEdit()), QStringLiteral("0.00"));
-    EXPECT_EQ(d.field(d.dialog.declinationEdit()), QStringLiteral("-0.0"));
-    EXPECT_EQ(d.field(d.dialog.timeZoneEdit()), QStringLiteral("0.0"));
+    EXPECT_EQ(d.dialog.nameEdit()->text(), QStringLiteral("Greenwich"));
+    EXPECT_EQ(d.dialog.latitudeEdit()->text(), QStringLiteral("51.48"));
+    EXPECT_EQ(d.dialog.longitudeEdit()->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(d.dialog.declinationEdit()->text(), QStringLiteral("-0.0"));
+    EXPECT_EQ(d.dialog.timeZoneEdit()->text(), QStringLiteral("0.0"));
+    // A change of letter case only is not applied to the stored name.
+    d.dialog.nameEdit()->setText(QStringLiteral("GREENWICH"));
     d.click(d.dialog.okButton());
     ASSERT_TRUE(d.accepted());
-    EXPECT_EQ(list.count(), 2);
+    EXPECT_EQ(names(list), (std::vector<std::string>{"Amsterdam", "Greenwich"}));
     EXPECT_DOUBLE_EQ(list.records[1].latitude, 51.48);
     EXPECT_DOUBLE_EQ(list.records[1].longitude, 0.0);
 }
@@ -139,8 +134,8 @@ TEST(LocationDialog, FirstPlaceOfAnEmptyListBecomesCurrent) {
     for (LocationList* list : {&absent, &empty}) {
         OpenDialog d(*list);
         EXPECT_TRUE(d.dialog.isNewEntry());
-        EXPECT_TRUE(d.field(d.dialog.nameEdit()).isEmpty());
-        EXPECT_TRUE(d.field(d.dialog.latitudeEdit()).isEmpty());
+        EXPECT_TRUE(d.dialog.nameEdit()->text().isEmpty());
+        EXPECT_TRUE(d.dialog.latitudeEdit()->text().isEmpty());
         d.click(d.dialog.deleteButton()); // nothing to delete
         d.type("North Pole", "90", "-180", "180", "23.9");
         // Return in a field is the default button, OK.
@@ -153,27 +148,6 @@ TEST(LocationDialog, FirstPlaceOfAnEmptyListBecomesCurrent) {
         EXPECT_DOUBLE_EQ(list->currentLocation()->longitude, -180.0);
         EXPECT_DOUBLE_EQ(list->currentLocation()->timeZone, 23.9);
     }
-}
-
-TEST(LocationDialog, ShowsItsMessageInABoxCaptionedError) {
-    LocationList list = places({}, 0);
-    LocationDialog dialog(list, metrics());
-    dialog.show();
-    dialog.latitudeEdit()->setText(QStringLiteral("north"));
-    QString caption;
-    QString text;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        caption = box->windowTitle();
-        text = box->text();
-        box->accept();
-    });
-    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    EXPECT_EQ(caption, QStringLiteral("Error"));
-    EXPECT_EQ(text, QStringLiteral("Invalid latitude entry"));
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(list.count(), 0);
 }
 
 // Each row: the four number texts and the message the first bad one gets.
@@ -230,7 +204,7 @@ TEST(LocationDialog, NewPlacesGoToTheirSortedPositionAndBecomeCurrent) {
         OpenDialog d(list);
         d.click(d.dialog.newButton());
         EXPECT_TRUE(d.dialog.isNewEntry());
-        EXPECT_TRUE(d.field(d.dialog.nameEdit()).isEmpty());
+        EXPECT_TRUE(d.dialog.nameEdit()->text().isEmpty());
         EXPECT_EQ(list.count(), name[0] == 'b' ? 2 : 3); // New alone adds nothing
         d.type(name, "52.52", "-13.40", "4.5", "-1");
         d.click(d.dialog.okButton());
@@ -242,32 +216,6 @@ TEST(LocationDialog, NewPlacesGoToTheirSortedPositionAndBecomeCurrent) {
     EXPECT_EQ(list.current, 2);
 }
 
-TEST(LocationDialog, RenamesMoveToTheirSortedPlaceButACaseChangeIsNotApplied) {
-    LocationList list = places({{"Amsterdam", 52.37, -4.9, 0, -1},
-                                {"Berlin", 52.52, -13.4, 0, -1},
-                                {"Cairo", 30, -31, 0, -2}},
-                               0);
-    {
-        OpenDialog d(list);
-        d.dialog.nameEdit()->setText(QStringLiteral("Zanzibar"));
-        d.click(d.dialog.okButton());
-        ASSERT_TRUE(d.accepted());
-    }
-    // What the main window does after every close of the dialog.
-    sortLocations(list);
-    EXPECT_EQ(names(list), (std::vector<std::string>{"Berlin", "Cairo", "Zanzibar"}));
-    EXPECT_EQ(list.current, 2);
-    EXPECT_DOUBLE_EQ(list.currentLocation()->latitude, 52.37);
-
-    OpenDialog d(list);
-    d.dialog.nameEdit()->setText(QStringLiteral("ZANZIBAR"));
-    d.dialog.latitudeEdit()->setText(QStringLiteral("-6.16"));
-    d.click(d.dialog.okButton());
-    ASSERT_TRUE(d.accepted());
-    EXPECT_EQ(list.currentLocation()->name, "Zanzibar");
-    EXPECT_DOUBLE_EQ(list.currentLocation()->latitude, -6.16);
-}
-
 TEST(LocationDialog, DeleteIsKeptAfterCancelAndTheOnlyPlaceLeavesAnEmptyList) {
     LocationList list = places({{"Amsterdam", 52.37, -4.9, 0, -1},
                                 {"Berlin", 52.52, -13.4, 0, -1},
@@ -277,8 +225,8 @@ TEST(LocationDialog, DeleteIsKeptAfterCancelAndTheOnlyPlaceLeavesAnEmptyList) {
         OpenDialog d(list);
         d.click(d.dialog.deleteButton());
         EXPECT_EQ(list.current, 1); // the last was deleted: the one before it
-        EXPECT_EQ(d.field(d.dialog.nameEdit()), QStringLiteral("Berlin"));
-        EXPECT_EQ(d.field(d.dialog.latitudeEdit()), QStringLiteral("52.52"));
+        EXPECT_EQ(d.dialog.nameEdit()->text(), QStringLiteral("Berlin"));
+        EXPECT_EQ(d.dialog.latitudeEdit()->text(), QStringLiteral("52.52"));
         EXPECT_FALSE(d.dialog.isNewEntry());
         d.click(d.dialog.cancelButton());
         EXPECT_FALSE(d.dialog.isVisible());
@@ -294,34 +242,12 @@ TEST(LocationDialog, DeleteIsKeptAfterCancelAndTheOnlyPlaceLeavesAnEmptyList) {
         EXPECT_EQ(list.count(), 0);
         EXPECT_EQ(list.currentLocation(), nullptr);
         EXPECT_TRUE(d.dialog.isNewEntry());
-        EXPECT_TRUE(d.field(d.dialog.nameEdit()).isEmpty());
+        EXPECT_TRUE(d.dialog.nameEdit()->text().isEmpty());
         d.click(d.dialog.deleteButton()); // nothing left: nothing happens
         QTest::keyClick(&d.dialog, Qt::Key_Escape);
         EXPECT_FALSE(d.dialog.isVisible());
         EXPECT_EQ(d.dialog.result(), QDialog::Rejected);
     }
-    sortLocations(list);
-    EXPECT_EQ(list.count(), 0);
-
-    // The empty list is saved and read back as an empty list, and a new
-    // place can then be added.
-    QTemporaryDir dir;
-    const std::string path = settingsPath(dir.path().toStdString());
-    ASSERT_EQ(saveSettings(path, list, Preferences{}), SettingsSave::Saved);
-    LocationList loaded;
-    Preferences prefs;
-    ASSERT_EQ(loadSettings(path, loaded, prefs), SettingsLoad::Loaded);
-    EXPECT_TRUE(loaded.present);
-    EXPECT_EQ(loaded.count(), 0);
-    EXPECT_EQ(loaded.currentLocation(), nullptr);
-
-    OpenDialog d(loaded);
-    EXPECT_TRUE(d.dialog.isNewEntry());
-    d.type("Cairo", "30.04", "-31.24", "4.3", "-2");
-    d.click(d.dialog.okButton());
-    ASSERT_TRUE(d.accepted());
-    EXPECT_EQ(names(loaded), std::vector<std::string>{"Cairo"});
-    EXPECT_EQ(loaded.current, 0);
 }
 
 TEST(LocationDialog, NameFieldRefusesWhatTheSettingsFileCannotKeep) {
@@ -336,21 +262,13 @@ TEST(LocationDialog, NameFieldRefusesWhatTheSettingsFileCannotKeep) {
     QApplication::clipboard()->setText(QString::fromUtf8("\u6771\u4EAC"));
     name->paste();
     EXPECT_EQ(name->text(), QString::fromUtf8("Z\u00FCrich \u20AC"));
-    QApplication::clipboard()->setText(QStringLiteral("!"));
-    name->paste();
-    EXPECT_EQ(name->text(), QString::fromUtf8("Z\u00FCrich \u20AC!"));
 
-    // At most 255 characters, typed or pasted.
+    // At most 255 characters, the most a name in the settings file keeps.
     name->clear();
     typeKeys(name, QString(300, QLatin1Char('a')));
     EXPECT_EQ(name->text().size(), 255);
-    name->clear();
-    QApplication::clipboard()->setText(QString(300, QLatin1Char('b')));
-    name->paste();
-    EXPECT_EQ(name->text().size(), 255);
 
     // What was accepted survives a save and a load unchanged.
-    name->setText(QString::fromUtf8("Z\u00FCrich \u20AC"));
     d.type("Z\u00FCrich \u20AC", "47.37", "-8.54", "2.9", "-1");
     d.click(d.dialog.okButton());
     ASSERT_TRUE(d.accepted());
