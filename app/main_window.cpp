@@ -21,7 +21,9 @@
 #include "app/location_dialog.h"
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
+#include "reports/calendar_window.h"
 #include "reports/moon_disc.h"
+#include "reports/track_window.h"
 #include "settings/settings_file.h"
 #include "support/format_text.h"
 
@@ -190,14 +192,11 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* chart = file->addAction(QStringLiteral("Multi-&day Chart..."), this,
                                      &MainWindow::openMultiDayChart);
-    QAction* track =
-        file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
-    QAction* calendar =
-        file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
+    file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
+    file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
     file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
-    // Their windows come with their own changes; until then the items wait.
-    for (QAction* pending : {chart, track, calendar})
-        pending->setEnabled(false);
+    // The chart's window comes with its own change; until then its item waits.
+    chart->setEnabled(false);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -464,9 +463,28 @@ void MainWindow::openLocationDialog() {
     fillLocationBox();
 }
 
-void MainWindow::openMoonCalendar() {}
+// Opening a report again replaces the open one. The old window leaves the
+// session before the new one joins it: a window's end tells the session that
+// its report no longer needs computing.
+void MainWindow::openMoonCalendar() {
+    delete calendarWindow;
+    calendarWindow = new MoonCalendarWindow(metrics, session, this);
+    calendarWindow->show();
+}
 
-void MainWindow::openAltAzTable() {}
+void MainWindow::openAltAzTable() {
+    delete trackWindow;
+    trackWindow = new TrackWindow(metrics, session, this);
+    trackWindow->show();
+}
+
+MoonCalendarWindow* MainWindow::moonCalendarWindow() const {
+    return calendarWindow;
+}
+
+TrackWindow* MainWindow::altAzTableWindow() const {
+    return trackWindow;
+}
 
 void MainWindow::openHelp() {
     if (!help) help = new HelpWindow(metrics, this);

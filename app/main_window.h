@@ -24,6 +24,8 @@ namespace skyledger {
 
 class ToolbarControl;
 class HelpWindow;
+class MoonCalendarWindow;
+class TrackWindow;
 
 // The eight value fields.
 enum class ResultField {
@@ -114,6 +116,9 @@ class MainWindow : public QMainWindow, public AlmanacView {
     [[nodiscard]] ToolbarControl* toolbar(int controlId) const;
     [[nodiscard]] QLabel* resultField(ResultField field) const;
     [[nodiscard]] HelpWindow* helpWindow() const;
+    // The open report windows, or null.
+    [[nodiscard]] MoonCalendarWindow* moonCalendarWindow() const;
+    [[nodiscard]] TrackWindow* altAzTableWindow() const;
     // The File and Help menu actions, by their menu text without '&'.
     [[nodiscard]] QAction* menuAction(const QString& text) const;
 
@@ -154,6 +159,8 @@ class MainWindow : public QMainWindow, public AlmanacView {
     ToolbarControl* bearingsBar = nullptr;
     std::array<QLabel*, 8> fields{};
     QPointer<HelpWindow> help;
+    QPointer<MoonCalendarWindow> calendarWindow;
+    QPointer<TrackWindow> trackWindow;
 };
 
 // Writes the settings file at exit. When that fails the user is told, with

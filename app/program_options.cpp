@@ -12,6 +12,11 @@
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "reports/calendar_print.h"
+#include "reports/calendar_window.h"
+#include "reports/print_report.h"
+#include "reports/track_print.h"
+#include "reports/track_window.h"
 #include "settings/names.h"
 
 namespace skyledger {
@@ -71,6 +76,16 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
              window.openHelp();
              return shown(window.helpWindow());
          }},
+        {"calendar",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             window.openMoonCalendar();
+             return shown(window.moonCalendarWindow());
+         }},
+        {"track",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             window.openAltAzTable();
+             return shown(window.altAzTableWindow());
+         }},
         {"location",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
              // On the current place; the run ends before anything is saved.
@@ -84,7 +99,30 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
 }
 
 const std::vector<PdfReport>& pdfReports() {
-    static const std::vector<PdfReport> table = {};
+    // The reports print what their windows would show on the main window's
+    // date and place, through the same page routines, without the windows.
+    static const std::vector<PdfReport> table = {
+        {"calendar",
+         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+             AlmanacSession& session = window.almanacSession();
+             session.openCalendar();
+             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+                 printCalendarPages(printer, painter, session.state());
+             });
+             session.closeCalendar();
+             return written;
+         }},
+        {"track",
+         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+             AlmanacSession& session = window.almanacSession();
+             session.openTrack();
+             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+                 printTrackPages(printer, painter, session.state());
+             });
+             session.closeTrack();
+             return written;
+         }},
+    };
     return table;
 }
 
