@@ -18,6 +18,7 @@
 #include "almanac/display_format.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
+#include "app/location_dialog.h"
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
 #include "reports/calendar_window.h"
@@ -193,11 +194,9 @@ void MainWindow::buildMenus() {
                                      &MainWindow::openMultiDayChart);
     file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
     file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
-    QAction* location =
-        file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
-    // Their windows come with their own changes; until then the items wait.
-    for (QAction* pending : {chart, location})
-        pending->setEnabled(false);
+    file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
+    // The chart's window comes with its own change; until then its item waits.
+    chart->setEnabled(false);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -416,6 +415,9 @@ void MainWindow::paintClientArea(QPainter& p) const {
     p.fillRect(right, top, 1, bottom - top, Qt::white);
     p.fillRect(left + 1, bottom, right - left, 1, Qt::white);
 
+    // Without a place there is no day: the box stays empty rather than show
+    // a Moon that was never computed.
+    if (state.locations.currentLocation() == nullptr) return;
     drawMoonDisc(p, PixelBox{left, top, right, bottom}, state.day.moonPhaseAngle, 4,
                  state.day.southernHemisphere);
 
@@ -452,7 +454,14 @@ void MainWindow::showError(const std::string& message) {
 
 void MainWindow::openMultiDayChart() {}
 
-void MainWindow::openLocationDialog() {}
+void MainWindow::openLocationDialog() {
+    LocationDialog dialog(session.editLocations(), metrics, this);
+    dialog.setMessageSink(messages);
+    dialog.exec();
+    // Whatever the result: a Delete is applied at once, even under Cancel.
+    session.locationsEdited();
+    fillLocationBox();
+}
 
 // Opening a report again replaces the open one. The old window leaves the
 // session before the new one joins it: a window's end tells the session that

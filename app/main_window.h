@@ -106,6 +106,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void openAbout();
 
     [[nodiscard]] AlmanacSession& almanacSession() const { return session; }
+    [[nodiscard]] const LayoutMetrics& layoutMetrics() const { return metrics; }
     [[nodiscard]] const MainWindowLayout& layoutGeometry() const { return geometry; }
     [[nodiscard]] QWidget* clientArea() const { return client; }
     [[nodiscard]] QComboBox* dayBox() const { return dayCombo; }

@@ -9,6 +9,7 @@
 #include "almanac/app_state.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
+#include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "reports/calendar_print.h"
@@ -84,6 +85,14 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
              window.openAltAzTable();
              return shown(window.altAzTableWindow());
+         }},
+        {"location",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             // On the current place; the run ends before anything is saved.
+             auto* dialog = new LocationDialog(window.almanacSession().editLocations(),
+                                               window.layoutMetrics(), &window);
+             dialog->setAttribute(Qt::WA_DeleteOnClose);
+             return shown(dialog);
          }},
     };
     return table;
