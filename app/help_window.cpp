@@ -1,15 +1,39 @@
 // The help viewer.
 #include "app/help_window.h"
 
-#include <QFile>
+#include <QAction>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace skyledger {
 
-HelpWindow::HelpWindow(const LayoutMetrics& metrics, QWidget* owner)
-    : QWidget(owner, Qt::Window), browser(new QTextBrowser(this)) {
+namespace {
+
+// A browser that fills in the settings file's path each time it loads the
+// guide, so that following the guide's own links keeps the path.
+class GuideBrowser : public QTextBrowser {
+  public:
+    GuideBrowser(const QString& settingsFile, QWidget* parent)
+        : QTextBrowser(parent), settingsFile(settingsFile) {}
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource) return resource;
+        const QString path = settingsFile.isEmpty() ? QStringLiteral("(none)") : settingsFile;
+        QString html = QString::fromUtf8(resource.toByteArray());
+        html.replace(QLatin1String(SETTINGS_FILE_MARK), path.toHtmlEscaped());
+        return html;
+    }
+
+  private:
+    QString settingsFile;
+};
+
+} // namespace
+
+HelpWindow::HelpWindow(const LayoutMetrics& metrics, const QString& settingsFile, QWidget* owner)
+    : QWidget(owner, Qt::Window), browser(new GuideBrowser(settingsFile, this)) {
     setWindowTitle(QStringLiteral("Skyledger Help"));
     // The program ends with its main window, whether or not help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -23,6 +47,12 @@ HelpWindow::HelpWindow(const LayoutMetrics& metrics, QWidget* owner)
     browser->setSource(QUrl(QStringLiteral("qrc") + QLatin1String(USER_GUIDE_RESOURCE)));
     // Wide enough for about 60 characters, tall enough for a section.
     resize(36 * metrics.lineHeight, 32 * metrics.lineHeight);
+    // Escape closes the help as it closes the other windows it sits beside.
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
 }
 
 QString HelpWindow::plainText() const {

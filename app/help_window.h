@@ -2,6 +2,7 @@
 // small read-only window owned by the main window.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include "app/layout_metrics.h"
@@ -13,11 +14,16 @@ namespace skyledger {
 // Where the user guide lives among the program's resources.
 inline constexpr const char* USER_GUIDE_RESOURCE = ":/help/user_guide.html";
 
+// The guide's stand-in for the settings file's path, replaced as it is shown.
+inline constexpr const char* SETTINGS_FILE_MARK = "@SETTINGS_FILE@";
+
 class HelpWindow : public QWidget {
     Q_OBJECT
 
   public:
-    HelpWindow(const LayoutMetrics& metrics, QWidget* owner);
+    // `settingsFile` is the settings file this run uses; the guide names it
+    // where it tells where the places are kept.
+    HelpWindow(const LayoutMetrics& metrics, const QString& settingsFile, QWidget* owner);
 
     // The guide as plain text, for a look from outside.
     [[nodiscard]] QString plainText() const;

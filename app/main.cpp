@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         MainWindow window(session, metrics, messages);
+        window.setSettingsFile(QFile::decodeName(QByteArray::fromStdString(settingsFile)));
         if (const std::optional<int> done = runProgramOptions(window, options, error)) {
             if (!error.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + error);
             // A scripted run changes nothing the settings file keeps.

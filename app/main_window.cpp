@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -37,8 +38,13 @@ const QColor DARK_GREY(128, 128, 128);
 // The toolbar images are 17 pixels square.
 constexpr int TOOLBAR_BUTTON_SIZE = 17;
 
-QPixmap toolbarImage(const char* name) {
-    return QPixmap(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(name)));
+// Each image at its own size and at twice it for dense screens; the toolbar
+// asks the icon for the one its screen needs.
+QIcon toolbarImage(const char* name) {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(name)));
+    icon.addFile(QStringLiteral(":/images/%1@2x.xpm").arg(QLatin1String(name)));
+    return icon;
 }
 
 // The boxes are sized as classic drop-down lists: the text, a scroll-bar
@@ -209,12 +215,12 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildControls() {
-    const std::vector<QPixmap> basisImages = {toolbarImage("button_st"), toolbarImage("button_dst"),
-                                              toolbarImage("button_ut")};
-    const std::vector<QPixmap> clockImages = {toolbarImage("button_12hr"),
-                                              toolbarImage("button_24hr")};
-    const std::vector<QPixmap> bearingImages = {toolbarImage("button_magnetic"),
-                                                toolbarImage("button_true")};
+    const std::vector<QIcon> basisImages = {toolbarImage("button_st"), toolbarImage("button_dst"),
+                                            toolbarImage("button_ut")};
+    const std::vector<QIcon> clockImages = {toolbarImage("button_12hr"),
+                                            toolbarImage("button_24hr")};
+    const std::vector<QIcon> bearingImages = {toolbarImage("button_magnetic"),
+                                              toolbarImage("button_true")};
     client = new ClientArea(*this);
     client->setFont(metrics.uiFont);
     QPalette pal = client->palette();
@@ -291,6 +297,14 @@ void MainWindow::buildControls() {
         field->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         fields[i] = field;
     }
+
+    // Tab walks the controls as they read: the date, the three toolbars,
+    // then the place. The window opens with the keyboard on the day.
+    QWidget* order[] = {dayCombo, monthCombo,  yearCombo,    timeBasisBar,
+                        clockBar, bearingsBar, locationCombo};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    dayCombo->setFocus();
 
     client->setFixedSize(geometry.clientSize);
     // The window cannot be resized: its client area keeps the layout's size.
@@ -487,7 +501,7 @@ TrackWindow* MainWindow::altAzTableWindow() const {
 }
 
 void MainWindow::openHelp() {
-    if (!help) help = new HelpWindow(metrics, this);
+    if (!help) help = new HelpWindow(metrics, settingsPath, this);
     help->show();
     help->raise();
 }

@@ -105,6 +105,10 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void openHelp();
     void openAbout();
 
+    // The settings file this run reads and writes, for the help to name.
+    void setSettingsFile(const QString& path) { settingsPath = path; }
+    [[nodiscard]] const QString& settingsFile() const { return settingsPath; }
+
     [[nodiscard]] AlmanacSession& almanacSession() const { return session; }
     [[nodiscard]] const LayoutMetrics& layoutMetrics() const { return metrics; }
     [[nodiscard]] const MainWindowLayout& layoutGeometry() const { return geometry; }
@@ -158,6 +162,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     ToolbarControl* clockBar = nullptr;
     ToolbarControl* bearingsBar = nullptr;
     std::array<QLabel*, 8> fields{};
+    QString settingsPath;
     QPointer<HelpWindow> help;
     QPointer<MoonCalendarWindow> calendarWindow;
     QPointer<TrackWindow> trackWindow;

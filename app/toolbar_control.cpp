@@ -1,6 +1,7 @@
 // The toolbar control: painting, hover, the tip and clicks.
 #include "app/toolbar_control.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <utility>
@@ -45,13 +46,14 @@ class ToolbarTip : public QWidget {
 };
 
 ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
-                               std::vector<QPixmap> images, QStringList labels,
+                               std::vector<QIcon> images, QStringList labels,
                                const LayoutMetrics& metrics, QWidget* parent, QWidget* tipArea)
     : QWidget(parent), id(controlId), mode(mode), imageSize(buttonSize), columnCount(columns),
       rowCount(rows), images(std::move(images)), labels(std::move(labels)), metrics(metrics),
       tipArea(tipArea), states(static_cast<size_t>(columns * rows), 0) {
     setFixedSize(columns * pitchOf(imageSize) + 2, rows * pitchOf(imageSize) + 2);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, GROUND);
     setPalette(pal);
@@ -88,6 +90,7 @@ void ToolbarControl::setToolbarButtonState(int index, int state) {
 void ToolbarControl::activateButton(int index) {
     if (index < 0 || index >= buttonCount()) return;
     stopHover();
+    keyboardButton = index;
     if (mode == Mode::Radio) {
         selectToolbarButton(index);
     } else {
@@ -129,8 +132,14 @@ void ToolbarControl::paintEvent(QPaintEvent*) {
         const QPoint o = buttonOrigin(i);
         const int x = o.x();
         const int y = o.y();
-        if (static_cast<size_t>(i) < images.size())
-            p.drawPixmap(x, y, images[static_cast<size_t>(i)]);
+        // The icon gives the image drawn for this screen's pixel density, so
+        // that a dense screen shows the double-size image, not a blurred
+        // enlargement.
+        if (static_cast<size_t>(i) < images.size()) {
+            p.drawPixmap(QRect(x, y, imageSize, imageSize),
+                         images[static_cast<size_t>(i)].pixmap(QSize(imageSize, imageSize),
+                                                               devicePixelRatioF()));
+        }
         const bool pressed = toolbarButtonState(i) != 0;
         const QColor topLeft = pressed ? Qt::black : Qt::white;
         const QColor bottomRight = pressed ? Qt::white : Qt::black;
@@ -142,6 +151,63 @@ void ToolbarControl::paintEvent(QPaintEvent*) {
         p.fillRect(x + imageSize + 1, y - 1, 1, imageSize + 2, bottomRight);
         p.fillRect(x, y + imageSize + 1, imageSize + 2, 1, bottomRight);
     }
+    if (hasFocus()) {
+        // A dotted frame along the image's own edge, where no letter reaches.
+        const QPoint o = buttonOrigin(keyboardButton);
+        QPen pen(Qt::black, 1, Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(o.x(), o.y(), imageSize - 1, imageSize - 1));
+    }
+}
+
+void ToolbarControl::keyPressEvent(QKeyEvent* event) {
+    const int column = keyboardButton % columnCount;
+    const int row = keyboardButton / columnCount;
+    int next = keyboardButton;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        if (column > 0) next = keyboardButton - 1;
+        break;
+    case Qt::Key_Right:
+        if (column + 1 < columnCount) next = keyboardButton + 1;
+        break;
+    case Qt::Key_Up:
+        if (row > 0) next = keyboardButton - columnCount;
+        break;
+    case Qt::Key_Down:
+        if (row + 1 < rowCount) next = keyboardButton + columnCount;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        activateButton(keyboardButton);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (next != keyboardButton) {
+        keyboardButton = next;
+        update();
+    }
+}
+
+void ToolbarControl::focusInEvent(QFocusEvent* event) {
+    // Coming in with Tab, the mark starts on the pressed button, as in a
+    // group of radio buttons; a click places it itself.
+    const bool tabbed =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbed && mode == Mode::Radio) {
+        for (int i = 0; i < buttonCount(); ++i) {
+            if (toolbarButtonState(i) != 0) keyboardButton = i;
+        }
+    }
+    update();
+}
+
+void ToolbarControl::focusOutEvent(QFocusEvent*) {
+    update();
 }
 
 void ToolbarControl::mouseMoveEvent(QMouseEvent* event) {

@@ -2,10 +2,12 @@
 // time-basis, clock and bearings selectors. In radio mode exactly one button
 // is pressed; in toggle mode each button is pressed or raised on its own.
 // Resting the pointer on a button for a second shows its label in a tip just
-// below it.
+// below it. From the keyboard the control takes focus with Tab, the arrow
+// keys move a dotted focus mark from button to button and Space or Enter
+// clicks the marked one.
 #pragma once
 
-#include <QPixmap>
+#include <QIcon>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -29,10 +31,11 @@ class ToolbarControl : public QWidget {
 
     // `images` and `labels` hold one entry per button in row-major order
     // (index = row x columns + column); the images are buttonSize pixels
-    // square. `tipArea` is the widget whose rectangle a tip must stay inside
-    // (the main window's client area); the toolbar's own window when null.
+    // square, each icon holding that size and, for dense screens, twice it. `tipArea` is the widget
+    // whose rectangle a tip must stay inside (the main window's client area); the toolbar's own
+    // window when null.
     ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
-                   std::vector<QPixmap> images, QStringList labels, const LayoutMetrics& metrics,
+                   std::vector<QIcon> images, QStringList labels, const LayoutMetrics& metrics,
                    QWidget* parent, QWidget* tipArea = nullptr);
     ~ToolbarControl() override;
 
@@ -60,6 +63,10 @@ class ToolbarControl : public QWidget {
     // The tip on show, or null.
     [[nodiscard]] QWidget* visibleTip() const;
 
+    // The button the keyboard works on: the one the focus mark is drawn on
+    // while the control has focus.
+    [[nodiscard]] int focusedButton() const { return keyboardButton; }
+
   signals:
     // Every click on a button, also on the one already pressed.
     void clicked(int controlId, int index);
@@ -68,6 +75,9 @@ class ToolbarControl : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -82,12 +92,13 @@ class ToolbarControl : public QWidget {
     int imageSize;
     int columnCount;
     int rowCount;
-    std::vector<QPixmap> images;
+    std::vector<QIcon> images;
     QStringList labels;
     const LayoutMetrics& metrics;
     QPointer<QWidget> tipArea;
     std::vector<int> states;
     int hovered = -1;
+    int keyboardButton = 0;
     QTimer tipTimer;
     ToolbarTip* tip = nullptr;
 };

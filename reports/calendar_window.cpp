@@ -1,5 +1,6 @@
 #include "reports/calendar_window.h"
 
+#include <QAction>
 #include <QPainter>
 #include <QPushButton>
 
@@ -57,6 +58,12 @@ MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSess
     cancel_ = makeButton(metrics, "Cancel", g, this);
     print_ = makeButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape is Cancel from the keyboard, wherever the focus is in the window.
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
     connect(print_, &QPushButton::clicked, this, &MoonCalendarWindow::print);
 
     area_ = {g, 2 * g + metrics.buttonHeight, CLIENT_WIDTH - g, height - g};

@@ -1,5 +1,6 @@
 #include "reports/track_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -61,6 +62,12 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
     cancel_->setFocusPolicy(Qt::TabFocus);
     print_->setFocusPolicy(Qt::TabFocus);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape is Cancel from the keyboard, wherever the focus is in the window.
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
     connect(print_, &QPushButton::clicked, this, &TrackWindow::print);
 
     // The lines that fit below the buttons and the two head lines.

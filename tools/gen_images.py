@@ -4,7 +4,12 @@
 The buttons are 17 x 17: black letters 9 pixels high, dark grey (128) on the
 edge pixels of curves and diagonals, on the light grey (192) of the window
 ground. The glyphs are drawn by hand below ('#' black, '+' dark grey, '.'
-ground) because a font scaled down to 9 pixels blurs.
+ground) because a font scaled down to 9 pixels blurs. For screens at twice
+the density each button is also written at 34 x 34 ("@2x", the name Qt looks
+for) from the same letters: every pixel becomes four, and a dark-grey edge
+pixel gives its quarters to black, grey or ground by the ink around each
+quarter (a ground pixel in a diagonal step gives grey), so curves and
+diagonals stay as sharp as at 17 pixels.
 
 The icon is a crescent Moon on black: white, shaded towards the terminator in
 light grey and grey, its bright limb on the right and its horns pointing up
@@ -137,6 +142,43 @@ def button_pixels(letters):
     return ["".join(r) for r in rows]
 
 
+COVER = {"#": 1.0, "+": 0.5, ".": 0.0}
+
+
+def double_pixels(rows):
+    """The image at twice the size, edge pixels resolved towards the ink."""
+    height, width = len(rows), len(rows[0])
+
+    def at(x, y):
+        return rows[y][x] if 0 <= x < width and 0 <= y < height else "."
+
+    out = [[""] * (2 * width) for _ in range(2 * height)]
+    for y in range(height):
+        for x in range(width):
+            p = rows[y][x]
+            for qy, dy in ((0, -1), (1, 1)):
+                for qx, dx in ((0, -1), (1, 1)):
+                    # The two neighbours that touch this quarter.
+                    ink = (at(x, y + dy) == "#") + (at(x + dx, y) == "#")
+                    if p == "#":
+                        q = "#"
+                    elif p == "+":
+                        # How much ink lies around the quarter: the two
+                        # neighbours beside it in full, the one across its
+                        # corner in half, an edge pixel as half ink.
+                        c = (COVER[at(x, y + dy)] + COVER[at(x + dx, y)] +
+                             COVER[at(x + dx, y + dy)] / 2)
+                        q = "#" if c >= 1.5 else "+" if c >= 0.75 else "."
+                    else:
+                        # Ground between two strokes that meet only at a
+                        # corner: a diagonal step, softened; an inside
+                        # corner (the diagonal pixel inked too) stays square.
+                        step = ink == 2 and at(x + dx, y + dy) != "#"
+                        q = "+" if step else "."
+                    out[2 * y + qy][2 * x + qx] = q
+    return ["".join(r) for r in out]
+
+
 def write_xpm(path, name, rows, colours):
     lines = [f'/* XPM */', f'static const char* {name}[] = {{',
              f'"{len(rows[0])} {len(rows)} {len(colours)} 1",']
@@ -185,7 +227,9 @@ def main():
     out = Path(sys.argv[1] if len(sys.argv) > 1 else "resources")
     button_colours = [(".", "#C0C0C0"), ("+", "#808080"), ("#", "#000000")]
     for name, letters in BUTTONS.items():
-        write_xpm(out / f"button_{name}.xpm", f"button_{name}", button_pixels(letters),
+        pixels = button_pixels(letters)
+        write_xpm(out / f"button_{name}.xpm", f"button_{name}", pixels, button_colours)
+        write_xpm(out / f"button_{name}@2x.xpm", f"button_{name}_2x", double_pixels(pixels),
                   button_colours)
     icon_colours = [(" ", "#000000"), ("o", "#808080"), ("+", "#C0C0C0"), ("#", "#FFFFFF")]
     for size in (32, 16):

@@ -308,12 +308,17 @@ TEST_F(MainWindowTest, MenusOpenHelpAndLeaveTheUnbuiltWindowsDisabled) {
               QKeySequence(Qt::CTRL | Qt::Key_Q));
     QAction* contents = window->menuAction(QStringLiteral("Contents"));
     EXPECT_EQ(contents->shortcut(), QKeySequence(Qt::Key_F1));
+    const QString settings =
+        QStringLiteral("/home/someone/.config/Skyledger/Skyledger Settings.txt");
+    window->setSettingsFile(settings);
     contents->trigger();
     QPointer<HelpWindow> help = window->helpWindow();
     ASSERT_TRUE(help);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->plainText().contains(QStringLiteral("positive west")));
     EXPECT_TRUE(help->plainText().contains(QStringLiteral("An empty time")));
+    // The guide names the settings file this run uses.
+    EXPECT_TRUE(help->plainText().contains(settings));
     window.reset();
     EXPECT_TRUE(help.isNull());
 }

@@ -18,7 +18,7 @@ class ToolbarControlTest : public ::testing::Test {
     void SetUp() override { metrics = measureLayoutMetrics(); }
 
     ToolbarControl* make(ToolbarControl::Mode mode, int columns, int rows) {
-        std::vector<QPixmap> images;
+        std::vector<QIcon> images;
         QStringList labels;
         for (int i = 0; i < columns * rows; ++i) {
             QPixmap image(SIZE, SIZE);

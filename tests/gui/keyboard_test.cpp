@@ -1,0 +1,142 @@
+// The main window and its report windows used from the keyboard alone.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "almanac/almanac_session.h"
+#include "app/main_window.h"
+#include "app/toolbar_control.h"
+#include "reports/calendar_window.h"
+#include "reports/track_window.h"
+#include "settings/settings_file.h"
+
+namespace skyledger {
+namespace {
+
+class KeyboardTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        metrics = measureLayoutMetrics();
+        ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
+                  SettingsLoad::Loaded);
+        startFromClock(state, StartClock{{2026, 3, 20}, false});
+        window = std::make_unique<MainWindow>(session, metrics,
+                                              [](QWidget*, const QString&, const QString&) {});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Presses a key where the keyboard is, as the user's keyboard would.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, key, modifiers);
+    }
+
+    LayoutMetrics metrics;
+    AppState state;
+    AlmanacSession session{state};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(KeyboardTest, TabWalksEveryControlInReadingOrderAndAltOpensTheMenus) {
+    const std::vector<QWidget*> expected = {window->dayBox(),
+                                            window->monthBox(),
+                                            window->yearBox(),
+                                            window->toolbar(TIME_BASIS_TOOLBAR_ID),
+                                            window->toolbar(CLOCK_TOOLBAR_ID),
+                                            window->toolbar(BEARINGS_TOOLBAR_ID),
+                                            window->locationBox(),
+                                            window->dayBox()};
+    EXPECT_EQ(QApplication::focusWidget(), expected[0]);
+    for (size_t i = 1; i < expected.size(); ++i) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected[i]) << "after Tab number " << i;
+    }
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), window->locationBox());
+
+    // The keyboard works the boxes: Down on the month box is April.
+    window->monthBox()->setFocus();
+    press(Qt::Key_Down);
+    EXPECT_EQ(state.currentDate.month, 4);
+
+    // Alt and a menu's underlined letter open that menu.
+    for (const auto& [key, title] : {std::pair{Qt::Key_F, QStringLiteral("&File")},
+                                     std::pair{Qt::Key_H, QStringLiteral("&Help")}}) {
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        QMenu* open = nullptr;
+        for (QAction* action : window->menuBar()->actions()) {
+            if (action->menu() && action->menu()->isVisible()) open = action->menu();
+        }
+        ASSERT_NE(open, nullptr) << "Alt+" << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(open->title(), title);
+        open->close();
+    }
+}
+
+TEST_F(KeyboardTest, ArrowsMoveTheMarkAndSpaceOrEnterPressTheButton) {
+    ASSERT_FALSE(state.preferences.twelveHourClock);
+    const QString before = window->resultField(ResultField::SunsetTime)->text();
+    ToolbarControl* clock = window->toolbar(CLOCK_TOOLBAR_ID);
+    for (int i = 0; i < 4; ++i)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), clock);
+    // The mark starts on the pressed 24-hour button; Left moves it, Space
+    // presses the 12-hour one.
+    EXPECT_EQ(clock->focusedButton(), 1);
+    press(Qt::Key_Left);
+    EXPECT_FALSE(state.preferences.twelveHourClock) << "an arrow only moves the mark";
+    press(Qt::Key_Left);
+    EXPECT_EQ(clock->focusedButton(), 0) << "the mark stays at the first button";
+    press(Qt::Key_Space);
+    EXPECT_TRUE(state.preferences.twelveHourClock);
+    EXPECT_EQ(clock->toolbarButtonState(0), 1);
+    EXPECT_NE(window->resultField(ResultField::SunsetTime)->text(), before);
+
+    // The mark is drawn: the focused toolbar differs from the same toolbar
+    // without focus.
+    const QImage focused = clock->grab().toImage();
+    window->locationBox()->setFocus();
+    EXPECT_NE(clock->grab().toImage(), focused);
+
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), window->toolbar(BEARINGS_TOOLBAR_ID));
+    ASSERT_TRUE(state.preferences.magneticBearings);
+    press(Qt::Key_Right);
+    press(Qt::Key_Return);
+    EXPECT_FALSE(state.preferences.magneticBearings);
+}
+
+TEST_F(KeyboardTest, EscapeClosesEachReportWindowWhereverItsFocusIs) {
+    window->openMoonCalendar();
+    window->openAltAzTable();
+    QPointer<QWidget> reports[] = {window->moonCalendarWindow(), window->altAzTableWindow()};
+    for (QPointer<QWidget>& report : reports) {
+        ASSERT_TRUE(report);
+        QApplication::setActiveWindow(report);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+        // Tab reaches the buttons; Escape closes from there too.
+        auto* print = report->findChildren<QPushButton*>().last();
+        print->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->window(), report.data());
+        press(Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(report.isNull());
+    }
+    EXPECT_EQ(window->moonCalendarWindow(), nullptr);
+    EXPECT_EQ(window->altAzTableWindow(), nullptr);
+}
+
+} // namespace
+} // namespace skyledger

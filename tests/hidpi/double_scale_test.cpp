@@ -1,0 +1,71 @@
+// The main window on a screen of twice the pixel density. Qt's scale factor
+// must be set before the application exists, so these tests have a program
+// of their own.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <set>
+
+#include "almanac/almanac_session.h"
+#include "app/main_window.h"
+#include "app/toolbar_control.h"
+#include "settings/settings_file.h"
+
+namespace skyledger {
+namespace {
+
+TEST(DoubleScale, MainWindowKeepsItsLayoutAndDrawsSharpToolbarImages) {
+    // The layout is in logical pixels: the same numbers as at scale 1.
+    const LayoutMetrics metrics = measureLayoutMetrics();
+    EXPECT_EQ(metrics.lineHeight, UI_FONT_CELL_HEIGHT);
+
+    AppState state;
+    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
+              SettingsLoad::Loaded);
+    startFromClock(state, StartClock{{2026, 3, 20}, false});
+    AlmanacSession session(state);
+    MainWindow window(session, metrics, [](QWidget*, const QString&, const QString&) {});
+    window.show();
+    QApplication::processEvents();
+
+    ASSERT_EQ(window.devicePixelRatio(), 2);
+    const QImage image = window.grab().toImage();
+    EXPECT_EQ(image.size(), window.size() * 2);
+
+    // The pressed "ST" button: the double-size image, not the 17-pixel one
+    // enlarged. Every pixel of it is one of the image's three colours (an
+    // enlargement that smooths would blend them) ...
+    ToolbarControl* bar = window.toolbar(TIME_BASIS_TOOLBAR_ID);
+    const QPoint origin = bar->mapTo(&window, bar->buttonOrigin(0)) * 2;
+    const QRgb ground = qRgb(192, 192, 192);
+    const QRgb black = qRgb(0, 0, 0);
+    std::set<QRgb> colours;
+    for (int y = 0; y < 34; ++y) {
+        for (int x = 0; x < 34; ++x)
+            colours.insert(image.pixel(origin.x() + x, origin.y() + y) | 0xFF000000u);
+    }
+    EXPECT_EQ(colours, (std::set<QRgb>{black, qRgb(128, 128, 128), ground}));
+    // ... the S's rounded top-left corner, a grey pixel at 17, is ground
+    // outside and black inside at 34 (an enlargement gives four grey ones) ...
+    EXPECT_EQ(image.pixel(origin + QPoint(6, 8)), ground);
+    EXPECT_EQ(image.pixel(origin + QPoint(7, 9)), black);
+    // ... and the T's stem is two pixels of black between ground.
+    const int stem = 2 * 11;
+    EXPECT_EQ(image.pixel(origin + QPoint(stem - 1, 20)), ground);
+    EXPECT_EQ(image.pixel(origin + QPoint(stem, 20)), black);
+    EXPECT_EQ(image.pixel(origin + QPoint(stem + 1, 20)), black);
+    EXPECT_EQ(image.pixel(origin + QPoint(stem + 2, 20)), ground);
+}
+
+} // namespace
+} // namespace skyledger
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
