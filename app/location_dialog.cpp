@@ -158,6 +158,23 @@ void LocationDialog::deleteCurrent() {
     showCurrentOrEmpty();
 }
 
+// The field the checks stop at: the first one that fails when the fields
+// after it are taken as a plain 0.
+QLineEdit* LocationDialog::refusedField(const LocationFieldTexts& texts) const {
+    std::string_view fields[4] = {texts.latitude, texts.longitude, texts.magneticDeclination,
+                                  texts.timeZone};
+    QLineEdit* const edits[4] = {latitudeEdit_, longitudeEdit_, declinationEdit_, timeZoneEdit_};
+    for (int k = 0; k < 4; ++k) {
+        std::string_view trial[4] = {"0", "0", "0", "0"};
+        for (int i = 0; i <= k; ++i)
+            trial[i] = fields[i];
+        LocationFieldValues ignored;
+        if (validateLocationFields({trial[0], trial[1], trial[2], trial[3]}, ignored))
+            return edits[k];
+    }
+    return timeZoneEdit_;
+}
+
 void LocationDialog::confirm() {
     const std::string latitude = toWindows1252(latitudeEdit_->text());
     const std::string longitude = toWindows1252(longitudeEdit_->text());
@@ -167,6 +184,11 @@ void LocationDialog::confirm() {
     if (auto message =
             validateLocationFields({latitude, longitude, declination, timeZone}, values)) {
         if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(*message));
+        // Back in the dialog the keyboard is on the refused field, its text
+        // selected, so that typing replaces it.
+        QLineEdit* refused = refusedField({latitude, longitude, declination, timeZone});
+        refused->setFocus();
+        refused->selectAll();
         return;
     }
     acceptLocationEdit(list_, newEntry_, toWindows1252(nameEdit_->text()), values);

@@ -9,6 +9,7 @@
 #include "app/layout_metrics.h"
 #include "app/message_sink.h"
 #include "settings/location.h"
+#include "settings/location_list.h"
 
 class QLabel;
 class QLineEdit;
@@ -55,6 +56,7 @@ class LocationDialog : public QDialog {
     void startNew();
     void deleteCurrent();
     void confirm();
+    QLineEdit* refusedField(const LocationFieldTexts& texts) const;
 
     LocationList& list_;
     MessageSink messageSink_ = showMessageBox;

@@ -295,6 +295,10 @@ void MainWindow::buildControls() {
         // The classic sunken client edge: two pixels, grey and black above
         // and left, white and light grey below and right.
         field->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        // The field is one pixel wider than "99:99AM" inside its edge: a
+        // framed label's default indent (half an 'x') would cut off the
+        // first digit of a 12-hour time.
+        field->setIndent(0);
         fields[i] = field;
     }
 

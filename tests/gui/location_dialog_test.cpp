@@ -198,6 +198,29 @@ TEST(LocationDialog, RejectsTheFirstBadFieldWithItsMessageAndChangesNothing) {
     EXPECT_DOUBLE_EQ(list.records[0].timeZone, 0.1);
 }
 
+TEST(LocationDialog, AfterARefusalTheKeyboardIsOnTheRefusedFieldWithItsTextSelected) {
+    LocationList list = places({{"Cairo", 30.04, -31.24, -4.5, -2.0}}, 0);
+    OpenDialog d(list);
+    struct Case {
+        const char* fields[4];
+        QLineEdit* refused;
+    };
+    const Case cases[] = {
+        {{"100", "abc", "0", "0"}, d.dialog.latitudeEdit()},
+        {{"10", "10", "1 ", "0"}, d.dialog.declinationEdit()},
+        {{"10", "10", "1", "99"}, d.dialog.timeZoneEdit()},
+    };
+    for (const Case& c : cases) {
+        d.dialog.nameEdit()->setFocus();
+        d.type("Berlin", c.fields[0], c.fields[1], c.fields[2], c.fields[3]);
+        d.click(d.dialog.okButton());
+        ASSERT_EQ(d.messages.size(), 1u);
+        d.messages.clear();
+        EXPECT_EQ(d.dialog.focusWidget(), c.refused) << c.fields[0] << " " << c.fields[3];
+        EXPECT_EQ(c.refused->selectedText(), c.refused->text());
+    }
+}
+
 TEST(LocationDialog, NewPlacesGoToTheirSortedPositionAndBecomeCurrent) {
     LocationList list = places({{"Amsterdam", 52.37, -4.9, 0, -1}, {"Cairo", 30, -31, 0, -2}}, 0);
     for (const char* name : {"berlin", "BERLIN"}) {

@@ -302,6 +302,25 @@ TEST_F(MainWindowTest, FailedSaveAtExitNamesTheFile) {
     QDir(dir).removeRecursively();
 }
 
+TEST_F(MainWindowTest, TwelveHourTimesAreNotCutOffInTheirFields) {
+    state.preferences.twelveHourClock = true;
+    // A date whose four times all have two-digit hours on a 12-hour clock.
+    open({2026, 12, 7});
+    window->show();
+    for (int i = 0; i < 8; i += 2) {
+        QLabel* field = window->resultField(static_cast<ResultField>(i));
+        ASSERT_EQ(field->text().size(), 7) << field->text().toStdString();
+        // The first column inside the sunken edge is left blank: the text
+        // ends before it, or it is cut there.
+        const QImage image = field->grab().toImage();
+        const QRect inside = field->contentsRect();
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            ASSERT_EQ(image.pixel(inside.left(), y), image.pixel(inside.left(), inside.top()))
+                << field->text().toStdString() << " at row " << y;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, MenusOpenHelpAndLeaveTheUnbuiltWindowsDisabled) {
     open({2026, 3, 20});
     EXPECT_EQ(window->menuAction(QStringLiteral("Quit"))->shortcut(),
