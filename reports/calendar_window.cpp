@@ -10,6 +10,7 @@
 #include "app/qt_text.h"
 #include "reports/calendar_print.h"
 #include "reports/text_drawing.h"
+#include "reports/window_placement.h"
 
 namespace skyledger {
 
@@ -44,7 +45,6 @@ MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSess
     : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
       printJob_(&printReport) {
     setAttribute(Qt::WA_DeleteOnClose);
-    move(150, 150);
     setWindowTitle(QStringLiteral("Moon Calendar"));
     setFont(metrics.uiFont);
     QPalette palette = this->palette();
@@ -55,6 +55,7 @@ MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSess
     const int g = metrics.gap;
     const int height = 2 * g + metrics.buttonHeight + CALENDAR_HEIGHT;
     setFixedSize(CLIENT_WIDTH, height);
+    placeOnScreen(*this, QPoint(150, 150));
     cancel_ = makeButton(metrics, "Cancel", g, this);
     print_ = makeButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::close);

@@ -17,6 +17,7 @@
 #include "app/qt_text.h"
 #include "reports/text_drawing.h"
 #include "reports/track_print.h"
+#include "reports/window_placement.h"
 
 namespace skyledger {
 
@@ -46,7 +47,6 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
     : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
       printJob_(&printReport) {
     setAttribute(Qt::WA_DeleteOnClose);
-    move(125, 125);
     setWindowTitle(QStringLiteral("Alt/Az Table"));
     setFont(metrics.uiFont);
     setFocusPolicy(Qt::StrongFocus);
@@ -90,6 +90,7 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
 
     resize(INITIAL_WIDTH, CLIENT_HEIGHT);
     applyLayout();
+    placeOnScreen(*this, QPoint(125, 125));
 
     session_.addView(*this);
     session_.openTrack();

@@ -5,11 +5,14 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScreen>
 #include <set>
 
 #include "almanac/almanac_session.h"
 #include "app/main_window.h"
 #include "app/toolbar_control.h"
+#include "reports/calendar_window.h"
+#include "reports/track_window.h"
 #include "settings/settings_file.h"
 
 namespace skyledger {
@@ -56,6 +59,26 @@ TEST(DoubleScale, MainWindowKeepsItsLayoutAndDrawsSharpToolbarImages) {
     EXPECT_EQ(image.pixel(origin + QPoint(stem, 20)), black);
     EXPECT_EQ(image.pixel(origin + QPoint(stem + 1, 20)), black);
     EXPECT_EQ(image.pixel(origin + QPoint(stem + 2, 20)), ground);
+}
+
+TEST(DoubleScale, ReportWindowsOpenOnTheScreenThatTheScaleHasMadeSmaller) {
+    // Qt's offscreen screen, 800 x 800 pixels, is 400 x 400 at this scale:
+    // neither the 700 x 632 calendar at its usual place (150, 150) nor the
+    // 400-pixel-high table at its own (125, 125) fits.
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 400, 400));
+    AppState state;
+    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
+              SettingsLoad::Loaded);
+    AlmanacSession session(state);
+    const LayoutMetrics metrics = measureLayoutMetrics();
+    MoonCalendarWindow calendar(metrics, session);
+    TrackWindow track(metrics, session);
+    ASSERT_EQ(calendar.size(), QSize(700, 632));
+    ASSERT_EQ(track.height(), 400);
+    // Larger than the screen: its caption at the top-left corner.
+    EXPECT_EQ(calendar.pos(), QPoint(0, 0));
+    // Moved up only as far as needed.
+    EXPECT_EQ(track.pos(), QPoint(125, 0));
 }
 
 } // namespace
