@@ -6,6 +6,7 @@
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
 #include "almanac/phase_angle.h"
+#include "almanac/track.h"
 #include "astro/constants.h"
 #include "cli/json_writer.h"
 #include "support/format_text.h"
