@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -115,17 +116,31 @@ TEST_F(CliTest, DayShowsADashForAnEventThatDoesNotHappen) {
     EXPECT_EQ(moon.substr(0, 17), "Moon    -      - ") << moon;
 }
 
-TEST_F(CliTest, DayJsonUsesTheRecordFieldNames) {
+TEST_F(CliTest, DayJsonCarriesEachEventAsTextInstantAndBearing) {
     const CliRun r = run(greenwich({"--json", "day", "2026-01-01"}));
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* field :
-         {"\"sunriseText\":\"08:06\"", "\"sunsetText\":\"16:02\"", "\"sunriseBearingText\":\"12",
-          "\"moonriseText\":", "\"moonsetBearingText\":", "\"illuminationPercent\":",
-          "\"moonPhaseAngle\":", "\"southernHemisphere\":0", "\"date\":\"2026-01-01\"",
-          "\"timeBasis\":\"universal\"", "\"name\":\"Greenwich\""})
+         {"\"version\":1", "\"command\":\"day\"", "\"date\":\"2026-01-01\"",
+          "\"sunrise\":{\"time\":\"08:06\",\"instant\":\"2026-01-01T08:0",
+          "\"sunset\":{\"time\":\"16:02\"", "\"bearingText\":\"12", "\"moonrise\":{\"time\":\"13:2",
+          "\"illuminationPercent\":9", "\"illuminationText\":\"9", "\"moonPhaseAngle\":2.6",
+          "\"phaseName\":\"waxing gibbous\"", "\"southernHemisphere\":false",
+          "\"timeBasis\":\"universal\"", "\"bearingReference\":\"true\"",
+          "\"twelveHourClock\":false", "\"name\":\"Greenwich\""})
         EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\"instant\":\"2026-01-01T08:0[56]:[0-5][0-9]"
+                                                    "\\+00:00\",\"bearing\":12[78]\\.[0-9]+,")))
+        << r.out;
     EXPECT_NE(r.out.find("\xC2\xB0"), std::string::npos); // the degree sign in UTF-8
     EXPECT_EQ(r.out.front(), '{');
+    // A place west of Greenwich in daylight time: the instant carries its offset.
+    const CliRun ny = run({"--settings", settings_, "--location", "new york", "--basis", "daylight",
+                           "--json", "day", "2026-07-01"});
+    ASSERT_EQ(ny.status, 0) << ny.err;
+    EXPECT_TRUE(
+        std::regex_search(ny.out, std::regex("\"sunrise\":\\{\"time\":\"05:[0-9]{2}\","
+                                             "\"instant\":\"2026-07-01T05:[0-9:]{5}-04:00\"")))
+        << ny.out;
 }
 
 TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
@@ -175,8 +190,7 @@ TEST_F(CliTest, ChartJsonWritesMissingEventsAsNull) {
     const CliRun r = run(greenwich({"--json", "chart", "2026-01-08", "3"}));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"moonrise\":null"), std::string::npos); // 9 January has none
-    EXPECT_NE(r.out.find("\"moonriseBearing\":null"), std::string::npos);
-    EXPECT_NE(r.out.find("\"day\":10"), std::string::npos);
+    EXPECT_NE(r.out.find("\"date\":\"2026-01-10\""), std::string::npos);
     EXPECT_EQ(r.out.find("-999.99"), std::string::npos);
 }
 
@@ -205,10 +219,13 @@ TEST_F(CliTest, CalendarLaysOutTheMonthInWeeksFromSunday) {
     EXPECT_EQ(l[2].substr(0, 12), "Sun      Mon");
     // 1 April 2002 was a Monday: the first week's line starts with a blank Sunday.
     EXPECT_EQ(l[3].substr(0, 11), "          1") << l[3];
+    // As JSON the calendar is its days, not the grid's cells.
     const CliRun json = run(greenwich({"--json", "calendar", "2002-04"}));
-    EXPECT_NE(json.out.find("[{\"dayNumber\":0,\"phaseAngle\":null},{\"dayNumber\":1,"),
+    EXPECT_NE(json.out.find("\"days\":[{\"date\":\"2002-04-01\",\"weekday\":\"Mon\","),
               std::string::npos)
         << json.out.substr(0, 400);
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '{'), 1 + 2 + 30);
+    EXPECT_NE(json.out.find("\"date\":\"2002-04-30\""), std::string::npos);
 }
 
 TEST_F(CliTest, LocationsMarkTheCurrentPlace) {
@@ -285,6 +302,52 @@ TEST_F(CliTest, HelpAndVersion) {
     EXPECT_NE(r.out.find("Usage: skyledger-cli [OPTIONS] COMMAND"), std::string::npos);
     r = run({"chart", "--help"});
     EXPECT_NE(r.out.find("Usage: skyledger-cli [OPTIONS] chart START DAYS"), std::string::npos);
+}
+
+TEST_F(CliTest, HelpDocumentsEveryOption) {
+    const std::string help = run({"--help"}).out;
+    for (const char* option : {"--location", "--lat", "--lon", "--zone", "--declination", "--basis",
+                               "--clock", "--bearings", "--settings", "-o,", "--output", "--json",
+                               "-h,", "--help", "--version", "\n  --  "})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+TEST_F(CliTest, AFailedWriteToStandardOutputIsAFailure) {
+    const int raw =
+        std::system((quoted(SKYLEDGER_CLI_PATH) + " --settings " + quoted(std::string(settings_)) +
+                     " day >/dev/full 2>" + quoted((dir_ / "err").string()))
+                        .c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    const std::string err = readAll(dir_ / "err");
+    EXPECT_EQ(err, "skyledger-cli: cannot write to standard output: No space left on device\n");
+}
+
+TEST_F(CliTest, DoubleDashEndsTheOptionsAndADashOutputIsStandardOutput) {
+    const CliRun r = run({"--settings", settings_, "--", "--json"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("unknown command '--json'"), std::string::npos) << r.err;
+    const std::string file = (dir_ / "chart.txt").string();
+    ASSERT_EQ(run(greenwich({"chart", "2026-03-01", "3", "-o", file})).status, 0);
+    const CliRun piped = run(greenwich({"--", "chart", "2026-03-01", "3", "-o", "-"}));
+    EXPECT_EQ(piped.status, 2); // after "--" the -o is an argument, not an option
+    const CliRun dash = run(greenwich({"chart", "-o", "-", "2026-03-01", "3"}));
+    ASSERT_EQ(dash.status, 0) << dash.err;
+    EXPECT_EQ(dash.out, readAll(file)); // the export's own bytes, CR LF and Windows-1252
+    EXPECT_FALSE(fs::exists("-"));
+}
+
+TEST_F(CliTest, LocationsAsJsonMarkTheCurrentPlace) {
+    const CliRun r = run({"--settings", settings_, "--json", "locations"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"version\":1"), std::string::npos);
+    EXPECT_NE(r.out.find("{\"name\":\"Greenwich\",\"latitude\":51.48,"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\"Greenwich\"[^}]*\"current\":true\\}")));
+    const std::vector<std::string> textLines =
+        lines(run({"--settings", settings_, "locations"}).out);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '{') - 1,
+              static_cast<long>(textLines.size()) - 1); // one object per place
+    EXPECT_NE(r.out.find("\"name\":\"Troms\xC3\xB8\""), std::string::npos);
 }
 
 TEST(ShippedPlaces, ADozenPlacesOnSeveralContinentsWithGreenwichCurrent) {
