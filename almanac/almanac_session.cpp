@@ -87,24 +87,25 @@ void AlmanacSession::setDate(CivilDate date) {
     recompute();
 }
 
-void AlmanacSession::setCurrentLocation(int32_t index) {
-    state_.locations.current = index;
+template <typename T> void AlmanacSession::change(T& field, T value) {
+    field = value;
     recompute();
+}
+
+void AlmanacSession::setCurrentLocation(int32_t index) {
+    change(state_.locations.current, index);
 }
 
 void AlmanacSession::setTimeBasis(TimeBasis basis) {
-    state_.preferences.timeBasis = basis;
-    recompute();
+    change(state_.preferences.timeBasis, basis);
 }
 
 void AlmanacSession::setTwelveHourClock(bool on) {
-    state_.preferences.twelveHourClock = on;
-    recompute();
+    change(state_.preferences.twelveHourClock, on);
 }
 
 void AlmanacSession::setMagneticBearings(bool on) {
-    state_.preferences.magneticBearings = on;
-    recompute();
+    change(state_.preferences.magneticBearings, on);
 }
 
 LocationList& AlmanacSession::editLocations() {

@@ -19,8 +19,22 @@ const char* const MONTH_NAMES[12] = {"January",   "February", "March",    "April
 constexpr double SHADOW_DEG_TO_RAD = 0.017453292519444445;
 constexpr double LONGEST_SHADOW = 100.0;
 
-constexpr TimeBasis TIME_BASES[3] = {TimeBasis::Standard, TimeBasis::Daylight,
-                                     TimeBasis::Universal};
+// The reports' code and the word of each time basis.
+struct TimeBasisNames {
+    TimeBasis basis;
+    const char* code;
+    const char* name;
+};
+constexpr TimeBasisNames TIME_BASIS_NAMES[3] = {{TimeBasis::Standard, "ST", "standard"},
+                                                {TimeBasis::Daylight, "DT", "daylight"},
+                                                {TimeBasis::Universal, "UT", "universal"}};
+
+// A value outside the three (read from a file, say) counts as standard time.
+const TimeBasisNames& namesOf(TimeBasis basis) {
+    for (const TimeBasisNames& names : TIME_BASIS_NAMES)
+        if (names.basis == basis) return names;
+    return TIME_BASIS_NAMES[0];
+}
 
 std::string withHemisphere(double value, char positive, char negative) {
     std::string text = formatFixed(std::fabs(value), 2, false);
@@ -83,32 +97,16 @@ const char* monthName(int32_t month) {
 }
 
 const char* timeBasisCode(TimeBasis basis) {
-    switch (basis) {
-    case TimeBasis::Daylight:
-        return "DT";
-    case TimeBasis::Universal:
-        return "UT";
-    case TimeBasis::Standard:
-        break;
-    }
-    return "ST";
+    return namesOf(basis).code;
 }
 
 const char* timeBasisName(TimeBasis basis) {
-    switch (basis) {
-    case TimeBasis::Daylight:
-        return "daylight";
-    case TimeBasis::Universal:
-        return "universal";
-    case TimeBasis::Standard:
-        break;
-    }
-    return "standard";
+    return namesOf(basis).name;
 }
 
 std::optional<TimeBasis> timeBasisFromName(std::string_view name) {
-    for (TimeBasis basis : TIME_BASES)
-        if (name == timeBasisName(basis)) return basis;
+    for (const TimeBasisNames& names : TIME_BASIS_NAMES)
+        if (name == names.name) return names.basis;
     return std::nullopt;
 }
 

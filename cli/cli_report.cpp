@@ -62,19 +62,22 @@ std::string heading(const AppState& s, const std::string& title) {
     return title + "  " + reportLocationLine(place(s), s.preferences) + "\n";
 }
 
+void locationMembers(JsonWriter& j, const Location& l) {
+    j.stringMember("name", windows1252ToUtf8(l.name));
+    j.numberMember("latitude", l.latitude);
+    j.numberMember("longitude", l.longitude);
+    j.numberMember("magneticDeclination", l.magneticDeclination);
+    j.numberMember("timeZone", l.timeZone);
+}
+
 // The members every document starts with: the schema's version, the
 // command, the place and the preferences.
 void writeHead(JsonWriter& j, const AppState& s, const char* command) {
     j.integerMember("version", JSON_SCHEMA_VERSION);
     j.stringMember("command", command);
-    const Location& p = place(s);
     j.key("location");
     j.beginObject();
-    j.stringMember("name", windows1252ToUtf8(p.name));
-    j.numberMember("latitude", p.latitude);
-    j.numberMember("longitude", p.longitude);
-    j.numberMember("magneticDeclination", p.magneticDeclination);
-    j.numberMember("timeZone", p.timeZone);
+    locationMembers(j, place(s));
     j.endObject();
     j.key("preferences");
     j.beginObject();
@@ -298,11 +301,7 @@ std::string locationsReport(const AppState& s, bool json) {
         for (int32_t i = 0; i < s.locations.count(); ++i) {
             const Location& l = s.locations.records[static_cast<size_t>(i)];
             j.beginObject();
-            j.stringMember("name", windows1252ToUtf8(l.name));
-            j.numberMember("latitude", l.latitude);
-            j.numberMember("longitude", l.longitude);
-            j.numberMember("magneticDeclination", l.magneticDeclination);
-            j.numberMember("timeZone", l.timeZone);
+            locationMembers(j, l);
             j.booleanMember("current", i == s.locations.current);
             j.endObject();
         }
