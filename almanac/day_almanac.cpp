@@ -19,8 +19,8 @@ namespace {
 
 constexpr double STANDARD_ALTITUDE_SUN = -0.014543828656868749; // -0.8333 degrees
 // Events are kept when they fall inside the day, both ends included. The end
-// is 2 pi cut after nine decimals, not TWO_PI: an event in the last 0.05 ms
-// of the day is dropped as the almanac always dropped it.
+// is 2 pi cut after nine decimals, not TWO_PI: an event in the last 2.5
+// microseconds of the day is dropped, as it always was.
 constexpr double END_OF_DAY = 6.283185307;
 constexpr double SECONDS_PER_CENTURY = 86400.0 * 36525.0;
 

@@ -16,9 +16,9 @@ inline constexpr char DEGREE_SIGN = '\xB0';
 
 // Hours per radian of a day (24 / 2 pi), and half a minute in hours: an event
 // time is shown, and its bearing taken, half a minute after the event, which
-// rounds the shown minute to the nearest. The half minute is cut after eleven
-// decimals, not 1/120: an event 0.03 ms before a whole minute keeps the
-// minute before, as it always has.
+// rounds the shown minute to the nearest. The half minute is 1/120 cut after
+// eleven decimals (12 ns short): an event within those nanoseconds of a half
+// minute keeps the minute it always showed.
 inline constexpr double HOURS_PER_RADIAN = 3.819718634205488;
 inline constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
 

@@ -23,8 +23,8 @@ constexpr double SUN_PARALLAX_AT_1_AU = 0.0000426345151167726;
 constexpr double SUN_REFRACTION_THRESHOLD = REFRACTION_AT_HORIZON;
 constexpr double MOON_REFRACTION_THRESHOLD = 0.0;
 // The azimuth is turned from the south with pi to ten decimals, not PI: every
-// bearing the almanac has shown was computed so, and a bearing just below a
-// whole degree would show one degree less with the exact value.
+// bearing the almanac has shown was computed so, and with the exact value a
+// bearing within 5e-9 degree below a whole degree would show one degree more.
 constexpr double PI_TEN_DECIMALS = 3.1415926535;
 
 // The quantities both bodies share: T (UT), obliquity and nutation, local

@@ -13,7 +13,7 @@ namespace skyledger {
 namespace {
 // Radians per principal-phase interval: pi/2 cut after eleven decimals, not
 // PI / 2. Every phase angle and disc drawn so far was computed with it, and
-// the day before a new Moon must stay below 2 pi.
+// four intervals end just below 2 pi, so no angle reaches a full turn.
 constexpr double QUARTER_TURN = 1.57079632675;
 constexpr double SEARCH_START_DAYS = 45.0;
 // From 45 days back the bracket is reached after six or seven phases.
