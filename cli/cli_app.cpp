@@ -9,6 +9,7 @@
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
+#include "astro/planetary_series.h"
 #include "cli/cli_args.h"
 #include "cli/cli_report.h"
 #include "settings/names.h"
@@ -280,11 +281,18 @@ std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& en
     return parseDate(p[0], in.date);
 }
 
+// Moves a computation's value into `into`, or gives the reason there is none.
+template <typename T> std::optional<AlmanacError> take(AlmanacResult<T>&& result, T& into) {
+    if (!result.ok()) return result.error();
+    into = std::move(result).value();
+    return std::nullopt;
+}
+
 // Why a computation gave no result, in the program's message form.
 std::string computationFailure(AlmanacError error) {
     switch (error) {
     case AlmanacError::SeriesNotLoadable:
-        return std::string(PROGRAM) + ": out of memory on planetary terms";
+        return std::string(PROGRAM) + ": " + TERM_STORE_OUT_OF_MEMORY;
     case AlmanacError::PhaseSearchFailed:
         return std::string(PROGRAM) + ": the Moon's phase could not be found for this date";
     case AlmanacError::NoLocationList:
@@ -319,32 +327,15 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     const Location& place = *s.locations.currentLocation();
     std::optional<AlmanacError> error;
     DayNumbers numbers;
-    if (a.command == "day") {
-        const AlmanacResult<DayNumbers> day = computeDayNumbers(in.date, place, s.preferences);
-        if (day.ok())
-            numbers = day.value();
-        else
-            error = day.error();
-    } else if (a.command == "track") {
-        AlmanacResult<TrackTable> track = computeTrack(in.date, place, s.preferences);
-        if (track.ok())
-            s.track = std::move(track).value();
-        else
-            error = track.error();
-    } else if (a.command == "calendar") {
-        AlmanacResult<MoonCalendarGrid> grid =
-            computeMoonCalendar(in.date.year, in.date.month, place, s.preferences);
-        if (grid.ok())
-            s.calendar = std::move(grid).value();
-        else
-            error = grid.error();
-    } else {
-        AlmanacResult<ChartTable> chart = computeChart(in.date, in.days, place, s.preferences);
-        if (chart.ok())
-            s.chart = std::move(chart).value();
-        else
-            error = chart.error();
-    }
+    if (a.command == "day")
+        error = take(computeDayNumbers(in.date, place, s.preferences), numbers);
+    else if (a.command == "track")
+        error = take(computeTrack(in.date, place, s.preferences), s.track);
+    else if (a.command == "calendar")
+        error = take(computeMoonCalendar(in.date.year, in.date.month, place, s.preferences),
+                     s.calendar);
+    else
+        error = take(computeChart(in.date, in.days, place, s.preferences), s.chart);
     if (error) return {EXIT_FILE_PROBLEM, "", computationFailure(*error) + "\n"};
 
     if (a.command == "day") {

@@ -284,6 +284,8 @@ TEST_F(CliTest, UnwritableChartFileLeavesNothingBehind) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(target.string()), std::string::npos);
+    EXPECT_EQ(r.err.rfind("skyledger-cli: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("No such file or directory"), std::string::npos) << r.err; // the reason
     EXPECT_FALSE(fs::exists(target));
     // A directory in the way: the rename fails and the temporary is removed.
     fs::create_directories(dir_ / "taken");

@@ -31,7 +31,7 @@ TEST(CliFailure, AComputationWithoutAResultExitsOneWithAMessage) {
     for (const CliResult& r : results) {
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, "skyledger-cli: out of memory on planetary terms\n");
+        EXPECT_EQ(r.err, "skyledger-cli: Out of memory on planetary terms !\n");
     }
     // The same requests succeed once the store can allocate again.
     std::vector<std::string> chart = place;
