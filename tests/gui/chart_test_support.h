@@ -1,0 +1,68 @@
+// Shared pieces of the multi-day chart's window tests: the shipped places as
+// application state, made-up chart rows, and the messages a window shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "almanac/app_state.h"
+#include "app/error_message.h"
+#include "app/layout_metrics.h"
+#include "settings/settings_file.h"
+
+namespace skyledger {
+
+// The shipped places with Greenwich current, 24-hour clock, true bearings, UT.
+inline std::unique_ptr<AppState> greenwichState() {
+    auto state = std::make_unique<AppState>();
+    EXPECT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state->locations, state->preferences),
+              SettingsLoad::Loaded);
+    for (int32_t i = 0; i < state->locations.count(); ++i)
+        if (state->locations.records[static_cast<size_t>(i)].name == "Greenwich")
+            state->locations.current = i;
+    state->preferences.twelveHourClock = 0;
+    state->preferences.magneticBearings = 0;
+    state->preferences.timeBasis = TIME_UNIVERSAL;
+    return state;
+}
+
+// `rows` made-up days from 1 March 2024, every event present.
+inline void fillMadeUpChart(AppState& state, int32_t rows) {
+    CivilDate date{2024, 3, 1};
+    for (int32_t i = 0; i < rows; ++i) {
+        ChartRow& r = state.chart.rows[static_cast<size_t>(i)];
+        r.day = date.day;
+        r.month = date.month;
+        r.year = date.year;
+        r.sunrise = 1.6;
+        r.sunriseBearing = 95.0;
+        r.sunset = 4.7;
+        r.sunsetBearing = 265.0;
+        r.moonrise = 2.1;
+        r.moonriseBearing = 70.5;
+        r.moonset = 5.3;
+        r.moonsetBearing = 290.2;
+        r.moonPhaseAngle = 0.2 * i;
+        r.illuminationPercent = 50.5;
+        date = nextDay(date);
+    }
+    state.chart.rowCount = rows;
+}
+
+inline const LayoutMetrics& testMetrics() {
+    static const LayoutMetrics metrics = measureLayoutMetrics();
+    return metrics;
+}
+
+// Collects what a window would have shown in its error boxes.
+struct ShownErrors {
+    std::vector<std::string> messages;
+    ErrorReporter reporter() {
+        return [this](const std::string& m) { messages.push_back(m); };
+    }
+};
+
+} // namespace skyledger
