@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "almanac/chart.h"
@@ -24,6 +26,16 @@ constexpr int DAYS_FIELD_MAX_LENGTH = 79;
 
 QString decimal(int32_t value) {
     return toQString(formatText("%d", value));
+}
+
+// A list wide enough for `textWidth` beside its arrow: the scroll bar's width
+// and a gap each side, or more where the style's arrow and frame need it.
+int listWidth(const QComboBox& box, int textWidth, const LayoutMetrics& m) {
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    const QSize styled = box.style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                       QSize(textWidth, m.lineHeight), &box);
+    return std::max(textWidth + m.scrollBarWidth + 2 * m.gap, styled.width());
 }
 
 } // namespace
@@ -74,7 +86,6 @@ MultiDayDialog::MultiDayDialog(const LayoutMetrics& metrics, CivilDate start,
 void MultiDayDialog::layOut(const LayoutMetrics& m) {
     const int g = m.gap;
     const int b = m.buttonHeight;
-    const int v = m.scrollBarWidth;
 
     const int cancelWidth = m.textWidth("Cancel") + 2 * g;
     cancelButton_->setGeometry(g, g, cancelWidth, b);
@@ -90,10 +101,11 @@ void MultiDayDialog::layOut(const LayoutMetrics& m) {
         widestMonth = std::max(widestMonth, m.textWidth(monthAbbreviation(month)));
     const int row1 = 2 * g + b;
     startLabel_->setGeometry(g, row1, labelWidth, b);
-    dayBox_->setGeometry(fieldX, row1, m.textWidth("99") + v + 2 * g, b);
-    monthBox_->setGeometry(dayBox_->geometry().right() + 1 + g, row1, widestMonth + v + 2 * g, b);
+    dayBox_->setGeometry(fieldX, row1, listWidth(*dayBox_, m.textWidth("99"), m), b);
+    monthBox_->setGeometry(dayBox_->geometry().right() + 1 + g, row1,
+                           listWidth(*monthBox_, widestMonth, m), b);
     yearBox_->setGeometry(monthBox_->geometry().right() + 1 + g, row1,
-                          m.textWidth("9999") + v + 2 * g, b);
+                          listWidth(*yearBox_, m.textWidth("9999"), m), b);
 
     const int row2 = 3 * g + 2 * b;
     daysLabel_->setGeometry(g, row2, labelWidth, b);
