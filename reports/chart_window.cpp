@@ -1,5 +1,6 @@
 #include "reports/chart_window.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -28,11 +29,19 @@ QPushButton* makeButton(const char* caption, const LayoutMetrics& m, int x, QWid
     return button;
 }
 
-void drawCell(QPainter& painter, int left, int width, int top, int height, Qt::Alignment align,
-              const std::string& text) {
+// One line of text in a cell, its top at the cell's top; placed by its
+// measured width rather than through a text layout, which a scroll step
+// would pay for some two hundred times.
+void drawCell(QPainter& painter, const QFontMetrics& metrics, int left, int width, int top,
+              Qt::Alignment align, const std::string& text) {
     if (text.empty()) return;
-    painter.drawText(QRect(left, top, width, height),
-                     align | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, toQString(text));
+    const QString s = toQString(text);
+    int x = left;
+    if (align & Qt::AlignRight)
+        x = left + width - metrics.horizontalAdvance(s);
+    else if (align & Qt::AlignHCenter)
+        x = left + (width - metrics.horizontalAdvance(s)) / 2;
+    painter.drawText(x, top + metrics.ascent(), s);
 }
 
 } // namespace
@@ -92,7 +101,13 @@ void ChartWindow::scrollTo(int row) {
     const int top = std::clamp(row, 0, std::max(0, rowCount_ - MAX_VISIBLE_ROWS));
     if (top == topRow_) return;
     topRow_ = top;
-    update();
+    // Only the data lines change; the buttons and the header stay as they are.
+    update(dataLines());
+}
+
+QRect ChartWindow::dataLines() const {
+    const int top = tableTop() + metrics_.lineHeight;
+    return QRect(0, top, layout_.tableRight, visibleRows_ * metrics_.lineHeight + 1);
 }
 
 void ChartWindow::scrollByNotches(int angleDelta) {
@@ -110,13 +125,14 @@ void ChartWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(metrics_.uiFont);
     painter.setPen(Qt::black);
+    const QFontMetrics fm(metrics_.uiFont);
     const int g = metrics_.gap;
     const int l = metrics_.lineHeight;
     const int y0 = tableTop();
     const ChartLayout& c = layout_;
 
     for (const ChartHead& head : chartHeads(c))
-        drawCell(painter, head.left, head.right - head.left, y0, l, Qt::AlignHCenter, head.text);
+        drawCell(painter, fm, head.left, head.right - head.left, y0, Qt::AlignHCenter, head.text);
 
     const bool twelveHour = state_.preferences.twelveHourClock != 0;
     const bool southern = state_.day.southernHemisphere != 0;
@@ -124,14 +140,14 @@ void ChartWindow::paintEvent(QPaintEvent*) {
         const ChartRow& row = state_.chart.rows[static_cast<size_t>(topRow_ + k)];
         const int top = y0 + (k + 1) * l;
         const ChartRowTexts texts = chartRowTexts(row, twelveHour, BearingRule::OwnValue);
-        drawCell(painter, c.dateX, c.dateWidth, top, l, Qt::AlignLeft, texts.date);
+        drawCell(painter, fm, c.dateX, c.dateWidth, top, Qt::AlignLeft, texts.date);
         for (int event = 0; event < CHART_EVENTS; ++event) {
-            drawCell(painter, c.timeX[event], c.timeWidth, top, l, Qt::AlignRight,
+            drawCell(painter, fm, c.timeX[event], c.timeWidth, top, Qt::AlignRight,
                      texts.time[event]);
-            drawCell(painter, c.bearingX[event], c.bearingWidth, top, l, Qt::AlignRight,
+            drawCell(painter, fm, c.bearingX[event], c.bearingWidth, top, Qt::AlignRight,
                      texts.bearing[event]);
         }
-        drawCell(painter, c.illumX, c.illumWidth, top, l, Qt::AlignRight, texts.illumination);
+        drawCell(painter, fm, c.illumX, c.illumWidth, top, Qt::AlignRight, texts.illumination);
         drawMoonDisc(painter, PixelBox{c.discX, top, c.discX + l, top + l}, row.moonPhaseAngle, 1,
                      southern);
     }

@@ -49,6 +49,9 @@ class ChartWindow : public QWidget {
     [[nodiscard]] QPushButton* saveButton() const { return saveButton_; }
     // The top of the table: the header line starts here.
     [[nodiscard]] int tableTop() const { return metrics_.buttonHeight + 2 * metrics_.gap; }
+    // The band of the data lines with the rule under the last one: what a
+    // scroll step paints again.
+    [[nodiscard]] QRect dataLines() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
