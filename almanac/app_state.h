@@ -1,5 +1,5 @@
 // The application's state: created once at start-up and passed by reference
-// to every computation and window.
+// to the session layer, which alone changes it; windows read it.
 #pragma once
 
 #include "almanac/chart.h"
@@ -18,7 +18,9 @@ struct AppState {
     DayAlmanac day;
     ChartTable chart;
     TrackTable track;
-    MoonCalendarGrid calendar;
+    MoonCalendarGrid calendar; // knows the month it shows
+    bool trackOpen = false;    // the altitude/azimuth table follows every recomputation
+    bool calendarOpen = false; // the calendar follows month and year changes
 };
 
 } // namespace skyledger

@@ -9,15 +9,16 @@ namespace skyledger {
 namespace {
 const char* const LINE_END = "\r\n";
 
-const char* timeBasisCode(int32_t basis) {
+const char* timeBasisCode(TimeBasis basis) {
     switch (basis) {
-    case TIME_DAYLIGHT:
+    case TimeBasis::Daylight:
         return "DT";
-    case TIME_UNIVERSAL:
+    case TimeBasis::Universal:
         return "UT";
-    default:
-        return "ST";
+    case TimeBasis::Standard:
+        break;
     }
+    return "ST";
 }
 
 // An event's two fields, both empty when it does not happen.
@@ -42,7 +43,7 @@ std::string reportLocationLine(const Location& location, const Preferences& pref
 
 std::string chartText(const ChartTable& chart, const Location& location,
                       const Preferences& preferences) {
-    const bool twelveHour = preferences.twelveHourClock != 0;
+    const bool twelveHour = preferences.twelveHourClock;
     std::string out;
     out += "Sun/Moon Rise/Set Information";
     out += LINE_END;
@@ -50,15 +51,15 @@ std::string chartText(const ChartTable& chart, const Location& location,
     out += LINE_END;
     out += "Date\tSunrise\t\tSunset\t\tMoonrise\t\tMoonset\t\t%Illum";
     out += LINE_END;
-    for (int32_t i = 0; i < chart.rowCount; ++i) {
-        const ChartRow& row = chart.rows[static_cast<size_t>(i)];
-        std::string line = formatDate(row.day, row.month, row.year);
-        appendEvent(line, row.sunrise, row.sunriseBearing, twelveHour);
-        appendEvent(line, row.sunset, row.sunsetBearing, twelveHour);
-        appendEvent(line, row.moonrise, row.moonriseBearing, twelveHour);
-        appendEvent(line, row.moonset, row.moonsetBearing, twelveHour);
+    for (const ChartRow& row : chart.rows) {
+        const DayNumbers& n = row.numbers;
+        std::string line = formatDate(row.date.day, row.date.month, row.date.year);
+        appendEvent(line, n.sunrise, n.sunriseBearing, twelveHour);
+        appendEvent(line, n.sunset, n.sunsetBearing, twelveHour);
+        appendEvent(line, n.moonrise, n.moonriseBearing, twelveHour);
+        appendEvent(line, n.moonset, n.moonsetBearing, twelveHour);
         line += '\t';
-        line += formatText("%d%%", static_cast<int32_t>(row.illuminationPercent));
+        line += formatText("%d%%", static_cast<int32_t>(n.illuminationPercent));
         out += line;
         out += LINE_END;
     }

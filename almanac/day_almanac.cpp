@@ -3,8 +3,6 @@
 
 #include <cmath>
 
-#include "almanac/almanac_view.h"
-#include "almanac/app_state.h"
 #include "almanac/display_format.h"
 #include "almanac/horizontal_position.h"
 #include "almanac/phase_angle.h"
@@ -48,7 +46,7 @@ DayFrame dayFrame(const CivilDate& date, const Location& location, const Prefere
     f.offsetDays = timeOffsetDays(location, prefs.timeBasis);
     f.observer.latitude = location.latitude * DEG_TO_RAD;
     f.observer.longitude = location.longitude * DEG_TO_RAD;
-    f.observer.magneticBearings = prefs.magneticBearings != 0;
+    f.observer.magneticBearings = prefs.magneticBearings;
     f.observer.magneticDeclination = location.magneticDeclination;
     f.noonJd = julianDay({date.year, date.month, date.day + 0.5}) + f.offsetDays;
     f.noonT = julianCenturies(f.noonJd);
@@ -106,7 +104,7 @@ RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
 }
 
 // Moonrise and moonset from geocentric positions without nutation.
-bool moonEvents(const DayFrame& f, double horizontalParallax, ChartRow& row) {
+bool moonEvents(const DayFrame& f, double horizontalParallax, DayNumbers& row) {
     const double obliquity = meanObliquity(f.noonT);
     ThreeDays p{};
     for (int i = 0; i < 3; ++i) {
@@ -122,7 +120,7 @@ bool moonEvents(const DayFrame& f, double horizontalParallax, ChartRow& row) {
 }
 
 // Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees.
-bool sunEvents(const DayFrame& f, ChartRow& row) {
+bool sunEvents(const DayFrame& f, DayNumbers& row) {
     resetTermStore();
     if (loadBodyTerms(BODY_EARTH) == 0) return false;
     const double obliquity = meanObliquity(f.t0);
@@ -151,20 +149,6 @@ std::optional<SphericalCoords> sunAt(double t) {
     return sun;
 }
 
-void showTexts(AlmanacView& view, const DayAlmanac& d, bool moon) {
-    if (moon) {
-        view.setResultText(ResultField::MoonriseTime, d.moonriseText);
-        view.setResultText(ResultField::MoonsetTime, d.moonsetText);
-        view.setResultText(ResultField::MoonriseBearing, d.moonriseBearingText);
-        view.setResultText(ResultField::MoonsetBearing, d.moonsetBearingText);
-    } else {
-        view.setResultText(ResultField::SunriseTime, d.sunriseText);
-        view.setResultText(ResultField::SunsetTime, d.sunsetText);
-        view.setResultText(ResultField::SunriseBearing, d.sunriseBearingText);
-        view.setResultText(ResultField::SunsetBearing, d.sunsetBearingText);
-    }
-}
-
 // The time text of an event and, when it shows a time, its bearing text.
 void eventTexts(double time, double bearing, bool twelveHourClock, std::string& timeText,
                 std::string& bearingText) {
@@ -176,75 +160,57 @@ void eventTexts(double time, double bearing, bool twelveHourClock, std::string& 
     if (formatEventTime(time, twelveHourClock, timeText) == 0) bearingText = formatBearing(bearing);
 }
 
-DayAlmanac dayTexts(const ChartRow& row, bool twelveHourClock, int32_t southern) {
-    DayAlmanac d;
-    eventTexts(row.sunrise, row.sunriseBearing, twelveHourClock, d.sunriseText,
-               d.sunriseBearingText);
-    eventTexts(row.sunset, row.sunsetBearing, twelveHourClock, d.sunsetText, d.sunsetBearingText);
-    eventTexts(row.moonrise, row.moonriseBearing, twelveHourClock, d.moonriseText,
-               d.moonriseBearingText);
-    eventTexts(row.moonset, row.moonsetBearing, twelveHourClock, d.moonsetText,
-               d.moonsetBearingText);
-    d.illuminationPercent = static_cast<int32_t>(row.illuminationPercent);
-    d.moonPhaseAngle = row.moonPhaseAngle;
-    d.southernHemisphere = southern;
-    return d;
-}
-
 } // namespace
 
-double timeOffsetDays(const Location& location, int32_t timeBasis) {
+double timeOffsetDays(const Location& location, TimeBasis timeBasis) {
     switch (timeBasis) {
-    case TIME_DAYLIGHT:
+    case TimeBasis::Daylight:
         return (location.timeZone - 1.0) / 24.0;
-    case TIME_UNIVERSAL:
+    case TimeBasis::Universal:
         return 0.0;
-    default:
-        return location.timeZone / 24.0;
+    case TimeBasis::Standard:
+        break;
     }
+    return location.timeZone / 24.0;
 }
 
-std::optional<ChartRow> computeDayNumbers(const CivilDate& date, const Location& location,
-                                          const Preferences& preferences) {
+AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Location& location,
+                                            const Preferences& preferences) {
     const DayFrame f = dayFrame(date, location, preferences);
     double deltaPsi = 0.0;
     double deltaEpsilon = 0.0;
     nutation(f.noonT, deltaPsi, deltaEpsilon);
 
     const std::optional<SphericalCoords> sun = sunAt(f.noonT);
-    if (!sun) return std::nullopt;
+    if (!sun) return AlmanacError::SeriesNotLoadable;
     const SphericalCoords moon = moonPosition(f.noonT);
     const double horizontalParallax = std::asin(EARTH_RADIUS_KM / moon.radius);
 
-    ChartRow row;
-    row.illuminationPercent =
+    DayNumbers n;
+    n.southernHemisphere = location.latitude < 0.0;
+    n.illuminationPercent =
         moonIlluminatedFraction(moon, deltaPsi, sun->longitude, sun->radius) * 100.0;
-    if (!moonEvents(f, horizontalParallax, row)) return std::nullopt;
+    // The Moon's bearings need no series: this step does not fail today.
+    if (!moonEvents(f, horizontalParallax, n)) return AlmanacError::SeriesNotLoadable;
     const std::optional<double> phase = moonPhaseAngleAtJulianDay(f.noonJd);
-    if (!phase) return std::nullopt;
-    row.moonPhaseAngle = *phase;
-    if (!sunEvents(f, row)) return std::nullopt;
-    return row;
+    if (!phase) return AlmanacError::PhaseSearchFailed;
+    n.moonPhaseAngle = *phase;
+    if (!sunEvents(f, n)) return AlmanacError::SeriesNotLoadable;
+    return n;
 }
 
-void computeDayAlmanac(AppState& state, AlmanacView& view) {
-    if (!state.locations.present) {
-        view.showError("Missing File: Skyledger Settings.txt");
-        return;
-    }
-    const Location* location = state.locations.currentLocation();
-    std::optional<ChartRow> row;
-    if (location) row = computeDayNumbers(state.currentDate, *location, state.preferences);
-    // No place to compute for, or a computation abandoned: the results are
-    // emptied rather than left from another day or place.
-    const int32_t southern = location && location->latitude < 0.0 ? 1 : 0;
-    state.day =
-        row ? dayTexts(*row, state.preferences.twelveHourClock != 0, southern) : DayAlmanac{};
-    state.day.southernHemisphere = southern;
-    showTexts(view, state.day, true);
-    view.invalidateMoonDisc();
-    showTexts(view, state.day, false);
-    view.refreshReportWindows();
+DayAlmanac formatDayAlmanac(const DayNumbers& n, const Preferences& preferences) {
+    const bool twelveHourClock = preferences.twelveHourClock;
+    DayAlmanac d;
+    eventTexts(n.sunrise, n.sunriseBearing, twelveHourClock, d.sunriseText, d.sunriseBearingText);
+    eventTexts(n.sunset, n.sunsetBearing, twelveHourClock, d.sunsetText, d.sunsetBearingText);
+    eventTexts(n.moonrise, n.moonriseBearing, twelveHourClock, d.moonriseText,
+               d.moonriseBearingText);
+    eventTexts(n.moonset, n.moonsetBearing, twelveHourClock, d.moonsetText, d.moonsetBearingText);
+    d.illuminationPercent = static_cast<int32_t>(n.illuminationPercent);
+    d.moonPhaseAngle = n.moonPhaseAngle;
+    d.southernHemisphere = n.southernHemisphere;
+    return d;
 }
 
 } // namespace skyledger

@@ -8,17 +8,42 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
-#include "almanac/chart.h"
+#include "almanac/almanac_result.h"
 #include "almanac/civil_calendar.h"
 #include "settings/location.h"
 
 namespace skyledger {
 
-struct AppState;
-class AlmanacView;
+// Marks an event that does not happen that day, in its time and its bearing.
+inline constexpr double noEventValue = -999.99;
+
+// True when `value` (radians, or degrees for a bearing) marks no event.
+inline bool isNoEvent(double value) {
+    return value == noEventValue;
+}
+
+// The day's numbers. An event time is a fraction of the day times 2 pi
+// (radians of a day) counted from 0h local clock time of the date in the
+// chosen time basis; a bearing is in degrees, true or magnetic as computed.
+// An event that does not happen within the date holds noEventValue in its
+// time and in its bearing together.
+struct DayNumbers {
+    double sunrise = noEventValue;
+    double sunset = noEventValue;
+    double sunriseBearing = noEventValue;
+    double sunsetBearing = noEventValue;
+    double moonrise = noEventValue;
+    double moonset = noEventValue;
+    double moonriseBearing = noEventValue;
+    double moonsetBearing = noEventValue;
+    double moonPhaseAngle = 0.0;      // radians: 0 new, pi/2 first quarter, pi full, 3 pi/2 last
+    double illuminationPercent = 0.0; // at local noon, not rounded
+    bool southernHemisphere = false;  // the latitude is below 0: discs are drawn mirrored
+
+    bool operator==(const DayNumbers&) const = default;
+};
 
 // What the main window shows. An event that does not happen within the date
 // has an empty time text and an empty bearing text.
@@ -33,25 +58,24 @@ struct DayAlmanac {
     std::string moonsetBearingText;
     int32_t illuminationPercent = 0; // 0..100, truncated toward zero
     double moonPhaseAngle = 0.0;     // radians: 0 new, pi/2 first quarter, pi full, 3 pi/2 last
-    int32_t southernHemisphere = 0;  // 1 when the latitude is below 0
+    bool southernHemisphere = false; // the latitude is below 0
+
+    bool operator==(const DayAlmanac&) const = default;
 };
 
 // Days added to a local clock time to obtain Universal Time: zone / 24 for
 // standard time, (zone - 1) / 24 for daylight-saving time, 0 for UT.
-double timeOffsetDays(const Location& location, int32_t timeBasis);
+[[nodiscard]] double timeOffsetDays(const Location& location, TimeBasis timeBasis);
 
-// The numbers behind one day's almanac, in a chart row's form (the date fields
-// are left alone). No value when the Earth's series cannot be loaded or the
-// phase search finds no bracket.
-std::optional<ChartRow> computeDayNumbers(const CivilDate& date, const Location& location,
+// The numbers of one day at the place, with the time basis and bearing
+// reference of the preferences (the clock preference is not read). Fails with
+// SeriesNotLoadable when the Earth's series cannot be loaded and with
+// PhaseSearchFailed when the phase search finds no bracket.
+AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Location& location,
+                                            const Preferences& preferences);
+
+// The main window's texts for the numbers, on the preferences' clock.
+[[nodiscard]] DayAlmanac formatDayAlmanac(const DayNumbers& numbers,
                                           const Preferences& preferences);
-
-// Recomputes the day for the current date, location and preferences, stores
-// it in the state's DayAlmanac and hands the eight texts to the view, then
-// asks for the Moon disc to be redrawn and the report windows to refresh.
-// Without a location list it shows "Missing File: Skyledger Settings.txt" and
-// changes nothing. With a list but no current location (an empty list) the
-// results become empty, without a message.
-void computeDayAlmanac(AppState& state, AlmanacView& view);
 
 } // namespace skyledger

@@ -1,7 +1,6 @@
 // Month layout and daily phase angles of the Moon calendar.
 #include "almanac/moon_calendar.h"
 
-#include "almanac/app_state.h"
 #include "almanac/civil_calendar.h"
 #include "almanac/day_almanac.h"
 #include "almanac/phase_angle.h"
@@ -29,22 +28,34 @@ bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int
         }
     }
     grid.phasesValid = allPhases;
+    grid.year = year;
+    grid.month = month;
     return true;
 }
 
 std::optional<double> moonPhaseAngleAt(int32_t year, int32_t month, int32_t day,
-                                       const Location& location, int32_t timeBasis) {
+                                       const Location& location, TimeBasis timeBasis) {
     const double noonUt = julianDay({year, month, day + 0.5}) + timeOffsetDays(location, timeBasis);
     return moonPhaseAngleAtJulianDay(noonUt);
 }
 
-void computeMoonCalendar(AppState& state, int32_t year, int32_t month) {
-    const Location* location = state.locations.currentLocation();
-    const int32_t basis = state.preferences.timeBasis;
-    layoutMoonCalendar(state.calendar, year, month, 0, [&](int32_t day) -> std::optional<double> {
-        if (!location) return std::nullopt;
-        return moonPhaseAngleAt(year, month, day, *location, basis);
-    });
+AlmanacResult<MoonCalendarGrid> computeMoonCalendar(int32_t year, int32_t month,
+                                                    const Location& location,
+                                                    const Preferences& preferences) {
+    MoonCalendarGrid grid;
+    const bool laidOut =
+        layoutMoonCalendar(grid, year, month, 0, [&](int32_t day) -> std::optional<double> {
+            return moonPhaseAngleAt(year, month, day, location, preferences.timeBasis);
+        });
+    if (!laidOut) return AlmanacError::InvalidRequest;
+    if (!grid.phasesValid) return AlmanacError::PhaseSearchFailed;
+    return grid;
+}
+
+MoonCalendarGrid moonCalendarDays(int32_t year, int32_t month) {
+    MoonCalendarGrid grid;
+    layoutMoonCalendar(grid, year, month, 0, [](int32_t) -> std::optional<double> { return {}; });
+    return grid;
 }
 
 } // namespace skyledger

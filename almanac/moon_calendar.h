@@ -7,17 +7,18 @@
 #include <functional>
 #include <optional>
 
+#include "almanac/almanac_result.h"
 #include "settings/location.h"
 
 namespace skyledger {
-
-struct AppState;
 
 inline constexpr int32_t CALENDAR_CELLS = 42; // 6 rows of 7 columns
 
 // Cell index = row * 7 + column; column 0 is the grid's first weekday.
 struct MoonCalendarGrid {
-    std::array<int8_t, CALENDAR_CELLS> dayNumber{};  // 1..31, 0 outside the month
+    int32_t year = 0;                               // the month laid out; 0 before the first layout
+    int32_t month = 0;                              // 1..12
+    std::array<int8_t, CALENDAR_CELLS> dayNumber{}; // 1..31, 0 outside the month
     std::array<double, CALENDAR_CELLS> phaseAngle{}; // radians; meaningful where dayNumber != 0
     // False when the phases could not be computed (no current location).
     bool phasesValid = false;
@@ -33,10 +34,17 @@ bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int
 // Phase angle (radians) at local noon of the date at `location` under the
 // time basis; no value when the phase search finds no bracket.
 std::optional<double> moonPhaseAngleAt(int32_t year, int32_t month, int32_t day,
-                                       const Location& location, int32_t timeBasis);
+                                       const Location& location, TimeBasis timeBasis);
 
-// Fills the state's calendar grid for the month, Sunday first, at the current
-// location. Without a current location only the day numbers are laid out.
-void computeMoonCalendar(AppState& state, int32_t year, int32_t month);
+// The month, Sunday first, with every day's phase angle at local noon at the
+// place in the preferences' time basis. Fails with InvalidRequest for a month
+// outside 1..12 and with PhaseSearchFailed when a day's phase is not found.
+AlmanacResult<MoonCalendarGrid> computeMoonCalendar(int32_t year, int32_t month,
+                                                    const Location& location,
+                                                    const Preferences& preferences);
+
+// The month's days alone, Sunday first, for a calendar without a place:
+// phasesValid is false. A month outside 1..12 gives an empty grid.
+[[nodiscard]] MoonCalendarGrid moonCalendarDays(int32_t year, int32_t month);
 
 } // namespace skyledger

@@ -18,12 +18,13 @@ constexpr int MAX_PHASE_STEPS = 16;
 
 std::optional<double> moonPhaseAngleAtJulianDay(double jdUt) {
     const double je = jdUt + deltaT(julianCenturies(jdUt)) * DAYS_PER_SECOND;
-    std::optional<double> previous = moonPhaseInstant(jdUt - SEARCH_START_DAYS, MOON_NEW);
+    std::optional<double> previous = moonPhaseInstant(jdUt - SEARCH_START_DAYS, MoonPhase::New);
     if (!previous) return std::nullopt;
-    int32_t previousKind = MOON_NEW;
-    int32_t wanted = MOON_FIRST_QUARTER;
+    int32_t previousKind = static_cast<int32_t>(MoonPhase::New);
+    int32_t wanted = static_cast<int32_t>(MoonPhase::FirstQuarter);
     for (int step = 0; step < MAX_PHASE_STEPS; ++step) {
-        const std::optional<double> next = moonPhaseInstant(*previous, wanted);
+        const std::optional<double> next =
+            moonPhaseInstant(*previous, static_cast<MoonPhase>(wanted));
         if (!next) return std::nullopt;
         if (*previous < je && je <= *next) {
             return (previousKind + (je - *previous) / (*next - *previous)) * QUARTER_TURN;

@@ -3,8 +3,6 @@
 
 #include <cmath>
 
-#include "almanac/almanac_view.h"
-#include "almanac/app_state.h"
 #include "almanac/day_almanac.h"
 #include "almanac/display_format.h"
 #include "almanac/horizontal_position.h"
@@ -18,24 +16,12 @@ constexpr double SHADOW_DEG_TO_RAD = 0.017453292519444445;
 constexpr double LONGEST_SHADOW = 100.0;
 } // namespace
 
-void computeTrack(AppState& state, AlmanacView& view) {
-    if (!state.locations.present) {
-        view.showError("Missing File: Location.txt");
-        return;
-    }
-    const Location* location = state.locations.currentLocation();
-    if (!location) {
-        state.track.valid = false;
-        view.repaintTrackWindow(-1);
-        return;
-    }
-    view.repaintMainWindow();
-    const double offsetHours = timeOffsetDays(*location, state.preferences.timeBasis) * 24.0;
-    const SkyObserver observer{location->latitude * DEG_TO_RAD, location->longitude * DEG_TO_RAD,
-                               0.0, state.preferences.magneticBearings != 0,
-                               location->magneticDeclination};
-    const CivilDate date = state.currentDate;
-    state.track.valid = true;
+AlmanacResult<TrackTable> computeTrack(const CivilDate& date, const Location& location,
+                                       const Preferences& preferences) {
+    const double offsetHours = timeOffsetDays(location, preferences.timeBasis) * 24.0;
+    const SkyObserver observer{location.latitude * DEG_TO_RAD, location.longitude * DEG_TO_RAD, 0.0,
+                               preferences.magneticBearings, location.magneticDeclination};
+    TrackTable track;
     for (int32_t i = 0; i < TRACK_SAMPLES; ++i) {
         const ClockTime when{date.year,
                              date.month,
@@ -43,19 +29,17 @@ void computeTrack(AppState& state, AlmanacView& view) {
                              static_cast<double>(i / 4),
                              static_cast<double>((15 * i) % 60),
                              offsetHours};
-        TrackSample& sample = state.track.samples[static_cast<size_t>(i)];
-        if (const auto sun = sunHorizontal(when, observer)) {
-            sample.sunAltitude = sun->altitude;
-            sample.sunBearing = sun->bearing;
-        } else {
-            state.track.valid = false;
-        }
+        TrackSample& sample = track.samples[static_cast<size_t>(i)];
+        const std::optional<HorizontalPosition> sun = sunHorizontal(when, observer);
+        if (!sun) return AlmanacError::SeriesNotLoadable;
+        sample.sunAltitude = sun->altitude;
+        sample.sunBearing = sun->bearing;
         const HorizontalPosition moon = moonHorizontal(when, observer);
         sample.moonAltitude = moon.altitude;
         sample.moonBearing = moon.bearing;
-        view.repaintTrackWindow(i);
     }
-    view.repaintTrackWindow(-1);
+    track.valid = true;
+    return track;
 }
 
 std::string altitudeText(double altitude) {

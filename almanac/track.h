@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <string>
 
-namespace skyledger {
+#include "almanac/almanac_result.h"
+#include "almanac/civil_calendar.h"
+#include "settings/location.h"
 
-struct AppState;
-class AlmanacView;
+namespace skyledger {
 
 inline constexpr int32_t TRACK_SAMPLES = 96;
 // Sample i belongs to the clock time i * 2 pi / 96 (radians of a day).
@@ -30,11 +31,11 @@ struct TrackTable {
     bool valid = false;
 };
 
-// Computes the 96 samples for the state's date, current location, time basis
-// and bearing preference, repainting through the view after every sample.
-// Without a location list it shows "Missing File: Location.txt" and leaves the
-// table alone; with an empty list the table becomes invalid (nothing shown).
-void computeTrack(AppState& state, AlmanacView& view);
+// The 96 samples of the date at the place, in the preferences' time basis and
+// bearing reference. Fails with SeriesNotLoadable when the Earth's series
+// cannot be loaded.
+AlmanacResult<TrackTable> computeTrack(const CivilDate& date, const Location& location,
+                                       const Preferences& preferences);
 
 // Altitude (degrees) as the table shows it: a minus sign for negatives, then
 // the magnitude rounded to two digits, then the degree sign: 5.4 gives "05°",

@@ -157,7 +157,7 @@ double phaseArgument(int32_t row, double k, double t) {
 namespace {
 
 // The instant (JDE) of the principal phase `phase` of lunation k.
-double phaseInstantOfLunation(double k, int32_t phase) {
+double phaseInstantOfLunation(double k, MoonPhase phase) {
     const double t = k * CENTURIES_PER_LUNATION;
 
     double jde = phaseArgument(0, k, t);
@@ -168,9 +168,10 @@ double phaseInstantOfLunation(double k, int32_t phase) {
     jde -= 0.00017 * std::sin(omega);
 
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
-    jde = addPeriodicCorrections(jde, COLUMN_OF_PHASE[phase], m, mPrime, f, e);
-    if (phase == MOON_FIRST_QUARTER) jde += quarterCorrection(m, mPrime, f, e);
-    if (phase == MOON_LAST_QUARTER) jde -= quarterCorrection(m, mPrime, f, e);
+    jde =
+        addPeriodicCorrections(jde, COLUMN_OF_PHASE[static_cast<int32_t>(phase)], m, mPrime, f, e);
+    if (phase == MoonPhase::FirstQuarter) jde += quarterCorrection(m, mPrime, f, e);
+    if (phase == MoonPhase::LastQuarter) jde -= quarterCorrection(m, mPrime, f, e);
 
     return addPlanetaryCorrections(jde, k, t);
 }
@@ -185,18 +186,19 @@ thread_local std::array<PhaseCacheEntry, PHASE_CACHE_SIZE> phaseCache;
 
 } // namespace
 
-std::optional<double> moonPhaseInstant(double jd, int32_t phase) {
-    if (phase < MOON_NEW || phase > MOON_LAST_QUARTER) return std::nullopt;
+std::optional<double> moonPhaseInstant(double jdTd, MoonPhase kind) {
+    const int32_t phase = static_cast<int32_t>(kind);
+    if (phase < 0 || phase > 3) return std::nullopt;
 
-    double k = std::floor((jd + 1.0 - LUNATION_EPOCH_JDE) / SYNODIC_MONTH_DAYS) + 0.25 * phase;
-    if (phase == MOON_NEW) k += 1.0;
+    double k = std::floor((jdTd + 1.0 - LUNATION_EPOCH_JDE) / SYNODIC_MONTH_DAYS) + 0.25 * phase;
+    if (kind == MoonPhase::New) k += 1.0;
 
     // The instant depends on k alone (k carries the phase in its fraction).
     // The almanac asks for the same few instants day after day, so the last
     // ones are remembered; a remembered instant is the very value computed.
     const int64_t key = static_cast<int64_t>(k * 4.0);
     PhaseCacheEntry& entry = phaseCache[static_cast<size_t>(key) % PHASE_CACHE_SIZE];
-    if (!entry.used || entry.key != key) entry = {key, phaseInstantOfLunation(k, phase), true};
+    if (!entry.used || entry.key != key) entry = {key, phaseInstantOfLunation(k, kind), true};
     return entry.jde;
 }
 

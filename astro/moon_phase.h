@@ -11,19 +11,19 @@
 
 namespace skyledger {
 
-enum MoonPhase : int32_t {
-    MOON_NEW = 0,
-    MOON_FIRST_QUARTER = 1,
-    MOON_FULL = 2,
-    MOON_LAST_QUARTER = 3,
+// The four principal phases, in their order through the lunation.
+enum class MoonPhase : int32_t {
+    New = 0,
+    FirstQuarter = 1,
+    Full = 2,
+    LastQuarter = 3,
 };
 
-// The Julian day in dynamical time (JDE) of the given phase (0..3, see
-// `MoonPhase`) in the lunation selected by the Julian day jd: the first
-// quarter, full Moon and last quarter of the lunation that began on or before
-// jd + 1, and the new Moon that ends it. std::nullopt for a phase outside
-// 0..3.
-std::optional<double> moonPhaseInstant(double jd, int32_t phase);
+// The Julian day in dynamical time (JDE) of the given phase in the lunation
+// selected by the Julian day jdTd: the first quarter, full Moon and last
+// quarter of the lunation that began on or before jdTd + 1, and the new Moon
+// that ends it. std::nullopt for a value outside the four phases.
+std::optional<double> moonPhaseInstant(double jdTd, MoonPhase phase);
 
 // The value of one phase polynomial c0 + c1 k + c2 t^2 + c3 t^3 + c4 t^4 for
 // the lunation number k and t in Julian centuries (t = k / 1236.85). Rows:

@@ -2,7 +2,6 @@
 // the Moon calendar, at a fixed place and date.
 #include <benchmark/benchmark.h>
 
-#include "almanac/almanac_view.h"
 #include "almanac/app_state.h"
 
 namespace {
@@ -12,36 +11,35 @@ skyledger::AppState benchState() {
     s.locations.present = true;
     s.locations.records = {{"New York", 40.71, 74.01, -12.8, 5.0}};
     s.currentDate = {2026, 3, 20};
-    s.preferences.timeBasis = skyledger::TIME_STANDARD;
+    s.preferences.timeBasis = skyledger::TimeBasis::Standard;
     return s;
 }
 
 void BM_computeDayAlmanac(benchmark::State& state) {
-    skyledger::AppState s = benchState();
-    skyledger::SilentView view;
+    const skyledger::AppState s = benchState();
     for (auto _ : state) {
-        skyledger::computeDayAlmanac(s, view);
-        benchmark::DoNotOptimize(s.day.illuminationPercent);
+        auto numbers =
+            skyledger::computeDayNumbers(s.currentDate, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(numbers);
     }
 }
 BENCHMARK(BM_computeDayAlmanac)->Unit(benchmark::kMicrosecond);
 
 void BM_chart366Days(benchmark::State& state) {
-    skyledger::AppState s = benchState();
-    skyledger::SilentView view;
+    const skyledger::AppState s = benchState();
     for (auto _ : state) {
-        skyledger::fillChartTable(s, view, {2026, 1, 1}, 366);
-        benchmark::DoNotOptimize(s.chart.rows[365].sunrise);
+        auto chart =
+            skyledger::computeChart({2026, 1, 1}, 366, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(chart);
     }
 }
 BENCHMARK(BM_chart366Days)->Unit(benchmark::kMillisecond);
 
 void BM_computeTrack(benchmark::State& state) {
-    skyledger::AppState s = benchState();
-    skyledger::SilentView view;
+    const skyledger::AppState s = benchState();
     for (auto _ : state) {
-        skyledger::computeTrack(s, view);
-        benchmark::DoNotOptimize(s.track.samples[95].moonBearing);
+        auto track = skyledger::computeTrack(s.currentDate, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(track);
     }
 }
 BENCHMARK(BM_computeTrack)->Unit(benchmark::kMillisecond);
@@ -49,11 +47,12 @@ BENCHMARK(BM_computeTrack)->Unit(benchmark::kMillisecond);
 // A different month every time, so no phase instant is remembered from the
 // call before.
 void BM_computeMoonCalendar(benchmark::State& state) {
-    skyledger::AppState s = benchState();
+    const skyledger::AppState s = benchState();
     int32_t step = 0;
     for (auto _ : state) {
-        skyledger::computeMoonCalendar(s, 1990 + (step * 7) % 100, 1 + step % 12);
-        benchmark::DoNotOptimize(s.calendar.phaseAngle[20]);
+        auto grid = skyledger::computeMoonCalendar(1990 + (step * 7) % 100, 1 + step % 12,
+                                                   s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(grid);
         ++step;
     }
 }

@@ -17,7 +17,8 @@ static void BM_moonPhaseInstant(benchmark::State& state) {
     double jd = 2451549.5;
     int32_t phase = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(skyledger::moonPhaseInstant(jd, phase));
+        benchmark::DoNotOptimize(
+            skyledger::moonPhaseInstant(jd, static_cast<skyledger::MoonPhase>(phase)));
         phase = (phase + 1) & 3;
         jd = jd > 2470000.0 ? 2451549.5 : jd + 7.3;
     }

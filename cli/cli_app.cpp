@@ -4,7 +4,6 @@
 
 #include <optional>
 
-#include "almanac/almanac_view.h"
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "cli/cli_args.h"
@@ -211,31 +210,31 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
 
 std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& env,
                                         Preferences& p) {
-    p.timeBasis = env.daylightSavingNow ? TIME_DAYLIGHT : TIME_STANDARD;
+    p.timeBasis = env.daylightSavingNow ? TimeBasis::Daylight : TimeBasis::Standard;
     if (a.basis) {
         if (*a.basis == "standard")
-            p.timeBasis = TIME_STANDARD;
+            p.timeBasis = TimeBasis::Standard;
         else if (*a.basis == "daylight")
-            p.timeBasis = TIME_DAYLIGHT;
+            p.timeBasis = TimeBasis::Daylight;
         else if (*a.basis == "universal")
-            p.timeBasis = TIME_UNIVERSAL;
+            p.timeBasis = TimeBasis::Universal;
         else
             return badInput("--basis takes standard, daylight or universal, not '" + *a.basis +
                             "'");
     }
     if (a.clock) {
         if (*a.clock == "12")
-            p.twelveHourClock = 1;
+            p.twelveHourClock = true;
         else if (*a.clock == "24")
-            p.twelveHourClock = 0;
+            p.twelveHourClock = false;
         else
             return badInput("--clock takes 12 or 24, not '" + *a.clock + "'");
     }
     if (a.bearings) {
         if (*a.bearings == "magnetic")
-            p.magneticBearings = 1;
+            p.magneticBearings = true;
         else if (*a.bearings == "true")
-            p.magneticBearings = 0;
+            p.magneticBearings = false;
         else
             return badInput("--bearings takes magnetic or true, not '" + *a.bearings + "'");
     }
@@ -266,6 +265,22 @@ std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& en
     return parseDate(p[0], in.date);
 }
 
+// Why a computation gave no result, in the program's message form.
+std::string computationFailure(AlmanacError error) {
+    switch (error) {
+    case AlmanacError::SeriesNotLoadable:
+        return std::string(PROGRAM) + ": out of memory on planetary terms";
+    case AlmanacError::PhaseSearchFailed:
+        return std::string(PROGRAM) + ": the Moon's phase could not be found for this date";
+    case AlmanacError::NoLocationList:
+    case AlmanacError::NoCurrentLocation:
+        return std::string(PROGRAM) + ": no place to compute for";
+    case AlmanacError::InvalidRequest:
+        break;
+    }
+    return std::string(PROGRAM) + ": the request is outside what can be computed";
+}
+
 std::optional<Failure> checkOptionsFit(const CliArgs& a) {
     if (a.outputFile && a.command != "chart") return badInput("-o applies to chart only");
     if (a.json && a.command == "locations") return badInput("--json does not apply to locations");
@@ -282,29 +297,52 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     if (f) return {f->status, "", f->message + "\n"};
 
     s.currentDate = in.date;
-    SilentView view;
     CliResult r;
     if (a.command == "locations") {
         r.out = locationsReport(s);
-    } else if (a.command == "day") {
-        computeDayAlmanac(s, view);
+        return r;
+    }
+    const Location& place = *s.locations.currentLocation();
+    std::optional<AlmanacError> error;
+    if (a.command == "day") {
+        const AlmanacResult<DayNumbers> numbers = computeDayNumbers(in.date, place, s.preferences);
+        if (numbers.ok())
+            s.day = formatDayAlmanac(numbers.value(), s.preferences);
+        else
+            error = numbers.error();
+    } else if (a.command == "track") {
+        AlmanacResult<TrackTable> track = computeTrack(in.date, place, s.preferences);
+        if (track.ok())
+            s.track = std::move(track).value();
+        else
+            error = track.error();
+    } else if (a.command == "calendar") {
+        AlmanacResult<MoonCalendarGrid> grid =
+            computeMoonCalendar(in.date.year, in.date.month, place, s.preferences);
+        if (grid.ok())
+            s.calendar = std::move(grid).value();
+        else
+            error = grid.error();
+    } else {
+        AlmanacResult<ChartTable> chart = computeChart(in.date, in.days, place, s.preferences);
+        if (chart.ok())
+            s.chart = std::move(chart).value();
+        else
+            error = chart.error();
+    }
+    if (error) return {EXIT_FILE_PROBLEM, "", computationFailure(*error) + "\n"};
+
+    if (a.command == "day") {
         r.out = dayReport(s, a.json);
     } else if (a.command == "track") {
-        computeTrack(s, view);
         r.out = trackReport(s, a.json);
     } else if (a.command == "calendar") {
-        computeMoonCalendar(s, in.date.year, in.date.month);
         r.out = calendarReport(s, in.date.year, in.date.month, a.json);
+    } else if (a.outputFile) {
+        if (!writeFileReplacing(*a.outputFile, chartText(s.chart, place, s.preferences)))
+            return {EXIT_FILE_PROBLEM, "", "Cannot create file: " + *a.outputFile + "\n"};
     } else {
-        fillChartTable(s, view, in.date, in.days);
-        if (a.outputFile) {
-            const std::string bytes =
-                chartText(s.chart, *s.locations.currentLocation(), s.preferences);
-            if (!writeFileReplacing(*a.outputFile, bytes))
-                return {EXIT_FILE_PROBLEM, "", "Cannot create file: " + *a.outputFile + "\n"};
-        } else {
-            r.out = chartReport(s, a.json);
-        }
+        r.out = chartReport(s, a.json);
     }
     return r;
 }

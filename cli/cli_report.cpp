@@ -20,15 +20,16 @@ const char* const MONTH_NAMES[12] = {"January",   "February", "March",    "April
                                      "May",       "June",     "July",     "August",
                                      "September", "October",  "November", "December"};
 
-const char* basisName(int32_t basis) {
+const char* basisName(TimeBasis basis) {
     switch (basis) {
-    case TIME_DAYLIGHT:
+    case TimeBasis::Daylight:
         return "daylight";
-    case TIME_UNIVERSAL:
+    case TimeBasis::Universal:
         return "universal";
-    default:
-        return "standard";
+    case TimeBasis::Standard:
+        break;
     }
+    return "standard";
 }
 
 // `text` padded with blanks to `width` characters (Windows-1252, one byte each).
@@ -84,8 +85,8 @@ void writeContext(JsonWriter& j, const AppState& s, const char* command) {
     j.key("preferences");
     j.beginObject();
     j.stringMember("timeBasis", basisName(s.preferences.timeBasis));
-    j.booleanMember("twelveHourClock", s.preferences.twelveHourClock != 0);
-    j.booleanMember("magneticBearings", s.preferences.magneticBearings != 0);
+    j.booleanMember("twelveHourClock", s.preferences.twelveHourClock);
+    j.booleanMember("magneticBearings", s.preferences.magneticBearings);
     j.endObject();
 }
 
@@ -119,7 +120,7 @@ std::string dayJson(const AppState& s) {
     textMember(j, "moonsetBearingText", d.moonsetBearingText);
     j.integerMember("illuminationPercent", d.illuminationPercent);
     j.numberMember("moonPhaseAngle", d.moonPhaseAngle);
-    j.integerMember("southernHemisphere", d.southernHemisphere);
+    j.integerMember("southernHemisphere", d.southernHemisphere ? 1 : 0);
     j.endObject();
     j.stringMember("phaseName", moonPhaseName(d.moonPhaseAngle));
     j.endObject();
@@ -156,12 +157,12 @@ std::string chartReport(const AppState& s, bool json) {
     writeContext(j, s, "chart");
     j.key("rows");
     j.beginArray();
-    for (int32_t i = 0; i < s.chart.rowCount; ++i) {
-        const ChartRow& r = s.chart.rows[static_cast<size_t>(i)];
+    for (const ChartRow& row : s.chart.rows) {
+        const DayNumbers& r = row.numbers;
         j.beginObject();
-        j.integerMember("day", r.day);
-        j.integerMember("month", r.month);
-        j.integerMember("year", r.year);
+        j.integerMember("day", row.date.day);
+        j.integerMember("month", row.date.month);
+        j.integerMember("year", row.date.year);
         eventMember(j, "sunrise", r.sunrise);
         eventMember(j, "sunset", r.sunset);
         eventMember(j, "sunriseBearing", r.sunriseBearing);
@@ -180,7 +181,7 @@ std::string chartReport(const AppState& s, bool json) {
 }
 
 std::string trackReport(const AppState& s, bool json) {
-    const bool twelve = s.preferences.twelveHourClock != 0;
+    const bool twelve = s.preferences.twelveHourClock;
     if (json) {
         JsonWriter j;
         j.beginObject();

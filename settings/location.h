@@ -43,14 +43,17 @@ struct LocationList {
     }
 };
 
-enum TimeBasis : int32_t { TIME_STANDARD = 0, TIME_DAYLIGHT = 1, TIME_UNIVERSAL = 2 };
+// The clock the almanac's times are given in. The values are the toolbar's
+// button order.
+enum class TimeBasis : int32_t { Standard = 0, Daylight = 1, Universal = 2 };
 
-// Display preferences. The first two persist in the settings file (any
-// non-zero value means on); the time basis is set from the clock at start-up.
+// Display preferences. The first two persist in the settings file (written as
+// 0 or 1, any non-zero value read as on); the time basis is set from the
+// clock at start-up.
 struct Preferences {
-    int32_t magneticBearings = 1;
-    int32_t twelveHourClock = 0;
-    int32_t timeBasis = TIME_STANDARD;
+    bool magneticBearings = true;
+    bool twelveHourClock = false;
+    TimeBasis timeBasis = TimeBasis::Standard;
 };
 
 } // namespace skyledger

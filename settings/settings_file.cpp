@@ -60,9 +60,10 @@ double readValue(const std::string& token) {
 
 // Reads the integer value of a keyword line into `value`; a missing or
 // unreadable value leaves it unchanged.
-void readKeywordValue(const std::vector<std::string>& tokens, int32_t& value) {
+// A keyword's on/off value: any non-zero number is on.
+void readKeywordFlag(const std::vector<std::string>& tokens, bool& value) {
     int32_t v = 0;
-    if (tokens.size() >= 2 && parseInteger(tokens[1], v)) value = v;
+    if (tokens.size() >= 2 && parseInteger(tokens[1], v)) value = v != 0;
 }
 
 enum class BlockLine { Record, Blank, End };
@@ -187,14 +188,18 @@ std::string settingsPath(std::string_view directory) {
     return path;
 }
 
+std::string missingFileMessage(std::string_view fileName) {
+    return "Missing File: " + std::string(fileName);
+}
+
 std::string settingsBackupPath(const std::string& path) {
     return path + std::string(SETTINGS_BACKUP_SUFFIX);
 }
 
 void setDefaultSettings(LocationList& list, Preferences& prefs) {
     list = LocationList{};
-    prefs.magneticBearings = 1;
-    prefs.twelveHourClock = 0;
+    prefs.magneticBearings = true;
+    prefs.twelveHourClock = false;
 }
 
 bool isSettingsText(std::string_view bytes) {
@@ -215,9 +220,9 @@ SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Prefe
         const std::string& keyword = tokens.front();
         if (sameName(keyword, "end")) break;
         if (sameName(keyword, "magneticbearings")) {
-            readKeywordValue(tokens, prefs.magneticBearings);
+            readKeywordFlag(tokens, prefs.magneticBearings);
         } else if (sameName(keyword, "time12hr")) {
-            readKeywordValue(tokens, prefs.twelveHourClock);
+            readKeywordFlag(tokens, prefs.twelveHourClock);
         } else if (sameName(keyword, "locations")) {
             if (!readLocationBlock(tokens, lines, list)) break;
         }
@@ -229,8 +234,8 @@ SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Prefe
 std::string settingsText(const LocationList& list, const Preferences& prefs) {
     std::string out;
     appendLine(out, SETTINGS_VERSION_LINE);
-    appendLine(out, formatText("magneticbearings %d", prefs.magneticBearings));
-    appendLine(out, formatText("time12hr %d", prefs.twelveHourClock));
+    appendLine(out, formatText("magneticbearings %d", prefs.magneticBearings ? 1 : 0));
+    appendLine(out, formatText("time12hr %d", prefs.twelveHourClock ? 1 : 0));
     appendLine(out, formatText("locations %d %d", list.current, list.count()));
     for (const Location& loc : list.records) {
         appendLine(out,

@@ -1,11 +1,12 @@
-// Shared pieces of the almanac tests: a view that records what the
-// computations asked of the windows, and an application state at one place.
+// Shared pieces of the almanac tests: a view that records what the session
+// told it, an application state at one place, and the session's steps that
+// the windows take.
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "almanac/almanac_session.h"
 #include "almanac/almanac_view.h"
 #include "almanac/app_state.h"
 
@@ -13,31 +14,25 @@ namespace skyledger {
 
 class RecordingView : public AlmanacView {
   public:
-    std::vector<std::pair<ResultField, std::string>> texts;
     std::vector<std::string> errors;
-    std::vector<std::string> calls; // every call, in order
-    std::vector<int> trackRepaints;
+    std::vector<std::string> calls; // every call, in order: day, track, calendar, error
 
-    void setResultText(ResultField field, const std::string& text) override {
-        texts.emplace_back(field, text);
-        calls.push_back("text");
-    }
-    void invalidateMoonDisc() override { calls.push_back("disc"); }
-    void refreshReportWindows() override { calls.push_back("refresh"); }
-    void repaintMainWindow() override { calls.push_back("main"); }
-    void repaintTrackWindow(int sample) override {
-        trackRepaints.push_back(sample);
-        calls.push_back("track");
-    }
+    void dayChanged() override { calls.push_back("day"); }
+    void trackChanged() override { calls.push_back("track"); }
+    void calendarChanged() override { calls.push_back("calendar"); }
     void showError(const std::string& message) override {
         errors.push_back(message);
         calls.push_back("error");
+    }
+    void clear() {
+        errors.clear();
+        calls.clear();
     }
 };
 
 // A state holding one place, current, at a date, with a time basis and the
 // bearing reference.
-inline AppState stateAt(const Location& place, CivilDate date, int32_t basis,
+inline AppState stateAt(const Location& place, CivilDate date, TimeBasis basis,
                         bool magnetic = false) {
     AppState s;
     s.locations.present = true;
@@ -45,8 +40,29 @@ inline AppState stateAt(const Location& place, CivilDate date, int32_t basis,
     s.locations.current = 0;
     s.currentDate = date;
     s.preferences.timeBasis = basis;
-    s.preferences.magneticBearings = magnetic ? 1 : 0;
+    s.preferences.magneticBearings = magnetic;
     return s;
+}
+
+// The main window's recomputation of the state's day.
+inline void recomputeDay(AppState& s, RecordingView& view) {
+    AlmanacSession session(s);
+    session.addView(view);
+    session.recompute();
+}
+
+// The altitude/azimuth table opening on the state's date.
+inline void openTrackOf(AppState& s, RecordingView& view) {
+    AlmanacSession session(s);
+    session.addView(view);
+    session.openTrack();
+}
+
+// The chart request dialog's OK.
+inline bool prepareChartOf(AppState& s, RecordingView& view, CivilDate start, int32_t days) {
+    AlmanacSession session(s);
+    session.addView(view);
+    return session.prepareChart(start, days);
 }
 
 } // namespace skyledger

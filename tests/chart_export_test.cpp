@@ -13,10 +13,9 @@ double clock(int h, int m) {
 }
 
 ChartRow row(int day, double moonset) {
-    ChartRow r;
-    r.day = day;
-    r.month = 4;
-    r.year = 2002;
+    ChartRow c;
+    c.date = {2002, 4, day};
+    DayNumbers& r = c.numbers;
     r.sunrise = clock(6, 5);
     r.sunriseBearing = 72.9;
     r.sunset = clock(12, 30);
@@ -26,16 +25,15 @@ ChartRow row(int day, double moonset) {
     r.moonset = moonset;
     r.moonsetBearing = moonset == noEventValue ? noEventValue : 250.5;
     r.illuminationPercent = 57.9;
-    return r;
+    return c;
 }
 
 TEST(ChartText, HeadLinesRowsTabsAndCrLf) {
     ChartTable chart;
-    chart.rows[0] = row(1, clock(9, 15));
-    chart.rows[1] = row(2, noEventValue);
-    chart.rowCount = 2;
+    chart.rows = {row(1, clock(9, 15)), row(2, noEventValue)};
     const Location place{"Greenwich", 51.4779, 0.0015, -1.2, 0.0};
-    const Preferences prefs{1, 0, TIME_STANDARD};
+    const Preferences prefs{
+        .magneticBearings = true, .twelveHourClock = false, .timeBasis = TimeBasis::Standard};
     const std::string expected = "Sun/Moon Rise/Set Information\r\n"
                                  "Greenwich (51.48\xB0N, 0.00\xB0W), ST, Magnetic bearings\r\n"
                                  "Date\tSunrise\t\tSunset\t\tMoonrise\t\tMoonset\t\t%Illum\r\n"
@@ -48,10 +46,10 @@ TEST(ChartText, HeadLinesRowsTabsAndCrLf) {
 
 TEST(ChartText, TwelveHourClockUniversalTimeAndTrueBearings) {
     ChartTable chart;
-    chart.rows[0] = row(1, clock(9, 15));
-    chart.rowCount = 1;
+    chart.rows = {row(1, clock(9, 15))};
     const Location place{"Sydney", -33.87, -151.21, 12.8, -10.0};
-    const Preferences prefs{0, 1, TIME_UNIVERSAL};
+    const Preferences prefs{
+        .magneticBearings = false, .twelveHourClock = true, .timeBasis = TimeBasis::Universal};
     const std::string text = chartText(chart, place, prefs);
     EXPECT_NE(text.find("Sydney (33.87\xB0S, 151.21\xB0"
                         "E), UT, True bearings\r\n"),
@@ -62,8 +60,7 @@ TEST(ChartText, TwelveHourClockUniversalTimeAndTrueBearings) {
 
 TEST(ChartText, AnEventAtTheVeryEndOfTheDayKeepsItsBearingButNoTime) {
     ChartTable chart;
-    chart.rows[0] = row(1, TWO_PI);
-    chart.rowCount = 1;
+    chart.rows = {row(1, TWO_PI)};
     const std::string text = chartText(chart, {"X", 0, 0, 0, 0}, {});
     EXPECT_NE(text.find("\t\t250\xB0\t57%\r\n"), std::string::npos);
 }

@@ -18,14 +18,14 @@ std::pair<std::string, std::string> texts(double time, double bearing) {
 }
 
 TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
-    AppState s = stateAt({"Cape Town", -33.92, -18.42, 25.0, -2.0}, {}, TIME_STANDARD, true);
+    AppState s = stateAt({"Cape Town", -33.92, -18.42, 25.0, -2.0}, {}, TimeBasis::Standard, true);
     RecordingView view;
-    ASSERT_TRUE(fillChartTable(s, view, {2026, 1, 1}, 365));
-    ASSERT_EQ(s.chart.rowCount, 365);
+    ASSERT_TRUE(prepareChartOf(s, view, {2026, 1, 1}, 365));
+    ASSERT_EQ(s.chart.rowCount(), 365);
     for (int i = 0; i < 365; ++i) {
-        const ChartRow& r = s.chart.rows[static_cast<size_t>(i)];
-        s.currentDate = {r.year, r.month, r.day};
-        computeDayAlmanac(s, view);
+        const DayNumbers& r = s.chart.rows[static_cast<size_t>(i)].numbers;
+        s.currentDate = s.chart.rows[static_cast<size_t>(i)].date;
+        recomputeDay(s, view);
         const DayAlmanac& d = s.day;
         EXPECT_EQ(texts(r.sunrise, r.sunriseBearing),
                   std::make_pair(d.sunriseText, d.sunriseBearingText))
@@ -46,11 +46,11 @@ TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
 }
 
 TEST(Chart, EventsAndBearingsAreStoredTogetherInsideTheDay) {
-    AppState s = stateAt({"Honolulu", 21.31, 157.86, 9.5, 10.0}, {}, TIME_STANDARD, false);
+    AppState s = stateAt({"Honolulu", 21.31, 157.86, 9.5, 10.0}, {}, TimeBasis::Standard, false);
     RecordingView view;
-    ASSERT_TRUE(fillChartTable(s, view, {2026, 5, 1}, 31));
+    ASSERT_TRUE(prepareChartOf(s, view, {2026, 5, 1}, 31));
     for (int i = 0; i < 31; ++i) {
-        const ChartRow& r = s.chart.rows[static_cast<size_t>(i)];
+        const DayNumbers& r = s.chart.rows[static_cast<size_t>(i)].numbers;
         for (auto [time, bearing] : {std::pair{r.sunrise, r.sunriseBearing},
                                      {r.sunset, r.sunsetBearing},
                                      {r.moonrise, r.moonriseBearing},
@@ -68,35 +68,36 @@ TEST(Chart, EventsAndBearingsAreStoredTogetherInsideTheDay) {
 }
 
 TEST(Chart, A366DayChartFromNewYear2024EndsOnNewYearsEve) {
-    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, {}, TIME_UNIVERSAL, false);
+    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, {}, TimeBasis::Universal, false);
     RecordingView view;
-    ASSERT_TRUE(fillChartTable(s, view, {2024, 1, 1}, 366));
-    const ChartRow& last = s.chart.rows[365];
+    ASSERT_TRUE(prepareChartOf(s, view, {2024, 1, 1}, 366));
+    const CivilDate& last = s.chart.rows[365].date;
     EXPECT_EQ(last.day, 31);
     EXPECT_EQ(last.month, 12);
     EXPECT_EQ(last.year, 2024);
-    EXPECT_EQ(s.chart.rows[59].day, 29); // 29 February
-    EXPECT_EQ(s.chart.rows[59].month, 2);
+    EXPECT_EQ(s.chart.rows[59].date.day, 29); // 29 February
+    EXPECT_EQ(s.chart.rows[59].date.month, 2);
 }
 
 TEST(Chart, NoListGivesOneMessageAndNoRows) {
     AppState s;
-    s.chart.rowCount = 5;
+    s.chart.rows.resize(5);
     RecordingView view;
-    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 366));
+    EXPECT_FALSE(prepareChartOf(s, view, {2026, 1, 1}, 366));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0], "Missing File: Skyledger Settings.txt");
-    EXPECT_EQ(s.chart.rowCount, 0);
+    EXPECT_EQ(s.chart.rowCount(), 0);
 }
 
 TEST(Chart, DayCountsOutsideOneTo366AndEmptyListsFillNothing) {
-    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, {}, TIME_UNIVERSAL, false);
+    AppState s = stateAt({"Greenwich", 51.4779, 0.0015, 0.0, 0.0}, {}, TimeBasis::Universal, false);
     RecordingView view;
-    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 0));
-    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 367));
+    const Location& place = s.locations.records[0];
+    EXPECT_FALSE(computeChart({2026, 1, 1}, 0, place, s.preferences).ok());
+    EXPECT_FALSE(computeChart({2026, 1, 1}, 367, place, s.preferences).ok());
     s.locations.records.clear();
-    EXPECT_FALSE(fillChartTable(s, view, {2026, 1, 1}, 3));
-    EXPECT_EQ(s.chart.rowCount, 0);
+    EXPECT_FALSE(prepareChartOf(s, view, {2026, 1, 1}, 3));
+    EXPECT_EQ(s.chart.rowCount(), 0);
     EXPECT_TRUE(view.errors.empty());
 }
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
 #include "astro/constants.h"
 
@@ -80,10 +81,11 @@ TEST(MoonCalendarLayout, OnlyDayNumbersAreCleared) {
 
 TEST(MoonCalendar, PhasesFollowTheLunation) {
     AppState s;
-    s.locations.present = true;
-    s.locations.records = {{"Greenwich", 51.4779, 0.0015, 0.0, 0.0}};
-    s.preferences.timeBasis = TIME_UNIVERSAL;
-    computeMoonCalendar(s, 2026, 1);
+    const Location greenwich{"Greenwich", 51.4779, 0.0015, 0.0, 0.0};
+    s.preferences.timeBasis = TimeBasis::Universal;
+    AlmanacResult<MoonCalendarGrid> grid = computeMoonCalendar(2026, 1, greenwich, s.preferences);
+    ASSERT_TRUE(grid.ok());
+    s.calendar = std::move(grid).value();
     ASSERT_TRUE(s.calendar.phasesValid);
     const int first = firstCell(s.calendar);
     // Full Moon 2026-01-03 10:03 UT: noon that day is close to pi.
@@ -100,7 +102,9 @@ TEST(MoonCalendar, PhasesFollowTheLunation) {
 
 TEST(MoonCalendar, WithoutAPlaceOnlyTheDaysAreLaidOut) {
     AppState s;
-    computeMoonCalendar(s, 2002, 4);
+    s.currentDate = {2002, 4, 1};
+    AlmanacSession session(s);
+    session.openCalendar();
     EXPECT_FALSE(s.calendar.phasesValid);
     EXPECT_EQ(s.calendar.dayNumber[1], 1);
 }

@@ -122,9 +122,9 @@ double fractionAt(double jde) {
 
 TEST(MoonIlluminatedFraction, RisesToFullMoonAndFallsToNewMoon) {
     for (double jd : {2451549.5, 2443180.5, 2462000.5}) {
-        const double newMoon = *moonPhaseInstant(jd - 29.0, MOON_NEW);
-        const double fullMoon = *moonPhaseInstant(jd, MOON_FULL);
-        const double nextNewMoon = *moonPhaseInstant(jd, MOON_NEW);
+        const double newMoon = *moonPhaseInstant(jd - 29.0, MoonPhase::New);
+        const double fullMoon = *moonPhaseInstant(jd, MoonPhase::Full);
+        const double nextNewMoon = *moonPhaseInstant(jd, MoonPhase::New);
         ASSERT_LT(newMoon, fullMoon);
         ASSERT_LT(fullMoon, nextNewMoon);
         EXPECT_LT(fractionAt(newMoon), 0.003) << "jd " << jd;

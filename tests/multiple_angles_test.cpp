@@ -38,12 +38,14 @@ TEST(MoonPhaseMemory, RememberedInstantsDoNotDependOnTheOrderOfQuestions) {
     // instant must never be handed out for another lunation or phase.
     std::vector<double> forward;
     for (int i = 0; i < 200; ++i)
-        forward.push_back(*moonPhaseInstant(2451545.0 + i * 7.3, i % 4));
+        forward.push_back(*moonPhaseInstant(2451545.0 + i * 7.3, static_cast<MoonPhase>(i % 4)));
     for (int i = 199; i >= 0; --i)
-        ASSERT_EQ(*moonPhaseInstant(2451545.0 + i * 7.3, i % 4), forward[static_cast<size_t>(i)])
+        ASSERT_EQ(*moonPhaseInstant(2451545.0 + i * 7.3, static_cast<MoonPhase>(i % 4)),
+                  forward[static_cast<size_t>(i)])
             << i;
     // Two days of the same lunation give the same instant.
-    EXPECT_EQ(*moonPhaseInstant(2461000.2, MOON_FULL), *moonPhaseInstant(2461000.9, MOON_FULL));
+    EXPECT_EQ(*moonPhaseInstant(2461000.2, MoonPhase::Full),
+              *moonPhaseInstant(2461000.9, MoonPhase::Full));
 }
 
 } // namespace

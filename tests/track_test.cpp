@@ -16,9 +16,9 @@ namespace {
 const Location NEW_YORK{"New York", 40.71, 74.01, -12.9, 5.0};
 
 TEST(Track, SamplesRunFromMidnightTo2345ClockTime) {
-    AppState s = stateAt(NEW_YORK, {2026, 6, 21}, TIME_STANDARD);
+    AppState s = stateAt(NEW_YORK, {2026, 6, 21}, TimeBasis::Standard);
     RecordingView view;
-    computeTrack(s, view);
+    openTrackOf(s, view);
     ASSERT_TRUE(s.track.valid);
     const SkyObserver obs{40.71 * DEG_TO_RAD, 74.01 * DEG_TO_RAD, 0.0, false, 0.0};
     const auto first = sunHorizontal({2026, 6, 21.0, 0.0, 0.0, 5.0}, obs);
@@ -35,34 +35,34 @@ TEST(Track, SamplesRunFromMidnightTo2345ClockTime) {
     EXPECT_NEAR(highest, 72.7, 0.3);
 }
 
-TEST(Track, RepaintsAfterEverySampleAndAtTheEnd) {
-    AppState s = stateAt(NEW_YORK, {2026, 6, 21}, TIME_STANDARD);
+TEST(Track, TheViewHearsOnceWhenTheWholeTableIsReady) {
+    AppState s = stateAt(NEW_YORK, {2026, 6, 21}, TimeBasis::Standard);
     RecordingView view;
-    computeTrack(s, view);
-    ASSERT_EQ(view.trackRepaints.size(), 97u);
-    EXPECT_EQ(view.trackRepaints.front(), 0);
-    EXPECT_EQ(view.trackRepaints[95], 95);
-    EXPECT_EQ(view.trackRepaints.back(), -1);
-    EXPECT_EQ(view.calls.front(), "main");
+    openTrackOf(s, view);
+    EXPECT_EQ(view.calls, std::vector<std::string>{"track"});
+    ASSERT_TRUE(s.track.valid);
+    const AlmanacResult<TrackTable> direct = computeTrack(s.currentDate, NEW_YORK, s.preferences);
+    ASSERT_TRUE(direct.ok());
+    EXPECT_EQ(s.track.samples[95].moonBearing, direct.value().samples[95].moonBearing);
 }
 
 TEST(Track, UniversalTimeSamplesIgnoreTheZone) {
     Location shifted = NEW_YORK;
     shifted.timeZone = -3.0;
-    AppState a = stateAt(NEW_YORK, {2026, 2, 1}, TIME_UNIVERSAL);
-    AppState b = stateAt(shifted, {2026, 2, 1}, TIME_UNIVERSAL);
+    AppState a = stateAt(NEW_YORK, {2026, 2, 1}, TimeBasis::Universal);
+    AppState b = stateAt(shifted, {2026, 2, 1}, TimeBasis::Universal);
     RecordingView view;
-    computeTrack(a, view);
-    computeTrack(b, view);
+    openTrackOf(a, view);
+    openTrackOf(b, view);
     for (int i = 0; i < TRACK_SAMPLES; ++i)
         EXPECT_EQ(a.track.samples[i].moonAltitude, b.track.samples[i].moonAltitude);
 }
 
 TEST(Track, HighSouthernSummerKeepsTheSunUpAllDay) {
     AppState s =
-        stateAt({"McMurdo", -77.85, -166.67, -130.0, -12.0}, {2026, 12, 21}, TIME_STANDARD);
+        stateAt({"McMurdo", -77.85, -166.67, -130.0, -12.0}, {2026, 12, 21}, TimeBasis::Standard);
     RecordingView view;
-    computeTrack(s, view);
+    openTrackOf(s, view);
     for (const TrackSample& t : s.track.samples) {
         EXPECT_GT(t.sunAltitude, 0.0);
         EXPECT_GE(t.sunBearing, 0.0);
@@ -74,16 +74,16 @@ TEST(Track, NoListShowsItsMessageAndAnEmptyListInvalidatesTheTable) {
     AppState none;
     none.track.samples[3].sunAltitude = 12.0;
     RecordingView view;
-    computeTrack(none, view);
+    openTrackOf(none, view);
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0], "Missing File: Location.txt");
     EXPECT_EQ(none.track.samples[3].sunAltitude, 12.0);
 
-    AppState empty = stateAt(NEW_YORK, {2026, 1, 1}, TIME_STANDARD);
+    AppState empty = stateAt(NEW_YORK, {2026, 1, 1}, TimeBasis::Standard);
     empty.locations.records.clear();
     empty.track.valid = true;
     RecordingView quiet;
-    computeTrack(empty, quiet);
+    openTrackOf(empty, quiet);
     EXPECT_TRUE(quiet.errors.empty());
     EXPECT_FALSE(empty.track.valid);
 }

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "almanac/almanac_view.h"
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "settings/settings_file.h"
@@ -148,10 +147,13 @@ TEST_F(CliTest, ChartFileIsTheCoreExportByteForByte) {
     AppState s;
     ASSERT_EQ(loadSettings(settings_, s.locations, s.preferences), SettingsLoad::Loaded);
     ASSERT_EQ(s.locations.currentLocation()->name, "Greenwich"); // current in the shipped file
-    s.preferences = {0, 1, TIME_UNIVERSAL};
-    SilentView view;
-    ASSERT_TRUE(fillChartTable(s, view, {2026, 1, 30}, 5));
-    const std::string expected = chartText(s.chart, *s.locations.currentLocation(), s.preferences);
+    s.preferences = {
+        .magneticBearings = false, .twelveHourClock = true, .timeBasis = TimeBasis::Universal};
+    AlmanacResult<ChartTable> chart =
+        computeChart({2026, 1, 30}, 5, *s.locations.currentLocation(), s.preferences);
+    ASSERT_TRUE(chart.ok());
+    const std::string expected =
+        chartText(chart.value(), *s.locations.currentLocation(), s.preferences);
     EXPECT_EQ(readAll(file), expected);
     EXPECT_NE(expected.find("31-Jan-26\t"), std::string::npos);
     EXPECT_NE(expected.find("AM\t"), std::string::npos);

@@ -1,0 +1,229 @@
+// The session layer: the program's flow over the value computations.
+#include "almanac/almanac_session.h"
+
+#include <algorithm>
+
+#include "settings/location_list.h"
+#include "settings/settings_file.h"
+
+namespace skyledger {
+
+namespace {
+
+// The altitude/azimuth table names another file than the day for the same
+// missing list; both mean that no settings file was read.
+constexpr std::string_view TRACK_LOCATION_FILE_NAME = "Location.txt";
+const char* const DAY_COUNT_MESSAGE = "Number of days out of range (1..366)";
+// The term store's own words for a failed allocation.
+const char* const SERIES_MESSAGE = "Out of memory on planetary terms !";
+const char* const PHASE_MESSAGE = "The Moon's phase could not be found for this date";
+
+int32_t clamped(int32_t value, int32_t low, int32_t high) {
+    return std::max(low, std::min(value, high));
+}
+
+// The date with its month in 1..12 and its day inside the month.
+CivilDate clampedDate(CivilDate date) {
+    date.month = clamped(date.month, 1, 12);
+    date.day = clamped(date.day, 1, daysInMonth(date.month, date.year));
+    return date;
+}
+
+} // namespace
+
+AlmanacSession::AlmanacSession(AppState& state) : state_(state) {}
+
+void AlmanacSession::addView(AlmanacView& view) {
+    if (std::find(views_.begin(), views_.end(), &view) == views_.end()) views_.push_back(&view);
+}
+
+void AlmanacSession::removeView(AlmanacView& view) {
+    views_.erase(std::remove(views_.begin(), views_.end(), &view), views_.end());
+}
+
+template <typename Notify> void AlmanacSession::notifyViews(Notify notify) {
+    // A view may remove itself (its window closes) while it is told.
+    const std::vector<AlmanacView*> views = views_;
+    for (AlmanacView* view : views)
+        if (std::find(views_.begin(), views_.end(), view) != views_.end()) notify(*view);
+}
+
+void AlmanacSession::showMessage(const std::string& message) {
+    notifyViews([&](AlmanacView& v) { v.showError(message); });
+}
+
+void AlmanacSession::showError(AlmanacError error) {
+    switch (error) {
+    case AlmanacError::NoLocationList:
+        showMessage(missingFileMessage(SETTINGS_FILE_NAME));
+        return;
+    case AlmanacError::NoCurrentLocation:
+        return; // shown as empty results
+    case AlmanacError::SeriesNotLoadable:
+        showMessage(SERIES_MESSAGE);
+        return;
+    case AlmanacError::PhaseSearchFailed:
+        showMessage(PHASE_MESSAGE);
+        return;
+    case AlmanacError::InvalidRequest:
+        showMessage(DAY_COUNT_MESSAGE);
+        return;
+    }
+}
+
+void AlmanacSession::setYear(int32_t year) {
+    state_.currentDate.year = year;
+    state_.currentDate = clampedDate(state_.currentDate);
+    recompute();
+}
+
+void AlmanacSession::setMonth(int32_t month) {
+    state_.currentDate.month = month;
+    state_.currentDate = clampedDate(state_.currentDate);
+    recompute();
+}
+
+void AlmanacSession::setDay(int32_t day) {
+    state_.currentDate.day = day;
+    state_.currentDate = clampedDate(state_.currentDate);
+    recompute();
+}
+
+void AlmanacSession::setDate(CivilDate date) {
+    state_.currentDate = clampedDate(date);
+    recompute();
+}
+
+void AlmanacSession::setCurrentLocation(int32_t index) {
+    state_.locations.current = index;
+    recompute();
+}
+
+void AlmanacSession::setTimeBasis(TimeBasis basis) {
+    state_.preferences.timeBasis = basis;
+    recompute();
+}
+
+void AlmanacSession::setTwelveHourClock(bool on) {
+    state_.preferences.twelveHourClock = on;
+    recompute();
+}
+
+void AlmanacSession::setMagneticBearings(bool on) {
+    state_.preferences.magneticBearings = on;
+    recompute();
+}
+
+LocationList& AlmanacSession::editLocations() {
+    return state_.locations;
+}
+
+void AlmanacSession::locationsEdited() {
+    sortLocations(state_.locations);
+    recompute();
+}
+
+void AlmanacSession::recompute() {
+    if (!state_.locations.present) {
+        showError(AlmanacError::NoLocationList);
+        return;
+    }
+    const Location* place = state_.locations.currentLocation();
+    if (!place) {
+        state_.day = DayAlmanac{};
+    } else {
+        const AlmanacResult<DayNumbers> numbers =
+            computeDayNumbers(state_.currentDate, *place, state_.preferences);
+        if (!numbers.ok()) {
+            showError(numbers.error());
+            return;
+        }
+        state_.day = formatDayAlmanac(numbers.value(), state_.preferences);
+    }
+    notifyViews([](AlmanacView& v) { v.dayChanged(); });
+    if (state_.trackOpen) updateTrack();
+    if (state_.calendarOpen && (state_.calendar.year != state_.currentDate.year ||
+                                state_.calendar.month != state_.currentDate.month))
+        updateCalendar();
+}
+
+bool AlmanacSession::prepareChart(CivilDate start, int32_t days) {
+    // A failed request leaves no rows of an earlier one for a window to show.
+    state_.chart = ChartTable{};
+    if (!isChartDayCount(days)) {
+        showError(AlmanacError::InvalidRequest);
+        return false;
+    }
+    if (!state_.locations.present) {
+        showError(AlmanacError::NoLocationList);
+        return false;
+    }
+    const Location* place = state_.locations.currentLocation();
+    if (!place) return false;
+    AlmanacResult<ChartTable> chart = computeChart(start, days, *place, state_.preferences);
+    if (!chart.ok()) {
+        showError(chart.error());
+        return false;
+    }
+    state_.chart = std::move(chart).value();
+    return true;
+}
+
+void AlmanacSession::openTrack() {
+    state_.trackOpen = true;
+    updateTrack();
+}
+
+void AlmanacSession::closeTrack() {
+    state_.trackOpen = false;
+}
+
+void AlmanacSession::updateTrack() {
+    if (!state_.locations.present) {
+        showMessage(missingFileMessage(TRACK_LOCATION_FILE_NAME));
+        return;
+    }
+    const Location* place = state_.locations.currentLocation();
+    if (!place) {
+        state_.track = TrackTable{};
+    } else {
+        AlmanacResult<TrackTable> track =
+            computeTrack(state_.currentDate, *place, state_.preferences);
+        if (!track.ok()) {
+            showError(track.error());
+            return;
+        }
+        state_.track = std::move(track).value();
+    }
+    notifyViews([](AlmanacView& v) { v.trackChanged(); });
+}
+
+void AlmanacSession::openCalendar() {
+    state_.calendarOpen = true;
+    updateCalendar();
+}
+
+void AlmanacSession::closeCalendar() {
+    state_.calendarOpen = false;
+}
+
+void AlmanacSession::updateCalendar() {
+    const int32_t year = state_.currentDate.year;
+    const int32_t month = state_.currentDate.month;
+    const Location* place = state_.locations.currentLocation();
+    if (!place) {
+        // Without a place the calendar still shows the month's days.
+        state_.calendar = moonCalendarDays(year, month);
+    } else {
+        AlmanacResult<MoonCalendarGrid> grid =
+            computeMoonCalendar(year, month, *place, state_.preferences);
+        if (!grid.ok()) {
+            showError(grid.error());
+            return;
+        }
+        state_.calendar = std::move(grid).value();
+    }
+    notifyViews([](AlmanacView& v) { v.calendarChanged(); });
+}
+
+} // namespace skyledger

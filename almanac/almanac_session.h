@@ -1,0 +1,90 @@
+// The program's flow over the almanac's computations: the session owns the
+// changes to the one AppState, reruns what a change of date, place or
+// preference affects, turns a failure into the program's message, and tells
+// its views what changed. No windowing: the Qt windows listen through
+// AlmanacView, and the rules below hold whatever shows them.
+//
+// - The day is recomputed after every change; its fields change only on
+//   success. Without a location list every recomputation shows "Missing File:
+//   Skyledger Settings.txt" and changes nothing; with a list but no current
+//   place the day's results become empty, without a message.
+// - While the altitude/azimuth table is open, its track is recomputed after
+//   every successful recomputation of the day.
+// - While the calendar is open, its grid is recomputed only when the month or
+//   the year differs from the month it shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "almanac/almanac_result.h"
+#include "almanac/almanac_view.h"
+#include "almanac/app_state.h"
+
+namespace skyledger {
+
+class AlmanacSession {
+  public:
+    explicit AlmanacSession(AppState& state);
+    AlmanacSession(const AlmanacSession&) = delete;
+    AlmanacSession& operator=(const AlmanacSession&) = delete;
+
+    void addView(AlmanacView& view);
+    void removeView(AlmanacView& view);
+
+    const AppState& state() const { return state_; }
+
+    // The current date. A change of year or month clamps the day to the
+    // month's length; a day or date is clamped into its month. Each recomputes.
+    void setYear(int32_t year);
+    void setMonth(int32_t month);
+    void setDay(int32_t day);
+    void setDate(CivilDate date);
+
+    // The current place, by index into the list; recomputes.
+    void setCurrentLocation(int32_t index);
+
+    // The display preferences; each recomputes.
+    void setTimeBasis(TimeBasis basis);
+    void setTwelveHourClock(bool on);
+    void setMagneticBearings(bool on);
+
+    // The list for the Location dialog to edit in place; call locationsEdited
+    // afterwards, whatever the dialog's result.
+    LocationList& editLocations();
+    // Sorts the list by name (the current place follows) and recomputes.
+    void locationsEdited();
+
+    // Recomputes the day, then the open reports as the rules above say.
+    void recompute();
+
+    // Fills state().chart with `days` rows from `start` for the current place
+    // and preferences; true on success. The day count is checked first
+    // ("Number of days out of range (1..366)"). On failure the message (if
+    // any) is shown once, the table is left empty and false is returned; an
+    // empty list fails without a message.
+    bool prepareChart(CivilDate start, int32_t days);
+
+    // The altitude/azimuth table: computed when it opens and after every
+    // recomputation while it is open.
+    void openTrack();
+    void closeTrack();
+
+    // The Moon calendar: computed for the current month when it opens; then
+    // it follows only changes of the month or the year.
+    void openCalendar();
+    void closeCalendar();
+
+  private:
+    void updateTrack();
+    void updateCalendar();
+    void showError(AlmanacError error);
+    void showMessage(const std::string& message);
+    template <typename Notify> void notifyViews(Notify notify);
+
+    AppState& state_;
+    std::vector<AlmanacView*> views_;
+};
+
+} // namespace skyledger

@@ -1,0 +1,180 @@
+// The session layer's rules: which change recomputes what, which message
+// when, and that the day's fields change only on success.
+#include "almanac/almanac_session.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "almanac_fixtures.h"
+#include "astro/planetary_series.h"
+
+namespace skyledger {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const Location GREENWICH{"Greenwich", 51.4779, 0.0015, 0.0, 0.0};
+const Location SYDNEY{"Sydney", -33.87, -151.21, 12.8, -10.0};
+
+class Session : public ::testing::Test {
+  protected:
+    Session() : state_(stateAt(GREENWICH, {2026, 1, 31}, TimeBasis::Universal)), session_(state_) {
+        session_.addView(view_);
+    }
+    AppState state_;
+    AlmanacSession session_;
+    RecordingView view_;
+};
+
+TEST_F(Session, WithoutAListEveryRecomputationSaysSoAndChangesNothing) {
+    AppState none;
+    none.day.sunriseText = "07:00";
+    none.track.samples[3].sunAltitude = 12.0;
+    AlmanacSession session(none);
+    RecordingView view;
+    session.addView(view);
+    session.openTrack();
+    session.setDay(2);
+    session.setTimeBasis(TimeBasis::Daylight);
+    EXPECT_EQ(view.errors,
+              (Calls{"Missing File: Location.txt", "Missing File: Skyledger Settings.txt",
+                     "Missing File: Skyledger Settings.txt"}));
+    EXPECT_EQ(view.calls, (Calls{"error", "error", "error"}));
+    EXPECT_EQ(none.day.sunriseText, "07:00");
+    EXPECT_EQ(none.track.samples[3].sunAltitude, 12.0);
+    EXPECT_EQ(none.currentDate.day, 2); // the date itself follows the box
+    // The calendar still lays out its month without a place, silently.
+    view.clear();
+    session.openCalendar();
+    EXPECT_EQ(view.calls, Calls{"calendar"});
+    EXPECT_FALSE(none.calendar.phasesValid);
+}
+
+TEST_F(Session, TheOpenTrackFollowsEveryRecomputationAndStopsWhenClosed) {
+    session_.openTrack();
+    const double firstNoon = state_.track.samples[48].sunAltitude;
+    session_.setDay(1);
+    session_.setTimeBasis(TimeBasis::Standard);
+    session_.setCurrentLocation(0);
+    EXPECT_EQ(view_.calls, (Calls{"track", "day", "track", "day", "track", "day", "track"}));
+    EXPECT_NE(state_.track.samples[48].sunAltitude, firstNoon); // another date
+    view_.clear();
+    session_.closeTrack();
+    session_.setDay(2);
+    EXPECT_EQ(view_.calls, Calls{"day"});
+}
+
+TEST_F(Session, TheCalendarFollowsOnlyMonthAndYearChanges) {
+    session_.openCalendar();
+    EXPECT_EQ(state_.calendar.month, 1);
+    const double phaseOfThe3rd = state_.calendar.phaseAngle[6];
+    session_.setDay(3);
+    session_.setTimeBasis(TimeBasis::Daylight);
+    session_.setMagneticBearings(false);
+    EXPECT_EQ(view_.calls, (Calls{"calendar", "day", "day", "day"}));
+    EXPECT_EQ(state_.calendar.phaseAngle[6], phaseOfThe3rd);
+    view_.clear();
+    session_.setMonth(2);
+    session_.setYear(2027);
+    EXPECT_EQ(view_.calls, (Calls{"day", "calendar", "day", "calendar"}));
+    EXPECT_EQ(state_.calendar.year, 2027);
+    EXPECT_EQ(state_.calendar.month, 2);
+    view_.clear();
+    session_.closeCalendar();
+    session_.setMonth(3);
+    EXPECT_EQ(view_.calls, Calls{"day"});
+}
+
+TEST_F(Session, MonthAndYearChangesClampTheDayToTheMonth) {
+    session_.setDate({2024, 1, 31});
+    session_.setMonth(2);
+    EXPECT_EQ(state_.currentDate.day, 29);
+    session_.setYear(2025);
+    EXPECT_EQ(state_.currentDate.day, 28);
+    session_.setMonth(4);
+    session_.setDay(31);
+    EXPECT_EQ(state_.currentDate.day, 30);
+    // The day shown is the clamped date's.
+    const AlmanacResult<DayNumbers> numbers =
+        computeDayNumbers({2025, 4, 30}, GREENWICH, state_.preferences);
+    ASSERT_TRUE(numbers.ok());
+    EXPECT_EQ(state_.day, formatDayAlmanac(numbers.value(), state_.preferences));
+}
+
+void* refuseEveryBlock(size_t) {
+    return nullptr;
+}
+
+TEST_F(Session, AFailedComputationKeepsTheDayAndSaysWhy) {
+    session_.openTrack();
+    const DayAlmanac before = state_.day;
+    const TrackTable trackBefore = state_.track;
+    view_.clear();
+    setTermAllocator(refuseEveryBlock);
+    session_.setDay(15);
+    session_.openTrack();
+    const bool charted = session_.prepareChart({2026, 1, 1}, 3);
+    setTermAllocator(nullptr);
+    EXPECT_FALSE(charted);
+    EXPECT_EQ(view_.errors, Calls(3, "Out of memory on planetary terms !"));
+    EXPECT_EQ(view_.calls, Calls(3, "error"));
+    EXPECT_EQ(state_.day, before);
+    EXPECT_EQ(state_.track.samples[50].moonBearing, trackBefore.samples[50].moonBearing);
+    EXPECT_EQ(state_.chart.rowCount(), 0);
+}
+
+TEST_F(Session, AClockChangeReformatsTheDay) {
+    session_.recompute();
+    const std::string sunrise = state_.day.sunriseText;
+    ASSERT_EQ(sunrise.size(), 5u);
+    session_.setTwelveHourClock(true);
+    EXPECT_EQ(state_.day.sunriseText, sunrise + "AM");
+    EXPECT_EQ(state_.day.sunsetText.substr(5), "PM");
+    EXPECT_EQ(view_.calls, (Calls{"day", "day"}));
+}
+
+TEST_F(Session, EditedLocationsAreSortedAndTheCurrentPlaceFollows) {
+    LocationList& list = session_.editLocations();
+    list.records.push_back(SYDNEY);
+    list.records.push_back({"Anchorage", 61.22, 149.9, 14.0, 9.0});
+    list.current = 1; // Sydney
+    session_.locationsEdited();
+    ASSERT_EQ(state_.locations.count(), 3);
+    EXPECT_EQ(state_.locations.records[0].name, "Anchorage");
+    EXPECT_EQ(state_.locations.currentLocation()->name, "Sydney");
+    EXPECT_TRUE(state_.day.southernHemisphere);
+    EXPECT_EQ(view_.calls, Calls{"day"});
+}
+
+TEST_F(Session, AChartRequestIsCheckedThenFilledOrRefusedWithOneMessage) {
+    EXPECT_FALSE(session_.prepareChart({2026, 1, 1}, 367));
+    EXPECT_FALSE(session_.prepareChart({2026, 1, 1}, 0));
+    EXPECT_EQ(view_.errors, Calls(2, "Number of days out of range (1..366)"));
+    view_.clear();
+    ASSERT_TRUE(session_.prepareChart({2026, 2, 27}, 3));
+    ASSERT_EQ(state_.chart.rowCount(), 3);
+    EXPECT_EQ(state_.chart.rows[2].date.month, 3);
+    EXPECT_EQ(state_.chart.rows[2].date.day, 1);
+    EXPECT_TRUE(view_.calls.empty()); // the chart window reads the table; no notice
+
+    AppState none;
+    AlmanacSession session(none);
+    RecordingView view;
+    session.addView(view);
+    EXPECT_FALSE(session.prepareChart({2026, 1, 1}, 366));
+    EXPECT_EQ(view.errors, Calls{"Missing File: Skyledger Settings.txt"});
+}
+
+TEST_F(Session, ARemovedViewHearsNothing) {
+    RecordingView other;
+    session_.addView(other);
+    session_.removeView(view_);
+    session_.setDay(5);
+    EXPECT_TRUE(view_.calls.empty());
+    EXPECT_EQ(other.calls, Calls{"day"});
+}
+
+} // namespace
+} // namespace skyledger
