@@ -9,9 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "almanac/almanac_view.h"
-#include "almanac/app_state.h"
-#include "almanac/day_almanac.h"
+#include "almanac/almanac_session.h"
 #include "app/layout_metrics.h"
 #include "app/multiday_dialog.h"
 #include "reports/chart_print.h"
@@ -26,9 +24,7 @@ constexpr int32_t YEAR = 366;
 std::unique_ptr<AppState> placesState() {
     auto state = std::make_unique<AppState>();
     loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state->locations, state->preferences);
-    SilentView view;
     state->currentDate = CivilDate{2026, 3, 1};
-    computeDayAlmanac(*state, view);
     return state;
 }
 
@@ -39,16 +35,14 @@ const LayoutMetrics& metrics() {
 
 void BM_YearChartFromOkToFirstPaint(benchmark::State& bench) {
     auto state = placesState();
-    SilentView view;
+    AlmanacSession session(*state);
     QPointer<ChartWindow> slot;
     QImage image;
     for (auto _ : bench) {
         bench.PauseTiming();
         MultiDayDialog dialog(
             metrics(), state->currentDate,
-            [&](CivilDate start, int32_t days) {
-                return fillChartTable(*state, view, start, days);
-            },
+            [&](CivilDate start, int32_t days) { return session.prepareChart(start, days); },
             nullptr, [](const std::string&) {});
         dialog.daysField()->setText(QStringLiteral("366"));
         bench.ResumeTiming();
@@ -64,8 +58,7 @@ BENCHMARK(BM_YearChartFromOkToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_ScrollOneRowAndRepaint(benchmark::State& bench) {
     auto state = placesState();
-    SilentView view;
-    fillChartTable(*state, view, state->currentDate, YEAR);
+    AlmanacSession(*state).prepareChart(state->currentDate, YEAR);
     ChartWindow window(metrics(), *state, nullptr);
     QScrollBar* bar = window.scrollBar();
     // A step paints the data lines again, as the window asks after scrolling.
@@ -82,12 +75,11 @@ BENCHMARK(BM_ScrollOneRowAndRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_YearChartToPdf(benchmark::State& bench) {
     auto state = placesState();
-    SilentView view;
-    fillChartTable(*state, view, state->currentDate, YEAR);
+    AlmanacSession(*state).prepareChart(state->currentDate, YEAR);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("year.pdf"));
     for (auto _ : bench)
-        benchmark::DoNotOptimize(printReportToPdf(file, chartPageRoutine(*state)));
+        benchmark::DoNotOptimize(printReportToPdf(file, chartPageRoutine(state->chart, *state)));
 }
 BENCHMARK(BM_YearChartToPdf)->Unit(benchmark::kMillisecond);
 

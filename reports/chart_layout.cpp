@@ -33,12 +33,12 @@ ChartLayout makeChartLayout(const TextMeasure& width, int gap, int discSize, int
 }
 
 ChartRowTexts chartRowTexts(const ChartRow& row, bool twelveHourClock, BearingRule rule) {
-    const std::array<double, CHART_EVENTS> times = {row.sunrise, row.sunset, row.moonrise,
-                                                    row.moonset};
-    const std::array<double, CHART_EVENTS> bearings = {row.sunriseBearing, row.sunsetBearing,
-                                                       row.moonriseBearing, row.moonsetBearing};
+    const DayNumbers& n = row.numbers;
+    const std::array<double, CHART_EVENTS> times = {n.sunrise, n.sunset, n.moonrise, n.moonset};
+    const std::array<double, CHART_EVENTS> bearings = {n.sunriseBearing, n.sunsetBearing,
+                                                       n.moonriseBearing, n.moonsetBearing};
     ChartRowTexts t;
-    t.date = formatDate(row.day, row.month, row.year);
+    t.date = formatDate(row.date.day, row.date.month, row.date.year);
     for (int event = 0; event < CHART_EVENTS; ++event) {
         const bool timeMissing = isNoEvent(times[event]);
         if (!timeMissing) formatEventTime(times[event], twelveHourClock, t.time[event]);
@@ -46,7 +46,7 @@ ChartRowTexts chartRowTexts(const ChartRow& row, bool twelveHourClock, BearingRu
             rule == BearingRule::FollowsTime ? timeMissing : isNoEvent(bearings[event]);
         if (!bearingMissing) t.bearing[event] = formatBearing(bearings[event]);
     }
-    t.illumination = formatText("%d%%", static_cast<int32_t>(row.illuminationPercent));
+    t.illumination = formatText("%d%%", static_cast<int32_t>(n.illuminationPercent));
     return t;
 }
 

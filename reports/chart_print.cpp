@@ -62,8 +62,7 @@ int printPageHead(const ChartPage& p, int pageNumber, const std::string& locatio
     return y + p.fonts.bodyLine;
 }
 
-void printRow(const ChartPage& p, const ChartRow& row, int y, bool twelveHourClock,
-              bool southernHemisphere) {
+void printRow(const ChartPage& p, const ChartRow& row, int y, bool twelveHourClock) {
     const ChartLayout& l = p.layout;
     const int h = p.fonts.bodyLine;
     const ChartRowTexts texts = chartRowTexts(row, twelveHourClock, BearingRule::FollowsTime);
@@ -77,7 +76,7 @@ void printRow(const ChartPage& p, const ChartRow& row, int y, bool twelveHourClo
     drawCell(p.painter, l.illumX, l.illumX + l.illumWidth, y, h, Qt::AlignRight,
              texts.illumination);
     drawMoonDisc(p.painter, PixelBox{l.discX, y, l.discX + l.discSize, y + l.discSize},
-                 row.moonPhaseAngle, 1, southernHemisphere);
+                 row.numbers.moonPhaseAngle, 1, row.numbers.southernHemisphere);
 }
 
 // The rules of one page's rows; the heads above them are not ruled.
@@ -116,11 +115,10 @@ int chartFirstRowTop(const PrintFonts& fonts, const PageMargins& margins, int pa
     return headsTop + fonts.bodyLine;
 }
 
-void printChartPages(QPrinter& printer, QPainter& painter, const AppState& state,
-                     const PageMargins& margins) {
+void printChartPages(QPrinter& printer, QPainter& painter, const ChartTable& chart,
+                     const AppState& state, const PageMargins& margins) {
     const PrintFonts fonts = makePrintFonts(printer);
-    const bool twelveHour = state.preferences.twelveHourClock != 0;
-    const bool southern = state.day.southernHemisphere != 0;
+    const bool twelveHour = state.preferences.twelveHourClock;
     const ChartLayout layout = printChartLayout(fonts, margins, twelveHour, printer);
     const Location* current = state.locations.currentLocation();
     const std::string locationLine =
@@ -132,7 +130,7 @@ void printChartPages(QPrinter& printer, QPainter& painter, const AppState& state
     int y = printPageHead(page, pageNumber, locationLine);
     int tableTop = y;
     int rowsOnPage = 0;
-    for (int32_t i = 0; i < state.chart.rowCount; ++i) {
+    for (const ChartRow& row : chart.rows) {
         // A row that would reach the bottom margin, even just touch it, starts
         // the next page.
         if (y + fonts.bodyLine >= margins.pageBottom && rowsOnPage > 0) {
@@ -142,16 +140,16 @@ void printChartPages(QPrinter& printer, QPainter& painter, const AppState& state
             tableTop = y = printPageHead(page, pageNumber, locationLine);
             rowsOnPage = 0;
         }
-        printRow(page, state.chart.rows[static_cast<size_t>(i)], y, twelveHour, southern);
+        printRow(page, row, y, twelveHour);
         y += fonts.bodyLine;
         ++rowsOnPage;
     }
     printGrid(page, tableTop, rowsOnPage);
 }
 
-PageRoutine chartPageRoutine(const AppState& state) {
-    return [&state](QPrinter& printer, QPainter& painter) {
-        printChartPages(printer, painter, state, pageMargins(printerGeometry(printer)));
+PageRoutine chartPageRoutine(const ChartTable& chart, const AppState& state) {
+    return [&chart, &state](QPrinter& printer, QPainter& painter) {
+        printChartPages(printer, painter, chart, state, pageMargins(printerGeometry(printer)));
     };
 }
 
@@ -161,13 +159,12 @@ QString chooseChartTextFile(QWidget* owner) {
                                         QStringLiteral("Text (*.txt)"));
 }
 
-bool saveChartText(const AppState& state, const SaveFileChooser& choose,
+bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFileChooser& choose,
                    const ErrorReporter& showError) {
     const QString fileName = choose();
     if (fileName.isEmpty()) return false;
     const Location* current = state.locations.currentLocation();
-    const std::string bytes =
-        chartText(state.chart, current ? *current : Location{}, state.preferences);
+    const std::string bytes = chartText(chart, current ? *current : Location{}, state.preferences);
     if (!writeFileReplacing(QFile::encodeName(fileName).toStdString(), bytes)) {
         showError("Cannot create file");
         return false;

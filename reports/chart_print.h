@@ -26,14 +26,15 @@ struct AppState;
 [[nodiscard]] int chartFirstRowTop(const PrintFonts& fonts, const PageMargins& margins,
                                    int pageNumber);
 
-// Prints the chart of `state` (its rows, current location and preferences) on
-// as many pages as it takes. A row goes to the next page when its bottom would
-// reach margins.pageBottom.
-void printChartPages(QPrinter& printer, QPainter& painter, const AppState& state,
-                     const PageMargins& margins);
+// Prints the rows of `chart` under the current place and preferences of
+// `state` on as many pages as it takes. A row goes to the next page when its
+// bottom would reach margins.pageBottom.
+void printChartPages(QPrinter& printer, QPainter& painter, const ChartTable& chart,
+                     const AppState& state, const PageMargins& margins);
 
-// The page routine for the print job: the margins come from the printer.
-[[nodiscard]] PageRoutine chartPageRoutine(const AppState& state);
+// The page routine for the print job: the margins come from the printer. Both
+// arguments must outlive the routine.
+[[nodiscard]] PageRoutine chartPageRoutine(const ChartTable& chart, const AppState& state);
 
 // Asks for a file name ("" when the user cancels).
 using SaveFileChooser = std::function<QString()>;
@@ -46,7 +47,7 @@ using SaveFileChooser = std::function<QString()>;
 // none. A file that cannot be written (created, filled or closed) is reported
 // as "Cannot create file" and leaves no partial file behind (a file it was
 // to replace stays as it was). True when written.
-bool saveChartText(const AppState& state, const SaveFileChooser& choose,
+bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFileChooser& choose,
                    const ErrorReporter& showError);
 
 } // namespace skyledger

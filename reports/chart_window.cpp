@@ -50,7 +50,7 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
                          Services services)
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      metrics_(metrics), state_(state), services_(std::move(services)) {
+      metrics_(metrics), state_(state), chart_(state.chart), services_(std::move(services)) {
     setWindowTitle(QStringLiteral("Multi-day Chart"));
     setFont(metrics.uiFont);
     setFocusPolicy(Qt::StrongFocus);
@@ -74,9 +74,9 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
     connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
 
     layout_ = makeChartLayout([&](std::string_view text) { return metrics.textWidth(text); }, g, l,
-                              g, state.preferences.twelveHourClock != 0);
+                              g, state.preferences.twelveHourClock);
 
-    rowCount_ = std::max(0, state.chart.rowCount);
+    rowCount_ = chart_.rowCount();
     visibleRows_ = std::min(rowCount_, MAX_VISIBLE_ROWS);
     const int height = 3 * g + (visibleRows_ + 1) * l + metrics.buttonHeight;
     int width = layout_.tableRight;
@@ -134,10 +134,9 @@ void ChartWindow::paintEvent(QPaintEvent*) {
     for (const ChartHead& head : chartHeads(c))
         drawCell(painter, fm, head.left, head.right - head.left, y0, Qt::AlignHCenter, head.text);
 
-    const bool twelveHour = state_.preferences.twelveHourClock != 0;
-    const bool southern = state_.day.southernHemisphere != 0;
+    const bool twelveHour = state_.preferences.twelveHourClock;
     for (int k = 0; k < visibleRows_ && topRow_ + k < rowCount_; ++k) {
-        const ChartRow& row = state_.chart.rows[static_cast<size_t>(topRow_ + k)];
+        const ChartRow& row = chart_.rows[static_cast<size_t>(topRow_ + k)];
         const int top = y0 + (k + 1) * l;
         const ChartRowTexts texts = chartRowTexts(row, twelveHour, BearingRule::OwnValue);
         drawCell(painter, fm, c.dateX, c.dateWidth, top, Qt::AlignLeft, texts.date);
@@ -148,8 +147,9 @@ void ChartWindow::paintEvent(QPaintEvent*) {
                      texts.bearing[event]);
         }
         drawCell(painter, fm, c.illumX, c.illumWidth, top, Qt::AlignRight, texts.illumination);
-        drawMoonDisc(painter, PixelBox{c.discX, top, c.discX + l, top + l}, row.moonPhaseAngle, 1,
-                     southern);
+        // Mirrored for a place south of the equator: the place of the rows.
+        drawMoonDisc(painter, PixelBox{c.discX, top, c.discX + l, top + l},
+                     row.numbers.moonPhaseAngle, 1, row.numbers.southernHemisphere);
     }
 
     // The rules; like the platform's lines they stop one pixel short of their
@@ -201,12 +201,12 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChartWindow::printChart() {
-    services_.print(chartPageRoutine(state_));
+    services_.print(chartPageRoutine(chart_, state_));
     close();
 }
 
 void ChartWindow::saveChart() {
-    saveChartText(state_, services_.chooseTextFile, services_.showError);
+    saveChartText(chart_, state_, services_.chooseTextFile, services_.showError);
     close();
 }
 

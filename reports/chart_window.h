@@ -34,8 +34,11 @@ class ChartWindow : public QWidget {
         ErrorReporter showError;
     };
 
-    // The window over the chart of `state`, as it is now; `owner` is the main
-    // window. The time columns are sized for the clock preference of now.
+    // The window over the chart of `state` as it is now: it keeps those rows,
+    // whatever later requests do to the shared table. The clock preference
+    // sizes the time columns now and formats the times at every painting;
+    // printing and saving use the current place and preferences. `owner` is
+    // the main window.
     ChartWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner,
                 Services services = {});
 
@@ -67,6 +70,7 @@ class ChartWindow : public QWidget {
 
     const LayoutMetrics& metrics_;
     const AppState& state_;
+    const ChartTable chart_;
     Services services_;
     ChartLayout layout_;
     int rowCount_ = 0;

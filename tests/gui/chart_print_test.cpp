@@ -11,9 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "almanac/almanac_view.h"
-#include "almanac/chart.h"
-#include "almanac/day_almanac.h"
+#include "almanac/almanac_session.h"
 #include "chart_test_support.h"
 #include "reports/chart_print.h"
 #include "reports/chart_window.h"
@@ -49,18 +47,17 @@ class ChartPrintTest : public ::testing::Test {
   protected:
     std::unique_ptr<AppState> state = greenwichState();
     QTemporaryDir dir;
-    SilentView view;
+    AlmanacSession session{*state};
 
     void computeChart(CivilDate start, int32_t days) {
-        ASSERT_TRUE(fillChartTable(*state, view, start, days));
-        computeDayAlmanac(*state, view);
+        ASSERT_TRUE(session.prepareChart(start, days));
     }
 };
 
 TEST_F(ChartPrintTest, AYearPrintsOnSeveralPagesEachWithItsHead) {
     computeChart(CivilDate{2024, 1, 1}, 366);
     const QString file = dir.filePath(QStringLiteral("year.pdf"));
-    ASSERT_TRUE(printReportToPdf(file, chartPageRoutine(*state)));
+    ASSERT_TRUE(printReportToPdf(file, chartPageRoutine(state->chart, *state)));
     const QStringList pages = pdfPages(file);
     ASSERT_GE(pages.size(), 3);
 
@@ -97,7 +94,7 @@ TEST_F(ChartPrintTest, ARowEndingExactlyOnTheBottomMarginGoesToTheNextPage) {
             PageMargins margins = pageMargins(printerGeometry(printer));
             const PrintFonts fonts = makePrintFonts(printer);
             margins.pageBottom = chartFirstRowTop(fonts, margins, 1) + 10 * fonts.bodyLine + extra;
-            printChartPages(printer, painter, *state, margins);
+            printChartPages(printer, painter, state->chart, *state, margins);
         };
         EXPECT_TRUE(printReportToPdf(file, pages));
         return pdfPages(file);
@@ -136,12 +133,12 @@ TEST_F(ChartPrintTest, PrintAndSaveAsEachCloseTheWindow) {
 
 #ifdef SKYLEDGER_CLI_PATH
 TEST_F(ChartPrintTest, SavedTextEqualsTheCommandLineExport) {
-    state->preferences.twelveHourClock = 1;
+    state->preferences.twelveHourClock = true;
     computeChart(CivilDate{2024, 2, 20}, 40);
     ShownErrors errors;
     const QString saved = dir.filePath(QStringLiteral("chart")); // no extension is added
     ASSERT_TRUE(saveChartText(
-        *state, [&] { return saved; }, errors.reporter()));
+        state->chart, *state, [&] { return saved; }, errors.reporter()));
     EXPECT_TRUE(errors.messages.empty());
 
     const QString cli = dir.filePath(QStringLiteral("cli.txt"));
@@ -168,7 +165,7 @@ TEST_F(ChartPrintTest, AnUnwritablePathIsReportedAndLeavesNothing) {
                                 dir.filePath(QStringLiteral("plain/chart.txt")), dir.path()}) {
         ShownErrors errors;
         EXPECT_FALSE(saveChartText(
-            *state, [&] { return path; }, errors.reporter()));
+            state->chart, *state, [&] { return path; }, errors.reporter()));
         EXPECT_EQ(errors.messages, std::vector<std::string>{"Cannot create file"});
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

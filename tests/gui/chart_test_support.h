@@ -23,20 +23,20 @@ inline std::unique_ptr<AppState> greenwichState() {
     for (int32_t i = 0; i < state->locations.count(); ++i)
         if (state->locations.records[static_cast<size_t>(i)].name == "Greenwich")
             state->locations.current = i;
-    state->preferences.twelveHourClock = 0;
-    state->preferences.magneticBearings = 0;
-    state->preferences.timeBasis = TIME_UNIVERSAL;
+    state->preferences.twelveHourClock = false;
+    state->preferences.magneticBearings = false;
+    state->preferences.timeBasis = TimeBasis::Universal;
     return state;
 }
 
 // `rows` made-up days from 1 March 2024, every event present.
 inline void fillMadeUpChart(AppState& state, int32_t rows) {
+    state.chart.rows.assign(static_cast<size_t>(rows), ChartRow{});
     CivilDate date{2024, 3, 1};
     for (int32_t i = 0; i < rows; ++i) {
-        ChartRow& r = state.chart.rows[static_cast<size_t>(i)];
-        r.day = date.day;
-        r.month = date.month;
-        r.year = date.year;
+        ChartRow& row = state.chart.rows[static_cast<size_t>(i)];
+        row.date = date;
+        DayNumbers& r = row.numbers;
         r.sunrise = 1.6;
         r.sunriseBearing = 95.0;
         r.sunset = 4.7;
@@ -49,7 +49,6 @@ inline void fillMadeUpChart(AppState& state, int32_t rows) {
         r.illuminationPercent = 50.5;
         date = nextDay(date);
     }
-    state.chart.rowCount = rows;
 }
 
 inline const LayoutMetrics& testMetrics() {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "almanac/almanac_session.h"
 #include "chart_test_support.h"
 #include "reports/chart_window.h"
 
@@ -118,7 +119,7 @@ TEST_F(ChartWindowTest, ScrollsByLinePageAndWheelWithinTheRows) {
 
 TEST_F(ChartWindowTest, AMissingEventLeavesItsTwoCellsEmptyAndTheRestDrawn) {
     fillMadeUpChart(*state, 3);
-    ChartRow& row = state->chart.rows[1];
+    DayNumbers& row = state->chart.rows[1].numbers;
     row.moonrise = noEventValue;
     row.moonriseBearing = noEventValue;
     ChartWindow w(m, *state, nullptr);
@@ -161,7 +162,7 @@ TEST_F(ChartWindowTest, GreyRulesUnderEveryLineAndBeforeEachEventButNotInTheHead
 TEST_F(ChartWindowTest, TwelveHourColumnsAreWiderByAmAndKeepTheirWidthWhenTheClockChanges) {
     fillMadeUpChart(*state, 2);
     ChartWindow daily(m, *state, nullptr);
-    state->preferences.twelveHourClock = 1;
+    state->preferences.twelveHourClock = true;
     ChartWindow twelve(m, *state, nullptr);
     const int am = m.textWidth("AM");
     EXPECT_EQ(twelve.chartLayout().timeWidth, daily.chartLayout().timeWidth + am);
@@ -171,22 +172,34 @@ TEST_F(ChartWindowTest, TwelveHourColumnsAreWiderByAmAndKeepTheirWidthWhenTheClo
     const ChartLayout& c = daily.chartLayout();
     const QRect sunset = cell(daily, c.timeX[CHART_SUNSET] - 2 * m.gap, c.timeWidth + 2 * m.gap, 0);
     const QImage twelveHourText = paint(daily).copy(sunset);
-    state->preferences.twelveHourClock = 0;
+    state->preferences.twelveHourClock = false;
     EXPECT_NE(paint(daily).copy(sunset), twelveHourText);
     EXPECT_EQ(daily.chartLayout().timeWidth, c.timeWidth);
 }
 
 TEST_F(ChartWindowTest, ThePercentageIsTruncated) {
     fillMadeUpChart(*state, 3);
-    state->chart.rows[0].illuminationPercent = 99.0;
-    state->chart.rows[1].illuminationPercent = 99.9;
-    state->chart.rows[2].illuminationPercent = 100.0;
+    state->chart.rows[0].numbers.illuminationPercent = 99.0;
+    state->chart.rows[1].numbers.illuminationPercent = 99.9;
+    state->chart.rows[2].numbers.illuminationPercent = 100.0;
     ChartWindow w(m, *state, nullptr);
     const QImage image = paint(w);
     const ChartLayout& c = w.chartLayout();
     const auto figure = [&](int k) { return image.copy(cell(w, c.illumX, c.illumWidth, k)); };
     EXPECT_EQ(figure(1), figure(0));
     EXPECT_NE(figure(2), figure(0));
+}
+
+TEST_F(ChartWindowTest, KeepsItsRowsWhenALaterRequestFails) {
+    AlmanacSession session(*state);
+    ASSERT_TRUE(session.prepareChart(CivilDate{2024, 3, 1}, 30));
+    ChartWindow w(m, *state, nullptr);
+    w.scrollBar()->setValue(9);
+    const QImage before = paint(w);
+    session.editLocations() = LocationList{}; // no places: the next request fails
+    EXPECT_FALSE(session.prepareChart(CivilDate{2024, 3, 1}, 30));
+    EXPECT_EQ(state->chart.rowCount(), 0);
+    EXPECT_EQ(paint(w), before);
 }
 
 } // namespace

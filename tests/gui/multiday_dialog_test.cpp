@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "almanac/almanac_view.h"
-#include "almanac/chart.h"
+#include "almanac/almanac_session.h"
 #include "app/multiday_dialog.h"
 #include "chart_test_support.h"
 
@@ -17,14 +16,14 @@ namespace {
 class MultiDayDialogTest : public ::testing::Test {
   protected:
     std::unique_ptr<AppState> state = greenwichState();
+    AlmanacSession session{*state};
     ShownErrors errors;
     int preparations = 0;
 
     std::unique_ptr<MultiDayDialog> open(CivilDate start) {
         const ChartPreparer prepare = [this](CivilDate from, int32_t days) {
             ++preparations;
-            SilentView view;
-            return fillChartTable(*state, view, from, days);
+            return session.prepareChart(from, days);
         };
         auto dialog = std::make_unique<MultiDayDialog>(testMetrics(), start, prepare, nullptr,
                                                        errors.reporter());
@@ -87,7 +86,7 @@ TEST_F(MultiDayDialogTest, RefusesABadCountBeforeTheChartIsTouched) {
     }
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(preparations, 0);
-    EXPECT_EQ(state->chart.rowCount, 5);
+    EXPECT_EQ(state->chart.rowCount(), 5);
 }
 
 TEST_F(MultiDayDialogTest, FillsAYearOfRowsThroughLeapDays) {
@@ -95,8 +94,8 @@ TEST_F(MultiDayDialogTest, FillsAYearOfRowsThroughLeapDays) {
     confirm(*leapYear, QStringLiteral("366"));
     EXPECT_EQ(leapYear->result(), QDialog::Accepted);
     EXPECT_FALSE(leapYear->isVisible());
-    ASSERT_EQ(state->chart.rowCount, 366);
-    const ChartRow& last = state->chart.rows[365];
+    ASSERT_EQ(state->chart.rowCount(), 366);
+    const CivilDate last = state->chart.rows[365].date;
     EXPECT_EQ(last.day, 31);
     EXPECT_EQ(last.month, 12);
     EXPECT_EQ(last.year, 2024);
@@ -106,10 +105,10 @@ TEST_F(MultiDayDialogTest, FillsAYearOfRowsThroughLeapDays) {
     fromMarch->monthBox()->setCurrentIndex(2);
     confirm(*fromMarch, QStringLiteral("366"));
     EXPECT_EQ(fromMarch->result(), QDialog::Accepted);
-    ASSERT_EQ(state->chart.rowCount, 366);
-    EXPECT_EQ(state->chart.rows[0].month, 3);
-    EXPECT_EQ(state->chart.rows[0].year, 2023);
-    const ChartRow& end = state->chart.rows[365];
+    ASSERT_EQ(state->chart.rowCount(), 366);
+    EXPECT_EQ(state->chart.rows[0].date.month, 3);
+    EXPECT_EQ(state->chart.rows[0].date.year, 2023);
+    const CivilDate end = state->chart.rows[365].date;
     EXPECT_EQ(end.day, 29);
     EXPECT_EQ(end.month, 2);
     EXPECT_EQ(end.year, 2024);
@@ -121,7 +120,7 @@ TEST_F(MultiDayDialogTest, WithoutPlacesNoChartIsOpened) {
     auto dialog = open(CivilDate{2024, 1, 1});
     confirm(*dialog, QStringLiteral("10"));
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(state->chart.rowCount, 0);
+    EXPECT_EQ(state->chart.rowCount(), 0);
 }
 
 } // namespace
