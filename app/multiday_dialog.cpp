@@ -41,9 +41,9 @@ int listWidth(const QComboBox& box, int textWidth, const LayoutMetrics& m) {
 } // namespace
 
 MultiDayDialog::MultiDayDialog(const LayoutMetrics& metrics, CivilDate start,
-                               ChartPreparer prepareChart, QWidget* owner, ErrorReporter showError)
+                               ChartPreparer prepareChart, QWidget* owner, MessageSink messages)
     : QDialog(owner), start_(start), prepareChart_(std::move(prepareChart)),
-      showError_(showError ? std::move(showError) : errorBoxReporter(owner)),
+      messages_(std::move(messages)),
       cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
       okButton_(new QPushButton(QStringLiteral("OK"), this)),
       startLabel_(new QLabel(QStringLiteral("Start Date:"), this)),
@@ -139,16 +139,20 @@ void MultiDayDialog::yearChosen(int index) {
     fillDayBox();
 }
 
+void MultiDayDialog::showError(const char* message) {
+    messages_(this, QStringLiteral("Error"), toQString(message));
+}
+
 void MultiDayDialog::confirm() {
     // The count is checked before anything shared is touched, so an open
     // chart never sees a count that was not computed.
     int32_t days = 0;
     if (!parseInteger(toWindows1252(daysField_->text()), days)) {
-        showError_("Invalid number of days");
+        showError("Invalid number of days");
         return;
     }
     if (days < 1 || days > MAX_CHART_DAYS) {
-        showError_("Number of days out of range (1..366)");
+        showError("Number of days out of range (1..366)");
         return;
     }
     // Without rows (no places to compute for) there is no chart to open; the

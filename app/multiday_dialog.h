@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "almanac/civil_calendar.h"
-#include "app/error_message.h"
+#include "app/message_sink.h"
 
 class QComboBox;
 class QLabel;
@@ -30,11 +30,11 @@ class MultiDayDialog : public QDialog {
     // The number of days proposed each time the dialog opens.
     static constexpr int32_t PROPOSED_DAYS = 21;
 
-    // `start` is the main window's date; the dialog keeps its own copy.
-    // `showError` receives the validation messages (a box captioned "Error"
-    // over `owner` when empty).
+    // `start` is the main window's date; the dialog keeps its own copy. The
+    // validation messages go to `messages`, captioned "Error", over the
+    // dialog, so that they stay above it.
     MultiDayDialog(const LayoutMetrics& metrics, CivilDate start, ChartPreparer prepareChart,
-                   QWidget* owner, ErrorReporter showError = {});
+                   QWidget* owner, MessageSink messages = showMessageBox);
 
     [[nodiscard]] CivilDate startDate() const { return start_; }
 
@@ -56,7 +56,9 @@ class MultiDayDialog : public QDialog {
 
     CivilDate start_;
     ChartPreparer prepareChart_;
-    ErrorReporter showError_;
+    void showError(const char* message);
+
+    MessageSink messages_;
     QPushButton* cancelButton_;
     QPushButton* okButton_;
     QLabel* startLabel_;

@@ -160,13 +160,13 @@ QString chooseChartTextFile(QWidget* owner) {
 }
 
 bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFileChooser& choose,
-                   const ErrorReporter& showError) {
+                   const MessageSink& messages, QWidget* owner) {
     const QString fileName = choose();
     if (fileName.isEmpty()) return false;
     const Location* current = state.locations.currentLocation();
     const std::string bytes = chartText(chart, current ? *current : Location{}, state.preferences);
     if (!writeFileReplacing(QFile::encodeName(fileName).toStdString(), bytes)) {
-        showError("Cannot create file");
+        messages(owner, QStringLiteral("Error"), QStringLiteral("Cannot create file"));
         return false;
     }
     return true;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/error_message.h"
+#include "app/message_sink.h"
 #include "reports/chart_layout.h"
 #include "reports/print_report.h"
 
@@ -46,8 +46,9 @@ using SaveFileChooser = std::function<QString()>;
 // Saves the chart as text in the file `choose` names; nothing when it names
 // none. A file that cannot be written (created, filled or closed) is reported
 // as "Cannot create file" and leaves no partial file behind (a file it was
-// to replace stays as it was). True when written.
+// to replace stays as it was). The message goes to `messages` over `owner`.
+// True when written.
 bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFileChooser& choose,
-                   const ErrorReporter& showError);
+                   const MessageSink& messages, QWidget* owner);
 
 } // namespace skyledger

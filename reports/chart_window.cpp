@@ -58,7 +58,7 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
     palette.setColor(QPalette::Window, BACKGROUND);
     setPalette(palette);
     setAutoFillBackground(true);
-    if (!services_.showError) services_.showError = errorBoxReporter(owner);
+    if (!services_.messages) services_.messages = showMessageBox;
     if (!services_.chooseTextFile)
         services_.chooseTextFile = [owner] { return chooseChartTextFile(owner); };
     if (!services_.print)
@@ -206,7 +206,8 @@ void ChartWindow::printChart() {
 }
 
 void ChartWindow::saveChart() {
-    saveChartText(chart_, state_, services_.chooseTextFile, services_.showError);
+    // The window closes next: the message belongs to the main window.
+    saveChartText(chart_, state_, services_.chooseTextFile, services_.messages, parentWidget());
     close();
 }
 

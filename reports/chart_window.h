@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/error_message.h"
 #include "app/layout_metrics.h"
 #include "reports/chart_layout.h"
 #include "reports/chart_print.h"
@@ -26,12 +25,11 @@ class ChartWindow : public QWidget {
     static constexpr int PAGE_ROWS = 7;
 
     // What the buttons reach outside the window; each left empty gets the
-    // desktop's own (the print dialog, the save dialog, a box captioned
-    // "Error" over the owner).
+    // desktop's own (the print dialog, the save dialog, a message box).
     struct Services {
         std::function<void(const PageRoutine&)> print;
         SaveFileChooser chooseTextFile;
-        ErrorReporter showError;
+        MessageSink messages;
     };
 
     // The window over the chart of `state` as it is now: it keeps those rows,

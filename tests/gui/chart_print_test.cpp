@@ -138,7 +138,7 @@ TEST_F(ChartPrintTest, SavedTextEqualsTheCommandLineExport) {
     ShownErrors errors;
     const QString saved = dir.filePath(QStringLiteral("chart")); // no extension is added
     ASSERT_TRUE(saveChartText(
-        state->chart, *state, [&] { return saved; }, errors.reporter()));
+        state->chart, *state, [&] { return saved; }, errors.sink(), nullptr));
     EXPECT_TRUE(errors.messages.empty());
 
     const QString cli = dir.filePath(QStringLiteral("cli.txt"));
@@ -165,7 +165,7 @@ TEST_F(ChartPrintTest, AnUnwritablePathIsReportedAndLeavesNothing) {
                                 dir.filePath(QStringLiteral("plain/chart.txt")), dir.path()}) {
         ShownErrors errors;
         EXPECT_FALSE(saveChartText(
-            state->chart, *state, [&] { return path; }, errors.reporter()));
+            state->chart, *state, [&] { return path; }, errors.sink(), nullptr));
         EXPECT_EQ(errors.messages, std::vector<std::string>{"Cannot create file"});
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "almanac/app_state.h"
-#include "app/error_message.h"
 #include "app/layout_metrics.h"
+#include "app/message_sink.h"
 #include "settings/settings_file.h"
 
 namespace skyledger {
@@ -56,11 +56,15 @@ inline const LayoutMetrics& testMetrics() {
     return metrics;
 }
 
-// Collects what a window would have shown in its error boxes.
+// Collects the texts of the message boxes a window would have shown; each
+// must be captioned "Error".
 struct ShownErrors {
     std::vector<std::string> messages;
-    ErrorReporter reporter() {
-        return [this](const std::string& m) { messages.push_back(m); };
+    MessageSink sink() {
+        return [this](QWidget*, const QString& caption, const QString& text) {
+            EXPECT_EQ(caption, QStringLiteral("Error"));
+            messages.push_back(text.toStdString());
+        };
     }
 };
 

@@ -25,8 +25,8 @@ class MultiDayDialogTest : public ::testing::Test {
             ++preparations;
             return session.prepareChart(from, days);
         };
-        auto dialog = std::make_unique<MultiDayDialog>(testMetrics(), start, prepare, nullptr,
-                                                       errors.reporter());
+        auto dialog =
+            std::make_unique<MultiDayDialog>(testMetrics(), start, prepare, nullptr, errors.sink());
         dialog->show();
         return dialog;
     }

@@ -43,7 +43,7 @@ void BM_YearChartFromOkToFirstPaint(benchmark::State& bench) {
         MultiDayDialog dialog(
             metrics(), state->currentDate,
             [&](CivilDate start, int32_t days) { return session.prepareChart(start, days); },
-            nullptr, [](const std::string&) {});
+            nullptr, [](QWidget*, const QString&, const QString&) {});
         dialog.daysField()->setText(QStringLiteral("366"));
         bench.ResumeTiming();
         dialog.okButton()->click();

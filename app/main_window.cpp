@@ -1,0 +1,503 @@
+// The main window: layout, the boxes and toolbars, the menus and painting.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QSignalBlocker>
+#include <QStyleOptionComplex>
+#include <algorithm>
+#include <ctime>
+
+#include "almanac/day_almanac.h"
+#include "almanac/display_format.h"
+#include "app/about_dialog.h"
+#include "app/help_window.h"
+#include "app/multiday_dialog.h"
+#include "app/qt_text.h"
+#include "app/toolbar_control.h"
+#include "reports/chart_window.h"
+#include "reports/moon_disc.h"
+#include "settings/settings_file.h"
+#include "support/format_text.h"
+
+namespace skyledger {
+
+namespace {
+
+const QColor LIGHT_GREY(192, 192, 192);
+const QColor DARK_GREY(128, 128, 128);
+
+// The toolbar images are 17 pixels square.
+constexpr int TOOLBAR_BUTTON_SIZE = 17;
+
+QPixmap toolbarImage(const char* name) {
+    return QPixmap(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(name)));
+}
+
+// The boxes are sized as classic drop-down lists: the text, a scroll-bar
+// wide arrow button and a gap each side. Fusion's own combo box keeps a
+// wider arrow and frame, which would clip a two-digit day; this style gives
+// the arrow the scroll bar's width and the text all the rest.
+class DropDownListStyle : public QProxyStyle {
+  public:
+    DropDownListStyle(int arrowWidth, QObject* owner)
+        : QProxyStyle(QStringLiteral("Fusion")), arrowWidth(arrowWidth) {
+        setParent(owner);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        if (control == CC_ComboBox) {
+            const QRect r = option->rect;
+            if (sub == SC_ComboBoxArrow) {
+                return visualRect(option->direction, r,
+                                  QRect(r.right() - FRAME - arrowWidth + 1, r.top() + FRAME,
+                                        arrowWidth, r.height() - 2 * FRAME));
+            }
+            if (sub == SC_ComboBoxEditField) {
+                return visualRect(option->direction, r,
+                                  QRect(r.left() + FRAME + 1, r.top() + FRAME,
+                                        r.width() - 2 * FRAME - 2 - arrowWidth,
+                                        r.height() - 2 * FRAME));
+            }
+        }
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+
+  private:
+    static constexpr int FRAME = 2;
+    int arrowWidth;
+};
+
+// The client area paints what the main window draws itself.
+class ClientArea : public QWidget {
+  public:
+    explicit ClientArea(const MainWindow& owner) : QWidget(nullptr), owner(owner) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        owner.paintClientArea(painter);
+    }
+
+  private:
+    const MainWindow& owner;
+};
+
+// Right-aligned text. The headings sit at the top of their box, which
+// reaches into the rows below; a row's label and its fields share one
+// vertical centre so that their texts stand on one line.
+QLabel* staticText(QWidget* parent, const QString& text, const QRect& box, Qt::Alignment vertical) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(box);
+    label->setAlignment(Qt::AlignRight | vertical);
+    return label;
+}
+
+} // namespace
+
+MainWindowLayout mainWindowLayout(const LayoutMetrics& m, const int toolbarWidths[3]) {
+    const int G = m.gap;
+    const int B = m.buttonHeight;
+    const int L = m.lineHeight;
+    const int V = m.scrollBarWidth;
+    MainWindowLayout out;
+
+    int widestMonth = 0;
+    for (int32_t month = 1; month <= 12; ++month) {
+        widestMonth = std::max(widestMonth, m.textWidth(monthAbbreviation(month)));
+    }
+    out.dayBox = QRect(G, G, m.textWidth("99") + V + 2 * G, B);
+    out.monthBox = QRect(out.dayBox.x() + out.dayBox.width(), G, widestMonth + V + 2 * G, B);
+    out.yearBox =
+        QRect(out.monthBox.x() + out.monthBox.width(), G, m.textWidth("2000") + V + 2 * G, B);
+    int x = out.yearBox.x() + out.yearBox.width() + G;
+    out.timeBasisToolbar = QPoint(x, G);
+    x += toolbarWidths[0] + G;
+    out.clockToolbar = QPoint(x, G);
+    x += toolbarWidths[1] + G;
+    out.bearingsToolbar = QPoint(x, G);
+    const int rowRight = x + toolbarWidths[2] + G;
+
+    out.separatorY = 2 * B + 3 * G;
+    const int T = out.separatorY + G + 2;
+    out.resultsTop = T;
+    int* c = out.columns;
+    c[0] = std::max(m.textWidth("Sun"), m.textWidth("Moon")) + 2 * G;
+    c[1] = c[0] + m.textWidth("99:99AM") + G;
+    c[2] = c[1] + m.textWidth("999~") + 3 * G;
+    c[3] = c[2] + m.textWidth("99:99AM") + G;
+    c[4] = c[3] + m.textWidth("999~") + 3 * G;
+    const int D = L + 2 * B + G;
+    out.discBox = QRect(c[4], T, D, D);
+
+    const int W = std::max(rowRight, c[4] + D + G);
+    out.clientSize = QSize(W, T + D + G);
+    out.locationBox = QRect(G, B + 2 * G, W - 2 * G, B);
+
+    out.riseHeading = QRect(c[0], T, c[1] - c[0], B);
+    out.setHeading = QRect(c[2], T, c[3] - c[2], B);
+    const int rowY[2] = {T + L, T + L + B + G};
+    out.sunLabel = QRect(G, rowY[0], c[0] - 2 * G, B);
+    out.moonLabel = QRect(G, rowY[1], c[0] - 2 * G, B);
+    for (int row = 0; row < 2; ++row) {
+        const int y = rowY[row];
+        out.fields[static_cast<size_t>(row * 4 + 0)] = QRect(c[0], y, c[1] - c[0], B);
+        out.fields[static_cast<size_t>(row * 4 + 1)] = QRect(c[1], y, c[2] - 2 * G - c[1], B);
+        out.fields[static_cast<size_t>(row * 4 + 2)] = QRect(c[2], y, c[3] - c[2], B);
+        out.fields[static_cast<size_t>(row * 4 + 3)] = QRect(c[3], y, c[4] - 2 * G - c[3], B);
+    }
+    return out;
+}
+
+StartClock readLocalClock() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    StartClock clock;
+    clock.today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    clock.daylightSaving = local.tm_isdst > 0;
+    return clock;
+}
+
+void startFromClock(AppState& state, const StartClock& clock) {
+    state.currentDate = clock.today;
+    state.preferences.timeBasis = clock.daylightSaving ? TimeBasis::Daylight : TimeBasis::Standard;
+}
+
+MainWindow::MainWindow(AlmanacSession& session, const LayoutMetrics& metrics, MessageSink messages,
+                       QWidget* parent)
+    : QMainWindow(parent), session(session), state(session.state()), metrics(metrics),
+      messages(std::move(messages)) {
+    setWindowTitle(QStringLiteral("Skyledger"));
+    buildMenus();
+    buildControls();
+    session.addView(*this);
+    session.recompute();
+}
+
+MainWindow::~MainWindow() {
+    session.removeView(*this);
+    if (help) help->close();
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("Multi-&day Chart..."), this, &MainWindow::openMultiDayChart);
+    QAction* track =
+        file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
+    QAction* calendar =
+        file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
+    QAction* location =
+        file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
+    // Their windows come with their own changes; until then the items wait.
+    for (QAction* pending : {track, calendar, location})
+        pending->setEnabled(false);
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* contents =
+        helpMenu->addAction(QStringLiteral("Contents"), this, &MainWindow::openHelp);
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    helpMenu->addAction(QStringLiteral("&About Skyledger"), this, &MainWindow::openAbout);
+}
+
+void MainWindow::buildControls() {
+    const std::vector<QPixmap> basisImages = {toolbarImage("button_st"), toolbarImage("button_dst"),
+                                              toolbarImage("button_ut")};
+    const std::vector<QPixmap> clockImages = {toolbarImage("button_12hr"),
+                                              toolbarImage("button_24hr")};
+    const std::vector<QPixmap> bearingImages = {toolbarImage("button_magnetic"),
+                                                toolbarImage("button_true")};
+    client = new ClientArea(*this);
+    client->setFont(metrics.uiFont);
+    QPalette pal = client->palette();
+    pal.setColor(QPalette::Window, LIGHT_GREY);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    client->setPalette(pal);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    timeBasisBar = new ToolbarControl(
+        TIME_BASIS_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 3, 1, basisImages,
+        {QStringLiteral("Standard Time"), QStringLiteral("Daylight Savings Time"),
+         QStringLiteral("Universal Time")},
+        metrics, client, client);
+    clockBar = new ToolbarControl(
+        CLOCK_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 2, 1, clockImages,
+        {QStringLiteral("12-hour clock"), QStringLiteral("24-hour clock")}, metrics, client,
+        client);
+    bearingsBar = new ToolbarControl(
+        BEARINGS_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 2, 1, bearingImages,
+        {QStringLiteral("Magnetic bearings"), QStringLiteral("True bearings")}, metrics, client,
+        client);
+    const int widths[3] = {timeBasisBar->width(), clockBar->width(), bearingsBar->width()};
+    geometry = mainWindowLayout(metrics, widths);
+    timeBasisBar->move(geometry.timeBasisToolbar);
+    clockBar->move(geometry.clockToolbar);
+    bearingsBar->move(geometry.bearingsToolbar);
+    for (ToolbarControl* bar : {timeBasisBar, clockBar, bearingsBar}) {
+        connect(bar, &ToolbarControl::clicked, this, &MainWindow::toolbarClicked);
+    }
+    selectToolbarButtons();
+
+    auto* boxStyle = new DropDownListStyle(metrics.scrollBarWidth, this);
+    auto makeBox = [this, boxStyle](const QRect& box) {
+        auto* combo = new QComboBox(client);
+        combo->setStyle(boxStyle);
+        combo->setGeometry(box);
+        combo->setMaxVisibleItems(8);
+        return combo;
+    };
+    dayCombo = makeBox(geometry.dayBox);
+    monthCombo = makeBox(geometry.monthBox);
+    yearCombo = makeBox(geometry.yearBox);
+    locationCombo = makeBox(geometry.locationBox);
+    for (int32_t month = 1; month <= 12; ++month) {
+        monthCombo->addItem(toQString(monthAbbreviation(month)));
+    }
+    for (int32_t year = FIRST_BOX_YEAR; year <= LAST_BOX_YEAR; ++year) {
+        yearCombo->addItem(toQString(formatText("%d", year)));
+    }
+    fillDayBox();
+    monthCombo->setCurrentIndex(state.currentDate.month - 1);
+    // A clock year the box does not offer leaves it without a selection; the
+    // clock's year is used until the user picks one.
+    const int32_t year = state.currentDate.year;
+    yearCombo->setCurrentIndex(
+        year >= FIRST_BOX_YEAR && year <= LAST_BOX_YEAR ? year - FIRST_BOX_YEAR : -1);
+    fillLocationBox();
+    connect(yearCombo, &QComboBox::currentIndexChanged, this, &MainWindow::yearChosen);
+    connect(monthCombo, &QComboBox::currentIndexChanged, this, &MainWindow::monthChosen);
+    connect(dayCombo, &QComboBox::currentIndexChanged, this, &MainWindow::dayChosen);
+    connect(locationCombo, &QComboBox::currentIndexChanged, this, &MainWindow::locationChosen);
+
+    staticText(client, QStringLiteral("Rise"), geometry.riseHeading, Qt::AlignTop);
+    staticText(client, QStringLiteral("Set"), geometry.setHeading, Qt::AlignTop);
+    staticText(client, QStringLiteral("Sun"), geometry.sunLabel, Qt::AlignVCenter);
+    staticText(client, QStringLiteral("Moon"), geometry.moonLabel, Qt::AlignVCenter);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        QLabel* field = staticText(client, QString(), geometry.fields[i], Qt::AlignVCenter);
+        // The classic sunken client edge: two pixels, grey and black above
+        // and left, white and light grey below and right.
+        field->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        fields[i] = field;
+    }
+
+    client->setFixedSize(geometry.clientSize);
+    // The window cannot be resized: its client area keeps the layout's size.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::fillDayBox() {
+    const QSignalBlocker quiet(dayCombo);
+    dayCombo->clear();
+    const int32_t length = daysInMonth(state.currentDate.month, state.currentDate.year);
+    for (int32_t day = 1; day <= length; ++day) {
+        dayCombo->addItem(toQString(formatText("%d", day)));
+    }
+    dayCombo->setCurrentIndex(std::min(state.currentDate.day, length) - 1);
+}
+
+void MainWindow::fillLocationBox() {
+    const QSignalBlocker quiet(locationCombo);
+    locationCombo->clear();
+    if (!state.locations.present) return;
+    for (const Location& place : state.locations.records) {
+        locationCombo->addItem(toQString(place.name));
+    }
+    locationCombo->setCurrentIndex(state.locations.current);
+}
+
+void MainWindow::selectToolbarButtons() {
+    timeBasisBar->selectToolbarButton(static_cast<int>(state.preferences.timeBasis));
+    clockBar->selectToolbarButton(state.preferences.twelveHourClock ? 0 : 1);
+    bearingsBar->selectToolbarButton(state.preferences.magneticBearings ? 0 : 1);
+}
+
+void MainWindow::yearChosen(int index) {
+    if (index < 0) return;
+    // The session clamps the day to the new month's length.
+    session.setYear(FIRST_BOX_YEAR + index);
+    fillDayBox();
+}
+
+void MainWindow::monthChosen(int index) {
+    if (index < 0) return;
+    session.setMonth(index + 1);
+    fillDayBox();
+}
+
+void MainWindow::dayChosen(int index) {
+    if (index < 0) return;
+    session.setDay(index + 1);
+}
+
+void MainWindow::locationChosen(int index) {
+    if (index < 0) return;
+    session.setCurrentLocation(index);
+}
+
+void MainWindow::toolbarClicked(int controlId, int index) {
+    switch (controlId) {
+    case TIME_BASIS_TOOLBAR_ID:
+        session.setTimeBasis(static_cast<TimeBasis>(index));
+        break;
+    case CLOCK_TOOLBAR_ID:
+        session.setTwelveHourClock(index == 0);
+        break;
+    case BEARINGS_TOOLBAR_ID:
+        session.setMagneticBearings(index == 0);
+        break;
+    default:
+        return;
+    }
+    selectToolbarButtons();
+    update();
+}
+
+ToolbarControl* MainWindow::toolbar(int controlId) const {
+    switch (controlId) {
+    case TIME_BASIS_TOOLBAR_ID:
+        return timeBasisBar;
+    case CLOCK_TOOLBAR_ID:
+        return clockBar;
+    case BEARINGS_TOOLBAR_ID:
+        return bearingsBar;
+    default:
+        return nullptr;
+    }
+}
+
+HelpWindow* MainWindow::helpWindow() const {
+    return help;
+}
+
+QLabel* MainWindow::resultField(ResultField field) const {
+    return fields[static_cast<size_t>(field)];
+}
+
+QAction* MainWindow::menuAction(const QString& text) const {
+    for (QAction* menu : menuBar()->actions()) {
+        if (!menu->menu()) continue;
+        for (QAction* action : menu->menu()->actions()) {
+            if (QString(action->text()).remove(QLatin1Char('&')) == text) return action;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::paintClientArea(QPainter& p) const {
+    const int width = geometry.clientSize.width();
+    // The etched separator.
+    const int S = geometry.separatorY;
+    p.fillRect(0, S, width, 1, Qt::black);
+    p.fillRect(0, S + 1, width, 1, Qt::white);
+
+    // The disc box's sunken frame: black along the left and top, white along
+    // the right and bottom.
+    const QRect& box = geometry.discBox;
+    const int left = box.x();
+    const int top = box.y();
+    const int right = box.x() + box.width();
+    const int bottom = box.y() + box.height();
+    p.fillRect(left, top, 1, bottom - top + 1, Qt::black);
+    p.fillRect(left, top, right - left, 1, Qt::black);
+    p.fillRect(right, top, 1, bottom - top, Qt::white);
+    p.fillRect(left + 1, bottom, right - left, 1, Qt::white);
+
+    drawMoonDisc(p, PixelBox{left, top, right, bottom}, state.day.moonPhaseAngle, 4,
+                 state.day.southernHemisphere);
+
+    // The illuminated percentage, grey, centred on the disc.
+    const int textBoxWidth = metrics.textWidth("100%");
+    const int centreX = (left + right) / 2;
+    const int centreY = (top + bottom) / 2;
+    const QRect textBox(centreX - textBoxWidth / 2, centreY - metrics.lineHeight / 2, textBoxWidth,
+                        metrics.lineHeight);
+    p.setFont(metrics.uiFont);
+    p.setPen(DARK_GREY);
+    p.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+               toQString(formatText("%d%%", state.day.illuminationPercent)));
+}
+
+void MainWindow::dayChanged() {
+    const DayAlmanac& day = state.day;
+    const std::string* texts[8] = {
+        &day.sunriseText,  &day.sunriseBearingText,  &day.sunsetText,  &day.sunsetBearingText,
+        &day.moonriseText, &day.moonriseBearingText, &day.moonsetText, &day.moonsetBearingText};
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setText(toQString(*texts[i]));
+    client->update(geometry.discBox.adjusted(0, 0, 1, 1));
+}
+
+// The report windows listen to the session themselves.
+void MainWindow::trackChanged() {}
+
+void MainWindow::calendarChanged() {}
+
+void MainWindow::showError(const std::string& message) {
+    messages(this, QStringLiteral("Error"), toQString(message));
+}
+
+void MainWindow::openMultiDayChart() {
+    MultiDayDialog request(
+        metrics, state.currentDate,
+        [this](CivilDate start, int32_t days) { return session.prepareChart(start, days); }, this,
+        messages);
+    if (request.exec() != QDialog::Accepted) return;
+    openChartWindow()->show();
+}
+
+ChartWindow* MainWindow::openChartWindow() {
+    ChartWindow::Services services;
+    services.messages = messages;
+    return replaceChartWindow(multiDayChart, metrics, state, this, services);
+}
+
+ChartWindow* MainWindow::chartWindow() const {
+    return multiDayChart.data();
+}
+
+void MainWindow::openLocationDialog() {}
+
+void MainWindow::openMoonCalendar() {}
+
+void MainWindow::openAltAzTable() {}
+
+void MainWindow::openHelp() {
+    if (!help) help = new HelpWindow(metrics, this);
+    help->show();
+    help->raise();
+}
+
+void MainWindow::openAbout() {
+    AboutDialog about(this);
+    about.exec();
+}
+
+bool saveSettingsAtExit(const std::string& path, const AppState& state,
+                        const MessageSink& messages) {
+    if (saveSettings(path, state.locations, state.preferences) == SettingsSave::Saved) {
+        return true;
+    }
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    messages(nullptr, QStringLiteral("Error"),
+             QStringLiteral("Cannot write the settings file \"%1\".\nThe places and display "
+                            "settings were not saved.")
+                 .arg(file));
+    return false;
+}
+
+} // namespace skyledger

@@ -1,0 +1,171 @@
+// The main window "Skyledger": the date boxes, the three toolbars, the
+// location box, the eight value fields of the day's rise and set times and
+// bearings, and the Moon's disc with its illuminated percentage. It shows
+// what the almanac computations leave in the application state and computes
+// nothing itself.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QRect>
+#include <array>
+#include <string>
+
+#include "almanac/almanac_session.h"
+#include "almanac/almanac_view.h"
+#include "app/layout_metrics.h"
+#include "app/message_sink.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+
+namespace skyledger {
+
+class ToolbarControl;
+class HelpWindow;
+class ChartWindow;
+
+// The eight value fields.
+enum class ResultField {
+    SunriseTime,
+    SunriseBearing,
+    SunsetTime,
+    SunsetBearing,
+    MoonriseTime,
+    MoonriseBearing,
+    MoonsetTime,
+    MoonsetBearing,
+};
+
+// The control ids the toolbars report their clicks with.
+inline constexpr int TIME_BASIS_TOOLBAR_ID = 104;
+inline constexpr int CLOCK_TOOLBAR_ID = 105;
+inline constexpr int BEARINGS_TOOLBAR_ID = 106;
+
+// The years the year box offers.
+inline constexpr int32_t FIRST_BOX_YEAR = FIRST_YEAR;
+inline constexpr int32_t LAST_BOX_YEAR = LAST_YEAR;
+
+// The client-area geometry of the main window, in pixels, derived from the
+// layout metrics when the window is created.
+struct MainWindowLayout {
+    QRect dayBox, monthBox, yearBox;
+    QPoint timeBasisToolbar, clockToolbar, bearingsToolbar;
+    QRect locationBox;
+    int separatorY = 0;  // S: the etched line
+    int resultsTop = 0;  // T: the headings' top
+    int columns[5] = {}; // c1..c5
+    QRect riseHeading, setHeading;
+    QRect sunLabel, moonLabel;
+    // Sun rise time, Sun rise bearing, Sun set time, Sun set bearing, then
+    // the same four for the Moon.
+    std::array<QRect, 8> fields;
+    QRect discBox; // the square the Moon is drawn in
+    QSize clientSize;
+};
+
+// `toolbarWidths` are the three toolbars' widths in pixels, left to right.
+[[nodiscard]] MainWindowLayout mainWindowLayout(const LayoutMetrics& metrics,
+                                                const int toolbarWidths[3]);
+
+// The local clock at start-up: the date the window opens on and whether
+// daylight-saving time is in force.
+struct StartClock {
+    CivilDate today;
+    bool daylightSaving = false;
+};
+
+// Reads the local clock.
+[[nodiscard]] StartClock readLocalClock();
+
+// The state the main window opens on: the clock's date, and daylight-saving
+// time as the time basis when the clock is on it, else standard time. Set at
+// start-up, before the window computes its first day.
+void startFromClock(AppState& state, const StartClock& clock);
+
+class MainWindow : public QMainWindow, public AlmanacView {
+    Q_OBJECT
+
+  public:
+    // Listens to `session` and computes the day once. Shows every message
+    // through `messages`.
+    MainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
+               MessageSink messages = showMessageBox, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The other windows, opened from the File menu. Each does nothing until
+    // its window exists, and its menu item stays disabled.
+    // The chart request dialog; when it computed a chart, the chart window.
+    void openMultiDayChart();
+    // The chart window over the chart the session prepared last, in place of
+    // an open one.
+    ChartWindow* openChartWindow();
+    // The open chart window, or null.
+    [[nodiscard]] ChartWindow* chartWindow() const;
+    void openLocationDialog();
+    void openMoonCalendar();
+    void openAltAzTable();
+    // The Help menu.
+    void openHelp();
+    void openAbout();
+
+    [[nodiscard]] AlmanacSession& almanacSession() const { return session; }
+    [[nodiscard]] const MainWindowLayout& layoutGeometry() const { return geometry; }
+    [[nodiscard]] QWidget* clientArea() const { return client; }
+    [[nodiscard]] QComboBox* dayBox() const { return dayCombo; }
+    [[nodiscard]] QComboBox* monthBox() const { return monthCombo; }
+    [[nodiscard]] QComboBox* yearBox() const { return yearCombo; }
+    [[nodiscard]] QComboBox* locationBox() const { return locationCombo; }
+    [[nodiscard]] ToolbarControl* toolbar(int controlId) const;
+    [[nodiscard]] QLabel* resultField(ResultField field) const;
+    [[nodiscard]] HelpWindow* helpWindow() const;
+    // The File and Help menu actions, by their menu text without '&'.
+    [[nodiscard]] QAction* menuAction(const QString& text) const;
+
+    // Draws the client area's own painting (separator, disc box, disc and
+    // percentage) from the state.
+    void paintClientArea(QPainter& painter) const;
+
+    // AlmanacView
+    void dayChanged() override;
+    void trackChanged() override;
+    void calendarChanged() override;
+    void showError(const std::string& message) override;
+
+  private:
+    void buildMenus();
+    void buildControls();
+    void fillDayBox();
+    void fillLocationBox();
+    void selectToolbarButtons();
+    void yearChosen(int index);
+    void monthChosen(int index);
+    void dayChosen(int index);
+    void locationChosen(int index);
+    void toolbarClicked(int controlId, int index);
+
+    AlmanacSession& session;
+    const AppState& state;
+    const LayoutMetrics& metrics;
+    MessageSink messages;
+    MainWindowLayout geometry;
+    QWidget* client = nullptr;
+    QComboBox* dayCombo = nullptr;
+    QComboBox* monthCombo = nullptr;
+    QComboBox* yearCombo = nullptr;
+    QComboBox* locationCombo = nullptr;
+    ToolbarControl* timeBasisBar = nullptr;
+    ToolbarControl* clockBar = nullptr;
+    ToolbarControl* bearingsBar = nullptr;
+    std::array<QLabel*, 8> fields{};
+    QPointer<HelpWindow> help;
+    QPointer<ChartWindow> multiDayChart;
+};
+
+// Writes the settings file at exit. When that fails the user is told, with
+// the file's name, that the places were not saved. False on failure.
+bool saveSettingsAtExit(const std::string& path, const AppState& state,
+                        const MessageSink& messages);
+
+} // namespace skyledger

@@ -1,0 +1,204 @@
+// The toolbar control: painting, hover, the tip and clicks.
+#include "app/toolbar_control.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+#include "app/qt_text.h"
+
+namespace skyledger {
+
+namespace {
+
+// The pitch of the grid is the image plus its bevel and a ground margin.
+int pitchOf(int buttonSize) {
+    return buttonSize + 5;
+}
+
+const QColor GROUND(192, 192, 192);
+
+} // namespace
+
+// A small white box with a black border and the label centred on one line.
+class ToolbarTip : public QWidget {
+  public:
+    ToolbarTip(const QString& text, const QFont& font, QWidget* owner)
+        : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint), label(text) {
+        setFont(font);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    [[nodiscard]] const QString& text() const { return label; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, label);
+    }
+
+  private:
+    QString label;
+};
+
+ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
+                               std::vector<QPixmap> images, QStringList labels,
+                               const LayoutMetrics& metrics, QWidget* parent, QWidget* tipArea)
+    : QWidget(parent), id(controlId), mode(mode), imageSize(buttonSize), columnCount(columns),
+      rowCount(rows), images(std::move(images)), labels(std::move(labels)), metrics(metrics),
+      tipArea(tipArea), states(static_cast<size_t>(columns * rows), 0) {
+    setFixedSize(columns * pitchOf(imageSize) + 2, rows * pitchOf(imageSize) + 2);
+    setMouseTracking(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, GROUND);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    tipTimer.setSingleShot(true);
+    // A tip never shows early: a coarse timer may fire up to 5% before time.
+    tipTimer.setTimerType(Qt::PreciseTimer);
+    tipTimer.setInterval(DEFAULT_TIP_DELAY_MS);
+    connect(&tipTimer, &QTimer::timeout, this, &ToolbarControl::showTip);
+    if (mode == Mode::Radio && !states.empty()) states[0] = 1;
+}
+
+ToolbarControl::~ToolbarControl() {
+    removeTip();
+}
+
+void ToolbarControl::selectToolbarButton(int index) {
+    for (size_t i = 0; i < states.size(); ++i)
+        states[i] = static_cast<int>(i) == index ? 1 : 0;
+    update();
+}
+
+int ToolbarControl::toolbarButtonState(int index) const {
+    if (index < 0 || index >= buttonCount()) return 0;
+    return states[static_cast<size_t>(index)];
+}
+
+void ToolbarControl::setToolbarButtonState(int index, int state) {
+    if (index < 0 || index >= buttonCount()) return;
+    states[static_cast<size_t>(index)] = state;
+    update();
+}
+
+void ToolbarControl::activateButton(int index) {
+    if (index < 0 || index >= buttonCount()) return;
+    stopHover();
+    if (mode == Mode::Radio) {
+        selectToolbarButton(index);
+    } else {
+        setToolbarButtonState(index, toolbarButtonState(index) ? 0 : 1);
+    }
+    emit clicked(id, index);
+}
+
+QPoint ToolbarControl::buttonOrigin(int index) const {
+    const int column = index % columnCount;
+    const int row = index / columnCount;
+    return {2 + column * pitchOf(imageSize), 2 + row * pitchOf(imageSize)};
+}
+
+int ToolbarControl::cellAt(QPoint point) const {
+    if (point.x() < 0 || point.y() < 0) return -1;
+    const int column = point.x() / pitchOf(imageSize);
+    const int row = point.y() / pitchOf(imageSize);
+    if (column >= columnCount || row >= rowCount) return -1;
+    return row * columnCount + column;
+}
+
+int ToolbarControl::buttonAt(QPoint point) const {
+    const int index = cellAt(point);
+    if (index < 0) return -1;
+    const QPoint origin = buttonOrigin(index);
+    const int dx = point.x() - origin.x();
+    const int dy = point.y() - origin.y();
+    return dx >= 0 && dx <= imageSize && dy >= 0 && dy <= imageSize ? index : -1;
+}
+
+QWidget* ToolbarControl::visibleTip() const {
+    return tip && tip->isVisible() ? tip : nullptr;
+}
+
+void ToolbarControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    for (int i = 0; i < buttonCount(); ++i) {
+        const QPoint o = buttonOrigin(i);
+        const int x = o.x();
+        const int y = o.y();
+        if (static_cast<size_t>(i) < images.size())
+            p.drawPixmap(x, y, images[static_cast<size_t>(i)]);
+        const bool pressed = toolbarButtonState(i) != 0;
+        const QColor topLeft = pressed ? Qt::black : Qt::white;
+        const QColor bottomRight = pressed ? Qt::white : Qt::black;
+        // Line by line as a pen that leaves out each line's last pixel: the
+        // left and top lines own the bottom-left corner, the right and
+        // bottom lines the top-right one.
+        p.fillRect(x - 1, y - 1, 1, imageSize + 3, topLeft);
+        p.fillRect(x - 1, y - 1, imageSize + 2, 1, topLeft);
+        p.fillRect(x + imageSize + 1, y - 1, 1, imageSize + 2, bottomRight);
+        p.fillRect(x, y + imageSize + 1, imageSize + 2, 1, bottomRight);
+    }
+}
+
+void ToolbarControl::mouseMoveEvent(QMouseEvent* event) {
+    const int index =
+        rect().contains(event->position().toPoint()) ? cellAt(event->position().toPoint()) : -1;
+    if (index == hovered) return;
+    if (index < 0) {
+        stopHover();
+        return;
+    }
+    hovered = index;
+    removeTip();
+    tipTimer.start();
+}
+
+void ToolbarControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    activateButton(buttonAt(event->position().toPoint()));
+}
+
+void ToolbarControl::leaveEvent(QEvent*) {
+    stopHover();
+}
+
+void ToolbarControl::hideEvent(QHideEvent*) {
+    stopHover();
+}
+
+void ToolbarControl::stopHover() {
+    tipTimer.stop();
+    removeTip();
+    hovered = -1;
+}
+
+void ToolbarControl::showTip() {
+    removeTip();
+    if (hovered < 0 || hovered >= labels.size()) return;
+    const QString& label = labels[hovered];
+    const int cellX = (hovered % columnCount) * pitchOf(imageSize);
+    const int cellY = (hovered / columnCount) * pitchOf(imageSize);
+    const int width = metrics.textWidth(toWindows1252(label)) + 2 * metrics.gap;
+    QRect box(mapToGlobal(QPoint(cellX + metrics.gap, cellY + imageSize + 6)),
+              QSize(width, metrics.buttonHeight));
+    // Keep the tip inside the main window's client area: shift it left or up
+    // so that it ends at that area's edge.
+    const QWidget* area = tipArea ? tipArea.data() : window();
+    const QRect bounds(area->mapToGlobal(QPoint(0, 0)), area->size());
+    if (box.right() > bounds.right()) box.moveRight(bounds.right());
+    if (box.bottom() > bounds.bottom()) box.moveBottom(bounds.bottom());
+    tip = new ToolbarTip(label, metrics.uiFont, this);
+    tip->setGeometry(box);
+    tip->show();
+}
+
+void ToolbarControl::removeTip() {
+    if (!tip) return;
+    delete tip;
+    tip = nullptr;
+}
+
+} // namespace skyledger
