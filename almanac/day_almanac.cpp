@@ -90,7 +90,7 @@ bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, dou
     rise = set = riseBearing = setBearing = noEventValue;
     // Circumpolar or never up: no crossing at all that day.
     if (rts.status & (RTS_NEVER_SETS | RTS_NEVER_RISES)) return true;
-    // A crossing whose refinement did not settle is not shown.
+    // A crossing that the day does not hold is not shown.
     const bool riseOk =
         (rts.status & RTS_NO_RISE) || storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
     const bool setOk =
@@ -99,8 +99,13 @@ bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, dou
 }
 
 RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
-    return riseTransitSet(f.t0, f.deltaTSeconds, p.ra[0], p.dec[0], p.ra[1], p.dec[1], p.ra[2],
-                          p.dec[2], h0, f.observer.longitude, f.observer.latitude);
+    return riseTransitSet({.t0Ut = f.t0,
+                           .deltaTSeconds = f.deltaTSeconds,
+                           .rightAscension = {p.ra[0], p.ra[1], p.ra[2]},
+                           .declination = {p.dec[0], p.dec[1], p.dec[2]},
+                           .h0 = h0,
+                           .longitude = f.observer.longitude,
+                           .latitude = f.observer.latitude});
 }
 
 // Moonrise and moonset from geocentric positions without nutation.

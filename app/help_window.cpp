@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace skyledger {
@@ -18,6 +19,7 @@ HelpWindow::HelpWindow(const LayoutMetrics& metrics, QWidget* owner)
     layout->addWidget(browser);
     browser->setReadOnly(true);
     browser->setOpenLinks(true);
+    browser->document()->setDocumentMargin(8);
     browser->setSource(QUrl(QStringLiteral("qrc") + QLatin1String(USER_GUIDE_RESOURCE)));
     // Wide enough for about 60 characters, tall enough for a section.
     resize(36 * metrics.lineHeight, 32 * metrics.lineHeight);

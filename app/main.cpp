@@ -11,6 +11,7 @@
 #include "app/message_sink.h"
 #include "app/program_options.h"
 #include "settings/settings_file.h"
+#include "settings/settings_location.h"
 
 namespace {
 
@@ -48,8 +49,8 @@ int main(int argc, char** argv) {
     const LayoutMetrics metrics = measureLayoutMetrics();
     QApplication::setFont(metrics.uiFont);
 
-    const std::string settingsFile = settingsPath(
-        programDirectory(QFile::encodeName(QApplication::applicationFilePath()).toStdString()));
+    const std::string settingsFile =
+        prepareSettingsFile(settingsEnvironment(runningProgramPath(argv[0])));
     AppState state;
     loadSettings(settingsFile, state.locations, state.preferences);
     startFromClock(state, readLocalClock());

@@ -18,11 +18,14 @@
 #include "almanac/display_format.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
+#include "app/location_dialog.h"
 #include "app/multiday_dialog.h"
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
+#include "reports/calendar_window.h"
 #include "reports/chart_window.h"
 #include "reports/moon_disc.h"
+#include "reports/track_window.h"
 #include "settings/settings_file.h"
 #include "support/format_text.h"
 
@@ -190,15 +193,9 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Multi-&day Chart..."), this, &MainWindow::openMultiDayChart);
-    QAction* track =
-        file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
-    QAction* calendar =
-        file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
-    QAction* location =
-        file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
-    // Their windows come with their own changes; until then the items wait.
-    for (QAction* pending : {track, calendar, location})
-        pending->setEnabled(false);
+    file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
+    file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
+    file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -417,6 +414,9 @@ void MainWindow::paintClientArea(QPainter& p) const {
     p.fillRect(right, top, 1, bottom - top, Qt::white);
     p.fillRect(left + 1, bottom, right - left, 1, Qt::white);
 
+    // Without a place there is no day: the box stays empty rather than show
+    // a Moon that was never computed.
+    if (state.locations.currentLocation() == nullptr) return;
     drawMoonDisc(p, PixelBox{left, top, right, bottom}, state.day.moonPhaseAngle, 4,
                  state.day.southernHemisphere);
 
@@ -470,11 +470,37 @@ ChartWindow* MainWindow::chartWindow() const {
     return multiDayChart.data();
 }
 
-void MainWindow::openLocationDialog() {}
+void MainWindow::openLocationDialog() {
+    LocationDialog dialog(session.editLocations(), metrics, this);
+    dialog.setMessageSink(messages);
+    dialog.exec();
+    // Whatever the result: a Delete is applied at once, even under Cancel.
+    session.locationsEdited();
+    fillLocationBox();
+}
 
-void MainWindow::openMoonCalendar() {}
+// Opening a report again replaces the open one. The old window leaves the
+// session before the new one joins it: a window's end tells the session that
+// its report no longer needs computing.
+void MainWindow::openMoonCalendar() {
+    delete calendarWindow;
+    calendarWindow = new MoonCalendarWindow(metrics, session, this);
+    calendarWindow->show();
+}
 
-void MainWindow::openAltAzTable() {}
+void MainWindow::openAltAzTable() {
+    delete trackWindow;
+    trackWindow = new TrackWindow(metrics, session, this);
+    trackWindow->show();
+}
+
+MoonCalendarWindow* MainWindow::moonCalendarWindow() const {
+    return calendarWindow;
+}
+
+TrackWindow* MainWindow::altAzTableWindow() const {
+    return trackWindow;
+}
 
 void MainWindow::openHelp() {
     if (!help) help = new HelpWindow(metrics, this);

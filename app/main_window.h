@@ -25,6 +25,8 @@ namespace skyledger {
 class ToolbarControl;
 class HelpWindow;
 class ChartWindow;
+class MoonCalendarWindow;
+class TrackWindow;
 
 // The eight value fields.
 enum class ResultField {
@@ -111,6 +113,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void openAbout();
 
     [[nodiscard]] AlmanacSession& almanacSession() const { return session; }
+    [[nodiscard]] const LayoutMetrics& layoutMetrics() const { return metrics; }
     [[nodiscard]] const MainWindowLayout& layoutGeometry() const { return geometry; }
     [[nodiscard]] QWidget* clientArea() const { return client; }
     [[nodiscard]] QComboBox* dayBox() const { return dayCombo; }
@@ -120,6 +123,9 @@ class MainWindow : public QMainWindow, public AlmanacView {
     [[nodiscard]] ToolbarControl* toolbar(int controlId) const;
     [[nodiscard]] QLabel* resultField(ResultField field) const;
     [[nodiscard]] HelpWindow* helpWindow() const;
+    // The open report windows, or null.
+    [[nodiscard]] MoonCalendarWindow* moonCalendarWindow() const;
+    [[nodiscard]] TrackWindow* altAzTableWindow() const;
     // The File and Help menu actions, by their menu text without '&'.
     [[nodiscard]] QAction* menuAction(const QString& text) const;
 
@@ -161,6 +167,8 @@ class MainWindow : public QMainWindow, public AlmanacView {
     std::array<QLabel*, 8> fields{};
     QPointer<HelpWindow> help;
     QPointer<ChartWindow> multiDayChart;
+    QPointer<MoonCalendarWindow> calendarWindow;
+    QPointer<TrackWindow> trackWindow;
 };
 
 // Writes the settings file at exit. When that fails the user is told, with

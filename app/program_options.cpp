@@ -9,10 +9,16 @@
 #include "almanac/app_state.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
+#include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "reports/chart_print.h"
 #include "reports/chart_window.h"
+#include "reports/calendar_print.h"
+#include "reports/calendar_window.h"
+#include "reports/print_report.h"
+#include "reports/track_print.h"
+#include "reports/track_window.h"
 #include "settings/names.h"
 
 namespace skyledger {
@@ -80,11 +86,31 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
              if (!session.prepareChart(session.state().currentDate, options.days)) return nullptr;
              return shown(window.openChartWindow());
          }},
+        {"calendar",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             window.openMoonCalendar();
+             return shown(window.moonCalendarWindow());
+         }},
+        {"track",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             window.openAltAzTable();
+             return shown(window.altAzTableWindow());
+         }},
+        {"location",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             // On the current place; the run ends before anything is saved.
+             auto* dialog = new LocationDialog(window.almanacSession().editLocations(),
+                                               window.layoutMetrics(), &window);
+             dialog->setAttribute(Qt::WA_DeleteOnClose);
+             return shown(dialog);
+         }},
     };
     return table;
 }
 
 const std::vector<PdfReport>& pdfReports() {
+    // The reports print what their windows would show on the main window's
+    // date and place, through the same page routines, without the windows.
     static const std::vector<PdfReport> table = {
         {"chart",
          [](MainWindow& window, const ProgramOptions& options, const QString& file) {
@@ -92,6 +118,26 @@ const std::vector<PdfReport>& pdfReports() {
              if (!session.prepareChart(session.state().currentDate, options.days)) return false;
              const AppState& state = session.state();
              return printReportToPdf(file, chartPageRoutine(state.chart, state));
+         }},
+        {"calendar",
+         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+             AlmanacSession& session = window.almanacSession();
+             session.openCalendar();
+             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+                 printCalendarPages(printer, painter, session.state());
+             });
+             session.closeCalendar();
+             return written;
+         }},
+        {"track",
+         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+             AlmanacSession& session = window.almanacSession();
+             session.openTrack();
+             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+                 printTrackPages(printer, painter, session.state());
+             });
+             session.closeTrack();
+             return written;
          }},
     };
     return table;

@@ -24,7 +24,8 @@ const QColor GROUND(192, 192, 192);
 class ToolbarTip : public QWidget {
   public:
     ToolbarTip(const QString& text, const QFont& font, QWidget* owner)
-        : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint), label(text) {
+        : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput),
+          label(text) {
         setFont(font);
         setAttribute(Qt::WA_ShowWithoutActivating);
     }

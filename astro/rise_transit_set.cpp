@@ -1,6 +1,7 @@
 // Rise, transit and set solver.
 #include "astro/rise_transit_set.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/constants.h"
@@ -16,7 +17,22 @@ constexpr double STOP_THRESHOLD = 0.0002;                   // days (17.28 s)
 constexpr double HORIZON_REFRACTION = 0.009890780871051864; // 34 arcminutes
 constexpr double NO_EVENT_DAY = -1.0; // day fraction given to an event found not to happen
 
+// Checking a refined crossing: the altitude is compared with h0 this long
+// (days, 8.6 s) before and after it.
+constexpr double CHECK_SPAN = 0.0001;
+// Searching the day: samples every half hour (and one either side of the day,
+// so that a dip at either end is seen), bisection to 0.09 s.
+constexpr int SEARCH_STEPS = 48;
+constexpr double SEARCH_PRECISION = 1e-6; // days
+// A sampled extremum whose parabola comes this close to h0 (in sin h, about
+// 20") is located exactly: the body may graze h0 between two samples. The
+// parabola through samples half an hour apart misses the true extremum of the
+// daily circle by less than a tenth of this.
+constexpr double GRAZING_MARGIN = 1e-4;
+constexpr int MAX_GRAZING_POINTS = 8;
+
 enum class Event { Transit, Crossing };
+enum class Direction { Rising, Setting };
 
 // Everything the refinement reads: the three positions (right ascensions
 // unwrapped around the middle one), the sidereal time at the start of the day,
@@ -27,6 +43,7 @@ struct Day {
     double theta0;
     double deltaTDays;
     double h0;
+    double sinH0;
     double longitude;
     double sinPhi;
     double cosPhi;
@@ -73,26 +90,193 @@ bool refine(const Day& day, Event event, double& m) {
     return false;
 }
 
+// sin h - sin h0 at day fraction m, from the interpolated positions: its sign
+// is the sign of the altitude above h0.
+double aboveH0(const Day& day, double m) {
+    const double n = m + day.deltaTDays;
+    const double alpha = interpolate3(day.ra[0], day.ra[1], day.ra[2], n);
+    const double delta = interpolate3(day.dec[0], day.dec[1], day.dec[2], n);
+    const double hourAngle = day.theta0 + SIDEREAL_PER_DAY * m - day.longitude - alpha;
+    return day.sinPhi * std::sin(delta) + day.cosPhi * std::cos(delta) * std::cos(hourAngle) -
+           day.sinH0;
+}
+
+bool isUp(double above) {
+    return above >= 0.0;
+}
+
+// Whether a refined value m lies in the day and the body crosses h0 there in
+// the given direction.
+bool crossesAt(const Day& day, Direction direction, double m) {
+    if (!(m >= 0.0 && m < 1.0)) return false;
+    const bool upBefore = isUp(aboveH0(day, m - CHECK_SPAN));
+    const bool upAfter = isUp(aboveH0(day, m + CHECK_SPAN));
+    return upBefore != upAfter && upAfter == (direction == Direction::Rising);
+}
+
+struct Sample {
+    double m;
+    double above;
+};
+
+// Locates the extremum of a daily circle between a and b (where the sampled
+// values show one) by golden-section search, stopping early at a point on the
+// other side of h0 than the samples. Returns that point.
+Sample extremumBetween(const Day& day, double a, double b, bool minimum) {
+    constexpr double GOLDEN = 0.6180339887498949;
+    const double sign = minimum ? 1.0 : -1.0;
+    double x1 = b - GOLDEN * (b - a);
+    double x2 = a + GOLDEN * (b - a);
+    Sample s1{x1, aboveH0(day, x1)};
+    Sample s2{x2, aboveH0(day, x2)};
+    while (b - a > SEARCH_PRECISION) {
+        if (isUp(s1.above) != minimum) return s1;
+        if (isUp(s2.above) != minimum) return s2;
+        if (sign * s1.above < sign * s2.above) {
+            b = s2.m;
+            s2 = s1;
+            s1.m = b - GOLDEN * (b - a);
+            s1.above = aboveH0(day, s1.m);
+        } else {
+            a = s1.m;
+            s1 = s2;
+            s2.m = a + GOLDEN * (b - a);
+            s2.above = aboveH0(day, s2.m);
+        }
+    }
+    return sign * s1.above < sign * s2.above ? s1 : s2;
+}
+
+// The crossing between two samples on either side of h0, by bisection.
+double bisect(const Day& day, Sample lo, Sample hi) {
+    const bool upAtLo = isUp(lo.above);
+    while (hi.m - lo.m > SEARCH_PRECISION) {
+        const double mid = 0.5 * (lo.m + hi.m);
+        if (isUp(aboveH0(day, mid)) == upAtLo)
+            lo.m = mid;
+        else
+            hi.m = mid;
+    }
+    return 0.5 * (lo.m + hi.m);
+}
+
+// Whether the body can cross h0 at all during the day [0, 1), whatever its
+// hour angle, given the range its interpolated declination covers: false
+// when at every declination of that range even the lower culmination stays
+// above h0, or the upper one below it.
+bool mayCross(const Day& day) {
+    const double n0 = day.deltaTDays;
+    const double n1 = 1.0 + day.deltaTDays;
+    double low = std::min(interpolate3(day.dec[0], day.dec[1], day.dec[2], n0),
+                          interpolate3(day.dec[0], day.dec[1], day.dec[2], n1));
+    double high = std::max(interpolate3(day.dec[0], day.dec[1], day.dec[2], n0),
+                           interpolate3(day.dec[0], day.dec[1], day.dec[2], n1));
+    const double a = day.dec[1] - day.dec[0];
+    const double b = day.dec[2] - day.dec[1];
+    const double c = b - a;
+    if (c != 0.0) {
+        const double nTurn = -(a + b) / (2.0 * c);
+        if (nTurn > n0 && nTurn < n1) {
+            const double turn = interpolate3(day.dec[0], day.dec[1], day.dec[2], nTurn);
+            low = std::min(low, turn);
+            high = std::max(high, turn);
+        }
+    }
+    // sin of the altitude at the lower culmination is -cos(phi + delta), at the
+    // upper one cos(phi - delta); on an interval of delta each is extreme at an
+    // end unless the interval reaches the pole where it is -1 or 1.
+    const double phi = std::atan2(day.sinPhi, day.cosPhi);
+    const bool alwaysAbove = (phi + low > 0.0 || phi + high < 0.0) &&
+                             -std::cos(phi + low) > day.sinH0 && -std::cos(phi + high) > day.sinH0;
+    const bool alwaysBelow = (phi - high > 0.0 || phi - low < 0.0) &&
+                             std::cos(phi - high) < day.sinH0 && std::cos(phi - low) < day.sinH0;
+    return !(alwaysAbove || alwaysBelow);
+}
+
+// Searches the day [0, 1) for the first rise and the first set, as asked;
+// each is left at NO_EVENT_DAY when the day has none. Samples half an hour
+// apart bracket ordinary crossings; a rise and a set closer together than
+// that (a body grazing h0 at a culmination) are separated by locating the
+// extremum between them.
+void searchDay(const Day& day, bool wantRise, bool wantSet, double& rise, double& set) {
+    rise = NO_EVENT_DAY;
+    set = NO_EVENT_DAY;
+    constexpr double STEP = 1.0 / SEARCH_STEPS;
+    double grid[SEARCH_STEPS + 3]; // m = -STEP .. 1 + STEP
+    for (int i = 0; i < SEARCH_STEPS + 3; ++i)
+        grid[i] = aboveH0(day, (i - 1) * STEP);
+
+    Sample points[SEARCH_STEPS + 1 + MAX_GRAZING_POINTS];
+    int count = 0;
+    for (int i = 0; i <= SEARCH_STEPS; ++i)
+        points[count++] = {i * STEP, grid[i + 1]};
+    bool inserted = false;
+    for (int i = 0; i <= SEARCH_STEPS && count < SEARCH_STEPS + 1 + MAX_GRAZING_POINTS; ++i) {
+        const double y1 = grid[i];
+        const double y2 = grid[i + 1];
+        const double y3 = grid[i + 2];
+        const bool minimum = y2 <= y1 && y2 <= y3;
+        const bool maximum = y2 >= y1 && y2 >= y3;
+        if (minimum == maximum) continue; // no extremum here, or a flat run
+        if (isUp(y1) != isUp(y2) || isUp(y3) != isUp(y2)) continue; // bracketed already
+        const double curvature = y1 - 2.0 * y2 + y3;
+        const double vertex = y2 - (y3 - y1) * (y3 - y1) / (8.0 * curvature);
+        if (isUp(vertex) == isUp(y2) && std::fabs(vertex) > GRAZING_MARGIN) continue;
+        const Sample e = extremumBetween(day, (i - 1) * STEP, (i + 1) * STEP, minimum);
+        if (isUp(e.above) == isUp(y2) || !(e.m > 0.0 && e.m < 1.0)) continue;
+        points[count++] = e;
+        inserted = true;
+    }
+    if (inserted)
+        std::sort(points, points + count,
+                  [](const Sample& a, const Sample& b) { return a.m < b.m; });
+
+    for (int j = 0; j + 1 < count && (wantRise || wantSet); ++j) {
+        const bool up = isUp(points[j].above);
+        if (up == isUp(points[j + 1].above)) continue;
+        if (!up && wantRise) {
+            rise = bisect(day, points[j], points[j + 1]);
+            wantRise = false;
+        } else if (up && wantSet) {
+            set = bisect(day, points[j], points[j + 1]);
+            wantSet = false;
+        }
+    }
+}
+
+// The day fraction to report for one crossing that the refinement did not
+// give: the one the search found, or none; a refined value outside the day
+// stands, as it tells which neighbouring day the event falls on.
+double unrefinedCrossing(double found, double refined, bool settled, int32_t noEventBit,
+                         int32_t& status) {
+    if (found != NO_EVENT_DAY) return found;
+    if (settled && !(refined >= 0.0 && refined < 1.0)) return refined;
+    status |= noEventBit;
+    return NO_EVENT_DAY;
+}
+
 } // namespace
 
-RiseTransitSet riseTransitSet(double t0, double deltaTSeconds, double ra1, double dec1, double ra2,
-                              double dec2, double ra3, double dec3, double h0, double longitude,
-                              double latitude) {
-    const Day day{{ra2 + reduceAngleSigned(ra1 - ra2), ra2, ra2 + reduceAngleSigned(ra3 - ra2)},
-                  {dec1, dec2, dec3},
-                  meanSiderealTime(t0),
-                  deltaTSeconds * DAYS_PER_SECOND,
-                  h0,
-                  longitude,
-                  std::sin(latitude),
-                  std::cos(latitude)};
+RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
+    const double* ra = in.rightAscension;
+    const double* dec = in.declination;
+    const Day day{
+        {ra[1] + reduceAngleSigned(ra[0] - ra[1]), ra[1], ra[1] + reduceAngleSigned(ra[2] - ra[1])},
+        {dec[0], dec[1], dec[2]},
+        meanSiderealTime(in.t0Ut),
+        in.deltaTSeconds * DAYS_PER_SECOND,
+        in.h0,
+        std::sin(in.h0),
+        in.longitude,
+        std::sin(in.latitude),
+        std::cos(in.latitude)};
     RiseTransitSet result;
     const double cosH0 =
-        (std::sin(h0) - day.sinPhi * std::sin(dec2)) / (day.cosPhi * std::cos(dec2));
+        (day.sinH0 - day.sinPhi * std::sin(dec[1])) / (day.cosPhi * std::cos(dec[1]));
 
     // First estimates, each brought into the day however far the longitude
     // puts it outside.
-    double m0 = intoDay((ra2 + longitude - day.theta0) / TWO_PI);
+    double m0 = intoDay((ra[1] + in.longitude - day.theta0) / TWO_PI);
     double m1 = m0;
     double m2 = m0;
     if (cosH0 > 1.0) {
@@ -114,14 +298,22 @@ RiseTransitSet riseTransitSet(double t0, double deltaTSeconds, double ra1, doubl
 
     // The transit converges whatever the body does; its last estimate stands.
     refine(day, Event::Transit, m0);
-    if (result.status == 0) {
-        if (!refine(day, Event::Crossing, m1)) {
-            result.status |= RTS_NO_RISE;
-            m1 = NO_EVENT_DAY;
-        }
-        if (!refine(day, Event::Crossing, m2)) {
-            result.status |= RTS_NO_SET;
-            m2 = NO_EVENT_DAY;
+    const bool wholeDay = result.status != 0;
+    const bool riseSettled = !wholeDay && refine(day, Event::Crossing, m1);
+    const bool setSettled = !wholeDay && refine(day, Event::Crossing, m2);
+    const bool keepRise = riseSettled && crossesAt(day, Direction::Rising, m1);
+    const bool keepSet = setSettled && crossesAt(day, Direction::Setting, m2);
+    if ((!keepRise || !keepSet) && (!wholeDay || mayCross(day))) {
+        double foundRise = NO_EVENT_DAY;
+        double foundSet = NO_EVENT_DAY;
+        searchDay(day, !keepRise, !keepSet, foundRise, foundSet);
+        // A whole day above or below h0 keeps its status and placeholders.
+        if (!wholeDay || foundRise != NO_EVENT_DAY || foundSet != NO_EVENT_DAY) {
+            result.status = 0;
+            if (!keepRise)
+                m1 = unrefinedCrossing(foundRise, m1, riseSettled, RTS_NO_RISE, result.status);
+            if (!keepSet)
+                m2 = unrefinedCrossing(foundSet, m2, setSettled, RTS_NO_SET, result.status);
         }
     }
     result.rise = TWO_PI * m1;

@@ -2,18 +2,29 @@
 // its right ascension and declination on three consecutive days, by the
 // interpolation and Newton refinement method of Meeus, "Astronomical
 // Algorithms", chapter 15. Angles are in radians, longitudes positive west.
+//
+// A refined rise or set is kept when it lies inside the day and the altitude
+// passes h0 there in its own direction (up for a rise, down for a set).
+// Otherwise - no crossing expected from the declination at the day's start, a
+// refinement that does not settle, settles on a crossing of the other
+// direction or leaves the day - the day itself is searched on the same
+// interpolated positions: half-hourly samples, the extremum between samples
+// located where the body may graze h0, the first crossing of the right
+// direction bisected to a tenth of a second, or none.
 #pragma once
 
 #include <cstdint>
 
 namespace skyledger {
 
-// Status bits of RiseTransitSet. The first two describe the whole day; the
-// last two a single crossing whose refinement did not settle within
-// RTS_MAX_REFINEMENT_STEPS Newton steps, which happens where the first
-// estimate predicts a crossing that does not take place (a body that comes
-// close to h0 near its culmination without passing it, such as a Moon that
-// does not set on that day at high latitude).
+// Status bits of RiseTransitSet. RTS_NEVER_SETS and RTS_NEVER_RISES describe
+// the whole day: no crossing of h0 in it, the body above or below h0 as the
+// declination at its start says. RTS_NO_RISE and RTS_NO_SET mark one crossing
+// that does not happen that day while the other may: its refinement did not
+// settle within RTS_MAX_REFINEMENT_STEPS Newton steps (a body that comes close
+// to h0 near its culmination without passing it) or settled inside the day on
+// a crossing that is not one of its direction, or the day's start predicted no
+// crossing at all, and the search of the day found none.
 inline constexpr int32_t RTS_NO_RISE = 1;      // the rise does not happen that day
 inline constexpr int32_t RTS_NO_SET = 2;       // the set does not happen that day
 inline constexpr int32_t RTS_NEVER_SETS = 16;  // above the standard altitude all day
@@ -24,10 +35,11 @@ inline constexpr int RTS_MAX_REFINEMENT_STEPS = 20;
 
 // Rise, transit and set as day fractions times 2 pi (2 pi = 24 hours) counted
 // from the day's starting instant. A value outside [0, 2 pi) means the event
-// falls on a neighbouring day. With RTS_NEVER_SETS or RTS_NEVER_RISES the
-// rise and set are placeholders (the first transit estimate, or half a day
-// either side of it); with RTS_NO_RISE or RTS_NO_SET that value is -2 pi,
-// outside the day. The transit is always computed.
+// falls on a neighbouring day, when the day holds no such event itself. With
+// RTS_NEVER_SETS or RTS_NEVER_RISES the rise and set are placeholders (the
+// first transit estimate, or half a day either side of it); with RTS_NO_RISE
+// or RTS_NO_SET that value is -2 pi, outside the day. The transit is always
+// computed.
 struct RiseTransitSet {
     double rise = 0;
     double transit = 0;
@@ -35,15 +47,21 @@ struct RiseTransitSet {
     int32_t status = 0;
 };
 
-// Solves for the day that starts at T0 (Julian centuries from J2000.0,
-// Universal Time), with Delta T in seconds. (ra1, dec1), (ra2, dec2),
-// (ra3, dec3) are the body's geocentric right ascension and declination at
-// T0 - 1 day, T0 and T0 + 1 day in dynamical time; h0 is the standard
-// altitude of the body's centre at rise and set; longitude is positive west;
-// all angles in radians.
-RiseTransitSet riseTransitSet(double t0, double deltaTSeconds, double ra1, double dec1, double ra2,
-                              double dec2, double ra3, double dec3, double h0, double longitude,
-                              double latitude);
+// What the solver needs for one day. The three positions are the body's
+// geocentric right ascension and declination one day before, at, and one day
+// after the day's starting instant taken in dynamical time (t0Ut plus Delta T).
+// Angles in radians; the longitude is positive west.
+struct RiseTransitSetInput {
+    double t0Ut = 0;               // the day's start, Julian centuries from J2000.0, UT
+    double deltaTSeconds = 0;      // dynamical time minus Universal Time
+    double rightAscension[3] = {}; // in time order
+    double declination[3] = {};    // in time order
+    double h0 = 0;                 // standard altitude of the body's centre at rise and set
+    double longitude = 0;
+    double latitude = 0;
+};
+
+RiseTransitSet riseTransitSet(const RiseTransitSetInput& input);
 
 // Three-point interpolation: the value at n steps (-1..1) from the middle of
 // three values y1, y2, y3 tabulated at equal steps.

@@ -35,6 +35,19 @@ void BM_chart366Days(benchmark::State& state) {
 }
 BENCHMARK(BM_chart366Days)->Unit(benchmark::kMillisecond);
 
+// Far north, where the Moon and the Sun often stay up or down all day or
+// cross the horizon on days the solver's first estimate rules out.
+void BM_chart366DaysTromso(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    s.locations.records = {{"Tromso", 69.65, -18.96, 6.0, -1.0}};
+    for (auto _ : state) {
+        auto chart =
+            skyledger::computeChart({2026, 1, 1}, 366, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_chart366DaysTromso)->Unit(benchmark::kMillisecond);
+
 void BM_computeTrack(benchmark::State& state) {
     const skyledger::AppState s = benchState();
     for (auto _ : state) {

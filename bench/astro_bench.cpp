@@ -52,9 +52,13 @@ void BM_riseTransitSetSun(benchmark::State& state) {
     const double dec[3] = {-0.4031, -0.4017, -0.4002};
     double t0 = 0.25998;
     for (auto _ : state) {
-        const RiseTransitSet r =
-            riseTransitSet(t0, 137.0, ra[0], dec[0], ra[1], dec[1], ra[2], dec[2],
-                           -0.014543828656868749, 0.0015 * DEG_TO_RAD, 51.4779 * DEG_TO_RAD);
+        const RiseTransitSet r = riseTransitSet({.t0Ut = t0,
+                                                 .deltaTSeconds = 137.0,
+                                                 .rightAscension = {ra[0], ra[1], ra[2]},
+                                                 .declination = {dec[0], dec[1], dec[2]},
+                                                 .h0 = -0.014543828656868749,
+                                                 .longitude = 0.0015 * DEG_TO_RAD,
+                                                 .latitude = 51.4779 * DEG_TO_RAD});
         benchmark::DoNotOptimize(r);
         t0 += 1e-9;
     }

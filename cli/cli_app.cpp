@@ -2,16 +2,21 @@
 // and the preferences, runs the computation and renders the result.
 #include "cli/cli_app.h"
 
+#include <climits>
 #include <optional>
 
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "cli/cli_args.h"
 #include "cli/cli_report.h"
+#include "settings/location_range.h"
 #include "settings/names.h"
 #include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "support/file_io.h"
+#include "support/format_text.h"
 #include "support/parse_number.h"
+#include "support/terminal_text.h"
 #include "support/windows1252.h"
 
 namespace skyledger {
@@ -89,6 +94,12 @@ Failure badInput(const std::string& problem) {
             std::string(PROGRAM) + ": " + problem + " (try '" + PROGRAM + " --help')"};
 }
 
+// A file name as a message shows it: whole (up to the longest path the system
+// takes), with control characters and bytes that are not UTF-8 escaped.
+std::string shownPath(const std::string& path) {
+    return echoText(path, PATH_MAX);
+}
+
 bool digitsAt(const std::string& text, size_t from, size_t count) {
     for (size_t i = from; i < from + count; ++i)
         if (i >= text.size() || text[i] < '0' || text[i] > '9') return false;
@@ -105,35 +116,43 @@ std::optional<Failure> checkYear(int32_t year) {
 std::optional<Failure> parseDate(const std::string& text, CivilDate& date) {
     if (text.size() != 10 || !digitsAt(text, 0, 4) || text[4] != '-' || !digitsAt(text, 5, 2) ||
         text[7] != '-' || !digitsAt(text, 8, 2))
-        return badInput("'" + text + "' is not a date of the form YYYY-MM-DD");
+        return badInput("'" + echoText(text) + "' is not a date of the form YYYY-MM-DD");
     date = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)),
             std::stoi(text.substr(8, 2))};
     if (auto f = checkYear(date.year)) return f;
-    if (!isAcceptedDate(date)) return badInput("'" + text + "' is not a date of the calendar");
+    if (!isAcceptedDate(date))
+        return badInput("'" + echoText(text) + "' is not a date of the calendar");
     return std::nullopt;
 }
 
 // YYYY-MM.
 std::optional<Failure> parseMonth(const std::string& text, CivilDate& date) {
     if (text.size() != 7 || !digitsAt(text, 0, 4) || text[4] != '-' || !digitsAt(text, 5, 2))
-        return badInput("'" + text + "' is not a month of the form YYYY-MM");
+        return badInput("'" + echoText(text) + "' is not a month of the form YYYY-MM");
     date = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), 1};
     if (auto f = checkYear(date.year)) return f;
-    if (date.month < 1 || date.month > 12) return badInput("'" + text + "' has no such month");
+    if (date.month < 1 || date.month > 12)
+        return badInput("'" + echoText(text) + "' has no such month");
     return std::nullopt;
 }
 
+// A value of an ad-hoc place's option, refused outside the field's range.
+std::optional<Failure> checkPlaceOption(const char* option, const std::string& text,
+                                        LocationField field, double value) {
+    if (isInLocationRange(field, value)) return std::nullopt;
+    const LocationFieldRange& r = locationFieldRange(field);
+    return badInput(
+        std::string(option) + " " + echoText(text) + " is outside " +
+        (r.openRange ? "the open range " : "") +
+        formatText("%d to %d", static_cast<int32_t>(r.lowest), static_cast<int32_t>(r.highest)));
+}
+
 std::optional<Failure> parseNumberOption(const std::optional<std::string>& text, const char* option,
-                                         double low, double high, bool inclusive, double& value) {
+                                         LocationField field, double& value) {
     if (!text) return std::nullopt;
     if (!parseDecimal(*text, value))
-        return badInput(std::string(option) + " needs a number, not '" + *text + "'");
-    const bool inside = inclusive ? (value >= low && value <= high) : (value > low && value < high);
-    if (!inside)
-        return badInput(std::string(option) + " " + *text + " is outside " +
-                        (inclusive ? "" : "the open range ") + std::to_string(int(low)) + " to " +
-                        std::to_string(int(high)));
-    return std::nullopt;
+        return badInput(std::string(option) + " needs a number, not '" + echoText(*text) + "'");
+    return checkPlaceOption(option, *text, field, value);
 }
 
 // An ad-hoc place from --lat, --lon, --zone and --declination.
@@ -142,25 +161,27 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
         return badInput("an ad-hoc place needs --lat, --lon and --zone");
     const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
     if (!lat)
-        return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" + *a.latitudeText +
-                        "'");
-    if (*lat < -90.0 || *lat > 90.0)
-        return badInput("--lat " + *a.latitudeText + " is outside -90 to 90");
+        return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" +
+                        echoText(*a.latitudeText) + "'");
+    if (auto f = checkPlaceOption("--lat", *a.latitudeText, LocationField::Latitude, *lat))
+        return f;
     const std::optional<double> lon = parseLongitudeText(*a.longitudeText);
     if (!lon)
         return badInput("--lon needs a longitude such as 0.0015W or 151.21E, not '" +
-                        *a.longitudeText + "'");
-    if (*lon < -180.0 || *lon > 180.0)
-        return badInput("--lon " + *a.longitudeText + " is outside -180 to 180");
-    place = Location{"Ad-hoc place", *lat, *lon, 0.0, 0.0};
-    if (auto f = parseNumberOption(a.zoneText, "--zone", -24.0, 24.0, false, place.timeZone))
+                        echoText(*a.longitudeText) + "'");
+    if (auto f = checkPlaceOption("--lon", *a.longitudeText, LocationField::Longitude, *lon))
         return f;
-    return parseNumberOption(a.declinationText, "--declination", -180.0, 180.0, true,
+    place = Location{"Ad-hoc place", *lat, *lon, 0.0, 0.0};
+    if (auto f = parseNumberOption(a.zoneText, "--zone", LocationField::TimeZone, place.timeZone))
+        return f;
+    return parseNumberOption(a.declinationText, "--declination", LocationField::MagneticDeclination,
                              place.magneticDeclination);
 }
 
+// Beside the program, or the user's own copy of the shipped places for an
+// installed program.
 std::string defaultSettingsPath(const CliEnvironment& env) {
-    return settingsPath(programDirectory(env.programPath));
+    return prepareSettingsFile(settingsEnvironment(env.programPath));
 }
 
 // The place list and preferences for the command, from the settings file or
@@ -172,7 +193,8 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     if (adHoc && a.command == "locations")
         return badInput("locations lists the settings file; --lat and the like do not apply");
     const std::string path = a.settingsFile ? *a.settingsFile : defaultSettingsPath(env);
-    const SettingsLoad load = loadSettings(path, s.locations, s.preferences);
+    std::string problem;
+    const SettingsLoad load = loadSettings(path, s.locations, s.preferences, &problem);
     if (adHoc) {
         Location place;
         if (auto f = adHocPlace(a, place)) return f;
@@ -181,12 +203,16 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
         s.locations.current = 0;
         return std::nullopt;
     }
-    const std::string shown = a.settingsFile ? *a.settingsFile : std::string(SETTINGS_FILE_NAME);
+    const std::string shown =
+        a.settingsFile ? shownPath(*a.settingsFile) : std::string(SETTINGS_FILE_NAME);
     if (load == SettingsLoad::Missing)
         return Failure{
             EXIT_FILE_PROBLEM,
             "Missing File: " + shown +
                 " (give a place with --lat, --lon and --zone, or a file with --settings)"};
+    if (load == SettingsLoad::Unreadable)
+        return Failure{EXIT_FILE_PROBLEM,
+                       std::string(PROGRAM) + ": " + shown + " cannot be read: " + problem};
     if (load != SettingsLoad::Loaded)
         return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + shown +
                                               " is not a settings file this program can read"};
@@ -198,7 +224,7 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
                 return std::nullopt;
             }
         }
-        return badInput("no place named '" + *a.locationName + "' in " + shown +
+        return badInput("no place named '" + echoText(*a.locationName) + "' in " + shown +
                         "; 'skyledger-cli locations' lists them");
     }
     if (a.command != "locations" && !s.locations.currentLocation())
@@ -219,8 +245,8 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
         else if (*a.basis == "universal")
             p.timeBasis = TimeBasis::Universal;
         else
-            return badInput("--basis takes standard, daylight or universal, not '" + *a.basis +
-                            "'");
+            return badInput("--basis takes standard, daylight or universal, not '" +
+                            echoText(*a.basis) + "'");
     }
     if (a.clock) {
         if (*a.clock == "12")
@@ -228,7 +254,7 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
         else if (*a.clock == "24")
             p.twelveHourClock = false;
         else
-            return badInput("--clock takes 12 or 24, not '" + *a.clock + "'");
+            return badInput("--clock takes 12 or 24, not '" + echoText(*a.clock) + "'");
     }
     if (a.bearings) {
         if (*a.bearings == "magnetic")
@@ -236,9 +262,20 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
         else if (*a.bearings == "true")
             p.magneticBearings = false;
         else
-            return badInput("--bearings takes magnetic or true, not '" + *a.bearings + "'");
+            return badInput("--bearings takes magnetic or true, not '" + echoText(*a.bearings) +
+                            "'");
     }
     return std::nullopt;
+}
+
+// The computations refuse a place whose values lie outside the ranges the
+// Location dialog accepts; the settings file keeps it as it is.
+std::optional<Failure> checkPlaceRanges(const LocationList& list) {
+    const Location* place = list.currentLocation();
+    if (place == nullptr) return std::nullopt;
+    const std::optional<std::string> problem = locationRangeProblem(*place);
+    if (!problem) return std::nullopt;
+    return Failure{EXIT_FILE_PROBLEM, windows1252ToUtf8(printableWindows1252(*problem))};
 }
 
 // The positional arguments of the command: the date (or month) and the days.
@@ -257,7 +294,8 @@ std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& en
         if (p.size() < 2) return badInput("chart needs START and DAYS");
         if (auto f = parseDate(p[0], in.date)) return f;
         if (!parseInteger(p[1], in.days) || in.days < 1 || in.days > MAX_CHART_DAYS)
-            return badInput("DAYS must be a whole number from 1 to 366, not '" + p[1] + "'");
+            return badInput("DAYS must be a whole number from 1 to 366, not '" + echoText(p[1]) +
+                            "'");
         return std::nullopt;
     }
     if (p.empty()) return std::nullopt;
@@ -294,6 +332,7 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     if (!f) f = readPositional(a, env, in);
     if (!f) f = resolvePlace(a, env, s);
     if (!f) f = applyPreferences(a, env, s.preferences);
+    if (!f && a.command != "locations") f = checkPlaceRanges(s.locations);
     if (f) return {f->status, "", f->message + "\n"};
 
     s.currentDate = in.date;
@@ -339,8 +378,10 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     } else if (a.command == "calendar") {
         r.out = calendarReport(s, in.date.year, in.date.month, a.json);
     } else if (a.outputFile) {
-        if (!writeFileReplacing(*a.outputFile, chartText(s.chart, place, s.preferences)))
-            return {EXIT_FILE_PROBLEM, "", "Cannot create file: " + *a.outputFile + "\n"};
+        std::string problem;
+        if (!writeFileReplacing(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
+            return {EXIT_FILE_PROBLEM, "",
+                    "Cannot create file: " + shownPath(*a.outputFile) + " (" + problem + ")\n"};
     } else {
         r.out = chartReport(s, a.json);
     }
@@ -355,7 +396,13 @@ CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& env
     if (!parseCliArgs(argv, args, error))
         return {EXIT_BAD_INPUT, "", badInput(error).message + "\n"};
     if (args.version) return {0, VERSION_TEXT, ""};
-    if (args.help) return {0, args.command.empty() ? HELP_TEXT : commandHelp(args.command), ""};
+    if (args.help && !args.command.empty()) return {0, commandHelp(args.command), ""};
+    if (args.help) {
+        const std::string settings =
+            args.settingsFile ? *args.settingsFile
+                              : settingsFileLocation(settingsEnvironment(environment.programPath));
+        return {0, std::string(HELP_TEXT) + "\nSettings file: " + settings + "\n", ""};
+    }
     if (args.command.empty())
         return {EXIT_BAD_INPUT, "", badInput("no command given").message + "\n"};
     return run(args, environment);

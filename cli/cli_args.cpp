@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "support/parse_number.h"
+#include "support/terminal_text.h"
 
 namespace skyledger {
 
@@ -87,7 +88,7 @@ bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::stri
             if (!inlineValue && setFlag(args, word)) continue;
             std::optional<std::string>* slot = valueSlot(args, word);
             if (!slot) {
-                error = "unknown option '" + word + "'";
+                error = "unknown option '" + echoText(word) + "'";
                 return false;
             }
             if (inlineValue) {
@@ -95,14 +96,14 @@ bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::stri
             } else if (i + 1 < argv.size()) {
                 *slot = argv[++i];
             } else {
-                error = "option '" + word + "' needs a value";
+                error = "option '" + echoText(word) + "' needs a value";
                 return false;
             }
             continue;
         }
         if (args.command.empty()) {
             if (!isCommand(word)) {
-                error = "unknown command '" + word + "'";
+                error = "unknown command '" + echoText(word) + "'";
                 return false;
             }
             args.command = word;

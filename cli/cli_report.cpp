@@ -9,6 +9,7 @@
 #include "astro/constants.h"
 #include "cli/json_writer.h"
 #include "support/format_text.h"
+#include "support/terminal_text.h"
 #include "support/windows1252.h"
 
 namespace skyledger {
@@ -48,7 +49,8 @@ std::string isoDate(const CivilDate& d) {
 }
 
 // Windows-1252 lines to UTF-8 with plain line feeds, without the blanks that
-// padded cells leave at the ends of lines.
+// padded cells leave at the ends of lines. Line feeds and tabs are the
+// layout; any other control character is shown as a placeholder, never sent.
 std::string forTerminal(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -58,7 +60,7 @@ std::string forTerminal(const std::string& text) {
             while (!out.empty() && out.back() == ' ')
                 out.pop_back();
         }
-        out += c;
+        out += c == '\n' || c == '\t' || !isWindows1252Control(c) ? c : CONTROL_PLACEHOLDER;
     }
     return windows1252ToUtf8(out);
 }
@@ -67,8 +69,16 @@ const Location& place(const AppState& s) {
     return *s.locations.currentLocation();
 }
 
+// The current place as text output shows it: a line break or a tab in its
+// name would break the layout, so they too become placeholders.
+Location shownPlace(const AppState& s) {
+    Location shown = place(s);
+    shown.name = printableWindows1252(shown.name);
+    return shown;
+}
+
 std::string heading(const AppState& s, const std::string& title) {
-    return title + "  " + reportLocationLine(place(s), s.preferences) + "\n";
+    return title + "  " + reportLocationLine(shownPlace(s), s.preferences) + "\n";
 }
 
 void writeContext(JsonWriter& j, const AppState& s, const char* command) {
@@ -151,7 +161,7 @@ std::string dayReport(const AppState& s, bool json) {
 }
 
 std::string chartReport(const AppState& s, bool json) {
-    if (!json) return forTerminal(chartText(s.chart, place(s), s.preferences));
+    if (!json) return forTerminal(chartText(s.chart, shownPlace(s), s.preferences));
     JsonWriter j;
     j.beginObject();
     writeContext(j, s, "chart");
@@ -280,8 +290,8 @@ std::string locationsReport(const AppState& s) {
     for (int32_t i = 0; i < s.locations.count(); ++i) {
         const Location& l = s.locations.records[static_cast<size_t>(i)];
         out += i == s.locations.current ? "* " : "  ";
-        out += padded(l.name, nameWidth + 2) + padded(formatLatitude(l.latitude), 10) +
-               padded(formatLongitude(l.longitude), 11) +
+        out += padded(printableWindows1252(l.name), nameWidth + 2) +
+               padded(formatLatitude(l.latitude), 10) + padded(formatLongitude(l.longitude), 11) +
                padded(formatText("%1f", l.magneticDeclination), 13) +
                formatText("%1f", l.timeZone) + "\n";
     }

@@ -56,9 +56,19 @@ void JsonWriter::string(std::string_view utf8) {
 
 void JsonWriter::quoted(std::string_view utf8) {
     out_ += '"';
-    for (char c : utf8) {
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         const unsigned char u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        const unsigned char next =
+            i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if (u == 0xC2 && next >= 0x80 && next < 0xA0) {
+            // A C1 control (U+0080..U+009F): valid JSON raw, but a terminal
+            // showing the document would obey it.
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", next);
+            out_ += buffer;
+            ++i;
+        } else if (c == '"' || c == '\\') {
             out_ += '\\';
             out_ += c;
         } else if (c == '\n') {
@@ -67,7 +77,7 @@ void JsonWriter::quoted(std::string_view utf8) {
             out_ += "\\r";
         } else if (c == '\t') {
             out_ += "\\t";
-        } else if (u < 0x20) {
+        } else if (u < 0x20 || u == 0x7F) {
             char buffer[8];
             std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
             out_ += buffer;

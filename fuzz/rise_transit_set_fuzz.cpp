@@ -24,8 +24,8 @@ double take(const uint8_t*& data, double lo, double hi) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 11 * 8) return 0;
     using namespace skyledger;
-    const double t0 = take(data, -20.0, 20.0);
-    const double deltaT = take(data, -1000.0, 20000.0);
+    const double t0Ut = take(data, -20.0, 20.0);
+    const double deltaTSeconds = take(data, -1000.0, 20000.0);
     const double ra1 = take(data, -7.0, 7.0);
     const double dec1 = take(data, -1.5707963267948966, 1.5707963267948966);
     const double ra2 = take(data, -7.0, 7.0);
@@ -35,8 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const double h0 = take(data, -0.2, 0.2);
     const double longitude = take(data, -3.2, 3.2);
     const double latitude = take(data, -1.5707963267948966, 1.5707963267948966);
-    const RiseTransitSet r =
-        riseTransitSet(t0, deltaT, ra1, dec1, ra2, dec2, ra3, dec3, h0, longitude, latitude);
+    const RiseTransitSet r = riseTransitSet({.t0Ut = t0Ut,
+                                             .deltaTSeconds = deltaTSeconds,
+                                             .rightAscension = {ra1, ra2, ra3},
+                                             .declination = {dec1, dec2, dec3},
+                                             .h0 = h0,
+                                             .longitude = longitude,
+                                             .latitude = latitude});
     if (!std::isfinite(r.rise) || !std::isfinite(r.transit) || !std::isfinite(r.set)) std::abort();
     const bool wholeDay = r.status == RTS_NEVER_SETS || r.status == RTS_NEVER_RISES;
     if (!wholeDay && (r.status & ~(RTS_NO_RISE | RTS_NO_SET)) != 0) std::abort();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "settings/location_range.h"
 #include "settings/names.h"
 #include "support/parse_number.h"
 
@@ -12,31 +13,26 @@ namespace skyledger {
 
 namespace {
 
-// One number field's rule: its messages and its accepted range; the range is
-// open at both ends when `openRange` is set.
+// One number field's messages in the Location dialog; its range is shared.
 struct FieldRule {
     const char* invalidMessage;
     const char* rangeMessage;
-    double lowest;
-    double highest;
-    bool openRange;
+    LocationField field;
 };
 
-constexpr FieldRule LATITUDE_RULE = {"Invalid latitude entry", "Latitude entry out of range", -90.0,
-                                     90.0, false};
+constexpr FieldRule LATITUDE_RULE = {"Invalid latitude entry", "Latitude entry out of range",
+                                     LocationField::Latitude};
 constexpr FieldRule LONGITUDE_RULE = {"Invalid longitude entry", "Longitude entry out of range",
-                                      -180.0, 180.0, false};
+                                      LocationField::Longitude};
 constexpr FieldRule DECLINATION_RULE = {"Invalid magnetic declination entry",
-                                        "Magnetic declination entry out of range", -180.0, 180.0,
-                                        false};
+                                        "Magnetic declination entry out of range",
+                                        LocationField::MagneticDeclination};
 constexpr FieldRule TIME_ZONE_RULE = {"Invalid time zone entry", "Time zone entry out of range",
-                                      -24.0, 24.0, true};
+                                      LocationField::TimeZone};
 
 std::optional<std::string> checkField(std::string_view text, const FieldRule& rule, double& value) {
     if (!parseDecimal(text, value)) return rule.invalidMessage;
-    const bool inRange = rule.openRange ? value > rule.lowest && value < rule.highest
-                                        : value >= rule.lowest && value <= rule.highest;
-    if (!inRange) return rule.rangeMessage;
+    if (!isInLocationRange(rule.field, value)) return rule.rangeMessage;
     return std::nullopt;
 }
 

@@ -2,11 +2,14 @@
 // CR LF text, read line by line through the tokenizer.
 #include "settings/settings_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
+#include <optional>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -19,8 +22,6 @@
 namespace skyledger {
 
 static_assert(MAX_NAME_LENGTH == MAX_TOKEN_LENGTH, "a stored name must fit in one token");
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -151,18 +152,22 @@ void appendLine(std::string& out, std::string_view line) {
     out += "\r\n";
 }
 
-// Renames an existing file at `path` that is not an understood settings file
-// to its backup name. False when such a file could not be kept.
-bool keepUnderstoodOrBackup(const std::string& path) {
-    std::error_code ec;
-    const fs::file_type type = fs::status(path, ec).type();
-    if (type == fs::file_type::not_found) return true;
-    std::string bytes;
-    if (type == fs::file_type::regular && readWholeFile(path, bytes) && isSettingsText(bytes)) {
-        return true;
+// Keeps an existing file at `path` that is not an understood settings file
+// (a later version's, a damaged or an unreadable one) under a backup name
+// before it is replaced; `backup` receives that name. False, with the reason,
+// when such a file could not be kept or the path holds no regular file.
+bool keepUnlessUnderstood(const std::string& path, std::optional<std::string>& backup,
+                          std::string* problem) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    if (!S_ISREG(st.st_mode)) {
+        if (problem != nullptr) *problem = std::string(NOT_A_REGULAR_FILE);
+        return false;
     }
-    fs::rename(path, settingsBackupPath(path), ec);
-    return !ec;
+    std::string bytes;
+    if (readWholeFile(path, bytes) && isSettingsText(bytes)) return true;
+    backup = keepBackup(path, SETTINGS_BACKUP_SUFFIX, problem);
+    return backup.has_value();
 }
 
 } // namespace
@@ -247,22 +252,28 @@ std::string settingsText(const LocationList& list, const Preferences& prefs) {
     return out;
 }
 
-SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs) {
+SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs,
+                          std::string* problem) {
     setDefaultSettings(list, prefs);
-    std::error_code ec;
-    const fs::file_type type = fs::status(path, ec).type();
-    if (type == fs::file_type::not_found) return SettingsLoad::Missing;
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0 && errno == ENOENT) return SettingsLoad::Missing;
     std::string bytes;
-    if (type != fs::file_type::regular || !readWholeFile(path, bytes))
-        return SettingsLoad::Unreadable;
+    if (!readWholeFile(path, bytes, problem)) return SettingsLoad::Unreadable;
     return parseSettingsText(bytes, list, prefs);
 }
 
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs) {
-    if (!keepUnderstoodOrBackup(path)) return SettingsSave::Failed;
-    if (!writeFileReplacing(path, settingsText(list, prefs), SETTINGS_TEMPORARY_SUFFIX))
+                          const Preferences& prefs, std::string* problem) {
+    // The file behind a link is replaced, and its backup kept beside it.
+    const std::optional<std::string> target = followLinks(path, problem);
+    if (!target) return SettingsSave::Failed;
+    std::optional<std::string> backup;
+    if (!keepUnlessUnderstood(*target, backup, problem)) return SettingsSave::Failed;
+    if (!writeFileReplacing(*target, settingsText(list, prefs), problem)) {
+        // The old file is still in place: a backup of it would only confuse.
+        if (backup) unlink(backup->c_str());
         return SettingsSave::Failed;
+    }
     return SettingsSave::Saved;
 }
 

@@ -31,9 +31,12 @@
 // - the current index is clamped into 0..count-1 (0 for an empty list).
 //
 // Saving writes a temporary file beside the settings file and renames it over
-// the old one, so a failed save leaves the old file whole. An existing file
-// that is not a settings file of this version (its first line is not
-// "skyledger 1.0") is first renamed to "<path>.bak" so that it is never lost.
+// the old one, so the path always holds a complete old or new file, whatever
+// happens during the save. A settings path that is a symbolic link keeps
+// pointing at the saved file. An existing file that is not a settings file of
+// this version (its first line is not "skyledger 1.0", or it cannot be read)
+// is first kept as "<path>.bak", or ".bak.1", ".bak.2", ... when earlier
+// backups exist, so that no file the user had is ever lost.
 #pragma once
 
 #include <string>
@@ -46,7 +49,6 @@ namespace skyledger {
 inline constexpr std::string_view SETTINGS_FILE_NAME = "Skyledger Settings.txt";
 inline constexpr std::string_view SETTINGS_VERSION_LINE = "skyledger 1.0";
 inline constexpr std::string_view SETTINGS_BACKUP_SUFFIX = ".bak";
-inline constexpr std::string_view SETTINGS_TEMPORARY_SUFFIX = ".tmp";
 
 // Location values (degrees or hours) of larger magnitude are read and written
 // as 0: the file's fixed-point numbers cannot hold them.
@@ -67,7 +69,8 @@ std::string settingsPath(std::string_view directory);
 // not find.
 std::string missingFileMessage(std::string_view fileName);
 
-// Where a settings file that is not understood is kept before it is replaced.
+// Where a settings file that is not understood is kept before it is replaced
+// (the first backup; later ones add ".1", ".2", ...).
 std::string settingsBackupPath(const std::string& path);
 
 enum class SettingsLoad {
@@ -94,11 +97,16 @@ std::string settingsText(const LocationList& list, const Preferences& prefs);
 bool isSettingsText(std::string_view bytes);
 
 // Sets the defaults and reads the settings file at `path` if there is one.
-SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs);
+// For Unreadable, `problem` receives the reason (the system's text, such as
+// "Permission denied" or "Is a directory", or "not a regular file").
+SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs,
+                          std::string* problem = nullptr);
 
 // Writes the whole settings file at `path`, keeping a file that is not
-// understood as a backup first. On failure the old file is left as it was.
+// understood as a backup first. On failure the old file is left as it was
+// and `problem` receives the reason; a directory or other special file at the
+// path is never touched.
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs);
+                          const Preferences& prefs, std::string* problem = nullptr);
 
 } // namespace skyledger

@@ -23,11 +23,19 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Appends `c` unless the token already holds MAX_TOKEN_LENGTH characters: a
+// longer token is read to its end and kept cut, so that the tokens after it
+// stay in their places. Every byte is one Windows-1252 character, so the cut
+// always falls between characters.
+void appendKept(std::string& token, char c) {
+    if (token.size() < MAX_TOKEN_LENGTH) token += c;
+}
+
 // Reads a quoted token; `pos` is just after the opening quote and is left
-// after the closing quote (when there is one) or where reading stopped.
+// after the closing quote, or at the end of the line when there is none.
 std::string quotedToken(std::string_view line, size_t& pos) {
     std::string token;
-    while (pos < line.size() && token.size() < MAX_TOKEN_LENGTH) {
+    while (pos < line.size()) {
         char c = line[pos++];
         if (c == '"') return token;
         if (c == '\\') {
@@ -40,9 +48,8 @@ std::string quotedToken(std::string_view line, size_t& pos) {
             else if (c == 't')
                 c = '\t';
         }
-        token += c;
+        appendKept(token, c);
     }
-    if (pos < line.size() && line[pos] == '"') ++pos; // closing quote of a full-length token
     return token;
 }
 
@@ -53,12 +60,14 @@ std::string bareToken(std::string_view line, size_t& pos) {
         token += line[pos++];
         return token;
     }
-    while (pos < line.size() && token.size() < MAX_TOKEN_LENGTH) {
+    char previous = '\0'; // the last character read, kept or not
+    while (pos < line.size()) {
         const char c = line[pos];
         const bool exponentSign =
-            c == '+' && isDigit(token.front()) && (token.back() == 'E' || token.back() == 'e');
+            c == '+' && isDigit(token.front()) && (previous == 'E' || previous == 'e');
         if (isDelimiter(c) && !exponentSign) break;
-        token += c;
+        appendKept(token, c);
+        previous = c;
         ++pos;
     }
     return token;

@@ -1,46 +1,258 @@
-// Whole-file reading and replacing writes.
+// Whole-file reading, safe replacing writes and backups on POSIX file
+// descriptors: the standard streams can neither create a file exclusively nor
+// refuse to follow a link, flush it to the disk or say why an open failed.
 #include "support/file_io.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 
 namespace skyledger {
 
-namespace fs = std::filesystem;
+namespace {
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    std::error_code ec;
-    if (fs::status(path, ec).type() != fs::file_type::regular) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
-    }
-    return !in.bad();
+// Links followed before a chain is taken for a circle, as the system does.
+constexpr int MOST_LINKS_FOLLOWED = 40;
+// Backup names tried before giving up.
+constexpr int MOST_BACKUPS = 1000;
+// The part of the file name kept in the temporary's name, so that the
+// temporary's name stays within the system's limit for a name.
+constexpr size_t TEMPORARY_NAME_PART = 200;
+
+void setProblem(std::string* problem, std::string_view reason) {
+    if (problem != nullptr) *problem = std::string(reason);
 }
 
-bool writeFileReplacing(const std::string& path, std::string_view bytes,
-                        std::string_view temporarySuffix) {
-    const std::string temporary = path + std::string(temporarySuffix);
-    std::error_code ec;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (out.fail()) {
-            fs::remove(temporary, ec);
-            return false;
+void setSystemProblem(std::string* problem, int error) {
+    setProblem(problem, std::strerror(error));
+}
+
+// The directory part of a path ("." for a bare name, "/" for the root).
+std::string directoryOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Eight letters and digits that no other process is likely to pick.
+std::string randomSuffix() {
+    static constexpr char ALPHABET[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char noise[8];
+    if (getrandom(noise, sizeof noise, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof noise)) {
+        // No entropy yet: the clock, the process and a counter still differ.
+        static unsigned counter = 0;
+        const auto ticks = static_cast<unsigned long long>(
+            std::chrono::steady_clock::now().time_since_epoch().count());
+        unsigned long long mix = ticks ^ (static_cast<unsigned long long>(getpid()) << 32) ^
+                                 (static_cast<unsigned long long>(++counter) << 48);
+        for (unsigned char& b : noise) {
+            b = static_cast<unsigned char>(mix);
+            mix = mix * 6364136223846793005ULL + 1442695040888963407ULL;
         }
     }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
+    std::string suffix;
+    for (unsigned char b : noise)
+        suffix += ALPHABET[b % (sizeof ALPHABET - 1)];
+    return suffix;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// Writes, flushes to the disk and closes `fd`; on failure gives the errno.
+int finishFile(int fd, std::string_view bytes) {
+    int error = 0;
+    if (!writeAll(fd, bytes) || fsync(fd) != 0) error = errno;
+    if (close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
+// Makes a rename in `directory` durable. File systems that cannot sync a
+// directory still renamed the file, so a failure here changes nothing.
+void syncDirectory(const std::string& directory) {
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+// Creates `name` exclusively (never through a link) with a copy of `bytes`.
+// Gives 0 or the errno; nothing is left at `name` on failure.
+int writeNewFile(const std::string& name, std::string_view bytes) {
+    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    const int error = finishFile(fd, bytes);
+    if (error != 0) unlink(name.c_str());
+    return error;
+}
+
+} // namespace
+
+bool readWholeFile(const std::string& path, std::string& bytes, std::string* problem) {
+    bytes.clear();
+    // Non-blocking, so that a FIFO without a writer does not hold us here.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        setSystemProblem(problem, errno);
+        return false;
+    }
+    struct stat st {};
+    int error = 0;
+    if (fstat(fd, &st) != 0) {
+        error = errno;
+    } else if (S_ISDIR(st.st_mode)) {
+        error = EISDIR;
+    } else if (!S_ISREG(st.st_mode)) {
+        close(fd);
+        setProblem(problem, NOT_A_REGULAR_FILE);
+        return false;
+    }
+    char buffer[65536];
+    while (error == 0) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno != EINTR) error = errno;
+            continue;
+        }
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    close(fd);
+    if (error != 0) {
+        bytes.clear();
+        setSystemProblem(problem, error);
         return false;
     }
     return true;
+}
+
+std::optional<std::string> followLinks(const std::string& path, std::string* problem) {
+    std::string current = path;
+    for (int hops = 0; hops <= MOST_LINKS_FOLLOWED; ++hops) {
+        struct stat st {};
+        if (lstat(current.c_str(), &st) != 0) {
+            if (hops == 0) return current; // nothing there yet: it will be created
+            // A link to nowhere: like cp, do not create a file it happens to name.
+            setProblem(problem, errno == ENOENT ? "dangling symbolic link" : std::strerror(errno));
+            return std::nullopt;
+        }
+        if (!S_ISLNK(st.st_mode)) return current;
+        std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = readlink(current.c_str(), target.data(), target.size());
+        if (n < 0) {
+            setSystemProblem(problem, errno);
+            return std::nullopt;
+        }
+        target.resize(static_cast<size_t>(n));
+        if (!target.empty() && target.front() != '/' && current.find('/') != std::string::npos) {
+            const std::string directory = directoryOf(current);
+            target = (directory == "/" ? directory : directory + "/") + target;
+        }
+        current = target;
+    }
+    setSystemProblem(problem, ELOOP);
+    return std::nullopt;
+}
+
+bool writeFileReplacing(const std::string& path, std::string_view bytes, std::string* problem) {
+    const std::optional<std::string> target = followLinks(path, problem);
+    if (!target) return false;
+    struct stat old {};
+    const bool exists = lstat(target->c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) {
+        setSystemProblem(problem, errno);
+        return false;
+    }
+    if (exists && !S_ISREG(old.st_mode)) {
+        setProblem(problem, NOT_A_REGULAR_FILE);
+        return false;
+    }
+    if (exists && access(target->c_str(), W_OK) != 0) {
+        setSystemProblem(problem, errno);
+        return false;
+    }
+
+    const std::string directory = directoryOf(*target);
+    const std::string stem =
+        directory + "/." + fileNameOf(*target).substr(0, TEMPORARY_NAME_PART) + ".";
+    const mode_t mode = exists ? (old.st_mode & 0777) : 0666;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        temporary = stem + randomSuffix();
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0 && (errno != EEXIST || attempt == 100)) {
+            setSystemProblem(problem, errno);
+            return false;
+        }
+    }
+    if (exists) {
+        // The new file takes the old one's place: its owner and permissions too,
+        // as far as this user may give them.
+        [[maybe_unused]] const int owned = fchown(fd, old.st_uid, old.st_gid);
+        [[maybe_unused]] const int permitted = fchmod(fd, mode);
+    }
+    int error = finishFile(fd, bytes);
+    if (error == 0 && rename(temporary.c_str(), target->c_str()) != 0) error = errno;
+    if (error != 0) {
+        unlink(temporary.c_str());
+        setSystemProblem(problem, error);
+        return false;
+    }
+    syncDirectory(directory);
+    return true;
+}
+
+std::optional<std::string> keepBackup(const std::string& path, std::string_view suffix,
+                                      std::string* problem) {
+    bool linksWork = true;
+    std::string bytes;
+    bool haveBytes = false;
+    for (int n = 0; n < MOST_BACKUPS; ++n) {
+        std::string name = path + std::string(suffix);
+        if (n > 0) name += "." + std::to_string(n);
+        if (linksWork) {
+            if (link(path.c_str(), name.c_str()) == 0) return name;
+            if (errno == EEXIST) continue;
+            linksWork = false; // a file system without hard links: copy instead
+        }
+        if (!haveBytes) {
+            if (!readWholeFile(path, bytes, problem)) return std::nullopt;
+            haveBytes = true;
+        }
+        const int error = writeNewFile(name, bytes);
+        if (error == 0) {
+            syncDirectory(directoryOf(path));
+            return name;
+        }
+        if (error != EEXIST) {
+            setSystemProblem(problem, error);
+            return std::nullopt;
+        }
+    }
+    setSystemProblem(problem, EEXIST);
+    return std::nullopt;
 }
 
 } // namespace skyledger

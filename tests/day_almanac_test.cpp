@@ -338,3 +338,33 @@ TEST(MoonEvents, GreenwichInUniversalTimeMatchAnIndependentAlmanac) {
 
 } // namespace
 } // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+TEST(DayAlmanac, TromsoGrazingMoonriseAndTheSunsReturnAreShownWithBearings) {
+    const Location tromso{"Tromso", 69.65, -18.96, 0.0, -1.0};
+    RecordingView view;
+    // An independent almanac: moonrise 12:53 UT at a bearing of 1.6 deg. The
+    // Moon's altitude changes so slowly there that minutes stand for arc
+    // seconds.
+    AppState moon = stateAt(tromso, {2026, 9, 29}, TimeBasis::Universal);
+    recomputeDay(moon, view);
+    expectTime(moon.day.moonriseText, 12, 53, 5);
+    EXPECT_NEAR(degreesOf(moon.day.moonriseBearingText), 2, 1);
+    expectTime(moon.day.moonsetText, 12, 17, 1);
+
+    // The Sun sets for the first time after the midnight-Sun season and
+    // rises again half an hour later, both close to north, on a day whose
+    // start keeps it up all day. (Both times are those of the scan over the
+    // year at Tromso in the solver's tests, an hour earlier here.)
+    AppState sun = stateAt(tromso, {2026, 7, 25}, TimeBasis::Universal);
+    recomputeDay(sun, view);
+    expectTime(sun.day.sunsetText, 22, 37, 1);
+    expectTime(sun.day.sunriseText, 23, 5, 1);
+    EXPECT_NEAR(degreesOf(sun.day.sunsetBearingText), 356, 2);
+    EXPECT_NEAR(degreesOf(sun.day.sunriseBearingText), 3, 2);
+}
+
+} // namespace
+} // namespace skyledger

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "astro/constants.h"
 #include "astro/horizon.h"
 #include "astro/julian_day.h"
+#include "astro/moon_position.h"
 #include "astro/nutation.h"
 #include "astro/planetary_series.h"
 
@@ -21,8 +23,8 @@ constexpr double DAY = 2.7378507871321012e-05;   // one day in Julian centuries
 
 // One solver problem: the day, the three positions and the observer.
 struct Problem {
-    double t0 = 0.0;
-    double deltaT = 0.0; // seconds
+    double t0Ut = 0.0; // Julian centuries, UT
+    double deltaTSeconds = 0.0;
     double ra[3] = {};
     double dec[3] = {};
     double h0 = 0.0;
@@ -31,8 +33,13 @@ struct Problem {
 };
 
 RiseTransitSet solve(const Problem& p) {
-    return riseTransitSet(p.t0, p.deltaT, p.ra[0], p.dec[0], p.ra[1], p.dec[1], p.ra[2], p.dec[2],
-                          p.h0, p.longitude, p.latitude);
+    return riseTransitSet({.t0Ut = p.t0Ut,
+                           .deltaTSeconds = p.deltaTSeconds,
+                           .rightAscension = {p.ra[0], p.ra[1], p.ra[2]},
+                           .declination = {p.dec[0], p.dec[1], p.dec[2]},
+                           .h0 = p.h0,
+                           .longitude = p.longitude,
+                           .latitude = p.latitude});
 }
 
 // The body's altitude minus h0 at day fraction m, from the same interpolated
@@ -40,10 +47,10 @@ RiseTransitSet solve(const Problem& p) {
 double altitudeAboveH0(const Problem& p, double m) {
     const double ra1 = p.ra[1] + reduceAngleSigned(p.ra[0] - p.ra[1]);
     const double ra3 = p.ra[1] + reduceAngleSigned(p.ra[2] - p.ra[1]);
-    const double n = m + p.deltaT / 86400.0;
+    const double n = m + p.deltaTSeconds / 86400.0;
     const double ra = interpolate3(ra1, p.ra[1], ra3, n);
     const double dec = interpolate3(p.dec[0], p.dec[1], p.dec[2], n);
-    const double theta = meanSiderealTime(p.t0) + 6.300388092591991 * m - p.longitude;
+    const double theta = meanSiderealTime(p.t0Ut) + 6.300388092591991 * m - p.longitude;
     double az = 0.0;
     double alt = 0.0;
     equatorialToHorizontal(ra, dec, theta, p.latitude, az, alt);
@@ -88,15 +95,15 @@ void expectCrossingsMatchScan(const Problem& p, const RiseTransitSet& r, double 
 
 // The Sun's geometric right ascension and declination on the three days
 // around local midnight T0 (UT), as the daily almanac takes them.
-Problem sunProblem(const CalendarDate& localMidnightUt, double longitudeDeg, double latitudeDeg) {
+Problem sunProblem(double t0Ut, double longitudeDeg, double latitudeDeg) {
     Problem p;
-    p.t0 = julianCenturies(julianDay(localMidnightUt));
-    p.deltaT = deltaT(p.t0);
+    p.t0Ut = t0Ut;
+    p.deltaTSeconds = deltaT(p.t0Ut);
     p.h0 = SUN_H0;
     p.longitude = longitudeDeg * DEG;
     p.latitude = latitudeDeg * DEG;
-    const double td0 = p.t0 + p.deltaT / (86400.0 * 36525.0);
-    const double obliquity = meanObliquity(p.t0);
+    const double td0 = p.t0Ut + p.deltaTSeconds / (86400.0 * 36525.0);
+    const double obliquity = meanObliquity(p.t0Ut);
     resetTermStore();
     EXPECT_EQ(loadBodyTerms(3), 4680u);
     for (int i = 0; i < 3; ++i) {
@@ -107,6 +114,30 @@ Problem sunProblem(const CalendarDate& localMidnightUt, double longitudeDeg, dou
     }
     freeAllBodyTerms();
     return p;
+}
+
+// The Moon's geometric right ascension and declination on the three days
+// around local midnight T0 (UT), and its standard altitude from the parallax
+// at local noon, as the daily almanac takes them.
+Problem moonProblem(double t0Ut, double longitudeDeg, double latitudeDeg) {
+    Problem p;
+    p.t0Ut = t0Ut;
+    const double noonUt = t0Ut + 0.5 * DAY;
+    p.deltaTSeconds = deltaT(noonUt);
+    p.longitude = longitudeDeg * DEG;
+    p.latitude = latitudeDeg * DEG;
+    p.h0 = moonStandardAltitude(std::asin(EARTH_RADIUS_KM / moonPosition(noonUt).radius));
+    const double td0 = t0Ut + p.deltaTSeconds / (86400.0 * 36525.0);
+    const double obliquity = meanObliquity(noonUt);
+    for (int i = 0; i < 3; ++i) {
+        const SphericalCoords moon = moonPosition(td0 + (i - 1) * DAY);
+        eclipticToEquatorial(moon.longitude, moon.latitude, obliquity, p.ra[i], p.dec[i]);
+    }
+    return p;
+}
+
+Problem sunProblem(const CalendarDate& localMidnightUt, double longitudeDeg, double latitudeDeg) {
+    return sunProblem(julianCenturies(julianDay(localMidnightUt)), longitudeDeg, latitudeDeg);
 }
 
 double minutesOfDay(double radiansOfDay) {
@@ -131,8 +162,8 @@ TEST(MoonStandardAltitude, MeanParallaxGivesAnEighthOfADegree) {
 TEST(RiseTransitSet, VenusAtBoston) {
     // Meeus, example 15.a: Venus on 1988 March 20 at Boston.
     Problem p;
-    p.t0 = julianCenturies(julianDay({1988, 3, 20.0}));
-    p.deltaT = 56.0;
+    p.t0Ut = julianCenturies(julianDay({1988, 3, 20.0}));
+    p.deltaTSeconds = 56.0;
     const double ra[3] = {40.68021, 41.73129, 42.78204};
     const double dec[3] = {18.04761, 18.44092, 18.82742};
     for (int i = 0; i < 3; ++i) {
@@ -197,8 +228,8 @@ TEST(RiseTransitSet, RightAscensionsAreUnwrappedAroundTheMiddleOne) {
     // 359, 0.5 and 1.5 deg must behave as 359, 360.5, 361.5 (and as -1, 0.5,
     // 1.5): interpolating through the jump would put the body half a turn away.
     Problem p;
-    p.t0 = 0.1;
-    p.deltaT = 65.0;
+    p.t0Ut = 0.1;
+    p.deltaTSeconds = 65.0;
     p.dec[0] = p.dec[1] = p.dec[2] = 0.1;
     p.h0 = SUN_H0;
     p.longitude = 0.3;
@@ -224,23 +255,30 @@ TEST(RiseTransitSet, RightAscensionsAreUnwrappedAroundTheMiddleOne) {
 TEST(RiseTransitSet, CosH0OfExactlyOneOrMinusOneTakesTheNormalPath) {
     // Equator observer, body on the equator: cos H0 = sin h0, exactly 1 for
     // h0 = 90 deg (the body reaches it only at the zenith) and -1 for h0 =
-    // -90 deg (only at the nadir). Both take the crossing path with status 0,
-    // and rise and set settle where the body touches h0.
+    // -90 deg (only at the nadir). Both take the crossing path, not the
+    // whole-day one; but the body only touches h0 without passing it, so
+    // neither a rise nor a set happens.
     Problem p;
-    p.t0 = -0.05;
+    p.t0Ut = -0.05;
     p.longitude = 1.0;
     p.ra[0] = p.ra[1] = p.ra[2] = 2.0;
     for (const double h0 : {PI / 2, -PI / 2}) {
         p.h0 = h0;
         const RiseTransitSet r = solve(p);
-        EXPECT_EQ(r.status, 0) << h0;
-        EXPECT_NEAR(altitudeAboveH0(p, r.rise / TWO_PI), 0.0, 1e-4) << h0;
-        EXPECT_NEAR(altitudeAboveH0(p, r.set / TWO_PI), 0.0, 1e-4) << h0;
-        EXPECT_NEAR(reduceAngleSigned(r.set - r.rise), 0.0, 0.001) << h0;
-        // Zenith at the transit; nadir half a sidereal day from it.
-        const double offset = h0 > 0.0 ? 0.0 : PI * (TWO_PI / 6.300388092591991);
-        EXPECT_NEAR(std::fabs(reduceAngleSigned(r.rise - r.transit)), offset, 0.001) << h0;
+        EXPECT_EQ(r.status, RTS_NO_RISE | RTS_NO_SET) << h0;
+        EXPECT_EQ(r.rise, -TWO_PI) << h0;
+        EXPECT_EQ(r.set, -TWO_PI) << h0;
     }
+
+    // A milliradian below the zenith the body is above h0 for 27 seconds,
+    // from H = -1 mrad to H = +1 mrad: too short for the minute scan, exact
+    // here.
+    p.h0 = PI / 2 - 0.001;
+    const RiseTransitSet r = solve(p);
+    EXPECT_EQ(r.status, 0);
+    const double halfSpan = 0.001 / 6.300388092591991 * TWO_PI; // radians of a day
+    EXPECT_NEAR(r.rise, r.transit - halfSpan, 1e-6);
+    EXPECT_NEAR(r.set, r.transit + halfSpan, 1e-6);
 }
 
 TEST(RiseTransitSet, ATransitRefinedBelowZeroIsReturnedNegative) {
@@ -248,15 +286,15 @@ TEST(RiseTransitSet, ATransitRefinedBelowZeroIsReturnedNegative) {
     // estimate lies just after the start of the day: the refinement moves it
     // into the day before, and it is not folded back.
     Problem p;
-    p.t0 = 0.2;
-    p.deltaT = 864.0;
+    p.t0Ut = 0.2;
+    p.deltaTSeconds = 864.0;
     p.ra[0] = 3.2;
     p.ra[1] = 3.0;
     p.ra[2] = 2.8;
     p.dec[0] = p.dec[1] = p.dec[2] = 0.2;
     p.h0 = SUN_H0;
     p.latitude = 0.6;
-    p.longitude = reduceAngleSigned(meanSiderealTime(p.t0) - p.ra[1] + 0.0001 * TWO_PI);
+    p.longitude = reduceAngleSigned(meanSiderealTime(p.t0Ut) - p.ra[1] + 0.0001 * TWO_PI);
     const RiseTransitSet r = solve(p);
     EXPECT_EQ(r.status, 0);
     EXPECT_LT(r.transit, 0.0);
@@ -266,7 +304,7 @@ TEST(RiseTransitSet, ATransitRefinedBelowZeroIsReturnedNegative) {
 // The first estimate of the transit as the method stood before each estimate
 // was brought into the day: one day added at most, none subtracted.
 double oldFirstTransit(const Problem& p) {
-    double m0 = (p.ra[1] + p.longitude - meanSiderealTime(p.t0)) / TWO_PI;
+    double m0 = (p.ra[1] + p.longitude - meanSiderealTime(p.t0Ut)) / TWO_PI;
     if (m0 < 0.0) m0 += 1.0;
     return m0;
 }
@@ -293,12 +331,12 @@ TEST(RiseTransitSet, FirstEstimatesFarWestAreBroughtIntoTheDay) {
     // A fast body (0.23 rad/day, like the Moon) seen from 172 deg west whose
     // first transit estimate lies a day after the start of the day.
     Problem p;
-    p.t0 = julianCenturies(julianDay({2026, 5, 10.0 + 11.0 / 24.0}));
-    p.deltaT = 70.0;
+    p.t0Ut = julianCenturies(julianDay({2026, 5, 10.0 + 11.0 / 24.0}));
+    p.deltaTSeconds = 70.0;
     p.longitude = 172.0 * DEG;
     p.latitude = -13.8 * DEG;
     p.h0 = 0.125 * DEG;
-    const double theta0 = meanSiderealTime(p.t0);
+    const double theta0 = meanSiderealTime(p.t0Ut);
     p.ra[1] = reduceAngle(theta0 + 3.5);
     p.ra[0] = reduceAngle(p.ra[1] - 0.23);
     p.ra[2] = reduceAngle(p.ra[1] + 0.23);
@@ -312,7 +350,7 @@ TEST(RiseTransitSet, FirstEstimatesFarWestAreBroughtIntoTheDay) {
     EXPECT_LT(r.transit, TWO_PI);
     // At the transit the body is on the meridian.
     const double m = r.transit / TWO_PI;
-    const double n = m + p.deltaT / 86400.0;
+    const double n = m + p.deltaTSeconds / 86400.0;
     const double ra = interpolate3(p.ra[1] - 0.23, p.ra[1], p.ra[1] + 0.23, n);
     EXPECT_NEAR(reduceAngleSigned(theta0 + 6.300388092591991 * m - p.longitude - ra), 0.0, 1e-4);
     std::vector<double> rises;
@@ -352,8 +390,8 @@ TEST(RiseTransitSet, NearTheLimitsOfCircumpolarityItEndsWithFiniteValues) {
                 for (const double slope : {0.0, 1e-7, -3e-3, 0.1}) {
                     for (const double sign : {1.0, -1.0}) {
                         Problem p;
-                        p.t0 = 0.123;
-                        p.deltaT = 69.0;
+                        p.t0Ut = 0.123;
+                        p.deltaTSeconds = 69.0;
                         p.longitude = -2.9;
                         p.latitude = latDeg * DEG;
                         p.ra[0] = 0.8;
@@ -389,8 +427,8 @@ TEST(RiseTransitSet, NearTheLimitsOfCircumpolarityItEndsWithFiniteValues) {
 // crossing that does not happen swings about the culmination without settling.
 Problem grazingMoon(double longitudeDeg, double decDeg) {
     Problem p;
-    p.t0 = 0.26;
-    p.deltaT = 70.0;
+    p.t0Ut = 0.26;
+    p.deltaTSeconds = 70.0;
     p.ra[0] = 0.78;
     p.ra[1] = 1.0;
     p.ra[2] = 1.22;
@@ -433,9 +471,58 @@ TEST(RiseTransitSet, ACrossingWhoseRefinementDoesNotSettleIsReportedAsNoEvent) {
     EXPECT_LT(n.transit, TWO_PI);
 }
 
+TEST(RiseTransitSet, ADipShorterThanTheSearchStepIsFoundWhenTheDayStartsCircumpolar) {
+    // A body at 69 deg whose declination moves towards the equator through
+    // the day: at the start it stays above h0 all day, but at its lower
+    // culmination it dips below h0 for a few minutes, between two half-hour
+    // samples. The southern sky mirrors the northern one.
+    for (const double hemisphere : {1.0, -1.0}) {
+        SCOPED_TRACE(hemisphere);
+        Problem p;
+        p.t0Ut = 0.26;
+        p.deltaTSeconds = 70.0;
+        p.ra[0] = 0.78;
+        p.ra[1] = 1.0;
+        p.ra[2] = 1.22;
+        p.dec[0] = hemisphere * 0.46;
+        p.dec[1] = hemisphere * 0.45;
+        p.dec[2] = hemisphere * 0.44;
+        p.latitude = hemisphere * 69.0 * DEG;
+        // The lowest altitude of the day (h0 = 0 gives the altitude itself),
+        // moved by the longitude to a quarter of an hour after a half-hour mark.
+        const auto lowest = [&p] {
+            p.h0 = 0.0;
+            double m = 0.0;
+            for (double x = 0.0; x < 1.0; x += 1e-5)
+                if (altitudeAboveH0(p, x) < altitudeAboveH0(p, m)) m = x;
+            return m;
+        };
+        const double first = lowest();
+        p.longitude = (std::floor(first * 48.0) / 48.0 + 1.0 / 96.0 - first) * 6.300388092591991;
+        const double m = lowest();
+        p.h0 = altitudeAboveH0(p, m) + 2e-5;
+
+        std::vector<double> rises;
+        std::vector<double> sets;
+        scanCrossings(p, rises, sets);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(rises.size(), 1u);
+        ASSERT_LT(rises[0] - sets[0], 0.5 / 48.0);                          // shorter than the step
+        ASSERT_EQ(std::floor(sets[0] * 48.0), std::floor(rises[0] * 48.0)); // between samples
+        Problem atStart = p;
+        atStart.dec[0] = atStart.dec[2] = atStart.dec[1];
+        ASSERT_EQ(solve(atStart).status, RTS_NEVER_SETS); // what the day's start alone says
+
+        const RiseTransitSet r = solve(p);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NEAR(r.set / TWO_PI, sets[0], 1.0 / 86400.0);
+        EXPECT_NEAR(r.rise / TWO_PI, rises[0], 1.0 / 86400.0);
+    }
+}
+
 TEST(RiseTransitSet, PositionsThatAreNotNumbersEndWithoutCrossings) {
     Problem p;
-    p.t0 = 0.1;
+    p.t0Ut = 0.1;
     p.ra[0] = p.ra[1] = p.ra[2] = 1.0;
     p.dec[0] = p.dec[2] = 0.1;
     p.dec[1] = std::nan("");
@@ -443,6 +530,90 @@ TEST(RiseTransitSet, PositionsThatAreNotNumbersEndWithoutCrossings) {
     const RiseTransitSet r = solve(p);
     EXPECT_EQ(r.status, RTS_NEVER_RISES);
     EXPECT_TRUE(std::isfinite(r.transit));
+}
+
+// The day fraction of a rise or set the solver reports within the day, or -1
+// when it reports none there.
+double reportedInDay(const RiseTransitSet& r, bool rise) {
+    if ((r.status & (RTS_NEVER_RISES | RTS_NEVER_SETS)) != 0) return -1.0;
+    if ((r.status & (rise ? RTS_NO_RISE : RTS_NO_SET)) != 0) return -1.0;
+    const double m = (rise ? r.rise : r.set) / TWO_PI;
+    return m >= 0.0 && m < 1.0 ? m : -1.0;
+}
+
+// A year of one body at one place, event by event against the scan.
+struct YearTally {
+    int crossings = 0;       // rises and sets the scan finds
+    int secondCrossings = 0; // a second rise, or set, in one day: not shown
+    int wrong = 0;           // missing, not happening, or more than a minute off
+};
+
+// Compares one kind of event of one day with the crossings the scan found.
+void tally(const char* what, double t0Ut, double reported, const std::vector<double>& scanned,
+           YearTally& t) {
+    t.crossings += static_cast<int>(scanned.size());
+    if (!scanned.empty()) t.secondCrossings += static_cast<int>(scanned.size()) - 1;
+    double nearest = 1.0;
+    for (const double m : scanned)
+        nearest = std::min(nearest, std::fabs(m - reported));
+    const bool ok = scanned.empty() ? reported < 0.0 : reported >= 0.0 && nearest <= 1.0 / 1440.0;
+    if (!ok) {
+        ++t.wrong;
+        ADD_FAILURE() << what << " on the day starting JD " << t0Ut * 36525.0 + 2451545.0
+                      << ": reported at " << reported * 24.0
+                      << " h (negative: none); the scan finds " << scanned.size()
+                      << ", the first at " << (scanned.empty() ? -1.0 : scanned[0] * 24.0) << " h";
+    }
+}
+
+// Every day of 2026 from local midnight (zone in hours, positive west).
+void tallyYear(bool moon, double longitudeDeg, double latitudeDeg, double zoneHours, YearTally& t) {
+    const double firstMidnight = julianDay({2026, 1, 1.0}) + zoneHours / 24.0;
+    for (int d = 0; d < 365; ++d) {
+        const double t0Ut = julianCenturies(firstMidnight + d);
+        const Problem p = moon ? moonProblem(t0Ut, longitudeDeg, latitudeDeg)
+                               : sunProblem(t0Ut, longitudeDeg, latitudeDeg);
+        const RiseTransitSet r = solve(p);
+        std::vector<double> rises;
+        std::vector<double> sets;
+        scanCrossings(p, rises, sets);
+        tally(moon ? "moonrise" : "sunrise", t0Ut, reportedInDay(r, true), rises, t);
+        tally(moon ? "moonset" : "sunset", t0Ut, reportedInDay(r, false), sets, t);
+    }
+}
+
+TEST(RiseTransitSet, AYearInTheNorthEveryCrossingTheScanFindsAndNoOther) {
+    // Near the Moon's declination extremes the declination at the start of
+    // the day says "never rises" or "never sets" although the Moon crosses
+    // the horizon later that day; a refinement can also settle on a crossing
+    // of the other direction or leave the day. The year 2026 lies close to
+    // the major lunar standstill, when this is most frequent.
+    struct Place {
+        const char* name;
+        double longitudeDeg, latitudeDeg, zoneHours;
+        int moonCrossings, moonSecondCrossings, sunCrossings, sunSecondCrossings;
+    };
+    const Place places[] = {
+        {"Reykjavik", 21.94, 64.15, 0.0, 531, 3, 730, 1},
+        {"Tromso", -18.96, 69.65, -1.0, 377, 5, 498, 1},
+        // Further south the same happens near the lunar standstill, on days
+        // taken in Universal Time or in Alaska daylight time.
+        {"Anchorage, UT", 149.90, 61.22, 0.0, 705, 0, 730, 0},
+        {"Anchorage, daylight time", 149.90, 61.22, 8.0, 705, 0, 730, 0},
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.name);
+        YearTally moon;
+        tallyYear(true, place.longitudeDeg, place.latitudeDeg, place.zoneHours, moon);
+        EXPECT_EQ(moon.wrong, 0);
+        EXPECT_EQ(moon.crossings, place.moonCrossings);
+        EXPECT_EQ(moon.secondCrossings, place.moonSecondCrossings);
+        YearTally sun;
+        tallyYear(false, place.longitudeDeg, place.latitudeDeg, place.zoneHours, sun);
+        EXPECT_EQ(sun.wrong, 0);
+        EXPECT_EQ(sun.crossings, place.sunCrossings);
+        EXPECT_EQ(sun.secondCrossings, place.sunSecondCrossings);
+    }
 }
 
 } // namespace

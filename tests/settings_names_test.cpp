@@ -78,8 +78,11 @@ TEST(Tokenizer, LimitsTokenCountAndLength) {
 
     const std::string full(MAX_TOKEN_LENGTH, 'x');
     EXPECT_EQ(tokenizeLine("\"" + full + "\" 1"), (Tokens{full, "1"}));
-    EXPECT_EQ(tokenizeLine("\"" + full + "yz\" 1"), (Tokens{full, "yz\"", "1"}));
-    EXPECT_EQ(tokenizeLine(full + "yz 1"), (Tokens{full, "yz", "1"}));
+    // A longer token is read to its end and kept cut: the next token stays next.
+    EXPECT_EQ(tokenizeLine("\"" + full + "yz\" 1"), (Tokens{full, "1"}));
+    EXPECT_EQ(tokenizeLine(full + "yz 1"), (Tokens{full, "1"}));
+    const std::string digits(MAX_TOKEN_LENGTH, '1');
+    EXPECT_EQ(tokenizeLine(digits + "e+5 2"), (Tokens{digits, "2"})); // the exponent read whole
     // An escape counts as one character of the token.
     std::string escaped;
     for (size_t i = 0; i < MAX_TOKEN_LENGTH; ++i)

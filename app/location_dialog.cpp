@@ -1,0 +1,176 @@
+// The Location Properties dialog: its run-time layout from the layout metrics,
+// showing a place, and the four commands.
+#include "app/location_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "app/qt_text.h"
+#include "settings/location_list.h"
+#include "support/format_text.h"
+
+namespace skyledger {
+
+namespace {
+
+// A name must survive the settings file unchanged: a character the file's
+// encoding cannot hold is refused as it is typed or pasted, instead of
+// silently becoming '?' at the next start.
+class Windows1252Validator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return fitsWindows1252(input) ? Acceptable : Invalid;
+    }
+};
+
+// The label texts shown, and the texts the label column is measured with:
+// the column was sized for "Timezone:" though the label reads "Time Zone:".
+constexpr const char* LABEL_TEXTS[LocationDialog::ROW_COUNT] = {
+    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Time Zone:"};
+constexpr std::string_view MEASURED_LABELS[LocationDialog::ROW_COUNT] = {
+    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Timezone:"};
+
+QString valueText(const char* format, double value) {
+    return toQString(formatText(format, value));
+}
+
+} // namespace
+
+LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics, QWidget* parent)
+    : QDialog(parent), list_(list) {
+    setWindowTitle(QStringLiteral("Location Properties"));
+    setModal(true);
+    setFont(metrics.uiFont);
+
+    newButton_ = new QPushButton(QStringLiteral("New"), this);
+    deleteButton_ = new QPushButton(QStringLiteral("Delete"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setDefault(true);
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        labels_[row] = new QLabel(QString::fromLatin1(LABEL_TEXTS[row]), this);
+        labels_[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    nameEdit_ = new QLineEdit(this);
+    latitudeEdit_ = new QLineEdit(this);
+    longitudeEdit_ = new QLineEdit(this);
+    declinationEdit_ = new QLineEdit(this);
+    timeZoneEdit_ = new QLineEdit(this);
+    nameEdit_->setMaxLength(static_cast<int>(MAX_NAME_LENGTH));
+    nameEdit_->setValidator(new Windows1252Validator(nameEdit_));
+
+    QWidget* const tabOrder[] = {nameEdit_,        latitudeEdit_, longitudeEdit_,
+                                 declinationEdit_, timeZoneEdit_, newButton_,
+                                 deleteButton_,    cancelButton_, okButton_};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    nameEdit_->setFocus();
+
+    layOut(metrics);
+
+    connect(newButton_, &QPushButton::clicked, this, &LocationDialog::startNew);
+    connect(deleteButton_, &QPushButton::clicked, this, &LocationDialog::deleteCurrent);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &LocationDialog::confirm);
+
+    showCurrentOrEmpty();
+}
+
+void LocationDialog::setMessageSink(MessageSink sink) {
+    messageSink_ = std::move(sink);
+}
+
+// Everything is placed in pixels from the metrics, so the dialog follows the
+// measured font: G is the gap, B the height of buttons and fields.
+void LocationDialog::layOut(const LayoutMetrics& m) {
+    const int g = m.gap;
+    const int b = m.buttonHeight;
+
+    int x = g;
+    for (QPushButton* button : {newButton_, deleteButton_, cancelButton_, okButton_}) {
+        const int width = m.textWidth(toWindows1252(button->text())) + 2 * g;
+        button->setGeometry(x, g, width, b);
+        x += width + g;
+    }
+
+    int labelWidth = 0;
+    for (std::string_view text : MEASURED_LABELS)
+        labelWidth = std::max(labelWidth, m.textWidth(text));
+    const int editColumn = 2 * g + labelWidth;
+
+    const int nameWidth = m.textWidth(std::string(25, 'X'));
+    const int angleWidth = m.textWidth("-999.999") + 2 * g;
+    const int zoneWidth = m.textWidth("-99.9") + 2 * g;
+    QLineEdit* const edits[ROW_COUNT] = {nameEdit_, latitudeEdit_, longitudeEdit_, declinationEdit_,
+                                         timeZoneEdit_};
+    const int widths[ROW_COUNT] = {nameWidth, angleWidth, angleWidth, angleWidth, zoneWidth};
+    int rowTop = 0;
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        rowTop = g + (row + 1) * (b + g);
+        labels_[row]->setGeometry(g, rowTop, labelWidth, b);
+        edits[row]->setGeometry(editColumn, rowTop, widths[row], b);
+    }
+    // rowTop is now the top of the time-zone row, the last one.
+    setFixedSize(editColumn + nameWidth + g, rowTop + b + g);
+}
+
+void LocationDialog::showCurrentOrEmpty() {
+    if (const Location* loc = list_.currentLocation()) {
+        showLocation(*loc);
+        newEntry_ = false;
+    } else {
+        clearFields();
+        newEntry_ = true;
+    }
+}
+
+void LocationDialog::showLocation(const Location& loc) {
+    nameEdit_->setText(toQString(loc.name));
+    latitudeEdit_->setText(valueText("%2f", loc.latitude));
+    longitudeEdit_->setText(valueText("%2f", loc.longitude));
+    declinationEdit_->setText(valueText("%1f", loc.magneticDeclination));
+    timeZoneEdit_->setText(valueText("%1f", loc.timeZone));
+}
+
+void LocationDialog::clearFields() {
+    for (QLineEdit* edit :
+         {nameEdit_, latitudeEdit_, longitudeEdit_, declinationEdit_, timeZoneEdit_})
+        edit->clear();
+}
+
+void LocationDialog::startNew() {
+    clearFields();
+    newEntry_ = true;
+    nameEdit_->setFocus();
+}
+
+// Applied to the list at once: Cancel does not bring the place back.
+void LocationDialog::deleteCurrent() {
+    if (list_.currentLocation() == nullptr) return;
+    deleteCurrentLocation(list_);
+    showCurrentOrEmpty();
+}
+
+void LocationDialog::confirm() {
+    const std::string latitude = toWindows1252(latitudeEdit_->text());
+    const std::string longitude = toWindows1252(longitudeEdit_->text());
+    const std::string declination = toWindows1252(declinationEdit_->text());
+    const std::string timeZone = toWindows1252(timeZoneEdit_->text());
+    LocationFieldValues values;
+    if (auto message =
+            validateLocationFields({latitude, longitude, declination, timeZone}, values)) {
+        if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(*message));
+        return;
+    }
+    acceptLocationEdit(list_, newEntry_, toWindows1252(nameEdit_->text()), values);
+    accept();
+}
+
+} // namespace skyledger

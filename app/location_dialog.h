@@ -1,0 +1,75 @@
+// The "Location Properties" dialog: shows the current place of the user's
+// list and lets the user start a new one, delete the current one, or store
+// the edited fields. Every change goes through the list operations of
+// settings/location_list.h; the dialog itself only shows and reads texts.
+#pragma once
+
+#include <QDialog>
+
+#include "app/layout_metrics.h"
+#include "app/message_sink.h"
+#include "settings/location.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace skyledger {
+
+class LocationDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // The dialog edits `list` in place: Delete at once, New and the edited
+    // fields at OK. `list` must outlive the dialog; it is laid out from
+    // `metrics` once, here.
+    LocationDialog(LocationList& list, const LayoutMetrics& metrics, QWidget* parent = nullptr);
+
+    // Where the check messages go, captioned "Error" and owned by the
+    // dialog; a modal message box unless set.
+    void setMessageSink(MessageSink sink);
+
+    // True while the fields stand for a place not yet in the list.
+    [[nodiscard]] bool isNewEntry() const { return newEntry_; }
+
+    // The controls, for the window's tests.
+    [[nodiscard]] QLineEdit* nameEdit() const { return nameEdit_; }
+    [[nodiscard]] QLineEdit* latitudeEdit() const { return latitudeEdit_; }
+    [[nodiscard]] QLineEdit* longitudeEdit() const { return longitudeEdit_; }
+    [[nodiscard]] QLineEdit* declinationEdit() const { return declinationEdit_; }
+    [[nodiscard]] QLineEdit* timeZoneEdit() const { return timeZoneEdit_; }
+    [[nodiscard]] QPushButton* newButton() const { return newButton_; }
+    [[nodiscard]] QPushButton* deleteButton() const { return deleteButton_; }
+    [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
+    [[nodiscard]] QPushButton* okButton() const { return okButton_; }
+    [[nodiscard]] QLabel* label(int row) const { return labels_[row]; }
+
+    static constexpr int ROW_COUNT = 5;
+
+  private:
+    void layOut(const LayoutMetrics& m);
+    void showCurrentOrEmpty();
+    void showLocation(const Location& loc);
+    void clearFields();
+
+    void startNew();
+    void deleteCurrent();
+    void confirm();
+
+    LocationList& list_;
+    MessageSink messageSink_ = showMessageBox;
+    bool newEntry_ = false;
+
+    QPushButton* newButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QLabel* labels_[ROW_COUNT] = {};
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* latitudeEdit_ = nullptr;
+    QLineEdit* longitudeEdit_ = nullptr;
+    QLineEdit* declinationEdit_ = nullptr;
+    QLineEdit* timeZoneEdit_ = nullptr;
+};
+
+} // namespace skyledger

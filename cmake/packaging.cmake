@@ -1,0 +1,78 @@
+# Installing and packaging: `cmake --install build --prefix P` lays out
+#   P/bin/skyledger-cli, P/bin/skyledger (with the desktop program)
+#   P/share/skyledger/default_settings.txt   the places a new user starts with
+#   P/share/applications/skyledger.desktop
+#   P/share/icons/hicolor/{16..256}x../apps/skyledger.png and scalable/apps/skyledger.svg
+# and `cpack -G DEB` in the build tree makes skyledger_<version>_<arch>.deb.
+include(GNUInstallDirs)
+
+# The programs find the shipped places through this path relative to their
+# own directory, so an installed tree can be moved as a whole.
+file(RELATIVE_PATH SKYLEDGER_SHIPPED_DATA_DIR
+  /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${CMAKE_INSTALL_DATADIR}/skyledger)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/settings/settings_location.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS SKYLEDGER_SHIPPED_DATA_DIR="${SKYLEDGER_SHIPPED_DATA_DIR}")
+
+install(TARGETS skyledger-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/default_settings.txt
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/skyledger)
+
+if(TARGET skyledger)
+  install(TARGETS skyledger RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/skyledger.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+  # The fixed sizes of the icon theme, rendered from the one SVG crescent by
+  # a build-time tool (Qt SVG is needed to build, not to run the programs).
+  find_package(Qt6 COMPONENTS Gui OPTIONAL_COMPONENTS Svg)
+  if(TARGET Qt6::Svg)
+    add_executable(render_icon ${CMAKE_SOURCE_DIR}/tools/render_icon.cpp)
+    target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
+    set_target_properties(render_icon PROPERTIES
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+    set(SKYLEDGER_ICON_SIZES 16 32 48 64 128 256)
+    set(SKYLEDGER_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
+    set(SKYLEDGER_ICON_FILES)
+    foreach(size IN LISTS SKYLEDGER_ICON_SIZES)
+      list(APPEND SKYLEDGER_ICON_FILES ${SKYLEDGER_ICON_DIR}/${size}x${size}/apps/skyledger.png)
+    endforeach()
+    add_custom_command(OUTPUT ${SKYLEDGER_ICON_FILES}
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+        $<TARGET_FILE:render_icon> ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
+        ${SKYLEDGER_ICON_DIR} ${SKYLEDGER_ICON_SIZES}
+      DEPENDS render_icon ${CMAKE_SOURCE_DIR}/resources/skyledger.svg
+      COMMENT "Rendering the icon theme sizes"
+      VERBATIM)
+    add_custom_target(skyledger_icons ALL DEPENDS ${SKYLEDGER_ICON_FILES})
+    install(DIRECTORY ${SKYLEDGER_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+  else()
+    message(WARNING "Qt SVG (qt6-svg-dev) not found: only the scalable icon is installed")
+  endif()
+endif()
+
+# The Debian package. Its library dependencies come from dpkg-shlibdeps, so
+# they are the ones the installed programs really link (Qt 6, the C++
+# runtime); the desktop program draws with Liberation Sans, which no library
+# pulls in.
+set(CPACK_PACKAGE_NAME skyledger)
+set(CPACK_PACKAGE_VENDOR "Skyledger")
+set(CPACK_PACKAGE_CONTACT "Skyledger maintainers <maintainers@skyledger.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sun and Moon almanac for the desktop")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Skyledger gives the local times of sunrise, sunset, moonrise and moonset,
+their compass bearings and the Moon's illumination and phase for a list of
+named places, with a multi-day chart, a Moon calendar and an altitude and
+bearing table, each printable. skyledger-cli gives the same in a terminal.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET skyledger)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+endif()
+include(CPack)

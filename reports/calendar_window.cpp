@@ -1,0 +1,138 @@
+#include "reports/calendar_window.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include "almanac/almanac_session.h"
+#include "almanac/report_text.h"
+#include "app/layout_metrics.h"
+#include "app/qt_text.h"
+#include "reports/calendar_print.h"
+#include "reports/text_drawing.h"
+
+namespace skyledger {
+
+namespace {
+
+// A fixed-size window with a caption, a system menu and a minimise box.
+constexpr Qt::WindowFlags REPORT_WINDOW_FLAGS =
+    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+    Qt::WindowCloseButtonHint;
+
+const char* const WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
+const QColor LIGHT_GREY(192, 192, 192);
+const QColor GREY(128, 128, 128);
+constexpr int WEEKS = 6;
+constexpr int WEEKDAYS = 7;
+constexpr int CLIENT_WIDTH = 700;
+// The calendar's share of the client height, below the button row.
+constexpr int CALENDAR_HEIGHT = 600;
+constexpr int DISC_INSET = 2;
+
+QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWidget* parent) {
+    auto* button = new QPushButton(toQString(caption), parent);
+    button->setFont(m.uiFont);
+    button->setGeometry(x, m.gap, m.textWidth(caption) + 2 * m.gap, m.buttonHeight);
+    return button;
+}
+
+} // namespace
+
+MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSession& session,
+                                       QWidget* owner)
+    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
+      printJob_(&printReport) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    move(150, 150);
+    setWindowTitle(QStringLiteral("Moon Calendar"));
+    setFont(metrics.uiFont);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, LIGHT_GREY);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const int g = metrics.gap;
+    const int height = 2 * g + metrics.buttonHeight + CALENDAR_HEIGHT;
+    setFixedSize(CLIENT_WIDTH, height);
+    cancel_ = makeButton(metrics, "Cancel", g, this);
+    print_ = makeButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
+    connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
+    connect(print_, &QPushButton::clicked, this, &MoonCalendarWindow::print);
+
+    area_ = {g, 2 * g + metrics.buttonHeight, CLIENT_WIDTH - g, height - g};
+    // Integer arithmetic throughout, so that the seven columns sit centred
+    // and the six weeks share the height below the weekday headings.
+    cellWidth_ = (area_.right - area_.left - 2 * g) / WEEKDAYS;
+    rowHeight_ = (area_.bottom - area_.top - metrics.lineHeight) / WEEKS;
+    firstColumn_ =
+        area_.left + (area_.right - area_.left) / 2 - (WEEKDAYS * cellWidth_ - 2 * g) / 2;
+
+    session_.addView(*this);
+    session_.openCalendar();
+}
+
+MoonCalendarWindow::~MoonCalendarWindow() {
+    session_.removeView(*this);
+    session_.closeCalendar();
+}
+
+void MoonCalendarWindow::calendarChanged() {
+    update();
+}
+
+PixelBox MoonCalendarWindow::cellBox(int row, int column) const {
+    const int g = metrics_.gap;
+    const int top = area_.top + metrics_.lineHeight + g;
+    return {firstColumn_ + column * cellWidth_ - g, top + row * rowHeight_,
+            firstColumn_ + (column + 1) * cellWidth_ - g, top + (row + 1) * rowHeight_};
+}
+
+PixelBox MoonCalendarWindow::innerBox(int row, int column) const {
+    const PixelBox cell = cellBox(row, column);
+    // The strip left along the top and left edges separates the cells.
+    return {cell.left + 1, cell.top + 1, cell.right, cell.bottom};
+}
+
+void MoonCalendarWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(metrics_.uiFont);
+    painter.setPen(Qt::black);
+    const int g = metrics_.gap;
+    for (int k = 0; k < WEEKDAYS; ++k)
+        drawTextInRow(painter, firstColumn_ + k * cellWidth_,
+                      firstColumn_ + k * cellWidth_ + cellWidth_ - 2 * g, area_.top,
+                      metrics_.lineHeight, WEEKDAY_HEADINGS[k], TextAlign::Centre);
+
+    const AppState& state = session_.state();
+    const MoonCalendarGrid& grid = state.calendar;
+    const bool southern = state.day.southernHemisphere != 0;
+    for (int j = 0; j < WEEKS; ++j) {
+        for (int k = 0; k < WEEKDAYS; ++k) {
+            const PixelBox inner = innerBox(j, k);
+            const QRect innerRect(inner.left, inner.top, inner.right - inner.left,
+                                  inner.bottom - inner.top);
+            painter.fillRect(innerRect, GREY);
+            const size_t cell = static_cast<size_t>(j * WEEKDAYS + k);
+            const int day = grid.dayNumber[cell];
+            if (day == 0) continue;
+            // Without a place there are no phases: the days alone.
+            if (grid.phasesValid)
+                drawMoonDisc(painter, inner, grid.phaseAngle[cell], DISC_INSET, southern);
+            painter.setPen(Qt::black);
+            drawTextAt(painter, inner.left, inner.top, calendarDayText(day));
+            if (grid.phasesValid) {
+                painter.setPen(GREY);
+                drawTextCentred(painter, innerRect, calendarPercentText(grid.phaseAngle[cell]));
+            }
+        }
+    }
+}
+
+void MoonCalendarWindow::print() {
+    const AppState& state = session_.state();
+    printJob_(this, [&state](QPrinter& printer, QPainter& painter) {
+        printCalendarPages(printer, painter, state);
+    });
+}
+
+} // namespace skyledger

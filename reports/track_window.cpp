@@ -1,0 +1,205 @@
+#include "reports/track_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "almanac/almanac_session.h"
+#include "almanac/display_format.h"
+#include "almanac/report_text.h"
+#include "almanac/track.h"
+#include "app/layout_metrics.h"
+#include "app/qt_text.h"
+#include "reports/text_drawing.h"
+#include "reports/track_print.h"
+
+namespace skyledger {
+
+namespace {
+
+// A fixed-size window with a caption, a system menu and a minimise box.
+constexpr Qt::WindowFlags REPORT_WINDOW_FLAGS =
+    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+    Qt::WindowCloseButtonHint;
+
+const QColor LIGHT_GREY(192, 192, 192);
+const QColor GREY(128, 128, 128);
+constexpr int CLIENT_HEIGHT = 400;
+constexpr int INITIAL_WIDTH = 700;
+constexpr int NOON_SAMPLE = 48;
+
+QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWidget* parent) {
+    auto* button = new QPushButton(toQString(caption), parent);
+    button->setFont(m.uiFont);
+    button->setGeometry(x, m.gap, m.textWidth(caption) + 2 * m.gap, m.buttonHeight);
+    return button;
+}
+
+} // namespace
+
+TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner)
+    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
+      printJob_(&printReport) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    move(125, 125);
+    setWindowTitle(QStringLiteral("Alt/Az Table"));
+    setFont(metrics.uiFont);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, LIGHT_GREY);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const int g = metrics.gap;
+    cancel_ = makeButton(metrics, "Cancel", g, this);
+    print_ = makeButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
+    // A click leaves the keyboard with the table, which scrolls by keys.
+    cancel_->setFocusPolicy(Qt::TabFocus);
+    print_->setFocusPolicy(Qt::TabFocus);
+    connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
+    connect(print_, &QPushButton::clicked, this, &TrackWindow::print);
+
+    // The lines that fit below the buttons and the two head lines.
+    visibleLines_ = (CLIENT_HEIGHT - 3 * g - metrics.buttonHeight) / metrics.lineHeight - 2;
+    visibleLines_ = std::clamp(visibleLines_, 1, TRACK_SAMPLES);
+    topSample_ = std::min(NOON_SAMPLE, TRACK_SAMPLES - visibleLines_);
+
+    scrollBar_ = new QScrollBar(Qt::Vertical, this);
+    scrollBar_->setRange(0, TRACK_SAMPLES - visibleLines_);
+    scrollBar_->setSingleStep(1);
+    // A page keeps one line of the last page in view.
+    scrollBar_->setPageStep(std::max(1, visibleLines_ - 1));
+    scrollBar_->setValue(topSample_);
+    scrollBar_->setTracking(true);
+    scrollBar_->setFocusPolicy(Qt::NoFocus);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) {
+        topSample_ = value;
+        update();
+    });
+
+    resize(INITIAL_WIDTH, CLIENT_HEIGHT);
+    applyLayout();
+
+    session_.addView(*this);
+    session_.openTrack();
+}
+
+TrackWindow::~TrackWindow() {
+    session_.removeView(*this);
+    session_.closeTrack();
+}
+
+void TrackWindow::applyLayout() {
+    layoutTwelveHour_ = session_.state().preferences.twelveHourClock != 0;
+    layout_ = makeTrackLayout([this](std::string_view text) { return metrics_.textWidth(text); },
+                              metrics_.gap, metrics_.gap, layoutTwelveHour_);
+    // As wide as the table and the scroll bar beside it.
+    setFixedSize(layout_.tableRight + metrics_.scrollBarWidth, CLIENT_HEIGHT);
+    scrollBar_->setGeometry(layout_.tableRight, 0, metrics_.scrollBarWidth, CLIENT_HEIGHT);
+}
+
+void TrackWindow::trackChanged() {
+    // A change of clock changes the width of the Time column.
+    if ((session_.state().preferences.twelveHourClock != 0) != layoutTwelveHour_) applyLayout();
+    update();
+}
+
+int TrackWindow::firstDataLineTop() const {
+    return metrics_.buttonHeight + 2 * metrics_.gap + 2 * metrics_.lineHeight;
+}
+
+void TrackWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(metrics_.uiFont);
+    painter.setPen(Qt::black);
+    const TrackLayout& t = layout_;
+    const int g = metrics_.gap;
+    const int line = metrics_.lineHeight;
+    const int y0 = metrics_.buttonHeight + 2 * g;
+
+    drawTextInRow(painter, t.sunAlt, t.sunShad + t.shadWidth, y0, line, "Sun", TextAlign::Centre);
+    drawTextInRow(painter, t.moonAlt, t.moonAz + t.azWidth, y0, line, "Moon", TextAlign::Centre);
+    const int y1 = y0 + line;
+    drawTextInRow(painter, t.time, t.time + t.timeWidth, y1, line, "Time", TextAlign::Centre);
+    drawTextInRow(painter, t.sunAlt, t.sunAlt + t.altWidth, y1, line, "Alt", TextAlign::Centre);
+    drawTextInRow(painter, t.sunAz, t.sunAz + t.azWidth, y1, line, "Az", TextAlign::Centre);
+    drawTextInRow(painter, t.sunShad, t.sunShad + t.shadWidth, y1, line, "Shad", TextAlign::Centre);
+    drawTextInRow(painter, t.moonAlt, t.moonAlt + t.altWidth, y1, line, "Alt", TextAlign::Centre);
+    drawTextInRow(painter, t.moonAz, t.moonAz + t.azWidth, y1, line, "Az", TextAlign::Centre);
+
+    const bool twelveHour = session_.state().preferences.twelveHourClock != 0;
+    for (int k = 0; session_.state().track.valid && k < visibleLines_; ++k) {
+        const int s = topSample_ + k;
+        if (s >= TRACK_SAMPLES) break;
+        const TrackSample& sample = session_.state().track.samples[static_cast<size_t>(s)];
+        const int y = y0 + (k + 2) * line;
+        painter.setPen(Qt::black);
+        drawTextInRow(painter, t.time, t.time + t.timeWidth, y, line, trackTimeText(s, twelveHour),
+                      TextAlign::Centre);
+        painter.setPen(sample.sunAltitude > 0.0 ? QColor(Qt::black) : GREY);
+        drawTextInRow(painter, t.sunAlt, t.sunAlt + t.altWidth, y, line,
+                      altitudeText(sample.sunAltitude), TextAlign::Right);
+        drawTextInRow(painter, t.sunAz, t.sunAz + t.azWidth, y, line,
+                      formatBearing(sample.sunBearing), TextAlign::Right);
+        drawTextInRow(painter, t.sunShad, t.sunShad + t.shadWidth, y, line,
+                      shadowText(sample.sunAltitude), TextAlign::Right);
+        painter.setPen(sample.moonAltitude > 0.0 ? QColor(Qt::black) : GREY);
+        drawTextInRow(painter, t.moonAlt, t.moonAlt + t.altWidth, y, line,
+                      altitudeText(sample.moonAltitude), TextAlign::Right);
+        drawTextInRow(painter, t.moonAz, t.moonAz + t.azWidth, y, line,
+                      formatBearing(sample.moonBearing), TextAlign::Right);
+    }
+
+    painter.setPen(QPen(GREY, 1));
+    const int gridBottom = y0 + (visibleLines_ + 2) * line;
+    for (int i = 1; i <= visibleLines_ + 2; ++i)
+        drawHorizontalLine(painter, g, t.tableRight - g, y0 + i * line);
+    drawVerticalLine(painter, t.sunAlt - g, y0, gridBottom);
+    drawVerticalLine(painter, t.moonAlt - g, y0, gridBottom);
+    for (const int x : {t.sunAz, t.sunShad, t.moonAz})
+        drawVerticalLine(painter, x - g, y1, gridBottom);
+}
+
+void TrackWindow::wheelEvent(QWheelEvent* event) {
+    QApplication::sendEvent(scrollBar_, event);
+}
+
+void TrackWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_PageUp:
+        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Home:
+        scrollBar_->triggerAction(QAbstractSlider::SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        scrollBar_->triggerAction(QAbstractSlider::SliderToMaximum);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TrackWindow::print() {
+    const AppState& state = session_.state();
+    printJob_(this, [&state](QPrinter& printer, QPainter& painter) {
+        printTrackPages(printer, painter, state);
+    });
+    // The table is printed; the window has done its work.
+    close();
+}
+
+} // namespace skyledger

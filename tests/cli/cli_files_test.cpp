@@ -1,0 +1,215 @@
+// skyledger-cli against hostile files and arguments: what -o may replace, what
+// a settings file that cannot be read or holds impossible places gives, and
+// what reaches the terminal.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeAll(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+std::string shellQuoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Files that lack read or write permission only stop an ordinary user.
+const char* const AS_ORDINARY_USER = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+
+class CliFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("skyledger-cli-files-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::permissions(dir_, fs::perms::all); // the ordinary user writes here too
+        settings_ = (dir_ / "places.txt").string();
+        fs::copy_file(SKYLEDGER_DEFAULT_SETTINGS, settings_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    CliRun run(const std::vector<std::string>& args, const std::string& prefix = "") {
+        std::string command = prefix + shellQuoted(SKYLEDGER_CLI_PATH);
+        for (const std::string& a : args)
+            command += " " + shellQuoted(a);
+        const fs::path out = dir_ / "stdout";
+        const fs::path err = dir_ / "stderr";
+        fs::remove(out); // created afresh by whoever runs the program
+        fs::remove(err);
+        command += " >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
+    }
+
+    CliRun chartTo(const fs::path& target, const std::string& prefix = "") {
+        return run({"--settings", settings_, "--location", "Greenwich", "--basis", "universal",
+                    "chart", "2026-01-01", "3", "-o", target.string()},
+                   prefix);
+    }
+
+    // A settings file holding the given location lines.
+    std::string settingsWith(const std::string& locationLines, int count) {
+        const std::string path = (dir_ / "custom.txt").string();
+        writeAll(path, "skyledger 1.0\r\nmagneticbearings 0\r\ntime12hr 0\r\nlocations 0 " +
+                           std::to_string(count) + "\r\n" + locationLines + "end\r\n");
+        return path;
+    }
+
+    fs::path dir_;
+    std::string settings_;
+};
+
+TEST_F(CliFiles, ChartOutputRefusesSpecialFilesAndFollowsASymlink) {
+    const fs::path plain = dir_ / "plain.txt";
+    ASSERT_EQ(chartTo(plain).status, 0);
+    const std::string chart = readAll(plain);
+    ASSERT_FALSE(chart.empty());
+
+    const fs::path fifo = dir_ / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path directory = dir_ / "directory";
+    fs::create_directory(directory);
+    for (const fs::path& special : {fifo, directory}) {
+        const CliRun r = chartTo(special);
+        EXPECT_EQ(r.status, 1) << special;
+        EXPECT_EQ(r.err, "Cannot create file: " + special.string() + " (not a regular file)\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_directory(directory));
+
+    const fs::path target = dir_ / "target.txt";
+    writeAll(target, "old");
+    const fs::path link = dir_ / "link.txt";
+    fs::create_symlink(target, link);
+    EXPECT_EQ(chartTo(link).status, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readAll(target), chart);
+
+    const fs::path readOnly = dir_ / "read-only.txt";
+    writeAll(readOnly, "keep");
+    fs::permissions(readOnly,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const CliRun refused = chartTo(readOnly, geteuid() == 0 ? AS_ORDINARY_USER : "");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Cannot create file: " + readOnly.string() + " (Permission denied)\n");
+    EXPECT_EQ(readAll(readOnly), "keep");
+}
+
+TEST_F(CliFiles, OutOfRangePlaceInTheFileIsRefusedWithItsNameAndField) {
+    const std::string path = settingsWith("  \"Greenwich\" 95.00 0.00 0.0 0.0\r\n"
+                                          "  \"Lima\" 12.05 77.04 -1.0 99.0\r\n"
+                                          "  \"Quito\" -0.18 78.47 -2.5 5.0\r\n",
+                                          3);
+    CliRun r = run({"--settings", path, "day", "2026-03-20"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Greenwich: latitude 95.00 out of range (-90..90)\n");
+    r = run({"--settings", path, "--location", "lima", "chart", "2026-03-20", "2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "Lima: time zone 99.0 out of range")) << r.err;
+    EXPECT_EQ(run({"--settings", path, "--location", "Quito", "track"}).status, 0);
+    // The places stay in the list as they are.
+    r = run({"--settings", path, "locations"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(contains(r.out, "Greenwich")) << r.out;
+}
+
+TEST_F(CliFiles, UnreadableSettingsFileSaysWhy) {
+    const auto problem = [&](const std::string& path, const std::string& prefix = "") {
+        const CliRun r = run({"--settings", path, "day"}, prefix);
+        EXPECT_EQ(r.status, 1) << path;
+        return r.err;
+    };
+    EXPECT_TRUE(contains(problem(dir_.string()), "Is a directory"));
+    const fs::path fifo = dir_ / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_TRUE(contains(problem(fifo.string()), "not a regular file"));
+    fs::permissions(settings_, fs::perms::owner_write);
+    const std::string denied = problem(settings_, geteuid() == 0 ? AS_ORDINARY_USER : "");
+    EXPECT_TRUE(contains(denied, "Permission denied")) << denied;
+    EXPECT_FALSE(contains(denied, "is not a settings file")) << denied;
+
+    const fs::path other = dir_ / "other.txt";
+    writeAll(other, "skyledger 2.0\r\n");
+    EXPECT_TRUE(contains(problem(other.string()), "is not a settings file this program can read"));
+}
+
+TEST_F(CliFiles, ControlCharactersInANameNeverReachTheTerminal) {
+    // ESC [ 2 J clears a terminal, BEL rings it; \r and \n in the file break lines.
+    const std::string path =
+        settingsWith("  \"Evil\x1b[2J\x07 \\r\\nPlace\x7f\x81\" 51.48 0.00 0.0 0.0\r\n", 1);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"day", "2026-03-20"},
+                                                 {"track", "2026-03-20"},
+                                                 {"chart", "2026-03-20", "2"},
+                                                 {"calendar", "2026-03"},
+                                                 {"locations"}}) {
+        std::vector<std::string> all = {"--settings", path};
+        all.insert(all.end(), args.begin(), args.end());
+        const CliRun r = run(all);
+        EXPECT_EQ(r.status, 0) << args[0];
+        EXPECT_TRUE(contains(r.out, "Evil?[2J? ??Place??")) << args[0] << ": " << r.out;
+        for (const char* raw : {"\x1b", "\x07", "\r", "\x7f", "\xc2\x81"})
+            EXPECT_FALSE(contains(r.out, raw)) << args[0];
+    }
+    const CliRun json = run({"--settings", path, "--json", "day", "2026-03-20"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_TRUE(contains(json.out, "\"Evil\\u001b[2J\\u0007 \\r\\nPlace\\u007f\\u0081\""))
+        << json.out;
+    EXPECT_FALSE(contains(json.out, "\x1b"));
+}
+
+TEST_F(CliFiles, BadArgumentsAreEchoedShortAndEscaped) {
+    const std::string huge = "\xff\xfe\x1b" + std::string(100000, 'x');
+    for (const std::vector<std::string>& args : {std::vector<std::string>{huge},
+                                                 {"--settings", settings_, "--basis", huge, "day"},
+                                                 {"--settings", settings_, "day", huge}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_LT(r.err.size(), 250u) << r.err.substr(0, 300);
+        EXPECT_TRUE(contains(r.err, "'\\xff\\xfe\\x1bxxxx")) << r.err.substr(0, 300);
+        EXPECT_TRUE(contains(r.err, "x...'")) << r.err.substr(0, 300);
+        EXPECT_FALSE(contains(r.err, "\xff"));
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    }
+    // Printable UTF-8 is shown as it is.
+    const CliRun r = run({"--settings", settings_, "--location", "Z\xc3\xbcrich", "day"});
+    EXPECT_TRUE(contains(r.err, "no place named 'Z\xc3\xbcrich'")) << r.err;
+}
+
+} // namespace
