@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "almanac/almanac_session.h"
 #include "chart_test_support.h"
@@ -171,6 +173,34 @@ TEST_F(ChartPrintTest, AnUnwritablePathIsReportedAndLeavesNothing) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("plain")});
     EXPECT_EQ(QFileInfo(plain.fileName()).size(), 0);
+}
+
+TEST_F(ChartPrintTest, AWriteCutShortIsReportedAndLeavesNoPartFileNorHarmsTheOldOne) {
+    computeChart(CivilDate{2024, 2, 20}, 60);
+    const QString path = dir.filePath(QStringLiteral("chart.txt"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("earlier chart\r\n");
+    }
+    // Files may grow to 512 bytes only: the chart's text is several kilobytes.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 512;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    ShownErrors errors;
+    const bool written = saveChartText(
+        state->chart, *state, [&] { return path; }, errors.sink(), nullptr);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(errors.messages, std::vector<std::string>{"Cannot create file"});
+    EXPECT_EQ(readFile(path), QByteArray("earlier chart\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("chart.txt")});
 }
 
 } // namespace
