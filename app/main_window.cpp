@@ -440,6 +440,9 @@ void MainWindow::dayChanged() {
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(toQString(*texts[i]));
     client->update(geometry.discBox.adjusted(0, 0, 1, 1));
+    // The chart's rows stay as they were asked for, but its times follow the
+    // clock preference, which may just have changed.
+    if (multiDayChart) multiDayChart->update();
 }
 
 // The report windows listen to the session themselves.

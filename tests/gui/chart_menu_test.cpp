@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
@@ -89,6 +91,31 @@ TEST_F(ChartMenuTest, TheRequestOpensOneChartWindowAndACancelKeepsIt) {
     EXPECT_EQ(window->chartWindow()->topRow(), 0);
     EXPECT_EQ(window->chartWindow()->visibleRows(), 10);
     EXPECT_EQ(window->chartWindow()->scrollBar(), nullptr);
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(ChartMenuTest, AnOpenChartShowsTheOtherClockAtOnce) {
+    window->show();
+    request([](MultiDayDialog& d) { ask(d, "5"); });
+    ChartWindow* chart = window->chartWindow();
+    ASSERT_NE(chart, nullptr);
+    const int timeWidth = chart->chartLayout().timeWidth;
+    QApplication::processEvents();
+    PaintCounter counter;
+    chart->installEventFilter(&counter);
+    session.setTwelveHourClock(true);
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_EQ(chart->chartLayout().timeWidth, timeWidth);
+    chart->removeEventFilter(&counter);
 }
 
 TEST_F(ChartMenuTest, ScriptedScreenshotAndPdf) {
