@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "astro/planetary_series.h"
 #include "settings/location_list.h"
 #include "settings/settings_file.h"
 
@@ -14,8 +15,6 @@ namespace {
 // missing list; both mean that no settings file was read.
 constexpr std::string_view TRACK_LOCATION_FILE_NAME = "Location.txt";
 const char* const DAY_COUNT_MESSAGE = "Number of days out of range (1..366)";
-// The term store's own words for a failed allocation.
-const char* const SERIES_MESSAGE = "Out of memory on planetary terms !";
 const char* const PHASE_MESSAGE = "The Moon's phase could not be found for this date";
 
 int32_t clamped(int32_t value, int32_t low, int32_t high) {
@@ -60,7 +59,7 @@ void AlmanacSession::showError(AlmanacError error) {
     case AlmanacError::NoCurrentLocation:
         return; // shown as empty results
     case AlmanacError::SeriesNotLoadable:
-        showMessage(SERIES_MESSAGE);
+        showMessage(TERM_STORE_OUT_OF_MEMORY);
         return;
     case AlmanacError::PhaseSearchFailed:
         showMessage(PHASE_MESSAGE);
@@ -72,21 +71,15 @@ void AlmanacSession::showError(AlmanacError error) {
 }
 
 void AlmanacSession::setYear(int32_t year) {
-    state_.currentDate.year = year;
-    state_.currentDate = clampedDate(state_.currentDate);
-    recompute();
+    setDate({year, state_.currentDate.month, state_.currentDate.day});
 }
 
 void AlmanacSession::setMonth(int32_t month) {
-    state_.currentDate.month = month;
-    state_.currentDate = clampedDate(state_.currentDate);
-    recompute();
+    setDate({state_.currentDate.year, month, state_.currentDate.day});
 }
 
 void AlmanacSession::setDay(int32_t day) {
-    state_.currentDate.day = day;
-    state_.currentDate = clampedDate(state_.currentDate);
-    recompute();
+    setDate({state_.currentDate.year, state_.currentDate.month, day});
 }
 
 void AlmanacSession::setDate(CivilDate date) {
@@ -94,24 +87,25 @@ void AlmanacSession::setDate(CivilDate date) {
     recompute();
 }
 
-void AlmanacSession::setCurrentLocation(int32_t index) {
-    state_.locations.current = index;
+template <typename T> void AlmanacSession::change(T& field, T value) {
+    field = value;
     recompute();
+}
+
+void AlmanacSession::setCurrentLocation(int32_t index) {
+    change(state_.locations.current, index);
 }
 
 void AlmanacSession::setTimeBasis(TimeBasis basis) {
-    state_.preferences.timeBasis = basis;
-    recompute();
+    change(state_.preferences.timeBasis, basis);
 }
 
 void AlmanacSession::setTwelveHourClock(bool on) {
-    state_.preferences.twelveHourClock = on;
-    recompute();
+    change(state_.preferences.twelveHourClock, on);
 }
 
 void AlmanacSession::setMagneticBearings(bool on) {
-    state_.preferences.magneticBearings = on;
-    recompute();
+    change(state_.preferences.magneticBearings, on);
 }
 
 LocationList& AlmanacSession::editLocations() {

@@ -77,6 +77,8 @@ class AlmanacSession {
     void closeCalendar();
 
   private:
+    // Stores a setting and recomputes.
+    template <typename T> void change(T& field, T value);
     void updateTrack();
     void updateCalendar();
     void showError(AlmanacError error);

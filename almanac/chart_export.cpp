@@ -9,18 +9,6 @@ namespace skyledger {
 namespace {
 const char* const LINE_END = "\r\n";
 
-const char* timeBasisCode(TimeBasis basis) {
-    switch (basis) {
-    case TimeBasis::Daylight:
-        return "DT";
-    case TimeBasis::Universal:
-        return "UT";
-    case TimeBasis::Standard:
-        break;
-    }
-    return "ST";
-}
-
 // An event's two fields, both empty when it does not happen.
 void appendEvent(std::string& line, double time, double bearing, bool twelveHourClock) {
     line += '\t';
@@ -33,13 +21,6 @@ void appendEvent(std::string& line, double time, double bearing, bool twelveHour
     if (!isNoEvent(time)) line += formatBearing(bearing);
 }
 } // namespace
-
-std::string reportLocationLine(const Location& location, const Preferences& preferences) {
-    return formatText("%s (%s, %s), %s, %s bearings", location.name,
-                      formatLatitude(location.latitude), formatLongitude(location.longitude),
-                      timeBasisCode(preferences.timeBasis),
-                      preferences.magneticBearings ? "Magnetic" : "True");
-}
 
 std::string chartText(const ChartTable& chart, const Location& location,
                       const Preferences& preferences) {

@@ -10,10 +10,6 @@
 
 namespace skyledger {
 
-// "name (latitude, longitude), ST|DT|UT, Magnetic|True bearings", the line
-// under the title of every report.
-std::string reportLocationLine(const Location& location, const Preferences& preferences);
-
 // The whole export of the table's valid rows.
 std::string chartText(const ChartTable& chart, const Location& location,
                       const Preferences& preferences);

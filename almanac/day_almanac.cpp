@@ -18,7 +18,9 @@ namespace skyledger {
 namespace {
 
 constexpr double STANDARD_ALTITUDE_SUN = -0.014543828656868749; // -0.8333 degrees
-// Events are kept when they fall inside the day, both ends included.
+// Events are kept when they fall inside the day, both ends included. The end
+// is 2 pi cut after nine decimals, not TWO_PI: an event in the last 2.5
+// microseconds of the day is dropped, as it always was.
 constexpr double END_OF_DAY = 6.283185307;
 constexpr double SECONDS_PER_CENTURY = 86400.0 * 36525.0;
 
@@ -44,11 +46,8 @@ DayFrame dayFrame(const CivilDate& date, const Location& location, const Prefere
     DayFrame f{};
     f.date = date;
     f.offsetDays = timeOffsetDays(location, prefs.timeBasis);
-    f.observer.latitude = location.latitude * DEG_TO_RAD;
-    f.observer.longitude = location.longitude * DEG_TO_RAD;
-    f.observer.magneticBearings = prefs.magneticBearings;
-    f.observer.magneticDeclination = location.magneticDeclination;
-    f.noonJd = julianDay({date.year, date.month, date.day + 0.5}) + f.offsetDays;
+    f.observer = skyObserver(location, prefs);
+    f.noonJd = localNoonJulianDay(date, location, prefs.timeBasis);
     f.noonT = julianCenturies(f.noonJd);
     f.deltaTSeconds = deltaT(f.noonT);
     const double d0 = std::floor(f.noonT * 36525.0 - 0.5 - f.offsetDays) + f.offsetDays + 0.5;
@@ -126,13 +125,9 @@ bool moonEvents(const DayFrame& f, double horizontalParallax, DayNumbers& row) {
 
 // Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees.
 bool sunEvents(const DayFrame& f, DayNumbers& row) {
-    resetTermStore();
-    if (loadBodyTerms(BODY_EARTH) == 0) return false;
     const double obliquity = meanObliquity(f.t0);
     SphericalCoords earth[3];
-    const bool evaluated = bodyHeliocentricAround(BODY_EARTH, f.td0, CENTURIES_PER_DAY, earth);
-    freeAllBodyTerms();
-    if (!evaluated) return false;
+    if (!EarthSeries().earthAround(f.td0, CENTURIES_PER_DAY, earth)) return false;
     ThreeDays p{};
     for (int i = 0; i < 3; ++i) {
         const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth[i]);
@@ -141,17 +136,6 @@ bool sunEvents(const DayFrame& f, DayNumbers& row) {
     const RiseTransitSet rts = solve(f, p, STANDARD_ALTITUDE_SUN);
     return storeEvents(f, rts, row.sunrise, row.sunset, row.sunriseBearing, row.sunsetBearing,
                        [&](const ClockTime& when) { return sunHorizontal(when, f.observer); });
-}
-
-// The Sun's geocentric position at T (radians, AU).
-std::optional<SphericalCoords> sunAt(double t) {
-    resetTermStore();
-    if (loadBodyTerms(BODY_EARTH) == 0) return std::nullopt;
-    SphericalCoords sun;
-    const bool ok = sunGeocentric(t, BODY_EARTH, sun);
-    freeBodyTerms(BODY_EARTH);
-    if (!ok) return std::nullopt;
-    return sun;
 }
 
 // The time text of an event and, when it shows a time, its bearing text.
@@ -166,6 +150,10 @@ void eventTexts(double time, double bearing, bool twelveHourClock, std::string& 
 }
 
 } // namespace
+
+double localNoonJulianDay(const CivilDate& date, const Location& location, TimeBasis timeBasis) {
+    return julianDay({date.year, date.month, date.day + 0.5}) + timeOffsetDays(location, timeBasis);
+}
 
 double timeOffsetDays(const Location& location, TimeBasis timeBasis) {
     switch (timeBasis) {
@@ -186,10 +174,10 @@ AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Locatio
     double deltaEpsilon = 0.0;
     nutation(f.noonT, deltaPsi, deltaEpsilon);
 
-    const std::optional<SphericalCoords> sun = sunAt(f.noonT);
+    const std::optional<SphericalCoords> sun = EarthSeries().sun(f.noonT);
     if (!sun) return AlmanacError::SeriesNotLoadable;
     const SphericalCoords moon = moonPosition(f.noonT);
-    const double horizontalParallax = std::asin(EARTH_RADIUS_KM / moon.radius);
+    const double horizontalParallax = std::asin(moonSinParallax(moon.radius));
 
     DayNumbers n;
     n.southernHemisphere = location.latitude < 0.0;

@@ -67,6 +67,11 @@ struct DayAlmanac {
 // standard time, (zone - 1) / 24 for daylight-saving time, 0 for UT.
 [[nodiscard]] double timeOffsetDays(const Location& location, TimeBasis timeBasis);
 
+// The Julian day (UT) of local noon of the date at the place in the time
+// basis: the instant of the day's illumination and phase.
+[[nodiscard]] double localNoonJulianDay(const CivilDate& date, const Location& location,
+                                        TimeBasis timeBasis);
+
 // The numbers of one day at the place, with the time basis and bearing
 // reference of the preferences (the clock preference is not read). Fails with
 // SeriesNotLoadable when the Earth's series cannot be loaded and with

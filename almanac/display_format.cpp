@@ -11,6 +11,30 @@ namespace {
 
 const char* const MONTH_ABBREVIATIONS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char* const MONTH_NAMES[12] = {"January",   "February", "March",    "April",
+                                     "May",       "June",     "July",     "August",
+                                     "September", "October",  "November", "December"};
+
+// Degrees to radians with pi to ten decimals, as the shadow column was tuned.
+constexpr double SHADOW_DEG_TO_RAD = 0.017453292519444445;
+constexpr double LONGEST_SHADOW = 100.0;
+
+// The reports' code and the word of each time basis.
+struct TimeBasisNames {
+    TimeBasis basis;
+    const char* code;
+    const char* name;
+};
+constexpr TimeBasisNames TIME_BASIS_NAMES[3] = {{TimeBasis::Standard, "ST", "standard"},
+                                                {TimeBasis::Daylight, "DT", "daylight"},
+                                                {TimeBasis::Universal, "UT", "universal"}};
+
+// A value outside the three (read from a file, say) counts as standard time.
+const TimeBasisNames& namesOf(TimeBasis basis) {
+    for (const TimeBasisNames& names : TIME_BASIS_NAMES)
+        if (names.basis == basis) return names;
+    return TIME_BASIS_NAMES[0];
+}
 
 std::string withHemisphere(double value, char positive, char negative) {
     std::string text = formatFixed(std::fabs(value), 2, false);
@@ -67,8 +91,62 @@ const char* monthAbbreviation(int32_t month) {
     return MONTH_ABBREVIATIONS[month - 1];
 }
 
+const char* monthName(int32_t month) {
+    if (month < 1 || month > 12) return "";
+    return MONTH_NAMES[month - 1];
+}
+
+const char* timeBasisCode(TimeBasis basis) {
+    return namesOf(basis).code;
+}
+
+const char* timeBasisName(TimeBasis basis) {
+    return namesOf(basis).name;
+}
+
+std::optional<TimeBasis> timeBasisFromName(std::string_view name) {
+    for (const TimeBasisNames& names : TIME_BASIS_NAMES)
+        if (name == names.name) return names.basis;
+    return std::nullopt;
+}
+
+std::string reportLocationLine(const Location& location, const Preferences& preferences) {
+    return formatText("%s (%s, %s), %s, %s bearings", location.name,
+                      formatLatitude(location.latitude), formatLongitude(location.longitude),
+                      timeBasisCode(preferences.timeBasis),
+                      preferences.magneticBearings ? "Magnetic" : "True");
+}
+
 std::string formatDate(int32_t day, int32_t month, int32_t year) {
     return formatText("%2d-%s-%2d", day, monthAbbreviation(month), year % 100);
+}
+
+std::string altitudeText(double altitude) {
+    if (!std::isfinite(altitude)) return {};
+    std::string text;
+    if (altitude < 0.0) text += '-';
+    const int32_t whole = static_cast<int32_t>(std::fabs(altitude) + 0.5);
+    text += static_cast<char>('0' + (whole / 10) % 10);
+    text += static_cast<char>('0' + whole % 10);
+    text += DEGREE_SIGN;
+    return text;
+}
+
+std::string shadowText(double altitude) {
+    if (!(altitude > 0.0)) return {};
+    const double ratio = 1.0 / std::tan(altitude * SHADOW_DEG_TO_RAD);
+    if (!(ratio < LONGEST_SHADOW)) return {};
+    const int32_t c = static_cast<int32_t>(ratio * 100.0 + 0.5);
+    // A ratio just below 100 rounds to 100.00, which has no five-character form.
+    if (c >= 10000) return {};
+    const int32_t whole = c / 100;
+    std::string text;
+    text += whole / 10 == 0 ? ' ' : static_cast<char>('0' + whole / 10);
+    text += static_cast<char>('0' + whole % 10);
+    text += '.';
+    text += static_cast<char>('0' + (c % 100) / 10);
+    text += static_cast<char>('0' + c % 10);
+    return text;
 }
 
 } // namespace skyledger

@@ -4,14 +4,21 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "settings/location.h"
 
 namespace skyledger {
 
 inline constexpr char DEGREE_SIGN = '\xB0';
 
 // Hours per radian of a day (24 / 2 pi), and half a minute in hours: an event
-// time is shown, and its bearing taken, half a minute after the event.
+// time is shown, and its bearing taken, half a minute after the event, which
+// rounds the shown minute to the nearest. The half minute is 1/120 cut after
+// eleven decimals (12 ns short): an event within those nanoseconds of a half
+// minute keeps the minute it always showed.
 inline constexpr double HOURS_PER_RADIAN = 3.819718634205488;
 inline constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
 
@@ -38,5 +45,29 @@ std::string formatDate(int32_t day, int32_t month, int32_t year);
 
 // "Jan" .. "Dec" for months 1..12; empty otherwise.
 const char* monthAbbreviation(int32_t month);
+
+// "January" .. "December" for months 1..12; empty otherwise.
+const char* monthName(int32_t month);
+
+// "ST", "DT" or "UT", as the reports' location line shows the time basis.
+const char* timeBasisCode(TimeBasis basis);
+
+// "standard", "daylight" or "universal", the time basis in words; and back.
+const char* timeBasisName(TimeBasis basis);
+std::optional<TimeBasis> timeBasisFromName(std::string_view name);
+
+// "name (latitude, longitude), ST|DT|UT, Magnetic|True bearings", the line
+// under the title of every report.
+std::string reportLocationLine(const Location& location, const Preferences& preferences);
+
+// Altitude (degrees) as the table shows it: a minus sign for negatives, then
+// the magnitude rounded to two digits, then the degree sign: 5.4 gives "05°",
+// -12.6 gives "-13°", -0.3 gives "-00°".
+std::string altitudeText(double altitude);
+
+// The Sun's shadow ratio (shadow length over stick height) at an altitude in
+// degrees, as five characters " 1.00"; empty at or below the horizon and when
+// the ratio, rounded to two decimals, would reach 100.
+std::string shadowText(double altitude);
 
 } // namespace skyledger

@@ -18,10 +18,13 @@ constexpr double DAYS_PER_HOUR = 0.041666666666666664;
 constexpr double DAYS_PER_MINUTE = 0.0006944444444444445;
 // Sine of the Sun's horizontal parallax at 1 AU (8.794 arcseconds).
 constexpr double SUN_PARALLAX_AT_1_AU = 0.0000426345151167726;
-// Refraction is applied to the Sun only above 34 arcminutes, to the Moon above 0.
-constexpr double SUN_REFRACTION_THRESHOLD = 0.009890780871051864;
+// Refraction is applied to the Sun only above 34 arcminutes (the refraction at
+// the horizon), to the Moon above 0.
+constexpr double SUN_REFRACTION_THRESHOLD = REFRACTION_AT_HORIZON;
 constexpr double MOON_REFRACTION_THRESHOLD = 0.0;
-// The bearing is turned from the south with pi to ten decimals.
+// The azimuth is turned from the south with pi to ten decimals, not PI: every
+// bearing the almanac has shown was computed so, and with the exact value a
+// bearing within 5e-9 degree below a whole degree would show one degree more.
 constexpr double PI_TEN_DECIMALS = 3.1415926535;
 
 // The quantities both bodies share: T (UT), obliquity and nutation, local
@@ -66,15 +69,17 @@ HorizontalPosition toReported(double azimuth, double altitude, double refraction
 
 } // namespace
 
+SkyObserver skyObserver(const Location& location, const Preferences& preferences) {
+    return {location.latitude * DEG_TO_RAD, location.longitude * DEG_TO_RAD, 0.0,
+            preferences.magneticBearings, location.magneticDeclination};
+}
+
 std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const SkyObserver& where) {
     const SkyFrame f = skyFrame(when, where);
-    resetTermStore();
-    if (loadBodyTerms(BODY_EARTH) == 0) return std::nullopt;
-    SphericalCoords earth;
-    const bool evaluated = bodyHeliocentric(BODY_EARTH, f.t, earth);
-    freeAllBodyTerms();
-    if (!evaluated) return std::nullopt;
-    const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth);
+    // The series are taken at Universal Time: Delta T is not applied here.
+    const std::optional<SphericalCoords> earth = EarthSeries().earth(f.t);
+    if (!earth) return std::nullopt;
+    const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, *earth);
 
     double ra = 0.0;
     double dec = 0.0;
@@ -92,7 +97,7 @@ std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const Sky
 HorizontalPosition moonHorizontal(const ClockTime& when, const SkyObserver& where) {
     const SkyFrame f = skyFrame(when, where);
     const SphericalCoords moon = moonPosition(f.t);
-    const double sinParallax = EARTH_RADIUS_KM / moon.radius;
+    const double sinParallax = moonSinParallax(moon.radius);
 
     double ra = 0.0;
     double dec = 0.0;

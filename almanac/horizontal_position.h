@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "settings/location.h"
+
 namespace skyledger {
 
 // A local clock time. `day` is the day of the month (a whole number), `hour`
@@ -33,6 +35,10 @@ struct SkyObserver {
     bool magneticBearings = false;
     double magneticDeclination = 0.0;
 };
+
+// The observer at a place, at sea level, with the preferences' bearing
+// reference.
+[[nodiscard]] SkyObserver skyObserver(const Location& location, const Preferences& preferences);
 
 // Altitude in degrees (negative below the horizon) and bearing in degrees
 // from north through east, 0..360 (exactly 360 stays 360).

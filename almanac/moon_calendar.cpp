@@ -4,7 +4,6 @@
 #include "almanac/civil_calendar.h"
 #include "almanac/day_almanac.h"
 #include "almanac/phase_angle.h"
-#include "astro/julian_day.h"
 
 namespace skyledger {
 
@@ -35,8 +34,7 @@ bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int
 
 std::optional<double> moonPhaseAngleAt(int32_t year, int32_t month, int32_t day,
                                        const Location& location, TimeBasis timeBasis) {
-    const double noonUt = julianDay({year, month, day + 0.5}) + timeOffsetDays(location, timeBasis);
-    return moonPhaseAngleAtJulianDay(noonUt);
+    return moonPhaseAngleAtJulianDay(localNoonJulianDay({year, month, day}, location, timeBasis));
 }
 
 AlmanacResult<MoonCalendarGrid> computeMoonCalendar(int32_t year, int32_t month,

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/constants.h"
 #include "astro/julian_day.h"
 #include "astro/moon_phase.h"
@@ -10,7 +11,10 @@
 namespace skyledger {
 
 namespace {
-constexpr double QUARTER_TURN = 1.57079632675; // radians per principal-phase interval
+// Radians per principal-phase interval: pi/2 cut after eleven decimals, not
+// PI / 2. Every phase angle and disc drawn so far was computed with it, and
+// four intervals end just below 2 pi, so no angle reaches a full turn.
+constexpr double QUARTER_TURN = 1.57079632675;
 constexpr double SEARCH_START_DAYS = 45.0;
 // From 45 days back the bracket is reached after six or seven phases.
 constexpr int MAX_PHASE_STEPS = 16;

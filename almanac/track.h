@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "almanac/almanac_result.h"
 #include "almanac/civil_calendar.h"
@@ -36,15 +35,5 @@ struct TrackTable {
 // cannot be loaded.
 AlmanacResult<TrackTable> computeTrack(const CivilDate& date, const Location& location,
                                        const Preferences& preferences);
-
-// Altitude (degrees) as the table shows it: a minus sign for negatives, then
-// the magnitude rounded to two digits, then the degree sign: 5.4 gives "05°",
-// -12.6 gives "-13°", -0.3 gives "-00°".
-std::string altitudeText(double altitude);
-
-// The Sun's shadow ratio (shadow length over stick height) at an altitude in
-// degrees, as five characters " 1.00"; empty at or below the horizon and when
-// the ratio, rounded to two decimals, would reach 100.
-std::string shadowText(double altitude);
 
 } // namespace skyledger

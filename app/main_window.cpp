@@ -20,9 +20,11 @@
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/location_dialog.h"
+#include "app/multiday_dialog.h"
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
 #include "reports/calendar_window.h"
+#include "reports/chart_window.h"
 #include "reports/moon_disc.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
@@ -196,13 +198,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* chart = file->addAction(QStringLiteral("Multi-&day Chart..."), this,
-                                     &MainWindow::openMultiDayChart);
+    file->addAction(QStringLiteral("Multi-&day Chart..."), this, &MainWindow::openMultiDayChart);
     file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
     file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
     file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
-    // The chart's window comes with its own change; until then its item waits.
-    chart->setEnabled(false);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -459,6 +458,9 @@ void MainWindow::dayChanged() {
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(toQString(*texts[i]));
     client->update(geometry.discBox.adjusted(0, 0, 1, 1));
+    // The chart's rows stay as they were asked for, but its times follow the
+    // clock preference, which may just have changed.
+    if (multiDayChart) multiDayChart->update();
 }
 
 // The report windows listen to the session themselves.
@@ -470,7 +472,24 @@ void MainWindow::showError(const std::string& message) {
     messages(this, QStringLiteral("Error"), toQString(message));
 }
 
-void MainWindow::openMultiDayChart() {}
+void MainWindow::openMultiDayChart() {
+    MultiDayDialog request(
+        metrics, state.currentDate,
+        [this](CivilDate start, int32_t days) { return session.prepareChart(start, days); }, this,
+        messages);
+    if (request.exec() != QDialog::Accepted) return;
+    openChartWindow()->show();
+}
+
+ChartWindow* MainWindow::openChartWindow() {
+    ChartWindow::Services services;
+    services.messages = messages;
+    return replaceChartWindow(multiDayChart, metrics, state, this, services);
+}
+
+ChartWindow* MainWindow::chartWindow() const {
+    return multiDayChart.data();
+}
 
 void MainWindow::openLocationDialog() {
     LocationDialog dialog(session.editLocations(), metrics, this);

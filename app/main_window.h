@@ -24,6 +24,7 @@ namespace skyledger {
 
 class ToolbarControl;
 class HelpWindow;
+class ChartWindow;
 class MoonCalendarWindow;
 class TrackWindow;
 
@@ -97,7 +98,13 @@ class MainWindow : public QMainWindow, public AlmanacView {
 
     // The other windows, opened from the File menu. Each does nothing until
     // its window exists, and its menu item stays disabled.
+    // The chart request dialog; when it computed a chart, the chart window.
     void openMultiDayChart();
+    // The chart window over the chart the session prepared last, in place of
+    // an open one.
+    ChartWindow* openChartWindow();
+    // The open chart window, or null.
+    [[nodiscard]] ChartWindow* chartWindow() const;
     void openLocationDialog();
     void openMoonCalendar();
     void openAltAzTable();
@@ -164,6 +171,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     std::array<QLabel*, 8> fields{};
     QString settingsPath;
     QPointer<HelpWindow> help;
+    QPointer<ChartWindow> multiDayChart;
     QPointer<MoonCalendarWindow> calendarWindow;
     QPointer<TrackWindow> trackWindow;
 };

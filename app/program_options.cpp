@@ -14,6 +14,8 @@
 #include "app/qt_text.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
+#include "reports/chart_print.h"
+#include "reports/chart_window.h"
 #include "reports/print_report.h"
 #include "reports/track_print.h"
 #include "reports/track_window.h"
@@ -76,6 +78,14 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
              window.openHelp();
              return shown(window.helpWindow());
          }},
+        {"chart",
+         [](MainWindow& window, const ProgramOptions& options) -> QWidget* {
+             // --days days from the main window's date, as if asked for in
+             // the request dialog.
+             AlmanacSession& session = window.almanacSession();
+             if (!session.prepareChart(session.state().currentDate, options.days)) return nullptr;
+             return shown(window.openChartWindow());
+         }},
         {"calendar",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
              window.openMoonCalendar();
@@ -102,6 +112,13 @@ const std::vector<PdfReport>& pdfReports() {
     // The reports print what their windows would show on the main window's
     // date and place, through the same page routines, without the windows.
     static const std::vector<PdfReport> table = {
+        {"chart",
+         [](MainWindow& window, const ProgramOptions& options, const QString& file) {
+             AlmanacSession& session = window.almanacSession();
+             if (!session.prepareChart(session.state().currentDate, options.days)) return false;
+             const AppState& state = session.state();
+             return printReportToPdf(file, chartPageRoutine(state.chart, state));
+         }},
         {"calendar",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
              AlmanacSession& session = window.almanacSession();

@@ -14,6 +14,10 @@ inline constexpr double ARCSECOND = 4.84813681109536e-06;           // one arcse
 inline constexpr double CENTURIES_PER_DAY = 2.7378507871321012e-05; // 1 / 36525
 inline constexpr double J2000 = 2451545.0;                          // Julian day of J2000.0
 inline constexpr double DAYS_PER_SECOND = 1.1574074074074073e-05;   // 1 / 86400
+// The refraction at the horizon, 34 arcminutes in radians: the standard
+// altitude of rising and setting, and the altitude below which the Sun's
+// place is left unrefracted.
+inline constexpr double REFRACTION_AT_HORIZON = 0.009890780871051864;
 // Equatorial radius of the Earth in km: sin(horizontal parallax) = this / distance.
 inline constexpr double EARTH_RADIUS_KM = 6378.14;
 

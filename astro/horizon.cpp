@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/constants.h"
-#include "astro/julian_day.h"
 
 namespace skyledger {
 
@@ -23,8 +23,8 @@ constexpr double ARCMINUTE = 0.0002908882086657216;
 
 } // namespace
 
-double meanSiderealTime(double t) {
-    return reduceAngle(polyEval(SIDEREAL_DEG, 3, t) * DEG_TO_RAD);
+double meanSiderealTime(double tUt) {
+    return reduceAngle(polyEval(SIDEREAL_DEG, 3, tUt) * DEG_TO_RAD);
 }
 
 void observerGeocentric(double latitude, double heightMetres, double& rhoCosPhi,

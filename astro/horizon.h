@@ -10,7 +10,7 @@ namespace skyledger {
 
 // Greenwich mean sidereal time (radians, [0, 2 pi)) at T, Julian centuries of
 // Universal Time from J2000.0.
-double meanSiderealTime(double t);
+double meanSiderealTime(double tUt);
 
 // Geocentric position of an observer at geographic latitude `latitude`
 // (radians) and `heightMetres` above sea level: rho cos(phi') and

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/constants.h"
 
 namespace skyledger {
@@ -64,7 +65,8 @@ double julianCenturies(double jd) {
     return (jd - J2000) * CENTURIES_PER_DAY;
 }
 
-double deltaT(double t) {
+double deltaT(double tUt) {
+    const double t = tUt;
     const double year = 100.0 * t + 2000.0;
     if (year > 2000.0) return 102.3 + 123.5 * t + 32.5 * t * t;
     if (year < 1620.0) {
@@ -77,25 +79,6 @@ double deltaT(double t) {
     const double v0 = DELTA_T_TABLE[i];
     const double v1 = DELTA_T_TABLE[i + 1];
     return (v0 + f * (v1 - v0)) * 0.1;
-}
-
-double reduceAngle(double x) {
-    return x - std::floor(x * INV_TWO_PI) * TWO_PI;
-}
-
-double reduceAngleSigned(double x) {
-    return x - std::floor(x * INV_TWO_PI + 0.5) * TWO_PI;
-}
-
-double polyEval(const double* c, int n, double x) {
-    double r = c[n];
-    for (int i = 0; i < n; ++i)
-        r = x * r + c[n - 1 - i];
-    return r;
-}
-
-double integerPart(double x) {
-    return std::trunc(x);
 }
 
 } // namespace skyledger

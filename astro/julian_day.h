@@ -1,11 +1,12 @@
-// Calendar dates, Julian days, Julian centuries and Delta T, and the small
-// numeric helpers (angle reduction, Horner polynomials, integer part) that the
-// rest of the astronomy core builds on. Julian day rule after Meeus,
-// "Astronomical Algorithms", chapter 7; Delta T from a two-yearly table of
-// observed values 1620-1992 and polynomial fits outside it.
+// Calendar dates, Julian days, Julian centuries and Delta T. Julian day rule
+// after Meeus, "Astronomical Algorithms", chapter 7; Delta T from a two-yearly
+// table of observed values 1620-1992 and polynomial fits outside it.
 #pragma once
 
 #include <cstdint>
+
+// The solver still reaches the angle helpers through this header.
+#include "astro/angles.h"
 
 namespace skyledger {
 
@@ -22,22 +23,16 @@ struct CalendarDate {
 // before. Integer parts truncate toward zero, as the rule is meant for JD >= 0.
 double julianDay(const CalendarDate& date);
 
-// Julian centuries of 36525 days from J2000.0 (JD 2451545.0).
+// Julian centuries of 36525 days from J2000.0 (JD 2451545.0), in the time
+// scale of the Julian day.
 double julianCenturies(double jd);
 
-// Delta T = TT - UT in seconds, for T in Julian centuries from J2000.0.
-double deltaT(double t);
-
-// The angle x (radians) brought into [0, 2 pi).
-double reduceAngle(double x);
-
-// The angle x (radians) brought into [-pi, pi).
-double reduceAngleSigned(double x);
-
-// c[0] + c[1] x + ... + c[n] x^n by Horner's scheme; `c` holds n + 1 values.
-double polyEval(const double* c, int n, double x);
-
-// The integer part of x, truncated toward zero, as a double.
-double integerPart(double x);
+// Delta T = TD - UT in seconds, for tUt in Julian centuries from J2000.0.
+// After 2000 the value comes from a polynomial that starts 40 s above the
+// table's last value (62 s, then 102 s). The jump at 2000 is kept because
+// every time the almanac shows was computed with it; its drift from observed
+// values (about a minute by the 2020s) moves rise and set times by seconds,
+// below the display's minute.
+double deltaT(double tUt);
 
 } // namespace skyledger

@@ -7,8 +7,9 @@
 #include <cstdint>
 #include <iterator>
 
+#include "astro/angles.h"
 #include "astro/constants.h"
-#include "astro/julian_day.h"
+#include "astro/moon_position.h"
 
 namespace skyledger {
 
@@ -167,7 +168,7 @@ double phaseInstantOfLunation(double k, MoonPhase phase) {
     const double omega = phaseAngle(4, k, t);
     jde -= 0.00017 * std::sin(omega);
 
-    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+    const double e = eccentricityFactor(t);
     jde =
         addPeriodicCorrections(jde, COLUMN_OF_PHASE[static_cast<int32_t>(phase)], m, mPrime, f, e);
     if (phase == MoonPhase::FirstQuarter) jde += quarterCorrection(m, mPrime, f, e);

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "astro/angles.h"
 #include "astro/constants.h"
-#include "astro/julian_day.h"
 #include "astro/multiple_angles.h"
 
 namespace skyledger {
@@ -215,18 +215,28 @@ template <size_t N> double meanElement(const double (&poly)[N], double t) {
 
 } // namespace
 
-LunarArguments lunarArguments(double t) {
+double eccentricityFactor(double t) {
+    return 1.0 - 0.002516 * t - 0.0000074 * t * t;
+}
+
+double moonSinParallax(double distanceKm) {
+    return EARTH_RADIUS_KM / distanceKm;
+}
+
+LunarArguments lunarArguments(double tTd) {
+    const double t = tTd;
     LunarArguments a{};
     a.d = meanElement(ELONGATION_POLY, t);
     a.m = meanElement(SUN_ANOMALY_POLY, t);
     a.mPrime = meanElement(MOON_ANOMALY_POLY, t);
     a.f = meanElement(LATITUDE_ARGUMENT_POLY, t);
-    a.e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+    a.e = eccentricityFactor(t);
     a.e2 = a.e * a.e;
     return a;
 }
 
-SphericalCoords moonPosition(double t) {
+SphericalCoords moonPosition(double tTd) {
+    const double t = tTd;
     const double meanLongitude = meanElement(MEAN_LONGITUDE_POLY, t);
     const LunarArguments a = lunarArguments(t);
     const LunarAngles angles({a.d, a.m, a.mPrime, a.f});

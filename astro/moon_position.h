@@ -19,16 +19,25 @@ struct LunarArguments {
     double e2;     // e squared
 };
 
-// The fundamental arguments for t in Julian centuries from J2000.0,
+// The fundamental arguments for tTd in Julian centuries from J2000.0,
 // dynamical time.
-LunarArguments lunarArguments(double t);
+LunarArguments lunarArguments(double tTd);
 
-// The Moon's geometric geocentric position for t in Julian centuries from
+// E, the factor that scales the terms in the Sun's mean anomaly as the
+// eccentricity of the Earth's orbit decreases: 1 - 0.002516 T - 0.0000074 T^2
+// for T in Julian centuries from J2000.0.
+double eccentricityFactor(double t);
+
+// The Moon's geometric geocentric position for tTd in Julian centuries from
 // J2000.0, dynamical time: longitude (radians, mean equinox of date, without
 // nutation; raised into [0, 2 pi) from below but not reduced from above, so it
 // may exceed 2 pi by a few thousandths of a degree), latitude (radians) and
 // distance from the Earth's centre (km).
-SphericalCoords moonPosition(double t);
+SphericalCoords moonPosition(double tTd);
+
+// The sine of the Moon's horizontal parallax at a distance (km) from the
+// Earth's centre.
+double moonSinParallax(double distanceKm);
 
 // The illuminated fraction k in [0, 1] of the Moon's disc, from the Moon's
 // position as `moonPosition` gives it, the nutation in longitude deltaPsi

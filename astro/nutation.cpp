@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/constants.h"
-#include "astro/julian_day.h"
 #include "astro/multiple_angles.h"
 
 namespace skyledger {
@@ -114,23 +114,23 @@ double argument(const double* deg, double t) {
 
 } // namespace
 
-double meanObliquity(double t) {
-    return polyEval(OBLIQUITY_ARCSEC, 10, t * 0.01) * ARCSECOND;
+double meanObliquity(double tTd) {
+    return polyEval(OBLIQUITY_ARCSEC, 10, tTd * 0.01) * ARCSECOND;
 }
 
-void nutation(double t, double& deltaPsi, double& deltaEpsilon) {
-    const double d = argument(MEAN_ELONGATION_DEG, t);
-    const double m = argument(SUN_ANOMALY_DEG, t);
-    const double mp = argument(MOON_ANOMALY_DEG, t);
-    const double f = argument(MOON_LATITUDE_DEG, t);
-    const double omega = argument(MOON_NODE_DEG, t);
+void nutation(double tTd, double& deltaPsi, double& deltaEpsilon) {
+    const double d = argument(MEAN_ELONGATION_DEG, tTd);
+    const double m = argument(SUN_ANOMALY_DEG, tTd);
+    const double mp = argument(MOON_ANOMALY_DEG, tTd);
+    const double f = argument(MOON_LATITUDE_DEG, tTd);
+    const double omega = argument(MOON_NODE_DEG, tTd);
     const MultipleAngles<5, 3> angles({d, m, mp, f, omega});
     double psi = 0.0;
     double eps = 0.0;
     for (const NutationTerm& term : NUTATION_TERMS) {
         const Phasor p = angles.of({term.d, term.m, term.mp, term.f, term.omega});
-        psi += (term.psi + term.psiT * t) * p.s;
-        if (term.eps != 0.0 || term.epsT != 0.0) eps += (term.eps + term.epsT * t) * p.c;
+        psi += (term.psi + term.psiT * tTd) * p.s;
+        if (term.eps != 0.0 || term.epsT != 0.0) eps += (term.eps + term.epsT * tTd) * p.c;
     }
     deltaPsi = psi * ARCSECOND;
     deltaEpsilon = eps * ARCSECOND;
@@ -147,25 +147,25 @@ void eclipticToEquatorial(double lon, double lat, double obliquity, double& ra, 
     dec = std::asin(sinLon * cosLat * sinEps + sinLat * cosEps);
 }
 
-double sunTrueLongitude(double t, double& eccentricity) {
-    const double e = polyEval(ECCENTRICITY, 2, t);
-    const double m = polyEval(SUN_MEAN_ANOMALY_DEG, 2, t) * DEG_TO_RAD;
-    const double l0 = polyEval(SUN_MEAN_LONGITUDE_DEG, 2, t) * DEG_TO_RAD;
+double sunTrueLongitude(double tTd, double& eccentricity) {
+    const double e = polyEval(ECCENTRICITY, 2, tTd);
+    const double m = polyEval(SUN_MEAN_ANOMALY_DEG, 2, tTd) * DEG_TO_RAD;
+    const double l0 = polyEval(SUN_MEAN_LONGITUDE_DEG, 2, tTd) * DEG_TO_RAD;
     const double c = e * (2.0 - e * e / 4.0) * std::sin(m) + 1.25 * e * e * std::sin(2.0 * m) +
                      THIRD_HARMONIC * e * e * e * std::sin(3.0 * m);
     eccentricity = e;
     return l0 + c;
 }
 
-int32_t annualAberration(double t, double obliquity, int32_t mode, double& ra, double& dec) {
+int32_t annualAberration(double tTd, double obliquity, int32_t mode, double& ra, double& dec) {
     const double alpha = ra;
     const double delta = dec;
     double e = 0.0;
-    const double ls = sunTrueLongitude(t, e);
+    const double ls = sunTrueLongitude(tTd, e);
     double s = std::sin(ls);
     double c = std::cos(ls);
     if (mode == 2) {
-        const double perihelion = polyEval(PERIHELION_DEG, 2, t) * DEG_TO_RAD;
+        const double perihelion = polyEval(PERIHELION_DEG, 2, tTd) * DEG_TO_RAD;
         s -= e * std::sin(perihelion);
         c -= e * std::cos(perihelion);
     }

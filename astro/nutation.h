@@ -14,10 +14,10 @@ namespace skyledger {
 inline constexpr double ABERRATION_CONSTANT = 9.936508497454117e-05;
 
 // Mean obliquity of the ecliptic (radians) at T.
-double meanObliquity(double t);
+double meanObliquity(double tTd);
 
 // Nutation in longitude (deltaPsi) and in obliquity (deltaEpsilon), radians, at T.
-void nutation(double t, double& deltaPsi, double& deltaEpsilon);
+void nutation(double tTd, double& deltaPsi, double& deltaEpsilon);
 
 // Right ascension in [0, 2 pi) and declination (radians) of the ecliptic
 // longitude `lon` and latitude `lat` for the obliquity `obliquity` (radians).
@@ -25,7 +25,7 @@ void eclipticToEquatorial(double lon, double lat, double obliquity, double& ra, 
 
 // The Sun's true geometric longitude (radians, not reduced to one turn) at T,
 // and the eccentricity of the Earth's orbit through `eccentricity`.
-double sunTrueLongitude(double t, double& eccentricity);
+double sunTrueLongitude(double tTd, double& eccentricity);
 
 // Applies the annual aberration to `ra` and `dec` (radians) at T for the
 // obliquity `obliquity` (radians). Mode 2 includes the terms due to the
@@ -33,6 +33,6 @@ double sunTrueLongitude(double t, double& eccentricity);
 // corrections use the coordinates passed in. Within 1e-9 rad of a celestial
 // pole, where right ascension is undefined, `ra` is left unchanged and only
 // `dec` is corrected. Returns `mode`.
-int32_t annualAberration(double t, double obliquity, int32_t mode, double& ra, double& dec);
+int32_t annualAberration(double tTd, double obliquity, int32_t mode, double& ra, double& dec);
 
 } // namespace skyledger

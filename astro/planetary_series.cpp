@@ -3,12 +3,11 @@
 #include "astro/planetary_series.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/constants.h"
-#include "astro/julian_day.h"
 #include "astro/multiple_angles.h"
 #include "astro/vsop87_terms.h"
 
@@ -130,10 +129,7 @@ size_t loadBodyTerms(int32_t body) {
     const size_t bytes = termCount(dir) * sizeof(SeriesTerm);
     if (store.terms[body] == nullptr) {
         auto* block = static_cast<SeriesTerm*>(store.allocate(bytes));
-        if (block == nullptr) {
-            std::puts("Out of memory on planetary terms !");
-            return 0;
-        }
+        if (block == nullptr) return 0; // the caller reports it
         const SeriesTerm* first = VSOP87_TERMS + dir.series[0].start;
         for (size_t i = 0; i < bytes / sizeof(SeriesTerm); ++i)
             block[i] = first[i];
@@ -162,41 +158,66 @@ void setTermAllocator(TermAllocator allocator) {
     store.allocate = allocator != nullptr ? allocator : std::malloc;
 }
 
-bool bodyHeliocentric(int32_t body, double t, SphericalCoords& out) {
+bool bodyHeliocentric(int32_t body, double tTd, SphericalCoords& out) {
     if (!bodyTermsLoaded(body)) return false;
-    const double tau = t * 0.1;
+    const double tau = tTd * 0.1;
     const SeriesTerm* p = store.terms[body];
     const SeriesRange* ranges = store.directories[body].series;
     const double l = reduceAngle(sumCoordinate(p, ranges, tau));
     const double b = sumCoordinate(p, ranges + 6, tau);
     const double r = sumCoordinate(p, ranges + 12, tau);
-    out = fk5Corrected(l, b, r, t);
+    out = fk5Corrected(l, b, r, tTd);
     return true;
 }
 
-bool bodyHeliocentricAround(int32_t body, double t, double step, SphericalCoords out[3]) {
+bool bodyHeliocentricAround(int32_t body, double tTd, double step, SphericalCoords out[3]) {
     if (!bodyTermsLoaded(body)) return false;
     const SeriesRange* ranges = store.directories[body].series;
-    const double taus[3] = {(t - step) * 0.1, t * 0.1, (t + step) * 0.1};
+    const double taus[3] = {(tTd - step) * 0.1, tTd * 0.1, (tTd + step) * 0.1};
     const Phasor* rotation = stepRotation(body, step * 0.1);
     const SeriesTerm* p = store.terms[body];
     double sums[3][3];
     for (int coordinate = 0; coordinate < 3; ++coordinate)
         sumCoordinateAround(p, rotation, ranges + 6 * coordinate, taus, sums[coordinate]);
     for (int i = 0; i < 3; ++i) {
-        const double instant = i == 0 ? t - step : (i == 1 ? t : t + step);
+        const double instant = i == 0 ? tTd - step : (i == 1 ? tTd : tTd + step);
         out[i] = fk5Corrected(reduceAngle(sums[0][i]), sums[1][i], sums[2][i], instant);
     }
     return true;
 }
 
-bool sunGeocentric(double t, int32_t body, SphericalCoords& out) {
+bool sunGeocentric(double tTd, int32_t body, SphericalCoords& out) {
     SphericalCoords earth;
-    if (!bodyHeliocentric(body, t, earth)) return false;
+    if (!bodyHeliocentric(body, tTd, earth)) return false;
     out.longitude = reduceAngle(earth.longitude + PI);
     out.latitude = -earth.latitude;
     out.radius = earth.radius;
     return true;
+}
+
+EarthSeries::EarthSeries() {
+    resetTermStore();
+    loaded_ = loadBodyTerms(BODY_EARTH) != 0;
+}
+
+EarthSeries::~EarthSeries() {
+    freeAllBodyTerms();
+}
+
+std::optional<SphericalCoords> EarthSeries::earth(double tTd) const {
+    SphericalCoords out;
+    if (!loaded_ || !bodyHeliocentric(BODY_EARTH, tTd, out)) return std::nullopt;
+    return out;
+}
+
+bool EarthSeries::earthAround(double tTd, double step, SphericalCoords out[3]) const {
+    return loaded_ && bodyHeliocentricAround(BODY_EARTH, tTd, step, out);
+}
+
+std::optional<SphericalCoords> EarthSeries::sun(double tTd) const {
+    SphericalCoords out;
+    if (!loaded_ || !sunGeocentric(tTd, BODY_EARTH, out)) return std::nullopt;
+    return out;
 }
 
 SphericalCoords heliocentricToGeocentric(const SphericalCoords& body,

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "astro/spherical_coords.h"
 
@@ -56,9 +57,11 @@ void resetTermStore();
 // Copies the directory and the terms of `body` (0..8) into the store and
 // returns the number of bytes of terms it holds (24 per term). A body that is
 // already loaded keeps its block. Returns 0 and loads nothing for an index
-// outside 0..8 or when the allocation fails; in the latter case the line
-// "Out of memory on planetary terms !" goes to standard output.
+// outside 0..8 or when the allocation fails; the caller reports the failure
+// (TERM_STORE_OUT_OF_MEMORY is the program's message for it).
 size_t loadBodyTerms(int32_t body);
+
+inline constexpr const char* TERM_STORE_OUT_OF_MEMORY = "Out of memory on planetary terms !";
 
 // Releases the terms of one body; indices outside 0..8 are ignored.
 void freeBodyTerms(int32_t body);
@@ -77,23 +80,49 @@ using TermAllocator = void* (*)(size_t bytes);
 void setTermAllocator(TermAllocator allocator);
 
 // Heliocentric ecliptic longitude and latitude (radians, FK5 frame) and radius
-// vector (AU) of `body` at T (Julian centuries from J2000.0, dynamical time).
-// Returns false and leaves `out` unchanged when the body's terms are not loaded.
-bool bodyHeliocentric(int32_t body, double t, SphericalCoords& out);
+// vector (AU) of `body` at tTd (Julian centuries from J2000.0, dynamical
+// time). Returns false and leaves `out` unchanged when the body's terms are
+// not loaded.
+bool bodyHeliocentric(int32_t body, double tTd, SphericalCoords& out);
 
-// The body's position at T - step, T and T + step (Julian centuries, dynamical
-// time) from one pass through its terms, as three bodyHeliocentric calls give
+// The body's position at tTd - step, tTd and tTd + step (Julian centuries,
+// dynamical time) from one pass through its terms, as three bodyHeliocentric calls give
 // them to within a few units in the last place: the middle instant exactly,
 // the outer ones by turning each term's argument through its step. The rise
 // and set solver's three days cost little more than one. False when the
 // body's terms are not loaded.
-bool bodyHeliocentricAround(int32_t body, double t, double step, SphericalCoords out[3]);
+bool bodyHeliocentricAround(int32_t body, double tTd, double step, SphericalCoords out[3]);
 
 // The Sun's geometric geocentric ecliptic longitude (radians, [0, 2 pi)),
-// latitude (radians) and distance (AU) at T (Julian centuries, dynamical time)
-// from the Earth's series of `body` (3 in practice). Returns false and leaves
-// `out` unchanged when that body's terms are not loaded.
-bool sunGeocentric(double t, int32_t body, SphericalCoords& out);
+// latitude (radians) and distance (AU) at tTd (Julian centuries, dynamical
+// time) from the Earth's series of `body` (3 in practice). Returns false and
+// leaves `out` unchanged when that body's terms are not loaded.
+bool sunGeocentric(double tTd, int32_t body, SphericalCoords& out);
+
+// The Earth's series of date (BODY_EARTH) in the term store for the life of
+// one computation: the store is emptied and the Earth's terms copied in when
+// the scope begins, and every block is released when it ends, on every path
+// out. The almanac reaches the Sun only through this scope.
+class EarthSeries {
+  public:
+    EarthSeries();
+    ~EarthSeries();
+    EarthSeries(const EarthSeries&) = delete;
+    EarthSeries& operator=(const EarthSeries&) = delete;
+
+    // False when the terms could not be allocated; no place can be had then.
+    bool loaded() const { return loaded_; }
+    // The Earth's heliocentric place at tTd, as bodyHeliocentric gives it.
+    std::optional<SphericalCoords> earth(double tTd) const;
+    // The Earth's places at tTd - step, tTd and tTd + step, as
+    // bodyHeliocentricAround gives them; false when not loaded.
+    bool earthAround(double tTd, double step, SphericalCoords out[3]) const;
+    // The Sun's geometric geocentric place at tTd, as sunGeocentric gives it.
+    std::optional<SphericalCoords> sun(double tTd) const;
+
+  private:
+    bool loaded_ = false;
+};
 
 // Geocentric ecliptic coordinates of a body from its heliocentric ones and the
 // Earth's (angles in radians, radii in the same unit). A body at the origin

@@ -7,6 +7,8 @@
 
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
+#include "almanac/display_format.h"
+#include "astro/planetary_series.h"
 #include "cli/cli_args.h"
 #include "cli/cli_report.h"
 #include "settings/location_range.h"
@@ -23,10 +25,12 @@ namespace skyledger {
 
 namespace {
 
-constexpr int EXIT_FILE_PROBLEM = 1;
+constexpr int EXIT_FILE_PROBLEM = 1; // also a computation that gave no result
 constexpr int EXIT_BAD_INPUT = 2;
 const char* const PROGRAM = "skyledger-cli";
 const char* const VERSION_TEXT = "skyledger-cli 1.0\n";
+// The -o value that means the standard output.
+const char* const STANDARD_OUTPUT_NAME = "-";
 
 const char* const HELP_TEXT =
     "Usage: skyledger-cli [OPTIONS] COMMAND [ARGS]\n"
@@ -55,9 +59,16 @@ const char* const HELP_TEXT =
     "  --bearings magnetic|true\n"
     "                        bearing reference (default: the settings file's)\n"
     "  --settings FILE       another settings file\n"
-    "  -o FILE               chart only: write the tab-separated export to FILE\n"
-    "  --json                one JSON document instead of text\n"
-    "  --help, --version\n"
+    "  -o, --output FILE     chart only: write the tab-separated export to FILE\n"
+    "                        (Windows-1252, CR LF); '-' writes it to standard output\n"
+    "  --json                one JSON document instead of text (every command)\n"
+    "  -h, --help            this help; with a command, that command's help\n"
+    "  --version             the program's version\n"
+    "  --                    what follows is the command and its arguments, even\n"
+    "                        when it starts with '-'\n"
+    "\n"
+    "Options take their value as the next argument or after '=' (--basis=universal).\n"
+    "Exit status: 0 done, 1 a file or computation problem, 2 bad input.\n"
     "\n"
     "Examples:\n"
     "  skyledger-cli day 2026-03-20 --location Sydney\n"
@@ -71,7 +82,8 @@ const char* commandHelp(const std::string& command) {
     if (command == "chart")
         return "Usage: skyledger-cli [OPTIONS] chart START DAYS [-o FILE]\n"
                "The multi-day chart, DAYS from 1 to 366. With -o the chart is saved as\n"
-               "tab-separated Windows-1252 text with CR LF line ends.\n";
+               "tab-separated Windows-1252 text with CR LF line ends; -o - writes those\n"
+               "bytes to standard output.\n";
     if (command == "track")
         return "Usage: skyledger-cli [OPTIONS] track [DATE]\n"
                "Sun altitude, bearing and shadow ratio and Moon altitude and bearing\n"
@@ -79,7 +91,7 @@ const char* commandHelp(const std::string& command) {
     if (command == "calendar")
         return "Usage: skyledger-cli [OPTIONS] calendar [YYYY-MM]\n"
                "The month in weeks from Sunday, each day with the Moon's lit percentage.\n";
-    return "Usage: skyledger-cli [--settings FILE] locations\n"
+    return "Usage: skyledger-cli [--settings FILE] [--json] locations\n"
            "The places of the settings file; '*' marks the current one.\n";
 }
 
@@ -208,7 +220,7 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     if (load == SettingsLoad::Missing)
         return Failure{
             EXIT_FILE_PROBLEM,
-            "Missing File: " + shown +
+            std::string(PROGRAM) + ": " + missingFileMessage(shown) +
                 " (give a place with --lat, --lon and --zone, or a file with --settings)"};
     if (load == SettingsLoad::Unreadable)
         return Failure{EXIT_FILE_PROBLEM,
@@ -238,12 +250,8 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
                                         Preferences& p) {
     p.timeBasis = env.daylightSavingNow ? TimeBasis::Daylight : TimeBasis::Standard;
     if (a.basis) {
-        if (*a.basis == "standard")
-            p.timeBasis = TimeBasis::Standard;
-        else if (*a.basis == "daylight")
-            p.timeBasis = TimeBasis::Daylight;
-        else if (*a.basis == "universal")
-            p.timeBasis = TimeBasis::Universal;
+        if (const std::optional<TimeBasis> basis = timeBasisFromName(*a.basis))
+            p.timeBasis = *basis;
         else
             return badInput("--basis takes standard, daylight or universal, not '" +
                             echoText(*a.basis) + "'");
@@ -303,11 +311,18 @@ std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& en
     return parseDate(p[0], in.date);
 }
 
+// Moves a computation's value into `into`, or gives the reason there is none.
+template <typename T> std::optional<AlmanacError> take(AlmanacResult<T>&& result, T& into) {
+    if (!result.ok()) return result.error();
+    into = std::move(result).value();
+    return std::nullopt;
+}
+
 // Why a computation gave no result, in the program's message form.
 std::string computationFailure(AlmanacError error) {
     switch (error) {
     case AlmanacError::SeriesNotLoadable:
-        return std::string(PROGRAM) + ": out of memory on planetary terms";
+        return std::string(PROGRAM) + ": " + TERM_STORE_OUT_OF_MEMORY;
     case AlmanacError::PhaseSearchFailed:
         return std::string(PROGRAM) + ": the Moon's phase could not be found for this date";
     case AlmanacError::NoLocationList:
@@ -321,7 +336,6 @@ std::string computationFailure(AlmanacError error) {
 
 std::optional<Failure> checkOptionsFit(const CliArgs& a) {
     if (a.outputFile && a.command != "chart") return badInput("-o applies to chart only");
-    if (a.json && a.command == "locations") return badInput("--json does not apply to locations");
     return std::nullopt;
 }
 
@@ -338,50 +352,38 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     s.currentDate = in.date;
     CliResult r;
     if (a.command == "locations") {
-        r.out = locationsReport(s);
+        r.out = locationsReport(s, a.json);
         return r;
     }
     const Location& place = *s.locations.currentLocation();
     std::optional<AlmanacError> error;
-    if (a.command == "day") {
-        const AlmanacResult<DayNumbers> numbers = computeDayNumbers(in.date, place, s.preferences);
-        if (numbers.ok())
-            s.day = formatDayAlmanac(numbers.value(), s.preferences);
-        else
-            error = numbers.error();
-    } else if (a.command == "track") {
-        AlmanacResult<TrackTable> track = computeTrack(in.date, place, s.preferences);
-        if (track.ok())
-            s.track = std::move(track).value();
-        else
-            error = track.error();
-    } else if (a.command == "calendar") {
-        AlmanacResult<MoonCalendarGrid> grid =
-            computeMoonCalendar(in.date.year, in.date.month, place, s.preferences);
-        if (grid.ok())
-            s.calendar = std::move(grid).value();
-        else
-            error = grid.error();
-    } else {
-        AlmanacResult<ChartTable> chart = computeChart(in.date, in.days, place, s.preferences);
-        if (chart.ok())
-            s.chart = std::move(chart).value();
-        else
-            error = chart.error();
-    }
+    DayNumbers numbers;
+    if (a.command == "day")
+        error = take(computeDayNumbers(in.date, place, s.preferences), numbers);
+    else if (a.command == "track")
+        error = take(computeTrack(in.date, place, s.preferences), s.track);
+    else if (a.command == "calendar")
+        error = take(computeMoonCalendar(in.date.year, in.date.month, place, s.preferences),
+                     s.calendar);
+    else
+        error = take(computeChart(in.date, in.days, place, s.preferences), s.chart);
     if (error) return {EXIT_FILE_PROBLEM, "", computationFailure(*error) + "\n"};
 
     if (a.command == "day") {
-        r.out = dayReport(s, a.json);
+        s.day = formatDayAlmanac(numbers, s.preferences);
+        r.out = dayReport(s, numbers, a.json);
     } else if (a.command == "track") {
         r.out = trackReport(s, a.json);
     } else if (a.command == "calendar") {
         r.out = calendarReport(s, in.date.year, in.date.month, a.json);
+    } else if (a.outputFile && *a.outputFile == STANDARD_OUTPUT_NAME) {
+        r.out = chartText(s.chart, place, s.preferences); // the export's own bytes
     } else if (a.outputFile) {
         std::string problem;
         if (!writeFileReplacing(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
             return {EXIT_FILE_PROBLEM, "",
-                    "Cannot create file: " + shownPath(*a.outputFile) + " (" + problem + ")\n"};
+                    std::string(PROGRAM) + ": Cannot create file: " + shownPath(*a.outputFile) +
+                        " (" + problem + ")\n"};
     } else {
         r.out = chartReport(s, a.json);
     }

@@ -75,9 +75,14 @@ std::optional<double> parseLongitudeText(const std::string& text) {
 }
 
 bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::string& error) {
+    bool optionsEnded = false;
     for (size_t i = 0; i < argv.size(); ++i) {
         std::string word = argv[i];
-        if (word.size() > 1 && word[0] == '-' &&
+        if (!optionsEnded && word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && word.size() > 1 && word[0] == '-' &&
             !(word.size() > 1 && std::isdigit(static_cast<unsigned char>(word[1])))) {
             std::optional<std::string> inlineValue;
             const size_t eq = word.find('=');

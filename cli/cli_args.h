@@ -28,7 +28,8 @@ struct CliArgs {
 };
 
 // Reads argv[1..]; options may stand before or after the command, with their
-// value as the next argument or after '='. On a problem gives false and a
+// value as the next argument or after '='. After "--" every word is the
+// command or one of its arguments. On a problem gives false and a
 // one-line description in `error`.
 bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::string& error);
 

@@ -2,10 +2,14 @@
 #include "cli/cli_report.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "almanac/chart_export.h"
+#include "almanac/civil_calendar.h"
+#include "almanac/day_almanac.h"
 #include "almanac/display_format.h"
 #include "almanac/phase_angle.h"
+#include "almanac/track.h"
 #include "astro/constants.h"
 #include "cli/json_writer.h"
 #include "support/format_text.h"
@@ -16,23 +20,10 @@ namespace skyledger {
 
 namespace {
 
+// Raised when a member changes meaning or disappears; added members keep it.
+constexpr int64_t JSON_SCHEMA_VERSION = 1;
+
 const char* const WEEKDAY_NAMES[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const MONTH_NAMES[12] = {"January",   "February", "March",    "April",
-                                     "May",       "June",     "July",     "August",
-                                     "September", "October",  "November", "December"};
-
-const char* basisName(TimeBasis basis) {
-    switch (basis) {
-    case TimeBasis::Daylight:
-        return "daylight";
-    case TimeBasis::Universal:
-        return "universal";
-    case TimeBasis::Standard:
-        break;
-    }
-    return "standard";
-}
-
 // `text` padded with blanks to `width` characters (Windows-1252, one byte each).
 std::string padded(const std::string& text, size_t width) {
     std::string out = text;
@@ -81,58 +72,95 @@ std::string heading(const AppState& s, const std::string& title) {
     return title + "  " + reportLocationLine(shownPlace(s), s.preferences) + "\n";
 }
 
-void writeContext(JsonWriter& j, const AppState& s, const char* command) {
-    const Location& p = place(s);
+void locationMembers(JsonWriter& j, const Location& l) {
+    j.stringMember("name", windows1252ToUtf8(l.name));
+    j.numberMember("latitude", l.latitude);
+    j.numberMember("longitude", l.longitude);
+    j.numberMember("magneticDeclination", l.magneticDeclination);
+    j.numberMember("timeZone", l.timeZone);
+}
+
+// The members every document starts with: the schema's version, the
+// command, the place and the preferences.
+void writeHead(JsonWriter& j, const AppState& s, const char* command) {
+    j.integerMember("version", JSON_SCHEMA_VERSION);
     j.stringMember("command", command);
     j.key("location");
     j.beginObject();
-    j.stringMember("name", windows1252ToUtf8(p.name));
-    j.numberMember("latitude", p.latitude);
-    j.numberMember("longitude", p.longitude);
-    j.numberMember("magneticDeclination", p.magneticDeclination);
-    j.numberMember("timeZone", p.timeZone);
+    locationMembers(j, place(s));
     j.endObject();
     j.key("preferences");
     j.beginObject();
-    j.stringMember("timeBasis", basisName(s.preferences.timeBasis));
+    j.stringMember("timeBasis", timeBasisName(s.preferences.timeBasis));
     j.booleanMember("twelveHourClock", s.preferences.twelveHourClock);
-    j.booleanMember("magneticBearings", s.preferences.magneticBearings);
+    j.stringMember("bearingReference", s.preferences.magneticBearings ? "magnetic" : "true");
     j.endObject();
 }
 
-void textMember(JsonWriter& j, const char* name, const std::string& text) {
-    j.stringMember(name, windows1252ToUtf8(text));
+// "+HH:MM" or "-HH:MM": local clock time minus Universal Time.
+std::string utcOffsetText(const AppState& s) {
+    const double offsetDays = timeOffsetDays(place(s), s.preferences.timeBasis);
+    const long minutes = std::lround(-offsetDays * 1440.0);
+    const long magnitude = std::labs(minutes);
+    return formatText("%s%2d:%2d", minutes < 0 ? "-" : "+", static_cast<int32_t>(magnitude / 60),
+                      static_cast<int32_t>(magnitude % 60));
 }
 
-void eventMember(JsonWriter& j, const char* name, double value) {
+// The ISO-8601 instant, to the second, of a clock time (radians of a day from
+// 0h local clock time of `date`), with its UTC offset.
+std::string isoInstant(const AppState& s, CivilDate date, double time) {
+    long seconds = std::lround(time / TWO_PI * 86400.0);
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        date = nextDay(date);
+    }
+    return formatText("%sT%2d:%2d:%2d%s", isoDate(date), static_cast<int32_t>(seconds / 3600),
+                      static_cast<int32_t>(seconds / 60 % 60), static_cast<int32_t>(seconds % 60),
+                      utcOffsetText(s));
+}
+
+// One event: its clock text (null when it cannot be shown on the clock, at
+// the very end of the day), its instant and its bearing; null when the event
+// does not happen on the date.
+void eventMember(JsonWriter& j, const AppState& s, const char* name, const CivilDate& date,
+                 double time, double bearing) {
     j.key(name);
-    if (isNoEvent(value))
+    if (isNoEvent(time)) {
         j.null();
+        return;
+    }
+    j.beginObject();
+    std::string text;
+    j.key("time");
+    if (formatEventTime(time, s.preferences.twelveHourClock, text) == 0)
+        j.string(text);
     else
-        j.number(value);
+        j.null();
+    j.stringMember("instant", isoInstant(s, date, time));
+    j.numberMember("bearing", bearing);
+    j.stringMember("bearingText", windows1252ToUtf8(formatBearing(bearing)));
+    j.endObject();
 }
 
-std::string dayJson(const AppState& s) {
-    const DayAlmanac& d = s.day;
+void numbersMembers(JsonWriter& j, const AppState& s, const CivilDate& date, const DayNumbers& n) {
+    j.stringMember("date", isoDate(date));
+    eventMember(j, s, "sunrise", date, n.sunrise, n.sunriseBearing);
+    eventMember(j, s, "sunset", date, n.sunset, n.sunsetBearing);
+    eventMember(j, s, "moonrise", date, n.moonrise, n.moonriseBearing);
+    eventMember(j, s, "moonset", date, n.moonset, n.moonsetBearing);
+    j.numberMember("illuminationPercent", n.illuminationPercent);
+    j.stringMember("illuminationText",
+                   formatText("%d%%", static_cast<int32_t>(n.illuminationPercent)));
+    j.numberMember("moonPhaseAngle", n.moonPhaseAngle);
+    j.stringMember("phaseName", moonPhaseName(n.moonPhaseAngle));
+}
+
+std::string dayJson(const AppState& s, const DayNumbers& n) {
     JsonWriter j;
     j.beginObject();
-    writeContext(j, s, "day");
-    j.stringMember("date", isoDate(s.currentDate));
-    j.key("day");
-    j.beginObject();
-    textMember(j, "sunriseText", d.sunriseText);
-    textMember(j, "sunsetText", d.sunsetText);
-    textMember(j, "sunriseBearingText", d.sunriseBearingText);
-    textMember(j, "sunsetBearingText", d.sunsetBearingText);
-    textMember(j, "moonriseText", d.moonriseText);
-    textMember(j, "moonsetText", d.moonsetText);
-    textMember(j, "moonriseBearingText", d.moonriseBearingText);
-    textMember(j, "moonsetBearingText", d.moonsetBearingText);
-    j.integerMember("illuminationPercent", d.illuminationPercent);
-    j.numberMember("moonPhaseAngle", d.moonPhaseAngle);
-    j.integerMember("southernHemisphere", d.southernHemisphere ? 1 : 0);
-    j.endObject();
-    j.stringMember("phaseName", moonPhaseName(d.moonPhaseAngle));
+    writeHead(j, s, "day");
+    numbersMembers(j, s, s.currentDate, n);
+    j.booleanMember("southernHemisphere", n.southernHemisphere);
     j.endObject();
     return j.text();
 }
@@ -143,8 +171,8 @@ std::string eventCells(const std::string& time, const std::string& bearing, size
 
 } // namespace
 
-std::string dayReport(const AppState& s, bool json) {
-    if (json) return dayJson(s);
+std::string dayReport(const AppState& s, const DayNumbers& numbers, bool json) {
+    if (json) return dayJson(s, numbers);
     const DayAlmanac& d = s.day;
     const size_t tw = s.preferences.twelveHourClock ? 7 : 5;
     std::string out = heading(s, isoDate(s.currentDate)) + "\n";
@@ -164,25 +192,12 @@ std::string chartReport(const AppState& s, bool json) {
     if (!json) return forTerminal(chartText(s.chart, shownPlace(s), s.preferences));
     JsonWriter j;
     j.beginObject();
-    writeContext(j, s, "chart");
+    writeHead(j, s, "chart");
     j.key("rows");
     j.beginArray();
     for (const ChartRow& row : s.chart.rows) {
-        const DayNumbers& r = row.numbers;
         j.beginObject();
-        j.integerMember("day", row.date.day);
-        j.integerMember("month", row.date.month);
-        j.integerMember("year", row.date.year);
-        eventMember(j, "sunrise", r.sunrise);
-        eventMember(j, "sunset", r.sunset);
-        eventMember(j, "sunriseBearing", r.sunriseBearing);
-        eventMember(j, "sunsetBearing", r.sunsetBearing);
-        eventMember(j, "moonrise", r.moonrise);
-        eventMember(j, "moonset", r.moonset);
-        eventMember(j, "moonriseBearing", r.moonriseBearing);
-        eventMember(j, "moonsetBearing", r.moonsetBearing);
-        j.numberMember("moonPhaseAngle", r.moonPhaseAngle);
-        j.numberMember("illuminationPercent", r.illuminationPercent);
+        numbersMembers(j, s, row.date, row.numbers);
         j.endObject();
     }
     j.endArray();
@@ -195,7 +210,7 @@ std::string trackReport(const AppState& s, bool json) {
     if (json) {
         JsonWriter j;
         j.beginObject();
-        writeContext(j, s, "track");
+        writeHead(j, s, "track");
         j.stringMember("date", isoDate(s.currentDate));
         j.key("samples");
         j.beginArray();
@@ -205,6 +220,7 @@ std::string trackReport(const AppState& s, bool json) {
             formatEventTime(i * TRACK_SAMPLE_STEP, twelve, time);
             j.beginObject();
             j.stringMember("time", time);
+            j.stringMember("instant", isoInstant(s, s.currentDate, i * TRACK_SAMPLE_STEP));
             j.numberMember("sunAltitude", t.sunAltitude);
             j.numberMember("sunBearing", t.sunBearing);
             j.numberMember("moonAltitude", t.moonAltitude);
@@ -237,26 +253,29 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
     if (json) {
         JsonWriter j;
         j.beginObject();
-        writeContext(j, s, "calendar");
+        writeHead(j, s, "calendar");
         j.integerMember("year", year);
         j.integerMember("month", month);
-        j.key("cells");
+        j.key("days");
         j.beginArray();
         for (size_t i = 0; i < g.dayNumber.size(); ++i) {
+            if (g.dayNumber[i] == 0) continue;
+            const double lit = litFractionOfPhase(g.phaseAngle[i]) * 100.0;
             j.beginObject();
-            j.integerMember("dayNumber", g.dayNumber[i]);
-            j.key("phaseAngle");
-            if (g.dayNumber[i] != 0)
-                j.number(g.phaseAngle[i]);
-            else
-                j.null();
+            j.stringMember("date", isoDate({year, month, g.dayNumber[i]}));
+            j.stringMember("weekday", WEEKDAY_NAMES[i % 7]);
+            j.numberMember("moonPhaseAngle", g.phaseAngle[i]);
+            j.stringMember("phaseName", moonPhaseName(g.phaseAngle[i]));
+            j.numberMember("illuminationPercent", lit);
+            j.stringMember("illuminationText",
+                           formatText("%d%%", static_cast<int32_t>(std::lround(lit))));
             j.endObject();
         }
         j.endArray();
         j.endObject();
         return j.text();
     }
-    std::string out = heading(s, formatText("%s %d", MONTH_NAMES[month - 1], year)) + "\n";
+    std::string out = heading(s, formatText("%s %d", monthName(month), year)) + "\n";
     for (const char* name : WEEKDAY_NAMES)
         out += padded(name, 9);
     out += "\n";
@@ -281,7 +300,25 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
     return forTerminal(out);
 }
 
-std::string locationsReport(const AppState& s) {
+std::string locationsReport(const AppState& s, bool json) {
+    if (json) {
+        JsonWriter j;
+        j.beginObject();
+        j.integerMember("version", JSON_SCHEMA_VERSION);
+        j.stringMember("command", "locations");
+        j.key("locations");
+        j.beginArray();
+        for (int32_t i = 0; i < s.locations.count(); ++i) {
+            const Location& l = s.locations.records[static_cast<size_t>(i)];
+            j.beginObject();
+            locationMembers(j, l);
+            j.booleanMember("current", i == s.locations.current);
+            j.endObject();
+        }
+        j.endArray();
+        j.endObject();
+        return j.text();
+    }
     size_t nameWidth = 4;
     for (const Location& l : s.locations.records)
         nameWidth = std::max(nameWidth, l.name.size());

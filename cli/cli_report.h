@@ -1,6 +1,14 @@
 // What skyledger-cli prints for each command: plain UTF-8 text for people, or
 // one JSON document (--json) for scripts. Texts from the core are converted
 // from Windows-1252 here.
+//
+// Every JSON document is one object with "version" (the schema, 1),
+// "command", and for the computing commands "location" and "preferences"
+// ("timeBasis", "twelveHourClock", "bearingReference": "magnetic" or "true").
+// Dates are "YYYY-MM-DD". An event is null when it does not happen on the
+// date, or {"time": clock text or null, "instant": ISO-8601 with the UTC
+// offset, "bearing": degrees, "bearingText"}. Illumination is a number with
+// its text beside it.
 #pragma once
 
 #include <string>
@@ -9,15 +17,16 @@
 
 namespace skyledger {
 
-// The day's almanac (state.day for state.currentDate).
-std::string dayReport(const AppState& state, bool json);
+// The day's almanac for state.currentDate: the texts of state.day, or, as
+// JSON, the numbers behind them.
+std::string dayReport(const AppState& state, const DayNumbers& numbers, bool json);
 // The state's chart table.
 std::string chartReport(const AppState& state, bool json);
 // The state's track table for state.currentDate.
 std::string trackReport(const AppState& state, bool json);
 // The state's calendar grid for the month.
 std::string calendarReport(const AppState& state, int32_t year, int32_t month, bool json);
-// The location list, the current place marked with '*'.
-std::string locationsReport(const AppState& state);
+// The location list, the current place marked with '*' (or "current").
+std::string locationsReport(const AppState& state, bool json);
 
 } // namespace skyledger

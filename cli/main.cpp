@@ -1,5 +1,7 @@
 // Entry point of skyledger-cli.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -27,8 +29,18 @@ skyledger::CliEnvironment environment(const char* argv0) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const skyledger::CliResult result = skyledger::runCli(args, environment(argv[0]));
-    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    errno = 0;
+    const bool written =
+        std::fwrite(result.out.data(), 1, result.out.size(), stdout) == result.out.size() &&
+        std::fflush(stdout) == 0;
+    const int writeError = errno;
     std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-    if (std::fflush(stdout) != 0 && result.status == 0) return 1;
+    // A script must not take a cut-off table (a full disc, a closed pipe) for
+    // a whole one.
+    if (!written) {
+        std::fprintf(stderr, "skyledger-cli: cannot write to standard output%s%s\n",
+                     writeError != 0 ? ": " : "", writeError != 0 ? std::strerror(writeError) : "");
+        return 1;
+    }
     return result.status;
 }

@@ -4,7 +4,7 @@
 #include <QPrinter>
 
 #include "almanac/app_state.h"
-#include "almanac/chart_export.h"
+#include "almanac/display_format.h"
 #include "almanac/report_text.h"
 #include "reports/moon_disc.h"
 #include "reports/print_report.h"

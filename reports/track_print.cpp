@@ -4,7 +4,6 @@
 #include <QPrinter>
 
 #include "almanac/app_state.h"
-#include "almanac/chart_export.h"
 #include "almanac/display_format.h"
 #include "almanac/report_text.h"
 #include "almanac/track.h"

@@ -16,7 +16,11 @@ namespace {
 using Calls = std::vector<std::string>;
 
 const Location GREENWICH{"Greenwich", 51.4779, 0.0015, 0.0, 0.0};
-const Location SYDNEY{"Sydney", -33.87, -151.21, 12.8, -10.0};
+const Location SYDNEY{.name = "Sydney",
+                      .latitude = -33.87,
+                      .longitude = -151.21,
+                      .magneticDeclination = 12.9,
+                      .timeZone = -10.0};
 
 class Session : public ::testing::Test {
   protected:
@@ -138,7 +142,7 @@ TEST_F(Session, AClockChangeReformatsTheDay) {
 TEST_F(Session, EditedLocationsAreSortedAndTheCurrentPlaceFollows) {
     LocationList& list = session_.editLocations();
     list.records.push_back(SYDNEY);
-    list.records.push_back({"Anchorage", 61.22, 149.9, 14.0, 9.0});
+    list.records.push_back({.name = "Anchorage", .latitude = 61.22, .longitude = 149.9});
     list.current = 1; // Sydney
     session_.locationsEdited();
     ASSERT_EQ(state_.locations.count(), 3);

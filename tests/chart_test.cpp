@@ -18,7 +18,12 @@ std::pair<std::string, std::string> texts(double time, double bearing) {
 }
 
 TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
-    AppState s = stateAt({"Cape Town", -33.92, -18.42, 25.0, -2.0}, {}, TimeBasis::Standard, true);
+    const Location capeTown{.name = "Cape Town",
+                            .latitude = -33.92,
+                            .longitude = -18.42,
+                            .magneticDeclination = -25.5, // west, as in the shipped places
+                            .timeZone = -2.0};
+    AppState s = stateAt(capeTown, {}, TimeBasis::Standard, true);
     RecordingView view;
     ASSERT_TRUE(prepareChartOf(s, view, {2026, 1, 1}, 365));
     ASSERT_EQ(s.chart.rowCount(), 365);

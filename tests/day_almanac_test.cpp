@@ -17,9 +17,22 @@ namespace skyledger {
 namespace {
 
 const Location GREENWICH{"Greenwich", 51.4779, 0.0015, 0.0, 0.0};
-const Location AUCKLAND{"Auckland", -36.85, -174.76, -19.5, -12.0};
-const Location HONOLULU{"Honolulu", 21.31, 157.86, 9.5, 10.0};
-const Location SYDNEY{"Sydney", -33.87, -151.21, -12.8, -10.0};
+// Magnetic declination positive east, as in the shipped places.
+const Location AUCKLAND{.name = "Auckland",
+                        .latitude = -36.85,
+                        .longitude = -174.76,
+                        .magneticDeclination = 19.9,
+                        .timeZone = -12.0};
+const Location HONOLULU{.name = "Honolulu",
+                        .latitude = 21.31,
+                        .longitude = 157.86,
+                        .magneticDeclination = 9.3,
+                        .timeZone = 10.0};
+const Location SYDNEY{.name = "Sydney",
+                      .latitude = -33.87,
+                      .longitude = -151.21,
+                      .magneticDeclination = 12.9,
+                      .timeZone = -10.0};
 
 // Minutes after midnight of an "HH:MM" text.
 int minutesOf(const std::string& text) {

@@ -122,7 +122,7 @@ TEST_F(TermStoreTest, AllocationFailureLoadsNothingAndTheComputationIsRefused) {
     setTermAllocator(failingAllocator);
     testing::internal::CaptureStdout();
     EXPECT_EQ(loadBodyTerms(3), 0u);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Out of memory on planetary terms !\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), ""); // the caller reports it
     EXPECT_FALSE(bodyTermsLoaded(3));
     SphericalCoords out;
     EXPECT_FALSE(bodyHeliocentric(3, 0.0, out));

@@ -1,5 +1,5 @@
 // Text forms of the altitude/azimuth table.
-#include "almanac/track.h"
+#include "almanac/display_format.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,8 @@ coefficients are integers in units of 1e-6 degree and 1e-3 km, and writes
 them as exact decimal literals in degrees and kilometres, in the published
 order, ready to paste into astro/moon_position.cpp.
 
-Usage: gen_lunar_tables.py lunar-longitude-distance.tsv lunar-latitude.tsv
+Usage: python3 tools/gen_lunar_tables.py
+           tools/data/lunar-longitude-distance.tsv tools/data/lunar-latitude.tsv
 """
 import sys
 from decimal import Decimal

@@ -3,7 +3,7 @@
 tab-separated table of VSOP87 terms (columns: body, series, amplitude,
 phase_rad, frequency_rad_per_julian_millennium).
 
-Usage: python3 tools/gen_vsop87_terms.py TERMS.tsv astro/vsop87_terms.cpp
+Usage: python3 tools/gen_vsop87_terms.py tools/data/vsop87-terms.tsv astro/vsop87_terms.cpp
 
 The numbers are copied as written in the table, so the compiler reads exactly
 the published decimal values. The script refuses a table whose series do not

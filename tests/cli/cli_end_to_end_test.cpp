@@ -84,6 +84,15 @@ class CliTest : public ::testing::Test {
     std::string settings_;
 };
 
+// The text that follows `key` up to the next double quote: with a key that
+// ends in an opening quote, the string value; "" when the key is missing.
+std::string textAfter(const std::string& json, const std::string& key) {
+    const size_t at = json.find(key);
+    if (at == std::string::npos) return "";
+    const size_t start = at + key.size();
+    return json.substr(start, json.find('"', start) - start);
+}
+
 std::string lineStarting(const std::vector<std::string>& lines, const std::string& prefix) {
     for (const std::string& l : lines)
         if (l.rfind(prefix, 0) == 0) return l;
@@ -115,17 +124,38 @@ TEST_F(CliTest, DayShowsADashForAnEventThatDoesNotHappen) {
     EXPECT_EQ(moon.substr(0, 17), "Moon    -      - ") << moon;
 }
 
-TEST_F(CliTest, DayJsonUsesTheRecordFieldNames) {
+TEST_F(CliTest, DayJsonCarriesEachEventAsTextInstantAndBearing) {
     const CliRun r = run(greenwich({"--json", "day", "2026-01-01"}));
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* field :
-         {"\"sunriseText\":\"08:06\"", "\"sunsetText\":\"16:02\"", "\"sunriseBearingText\":\"12",
-          "\"moonriseText\":", "\"moonsetBearingText\":", "\"illuminationPercent\":",
-          "\"moonPhaseAngle\":", "\"southernHemisphere\":0", "\"date\":\"2026-01-01\"",
-          "\"timeBasis\":\"universal\"", "\"name\":\"Greenwich\""})
+         {"\"version\":1", "\"command\":\"day\"", "\"date\":\"2026-01-01\"",
+          "\"sunrise\":{\"time\":\"08:06\",\"instant\":\"2026-01-01T08:0",
+          "\"sunset\":{\"time\":\"16:02\"", "\"bearingText\":\"12", "\"moonrise\":{\"time\":\"13:2",
+          "\"illuminationPercent\":9", "\"illuminationText\":\"9", "\"moonPhaseAngle\":2.6",
+          "\"phaseName\":\"waxing gibbous\"", "\"southernHemisphere\":false",
+          "\"timeBasis\":\"universal\"", "\"bearingReference\":\"true\"",
+          "\"twelveHourClock\":false", "\"name\":\"Greenwich\""})
         EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
+    // The sunrise's instant, to the second, rounds to the clock text's minute.
+    const std::string sunrise = textAfter(r.out, "\"sunrise\":{\"time\":\"08:06\",\"instant\":\"");
+    EXPECT_TRUE(sunrise == "2026-01-01T08:05:" + sunrise.substr(17, 2) + "+00:00" ||
+                sunrise == "2026-01-01T08:06:" + sunrise.substr(17, 2) + "+00:00")
+        << sunrise;
+    EXPECT_GE(sunrise.substr(14, 5), "05:30");
+    EXPECT_LT(sunrise.substr(14, 5), "06:30");
+    EXPECT_NE(r.out.find("+00:00\",\"bearing\":127."), std::string::npos);
     EXPECT_NE(r.out.find("\xC2\xB0"), std::string::npos); // the degree sign in UTF-8
     EXPECT_EQ(r.out.front(), '{');
+    // A place west of Greenwich in daylight time: the instant carries its offset.
+    const CliRun ny = run({"--settings", settings_, "--location", "new york", "--basis", "daylight",
+                           "--json", "day", "2026-07-01"});
+    ASSERT_EQ(ny.status, 0) << ny.err;
+    const std::string nySunrise = textAfter(ny.out, "\"sunrise\":{\"time\":\"05:");
+    EXPECT_EQ(nySunrise.size(), 2u) << ny.out; // the minute of the clock text
+    const std::string nyInstant =
+        textAfter(ny.out, "\"sunrise\":{\"time\":\"05:" + nySunrise + "\",\"instant\":\"");
+    EXPECT_EQ(nyInstant.substr(0, 14), "2026-07-01T05:") << nyInstant;
+    EXPECT_EQ(nyInstant.substr(19), "-04:00") << nyInstant;
 }
 
 TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
@@ -175,8 +205,7 @@ TEST_F(CliTest, ChartJsonWritesMissingEventsAsNull) {
     const CliRun r = run(greenwich({"--json", "chart", "2026-01-08", "3"}));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"moonrise\":null"), std::string::npos); // 9 January has none
-    EXPECT_NE(r.out.find("\"moonriseBearing\":null"), std::string::npos);
-    EXPECT_NE(r.out.find("\"day\":10"), std::string::npos);
+    EXPECT_NE(r.out.find("\"date\":\"2026-01-10\""), std::string::npos);
     EXPECT_EQ(r.out.find("-999.99"), std::string::npos);
 }
 
@@ -205,10 +234,13 @@ TEST_F(CliTest, CalendarLaysOutTheMonthInWeeksFromSunday) {
     EXPECT_EQ(l[2].substr(0, 12), "Sun      Mon");
     // 1 April 2002 was a Monday: the first week's line starts with a blank Sunday.
     EXPECT_EQ(l[3].substr(0, 11), "          1") << l[3];
+    // As JSON the calendar is its days, not the grid's cells.
     const CliRun json = run(greenwich({"--json", "calendar", "2002-04"}));
-    EXPECT_NE(json.out.find("[{\"dayNumber\":0,\"phaseAngle\":null},{\"dayNumber\":1,"),
+    EXPECT_NE(json.out.find("\"days\":[{\"date\":\"2002-04-01\",\"weekday\":\"Mon\","),
               std::string::npos)
         << json.out.substr(0, 400);
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '{'), 1 + 2 + 30);
+    EXPECT_NE(json.out.find("\"date\":\"2002-04-30\""), std::string::npos);
 }
 
 TEST_F(CliTest, LocationsMarkTheCurrentPlace) {
@@ -267,6 +299,8 @@ TEST_F(CliTest, UnwritableChartFileLeavesNothingBehind) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(target.string()), std::string::npos);
+    EXPECT_EQ(r.err.rfind("skyledger-cli: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("No such file or directory"), std::string::npos) << r.err; // the reason
     EXPECT_FALSE(fs::exists(target));
     // A directory in the way: the rename fails and the temporary is removed.
     fs::create_directories(dir_ / "taken");
@@ -285,6 +319,55 @@ TEST_F(CliTest, HelpAndVersion) {
     EXPECT_NE(r.out.find("Usage: skyledger-cli [OPTIONS] COMMAND"), std::string::npos);
     r = run({"chart", "--help"});
     EXPECT_NE(r.out.find("Usage: skyledger-cli [OPTIONS] chart START DAYS"), std::string::npos);
+}
+
+TEST_F(CliTest, HelpDocumentsEveryOption) {
+    const std::string help = run({"--help"}).out;
+    for (const char* option : {"--location", "--lat", "--lon", "--zone", "--declination", "--basis",
+                               "--clock", "--bearings", "--settings", "-o,", "--output", "--json",
+                               "-h,", "--help", "--version", "\n  --  "})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+TEST_F(CliTest, AFailedWriteToStandardOutputIsAFailure) {
+    const int raw =
+        std::system((quoted(SKYLEDGER_CLI_PATH) + " --settings " + quoted(std::string(settings_)) +
+                     " day >/dev/full 2>" + quoted((dir_ / "err").string()))
+                        .c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    const std::string err = readAll(dir_ / "err");
+    EXPECT_EQ(err, "skyledger-cli: cannot write to standard output: No space left on device\n");
+}
+
+TEST_F(CliTest, DoubleDashEndsTheOptionsAndADashOutputIsStandardOutput) {
+    const CliRun r = run({"--settings", settings_, "--", "--json"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("unknown command '--json'"), std::string::npos) << r.err;
+    const std::string file = (dir_ / "chart.txt").string();
+    ASSERT_EQ(run(greenwich({"chart", "2026-03-01", "3", "-o", file})).status, 0);
+    const CliRun piped = run(greenwich({"--", "chart", "2026-03-01", "3", "-o", "-"}));
+    EXPECT_EQ(piped.status, 2); // after "--" the -o is an argument, not an option
+    const CliRun dash = run(greenwich({"chart", "-o", "-", "2026-03-01", "3"}));
+    ASSERT_EQ(dash.status, 0) << dash.err;
+    EXPECT_EQ(dash.out, readAll(file)); // the export's own bytes, CR LF and Windows-1252
+    EXPECT_FALSE(fs::exists("-"));
+}
+
+TEST_F(CliTest, LocationsAsJsonMarkTheCurrentPlace) {
+    const CliRun r = run({"--settings", settings_, "--json", "locations"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"version\":1"), std::string::npos);
+    EXPECT_NE(r.out.find("{\"name\":\"Greenwich\",\"latitude\":51.48,"), std::string::npos);
+    const size_t greenwich = r.out.find("\"name\":\"Greenwich\"");
+    ASSERT_NE(greenwich, std::string::npos);
+    const std::string record = r.out.substr(greenwich, r.out.find('}', greenwich) - greenwich);
+    EXPECT_NE(record.find("\"current\":true"), std::string::npos) << record;
+    const std::vector<std::string> textLines =
+        lines(run({"--settings", settings_, "locations"}).out);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '{') - 1,
+              static_cast<long>(textLines.size()) - 1); // one object per place
+    EXPECT_NE(r.out.find("\"name\":\"Troms\xC3\xB8\""), std::string::npos);
 }
 
 TEST(ShippedPlaces, ADozenPlacesOnSeveralContinentsWithGreenwichCurrent) {

@@ -108,7 +108,8 @@ TEST_F(CliFiles, ChartOutputRefusesSpecialFilesAndFollowsASymlink) {
     for (const fs::path& special : {fifo, directory}) {
         const CliRun r = chartTo(special);
         EXPECT_EQ(r.status, 1) << special;
-        EXPECT_EQ(r.err, "Cannot create file: " + special.string() + " (not a regular file)\n");
+        EXPECT_EQ(r.err, "skyledger-cli: Cannot create file: " + special.string() +
+                             " (not a regular file)\n");
     }
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_TRUE(fs::is_directory(directory));
@@ -127,7 +128,8 @@ TEST_F(CliFiles, ChartOutputRefusesSpecialFilesAndFollowsASymlink) {
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const CliRun refused = chartTo(readOnly, geteuid() == 0 ? AS_ORDINARY_USER : "");
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "Cannot create file: " + readOnly.string() + " (Permission denied)\n");
+    EXPECT_EQ(refused.err,
+              "skyledger-cli: Cannot create file: " + readOnly.string() + " (Permission denied)\n");
     EXPECT_EQ(readAll(readOnly), "keep");
 }
 

@@ -1,0 +1,175 @@
+#include "reports/chart_print.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QPainter>
+#include <QPrinter>
+
+#include "almanac/app_state.h"
+#include "almanac/chart_export.h"
+#include "app/layout_metrics.h"
+#include "app/qt_text.h"
+#include "reports/moon_disc.h"
+#include "support/file_io.h"
+#include "support/format_text.h"
+
+namespace skyledger {
+
+namespace {
+
+const char* const TITLE = "Sun/Moon Rise/Set Information";
+const QColor GRID_GREY(128, 128, 128);
+
+// Where a page's text goes; everything the page routine draws with.
+struct ChartPage {
+    QPrinter& printer;
+    QPainter& painter;
+    const PrintFonts& fonts;
+    const PageMargins& margins;
+    const ChartLayout& layout;
+};
+
+void drawTextAt(QPainter& painter, int x, int y, const std::string& text) {
+    // Placed by the top-left corner of the text's cell.
+    painter.drawText(QRect(x, y, 1 << 20, 1 << 20),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, toQString(text));
+}
+
+void drawCell(QPainter& painter, int left, int right, int y, int height, Qt::Alignment align,
+              const std::string& text) {
+    if (text.empty()) return;
+    painter.drawText(QRect(left, y, right - left, height),
+                     align | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, toQString(text));
+}
+
+// The title block and the column heads; gives the top of the first data line.
+int printPageHead(const ChartPage& p, int pageNumber, const std::string& locationLine) {
+    p.painter.setFont(p.fonts.heading);
+    if (pageNumber == 1) {
+        drawTextAt(p.painter, p.margins.leftMargin, p.margins.topMargin, TITLE);
+        p.painter.setFont(p.fonts.body);
+        drawTextAt(p.painter, p.margins.leftMargin, p.margins.topMargin + p.fonts.headLine,
+                   locationLine);
+    } else {
+        drawTextAt(p.painter, p.margins.leftMargin, p.margins.topMargin,
+                   formatText("%s     Page %d", TITLE, pageNumber));
+    }
+    p.painter.setFont(p.fonts.body);
+    const int y = chartFirstRowTop(p.fonts, p.margins, pageNumber) - p.fonts.bodyLine;
+    for (const ChartHead& head : chartHeads(p.layout))
+        drawCell(p.painter, head.left, head.right, y, p.fonts.bodyLine, Qt::AlignHCenter,
+                 head.text);
+    return y + p.fonts.bodyLine;
+}
+
+void printRow(const ChartPage& p, const ChartRow& row, int y, bool twelveHourClock) {
+    const ChartLayout& l = p.layout;
+    const int h = p.fonts.bodyLine;
+    const ChartRowTexts texts = chartRowTexts(row, twelveHourClock, BearingRule::FollowsTime);
+    drawCell(p.painter, l.dateX, l.dateX + l.dateWidth, y, h, Qt::AlignLeft, texts.date);
+    for (int event = 0; event < CHART_EVENTS; ++event) {
+        drawCell(p.painter, l.timeX[event], l.timeX[event] + l.timeWidth, y, h, Qt::AlignRight,
+                 texts.time[event]);
+        drawCell(p.painter, l.bearingX[event], l.bearingX[event] + l.bearingWidth, y, h,
+                 Qt::AlignRight, texts.bearing[event]);
+    }
+    drawCell(p.painter, l.illumX, l.illumX + l.illumWidth, y, h, Qt::AlignRight,
+             texts.illumination);
+    drawMoonDisc(p.painter, PixelBox{l.discX, y, l.discX + l.discSize, y + l.discSize},
+                 row.numbers.moonPhaseAngle, 1, row.numbers.southernHemisphere);
+}
+
+// The rules of one page's rows; the heads above them are not ruled.
+void printGrid(const ChartPage& p, int tableTop, int rowsOnPage) {
+    QPainter& painter = p.painter;
+    painter.save();
+    painter.setPen(QPen(GRID_GREY, 1, Qt::SolidLine));
+    const int bottom = tableTop + rowsOnPage * p.fonts.bodyLine;
+    // Lines end one pixel short of their end point, as the pages were drawn.
+    const int right = p.layout.tableRight - p.layout.gap - 1;
+    for (int i = 0; i <= rowsOnPage; ++i) {
+        const int y = tableTop + i * p.fonts.bodyLine;
+        painter.drawLine(p.margins.leftMargin, y, right, y);
+    }
+    if (rowsOnPage > 0)
+        for (const int x : chartRuleXs(p.layout))
+            painter.drawLine(x, tableTop, x, bottom - 1);
+    painter.restore();
+}
+
+} // namespace
+
+ChartLayout printChartLayout(const PrintFonts& fonts, const PageMargins& margins,
+                             bool twelveHourClock, const QPrinter& printer) {
+    const TextMeasure measure = [&](std::string_view text) {
+        return textWidth(fonts.body, text, &printer);
+    };
+    return makeChartLayout(measure, fonts.blankWidth, fonts.bodyLine, margins.leftMargin,
+                           twelveHourClock);
+}
+
+int chartFirstRowTop(const PrintFonts& fonts, const PageMargins& margins, int pageNumber) {
+    const int headsTop = pageNumber == 1
+                             ? margins.topMargin + fonts.headLine + (3 * fonts.bodyLine) / 2
+                             : margins.topMargin + (3 * fonts.headLine) / 2;
+    return headsTop + fonts.bodyLine;
+}
+
+void printChartPages(QPrinter& printer, QPainter& painter, const ChartTable& chart,
+                     const AppState& state, const PageMargins& margins) {
+    const PrintFonts fonts = makePrintFonts(printer);
+    const bool twelveHour = state.preferences.twelveHourClock;
+    const ChartLayout layout = printChartLayout(fonts, margins, twelveHour, printer);
+    const Location* current = state.locations.currentLocation();
+    const std::string locationLine =
+        reportLocationLine(current ? *current : Location{}, state.preferences);
+    const ChartPage page{printer, painter, fonts, margins, layout};
+
+    painter.setPen(Qt::black);
+    int pageNumber = 1;
+    int y = printPageHead(page, pageNumber, locationLine);
+    int tableTop = y;
+    int rowsOnPage = 0;
+    for (const ChartRow& row : chart.rows) {
+        // A row that would reach the bottom margin, even just touch it, starts
+        // the next page.
+        if (y + fonts.bodyLine >= margins.pageBottom && rowsOnPage > 0) {
+            printGrid(page, tableTop, rowsOnPage);
+            printer.newPage();
+            ++pageNumber;
+            tableTop = y = printPageHead(page, pageNumber, locationLine);
+            rowsOnPage = 0;
+        }
+        printRow(page, row, y, twelveHour);
+        y += fonts.bodyLine;
+        ++rowsOnPage;
+    }
+    printGrid(page, tableTop, rowsOnPage);
+}
+
+PageRoutine chartPageRoutine(const ChartTable& chart, const AppState& state) {
+    return [&chart, &state](QPrinter& printer, QPainter& painter) {
+        printChartPages(printer, painter, chart, state, pageMargins(printerGeometry(printer)));
+    };
+}
+
+QString chooseChartTextFile(QWidget* owner) {
+    // The name is used exactly as typed: no default suffix is set.
+    return QFileDialog::getSaveFileName(owner, QStringLiteral("Save Multiday Chart"), QString(),
+                                        QStringLiteral("Text (*.txt)"));
+}
+
+bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFileChooser& choose,
+                   const MessageSink& messages, QWidget* owner) {
+    const QString fileName = choose();
+    if (fileName.isEmpty()) return false;
+    const Location* current = state.locations.currentLocation();
+    const std::string bytes = chartText(chart, current ? *current : Location{}, state.preferences);
+    if (!writeFileReplacing(QFile::encodeName(fileName).toStdString(), bytes)) {
+        messages(owner, QStringLiteral("Error"), QStringLiteral("Cannot create file"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace skyledger

@@ -1,0 +1,224 @@
+#include "reports/chart_window.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "almanac/app_state.h"
+#include "app/qt_text.h"
+#include "reports/moon_disc.h"
+
+namespace skyledger {
+
+namespace {
+
+const QColor BACKGROUND(192, 192, 192);
+const QColor GRID_GREY(128, 128, 128);
+constexpr int WHEEL_NOTCH = 120; // angle delta of one notch of a mouse wheel
+
+QPushButton* makeButton(const char* caption, const LayoutMetrics& m, int x, QWidget* parent) {
+    auto* button = new QPushButton(toQString(caption), parent);
+    button->setFont(m.uiFont);
+    // Clicking a button leaves the keyboard with the table, which scrolls.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setGeometry(x, m.gap, m.textWidth(caption) + 2 * m.gap, m.buttonHeight);
+    return button;
+}
+
+// One line of text in a cell, its top at the cell's top; placed by its
+// measured width rather than through a text layout, which a scroll step
+// would pay for some two hundred times.
+void drawCell(QPainter& painter, const QFontMetrics& metrics, int left, int width, int top,
+              Qt::Alignment align, const std::string& text) {
+    if (text.empty()) return;
+    const QString s = toQString(text);
+    int x = left;
+    if (align & Qt::AlignRight)
+        x = left + width - metrics.horizontalAdvance(s);
+    else if (align & Qt::AlignHCenter)
+        x = left + (width - metrics.horizontalAdvance(s)) / 2;
+    painter.drawText(x, top + metrics.ascent(), s);
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner,
+                         Services services)
+    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      metrics_(metrics), state_(state), chart_(state.chart), services_(std::move(services)) {
+    setWindowTitle(QStringLiteral("Multi-day Chart"));
+    setFont(metrics.uiFont);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, BACKGROUND);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    if (!services_.messages) services_.messages = showMessageBox;
+    if (!services_.chooseTextFile)
+        services_.chooseTextFile = [owner] { return chooseChartTextFile(owner); };
+    if (!services_.print)
+        services_.print = [owner](const PageRoutine& pages) { printReport(owner, pages); };
+
+    const int g = metrics.gap;
+    const int l = metrics.lineHeight;
+    cancelButton_ = makeButton("Cancel", metrics, g, this);
+    printButton_ = makeButton("Print...", metrics, cancelButton_->geometry().right() + 1 + g, this);
+    saveButton_ = makeButton("Save As...", metrics, printButton_->geometry().right() + 1 + g, this);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(printButton_, &QPushButton::clicked, this, &ChartWindow::printChart);
+    connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
+
+    layout_ = makeChartLayout([&](std::string_view text) { return metrics.textWidth(text); }, g, l,
+                              g, state.preferences.twelveHourClock);
+
+    rowCount_ = chart_.rowCount();
+    visibleRows_ = std::min(rowCount_, MAX_VISIBLE_ROWS);
+    const int height = 3 * g + (visibleRows_ + 1) * l + metrics.buttonHeight;
+    int width = layout_.tableRight;
+    if (rowCount_ > MAX_VISIBLE_ROWS) {
+        scrollBar_ = new QScrollBar(Qt::Vertical, this);
+        scrollBar_->setGeometry(width, 0, metrics.scrollBarWidth, height);
+        scrollBar_->setRange(0, rowCount_ - MAX_VISIBLE_ROWS);
+        scrollBar_->setSingleStep(1);
+        scrollBar_->setPageStep(PAGE_ROWS);
+        // The table follows the thumb when it is let go, not while dragged.
+        scrollBar_->setTracking(false);
+        scrollBar_->setFocusPolicy(Qt::NoFocus);
+        scrollBar_->installEventFilter(this);
+        connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartWindow::scrollTo);
+        width += metrics.scrollBarWidth;
+    }
+    setFixedSize(width, height);
+    move(100, 100);
+}
+
+void ChartWindow::scrollTo(int row) {
+    const int top = std::clamp(row, 0, std::max(0, rowCount_ - MAX_VISIBLE_ROWS));
+    if (top == topRow_) return;
+    topRow_ = top;
+    // Only the data lines change; the buttons and the header stay as they are.
+    update(dataLines());
+}
+
+QRect ChartWindow::dataLines() const {
+    const int top = tableTop() + metrics_.lineHeight;
+    return QRect(0, top, layout_.tableRight, visibleRows_ * metrics_.lineHeight + 1);
+}
+
+void ChartWindow::scrollByNotches(int angleDelta) {
+    if (!scrollBar_) return;
+    wheelRemainder_ += angleDelta;
+    const int notches = wheelRemainder_ / WHEEL_NOTCH;
+    wheelRemainder_ -= notches * WHEEL_NOTCH;
+    // A notch away from the user (positive) shows earlier rows.
+    for (int i = 0; i < std::abs(notches); ++i)
+        scrollBar_->triggerAction(notches > 0 ? QAbstractSlider::SliderSingleStepSub
+                                              : QAbstractSlider::SliderSingleStepAdd);
+}
+
+void ChartWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(metrics_.uiFont);
+    painter.setPen(Qt::black);
+    const QFontMetrics fm(metrics_.uiFont);
+    const int g = metrics_.gap;
+    const int l = metrics_.lineHeight;
+    const int y0 = tableTop();
+    const ChartLayout& c = layout_;
+
+    for (const ChartHead& head : chartHeads(c))
+        drawCell(painter, fm, head.left, head.right - head.left, y0, Qt::AlignHCenter, head.text);
+
+    const bool twelveHour = state_.preferences.twelveHourClock;
+    for (int k = 0; k < visibleRows_ && topRow_ + k < rowCount_; ++k) {
+        const ChartRow& row = chart_.rows[static_cast<size_t>(topRow_ + k)];
+        const int top = y0 + (k + 1) * l;
+        const ChartRowTexts texts = chartRowTexts(row, twelveHour, BearingRule::OwnValue);
+        drawCell(painter, fm, c.dateX, c.dateWidth, top, Qt::AlignLeft, texts.date);
+        for (int event = 0; event < CHART_EVENTS; ++event) {
+            drawCell(painter, fm, c.timeX[event], c.timeWidth, top, Qt::AlignRight,
+                     texts.time[event]);
+            drawCell(painter, fm, c.bearingX[event], c.bearingWidth, top, Qt::AlignRight,
+                     texts.bearing[event]);
+        }
+        drawCell(painter, fm, c.illumX, c.illumWidth, top, Qt::AlignRight, texts.illumination);
+        // Mirrored for a place south of the equator: the place of the rows.
+        drawMoonDisc(painter, PixelBox{c.discX, top, c.discX + l, top + l},
+                     row.numbers.moonPhaseAngle, 1, row.numbers.southernHemisphere);
+    }
+
+    // The rules; like the platform's lines they stop one pixel short of their
+    // end point.
+    painter.setPen(QPen(GRID_GREY, 1, Qt::SolidLine));
+    for (int i = 1; i <= visibleRows_ + 1; ++i)
+        painter.drawLine(g, y0 + i * l, c.tableRight - g - 1, y0 + i * l);
+    const int rulesBottom = y0 + (visibleRows_ + 1) * l;
+    for (const int x : chartRuleXs(c))
+        painter.drawLine(x, y0 + l, x, rulesBottom - 1);
+}
+
+void ChartWindow::keyPressEvent(QKeyEvent* event) {
+    if (!scrollBar_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_PageUp:
+        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ChartWindow::wheelEvent(QWheelEvent* event) {
+    scrollByNotches(event->angleDelta().y());
+    event->accept();
+}
+
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Over the scroll bar the wheel moves one row a notch too, not the three
+    // lines a scroll bar moves by itself.
+    if (watched == scrollBar_ && event->type() == QEvent::Wheel) {
+        scrollByNotches(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChartWindow::printChart() {
+    services_.print(chartPageRoutine(chart_, state_));
+    close();
+}
+
+void ChartWindow::saveChart() {
+    // The window closes next: the message belongs to the main window.
+    saveChartText(chart_, state_, services_.chooseTextFile, services_.messages, parentWidget());
+    close();
+}
+
+ChartWindow* replaceChartWindow(QPointer<ChartWindow>& slot, const LayoutMetrics& metrics,
+                                const AppState& state, QWidget* owner,
+                                ChartWindow::Services services) {
+    delete slot.data();
+    auto* window = new ChartWindow(metrics, state, owner, std::move(services));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    slot = window;
+    return window;
+}
+
+} // namespace skyledger

@@ -1,0 +1,71 @@
+// Shared pieces of the multi-day chart's window tests: the shipped places as
+// application state, made-up chart rows, and the messages a window shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "almanac/app_state.h"
+#include "app/layout_metrics.h"
+#include "app/message_sink.h"
+#include "settings/settings_file.h"
+
+namespace skyledger {
+
+// The shipped places with Greenwich current, 24-hour clock, true bearings, UT.
+inline std::unique_ptr<AppState> greenwichState() {
+    auto state = std::make_unique<AppState>();
+    EXPECT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state->locations, state->preferences),
+              SettingsLoad::Loaded);
+    for (int32_t i = 0; i < state->locations.count(); ++i)
+        if (state->locations.records[static_cast<size_t>(i)].name == "Greenwich")
+            state->locations.current = i;
+    state->preferences.twelveHourClock = false;
+    state->preferences.magneticBearings = false;
+    state->preferences.timeBasis = TimeBasis::Universal;
+    return state;
+}
+
+// `rows` made-up days from 1 March 2024, every event present.
+inline void fillMadeUpChart(AppState& state, int32_t rows) {
+    state.chart.rows.assign(static_cast<size_t>(rows), ChartRow{});
+    CivilDate date{2024, 3, 1};
+    for (int32_t i = 0; i < rows; ++i) {
+        ChartRow& row = state.chart.rows[static_cast<size_t>(i)];
+        row.date = date;
+        DayNumbers& r = row.numbers;
+        r.sunrise = 1.6;
+        r.sunriseBearing = 95.0;
+        r.sunset = 4.7;
+        r.sunsetBearing = 265.0;
+        r.moonrise = 2.1;
+        r.moonriseBearing = 70.5;
+        r.moonset = 5.3;
+        r.moonsetBearing = 290.2;
+        r.moonPhaseAngle = 0.2 * i;
+        r.illuminationPercent = 50.5;
+        date = nextDay(date);
+    }
+}
+
+inline const LayoutMetrics& testMetrics() {
+    static const LayoutMetrics metrics = measureLayoutMetrics();
+    return metrics;
+}
+
+// Collects the texts of the message boxes a window would have shown; each
+// must be captioned "Error".
+struct ShownErrors {
+    std::vector<std::string> messages;
+    MessageSink sink() {
+        return [this](QWidget*, const QString& caption, const QString& text) {
+            EXPECT_EQ(caption, QStringLiteral("Error"));
+            messages.push_back(text.toStdString());
+        };
+    }
+};
+
+} // namespace skyledger
