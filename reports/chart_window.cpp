@@ -1,5 +1,6 @@
 #include "reports/chart_window.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include "almanac/app_state.h"
 #include "app/qt_text.h"
 #include "reports/moon_disc.h"
+#include "reports/window_placement.h"
 
 namespace skyledger {
 
@@ -70,6 +72,12 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
     printButton_ = makeButton("Print...", metrics, cancelButton_->geometry().right() + 1 + g, this);
     saveButton_ = makeButton("Save As...", metrics, printButton_->geometry().right() + 1 + g, this);
     connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape is Cancel from the keyboard, wherever the focus is in the window.
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
     connect(printButton_, &QPushButton::clicked, this, &ChartWindow::printChart);
     connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
 
@@ -94,7 +102,7 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
         width += metrics.scrollBarWidth;
     }
     setFixedSize(width, height);
-    move(100, 100);
+    placeOnScreen(*this, QPoint(100, 100));
 }
 
 void ChartWindow::scrollTo(int row) {

@@ -9,12 +9,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "almanac/almanac_session.h"
 #include "app/main_window.h"
 #include "app/toolbar_control.h"
 #include "reports/calendar_window.h"
+#include "reports/chart_window.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
 
@@ -35,9 +37,11 @@ class KeyboardTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    // Presses a key where the keyboard is, as the user's keyboard would.
+    // Presses a key where the keyboard is, as the user's keyboard would: an
+    // open menu first.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* target = QApplication::focusWidget();
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target) target = QApplication::focusWidget();
         ASSERT_NE(target, nullptr);
         QTest::keyClick(target, key, modifiers);
     }
@@ -117,23 +121,49 @@ TEST_F(KeyboardTest, ArrowsMoveTheMarkAndSpaceOrEnterPressTheButton) {
     EXPECT_FALSE(state.preferences.magneticBearings);
 }
 
-TEST_F(KeyboardTest, EscapeClosesEachReportWindowWhereverItsFocusIs) {
+TEST_F(KeyboardTest, ChartRequestByKeysAndEscapeClosesEachReportWindow) {
+    // Alt+F, D asks for a chart; in the request the number of days is
+    // selected, so typing replaces it and Enter is OK.
+    bool requested = false;
+    // The request is modal: it is driven from the event loop it runs.
+    QTimer driver;
+    driver.setInterval(10);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* request = QApplication::activeModalWidget();
+        if (!request) return;
+        driver.stop();
+        requested = true;
+        press(Qt::Key_3);
+        press(Qt::Key_Return);
+        // Should Enter not close it, the test fails instead of waiting.
+        if (request->isVisible()) request->close();
+    });
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+    driver.start();
+    press(Qt::Key_D);
+    driver.stop();
+    ASSERT_TRUE(requested);
+    ASSERT_NE(window->chartWindow(), nullptr);
+    EXPECT_EQ(window->chartWindow()->visibleRows(), 3);
+
     window->openMoonCalendar();
     window->openAltAzTable();
-    QPointer<QWidget> reports[] = {window->moonCalendarWindow(), window->altAzTableWindow()};
+    QPointer<QWidget> reports[] = {window->chartWindow(), window->moonCalendarWindow(),
+                                   window->altAzTableWindow()};
     for (QPointer<QWidget>& report : reports) {
         ASSERT_TRUE(report);
         QApplication::setActiveWindow(report);
         ASSERT_TRUE(QTest::qWaitForWindowActive(report));
         // Tab reaches the buttons; Escape closes from there too.
-        auto* print = report->findChildren<QPushButton*>().last();
-        print->setFocus(Qt::TabFocusReason);
+        auto* last = report->findChildren<QPushButton*>().last();
+        last->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->window(), report.data());
         press(Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(report.isNull());
+        EXPECT_TRUE(report.isNull()) << report->windowTitle().toStdString();
     }
+    EXPECT_EQ(window->chartWindow(), nullptr);
     EXPECT_EQ(window->moonCalendarWindow(), nullptr);
     EXPECT_EQ(window->altAzTableWindow(), nullptr);
 }
