@@ -141,6 +141,9 @@ void MultiDayDialog::yearChosen(int index) {
 
 void MultiDayDialog::showError(const char* message) {
     messages_(this, QStringLiteral("Error"), toQString(message));
+    // Back in the dialog the refused number is selected: typing replaces it.
+    daysField_->setFocus();
+    daysField_->selectAll();
 }
 
 void MultiDayDialog::confirm() {

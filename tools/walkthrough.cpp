@@ -24,6 +24,7 @@
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "reports/calendar_window.h"
+#include "reports/chart_window.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
 
@@ -187,6 +188,45 @@ int main(int argc, char** argv) {
         [&] {
             activate(&window);
             shot("main_after_location", &window);
+        },
+        [&] {
+            key(Qt::Key_F, Qt::AltModifier);
+            key(Qt::Key_D);
+        },
+        [&] { shot("chart_request", modal()); },
+        [&] {
+            type(QStringLiteral("400"));
+            key(Qt::Key_Return);
+        },
+        [&] { shot("chart_request_error", modal()); },
+        [&] { key(Qt::Key_Return); },
+        [&] {
+            activate(modal());
+            shot("chart_request_after_error", modal());
+        },
+        [&] {
+            type(QStringLiteral("40"));
+            key(Qt::Key_Return);
+        },
+        [&] {
+            activate(window.chartWindow());
+            shot("chart", window.chartWindow());
+        },
+        [&] {
+            key(Qt::Key_PageDown);
+            shot("chart_page_down", window.chartWindow());
+        },
+        [&] {
+            key(Qt::Key_Tab);
+            key(Qt::Key_Tab);
+        },
+        [&] { shot("chart_save_focus", window.chartWindow()); },
+        [&] { key(Qt::Key_Space); },
+        [&] { shot("save_dialog", modal()); },
+        [&] { key(Qt::Key_Escape); },
+        [&] {
+            activate(&window);
+            shot("main_after_chart", &window);
         },
         [&] {
             key(Qt::Key_F, Qt::AltModifier);

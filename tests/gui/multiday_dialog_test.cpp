@@ -76,8 +76,12 @@ TEST_F(MultiDayDialogTest, RefusesABadCountBeforeTheChartIsTouched) {
         errors.messages.clear();
     }
     for (const char* text : {"0", "-3", "367", "99999999999"}) {
+        dialog->cancelButton()->setFocus();
         confirm(*dialog, QString::fromLatin1(text));
         ASSERT_EQ(errors.messages.size(), 1u) << text;
+        // Back in the dialog, typing replaces the refused number.
+        EXPECT_EQ(dialog->focusWidget(), dialog->daysField()) << text;
+        EXPECT_EQ(dialog->daysField()->selectedText(), QString::fromLatin1(text));
         const char* expected = std::string(text) == "99999999999"
                                    ? "Invalid number of days"
                                    : "Number of days out of range (1..366)";
