@@ -7,6 +7,7 @@
 
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
+#include "almanac/display_format.h"
 #include "app/layout_metrics.h"
 #include "app/qt_text.h"
 #include "reports/moon_disc.h"
