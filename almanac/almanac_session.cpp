@@ -5,6 +5,7 @@
 
 #include "astro/planetary_series.h"
 #include "settings/location_list.h"
+#include "settings/location_range.h"
 #include "settings/settings_file.h"
 
 namespace skyledger {
@@ -70,6 +71,19 @@ void AlmanacSession::showError(AlmanacError error) {
     }
 }
 
+bool AlmanacSession::refusedForRange(const Location& place) {
+    const std::optional<std::string> problem = locationRangeProblem(place);
+    if (!problem) {
+        shownRangeProblem_.clear();
+        return false;
+    }
+    if (*problem != shownRangeProblem_) {
+        shownRangeProblem_ = *problem;
+        showMessage(*problem);
+    }
+    return true;
+}
+
 void AlmanacSession::setYear(int32_t year) {
     setDate({year, state_.currentDate.month, state_.currentDate.day});
 }
@@ -123,7 +137,7 @@ void AlmanacSession::recompute() {
         return;
     }
     const Location* place = state_.locations.currentLocation();
-    if (!place) {
+    if (!place || refusedForRange(*place)) {
         state_.day = DayAlmanac{};
     } else {
         const AlmanacResult<DayNumbers> numbers =
@@ -154,6 +168,12 @@ bool AlmanacSession::prepareChart(CivilDate start, int32_t days) {
     }
     const Location* place = state_.locations.currentLocation();
     if (!place) return false;
+    if (locationRangeProblem(*place)) {
+        // Asked for explicitly: say why again, even if the day said it before.
+        shownRangeProblem_.clear();
+        refusedForRange(*place);
+        return false;
+    }
     AlmanacResult<ChartTable> chart = computeChart(start, days, *place, state_.preferences);
     if (!chart.ok()) {
         showError(chart.error());
@@ -178,7 +198,7 @@ void AlmanacSession::updateTrack() {
         return;
     }
     const Location* place = state_.locations.currentLocation();
-    if (!place) {
+    if (!place || refusedForRange(*place)) {
         state_.track = TrackTable{};
     } else {
         AlmanacResult<TrackTable> track =
@@ -205,8 +225,8 @@ void AlmanacSession::updateCalendar() {
     const int32_t year = state_.currentDate.year;
     const int32_t month = state_.currentDate.month;
     const Location* place = state_.locations.currentLocation();
-    if (!place) {
-        // Without a place the calendar still shows the month's days.
+    if (!place || refusedForRange(*place)) {
+        // Without a place to compute the calendar still shows the month's days.
         state_.calendar = moonCalendarDays(year, month);
     } else {
         AlmanacResult<MoonCalendarGrid> grid =

@@ -10,6 +10,9 @@
 //   place the day's results become empty, without a message.
 // - While the altitude/azimuth table is open, its track is recomputed after
 //   every successful recomputation of the day.
+// - A place whose values lie outside the ranges the Location dialog accepts
+//   (kept as it is in the list and the file) is not computed: the message
+//   naming the place and the field is shown once, and the results are empty.
 // - While the calendar is open, its grid is recomputed only when the month or
 //   the year differs from the month it shows.
 #pragma once
@@ -85,8 +88,13 @@ class AlmanacSession {
     void showMessage(const std::string& message);
     template <typename Notify> void notifyViews(Notify notify);
 
+    bool refusedForRange(const Location& place);
+
     AppState& state_;
     std::vector<AlmanacView*> views_;
+    // The last range message shown for the current place: said once, not at
+    // every recomputation while that place stays current.
+    std::string shownRangeProblem_;
 };
 
 } // namespace skyledger

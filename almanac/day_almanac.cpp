@@ -203,6 +203,7 @@ DayAlmanac formatDayAlmanac(const DayNumbers& n, const Preferences& preferences)
     d.illuminationPercent = static_cast<int32_t>(n.illuminationPercent);
     d.moonPhaseAngle = n.moonPhaseAngle;
     d.southernHemisphere = n.southernHemisphere;
+    d.computed = true;
     return d;
 }
 

@@ -59,6 +59,9 @@ struct DayAlmanac {
     int32_t illuminationPercent = 0; // 0..100, truncated toward zero
     double moonPhaseAngle = 0.0;     // radians: 0 new, pi/2 first quarter, pi full, 3 pi/2 last
     bool southernHemisphere = false; // the latitude is below 0
+    // False for the empty results of a day that was not computed (no place,
+    // or a place refused): there is no Moon to draw then.
+    bool computed = false;
 
     bool operator==(const DayAlmanac&) const = default;
 };

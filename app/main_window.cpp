@@ -432,9 +432,9 @@ void MainWindow::paintClientArea(QPainter& p) const {
     p.fillRect(right, top, 1, bottom - top, Qt::white);
     p.fillRect(left + 1, bottom, right - left, 1, Qt::white);
 
-    // Without a place there is no day: the box stays empty rather than show
-    // a Moon that was never computed.
-    if (state.locations.currentLocation() == nullptr) return;
+    // Without a computed day (no place, or a place refused) the box stays
+    // empty rather than show a Moon that was never computed.
+    if (!state.day.computed) return;
     drawMoonDisc(p, PixelBox{left, top, right, bottom}, state.day.moonPhaseAngle, 4,
                  state.day.southernHemisphere);
 

@@ -283,7 +283,8 @@ std::optional<Failure> checkPlaceRanges(const LocationList& list) {
     if (place == nullptr) return std::nullopt;
     const std::optional<std::string> problem = locationRangeProblem(*place);
     if (!problem) return std::nullopt;
-    return Failure{EXIT_FILE_PROBLEM, windows1252ToUtf8(printableWindows1252(*problem))};
+    return Failure{EXIT_FILE_PROBLEM,
+                   std::string(PROGRAM) + ": " + windows1252ToUtf8(printableWindows1252(*problem))};
 }
 
 // The positional arguments of the command: the date (or month) and the days.

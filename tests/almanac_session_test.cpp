@@ -182,3 +182,36 @@ TEST_F(Session, ARemovedViewHearsNothing) {
 
 } // namespace
 } // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+TEST(SessionRanges, APlaceOutOfRangeIsKeptButRefusedOnceWithItsNameAndField) {
+    Location far = {.name = "Greenwich", .latitude = 95.0, .longitude = 0.0015};
+    AppState state = stateAt(far, {2026, 1, 31}, TimeBasis::Universal);
+    state.day.sunriseText = "07:00";
+    AlmanacSession session(state);
+    RecordingView view;
+    session.addView(view);
+    session.recompute();
+    session.setDay(2);
+    session.openTrack();
+    // One message for the place, however often the day is recomputed; the
+    // results are empty, not those of an earlier place.
+    EXPECT_EQ(view.errors, Calls{"Greenwich: latitude 95.00 out of range (-90..90)"});
+    EXPECT_EQ(state.day, DayAlmanac{});
+    EXPECT_FALSE(state.track.valid);
+    EXPECT_EQ(state.locations.records[0].latitude, 95.0);
+    // A chart asked for explicitly says why again and stays empty.
+    EXPECT_FALSE(session.prepareChart({2026, 1, 1}, 3));
+    EXPECT_EQ(view.errors.size(), 2u);
+    EXPECT_EQ(state.chart.rowCount(), 0);
+    // Mended in the list, the place is computed again.
+    session.editLocations().records[0].latitude = 51.4779;
+    session.locationsEdited();
+    EXPECT_TRUE(state.day.computed);
+    EXPECT_FALSE(state.day.sunriseText.empty());
+}
+
+} // namespace
+} // namespace skyledger

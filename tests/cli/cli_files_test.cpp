@@ -141,7 +141,7 @@ TEST_F(CliFiles, OutOfRangePlaceInTheFileIsRefusedWithItsNameAndField) {
     CliRun r = run({"--settings", path, "day", "2026-03-20"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Greenwich: latitude 95.00 out of range (-90..90)\n");
+    EXPECT_EQ(r.err, "skyledger-cli: Greenwich: latitude 95.00 out of range (-90..90)\n");
     r = run({"--settings", path, "--location", "lima", "chart", "2026-03-20", "2"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(contains(r.err, "Lima: time zone 99.0 out of range")) << r.err;
