@@ -9,17 +9,13 @@
 #include "app/layout_metrics.h"
 #include "app/qt_text.h"
 #include "reports/calendar_print.h"
+#include "reports/report_window.h"
 #include "reports/text_drawing.h"
 #include "reports/window_placement.h"
 
 namespace skyledger {
 
 namespace {
-
-// A fixed-size window with a caption, a system menu and a minimise box.
-constexpr Qt::WindowFlags REPORT_WINDOW_FLAGS =
-    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-    Qt::WindowCloseButtonHint;
 
 const char* const WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
 const QColor LIGHT_GREY(192, 192, 192);
@@ -30,13 +26,6 @@ constexpr int CLIENT_WIDTH = 700;
 // The calendar's share of the client height, below the button row.
 constexpr int CALENDAR_HEIGHT = 600;
 constexpr int DISC_INSET = 2;
-
-QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWidget* parent) {
-    auto* button = new QPushButton(toQString(caption), parent);
-    button->setFont(m.uiFont);
-    button->setGeometry(x, m.gap, m.textWidth(caption) + 2 * m.gap, m.buttonHeight);
-    return button;
-}
 
 } // namespace
 
@@ -56,15 +45,10 @@ MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSess
     const int height = 2 * g + metrics.buttonHeight + CALENDAR_HEIGHT;
     setFixedSize(CLIENT_WIDTH, height);
     placeOnScreen(*this, QPoint(150, 150));
-    cancel_ = makeButton(metrics, "Cancel", g, this);
-    print_ = makeButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
+    cancel_ = makeReportButton(metrics, "Cancel", g, this);
+    print_ = makeReportButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
-    // Escape is Cancel from the keyboard, wherever the focus is in the window.
-    auto* escape = new QAction(this);
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    escape->setShortcutContext(Qt::WindowShortcut);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-    addAction(escape);
+    closeOnEscape(*this);
     connect(print_, &QPushButton::clicked, this, &MoonCalendarWindow::print);
 
     area_ = {g, 2 * g + metrics.buttonHeight, CLIENT_WIDTH - g, height - g};

@@ -12,6 +12,7 @@
 #include "almanac/app_state.h"
 #include "app/qt_text.h"
 #include "reports/moon_disc.h"
+#include "reports/report_window.h"
 #include "reports/window_placement.h"
 
 namespace skyledger {
@@ -21,15 +22,6 @@ namespace {
 const QColor BACKGROUND(192, 192, 192);
 const QColor GRID_GREY(128, 128, 128);
 constexpr int WHEEL_NOTCH = 120; // angle delta of one notch of a mouse wheel
-
-QPushButton* makeButton(const char* caption, const LayoutMetrics& m, int x, QWidget* parent) {
-    auto* button = new QPushButton(toQString(caption), parent);
-    button->setFont(m.uiFont);
-    // Clicking a button leaves the keyboard with the table, which scrolls.
-    button->setFocusPolicy(Qt::TabFocus);
-    button->setGeometry(x, m.gap, m.textWidth(caption) + 2 * m.gap, m.buttonHeight);
-    return button;
-}
 
 // One line of text in a cell, its top at the cell's top; placed by its
 // measured width rather than through a text layout, which a scroll step
@@ -50,9 +42,8 @@ void drawCell(QPainter& painter, const QFontMetrics& metrics, int left, int widt
 
 ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner,
                          Services services)
-    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      metrics_(metrics), state_(state), chart_(state.chart), services_(std::move(services)) {
+    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), state_(state), chart_(state.chart),
+      services_(std::move(services)) {
     setWindowTitle(QStringLiteral("Multi-day Chart"));
     setFont(metrics.uiFont);
     setFocusPolicy(Qt::StrongFocus);
@@ -68,16 +59,13 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
 
     const int g = metrics.gap;
     const int l = metrics.lineHeight;
-    cancelButton_ = makeButton("Cancel", metrics, g, this);
-    printButton_ = makeButton("Print...", metrics, cancelButton_->geometry().right() + 1 + g, this);
-    saveButton_ = makeButton("Save As...", metrics, printButton_->geometry().right() + 1 + g, this);
+    cancelButton_ = makeReportButton(metrics, "Cancel", g, this);
+    printButton_ =
+        makeReportButton(metrics, "Print...", cancelButton_->geometry().right() + 1 + g, this);
+    saveButton_ =
+        makeReportButton(metrics, "Save As...", printButton_->geometry().right() + 1 + g, this);
     connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
-    // Escape is Cancel from the keyboard, wherever the focus is in the window.
-    auto* escape = new QAction(this);
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    escape->setShortcutContext(Qt::WindowShortcut);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-    addAction(escape);
+    closeOnEscape(*this);
     connect(printButton_, &QPushButton::clicked, this, &ChartWindow::printChart);
     connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
 
@@ -175,22 +163,7 @@ void ChartWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    switch (event->key()) {
-    case Qt::Key_Up:
-        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        break;
-    case Qt::Key_Down:
-        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        break;
-    case Qt::Key_PageUp:
-        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepSub);
-        break;
-    case Qt::Key_PageDown:
-        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
+    if (!scrollByKey(*scrollBar_, event->key())) QWidget::keyPressEvent(event);
 }
 
 void ChartWindow::wheelEvent(QWheelEvent* event) {

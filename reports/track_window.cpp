@@ -15,6 +15,7 @@
 #include "almanac/track.h"
 #include "app/layout_metrics.h"
 #include "app/qt_text.h"
+#include "reports/report_window.h"
 #include "reports/text_drawing.h"
 #include "reports/track_print.h"
 #include "reports/window_placement.h"
@@ -23,23 +24,11 @@ namespace skyledger {
 
 namespace {
 
-// A fixed-size window with a caption, a system menu and a minimise box.
-constexpr Qt::WindowFlags REPORT_WINDOW_FLAGS =
-    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-    Qt::WindowCloseButtonHint;
-
 const QColor LIGHT_GREY(192, 192, 192);
 const QColor GREY(128, 128, 128);
 constexpr int CLIENT_HEIGHT = 400;
 constexpr int INITIAL_WIDTH = 700;
 constexpr int NOON_SAMPLE = 48;
-
-QPushButton* makeButton(const LayoutMetrics& m, const char* caption, int x, QWidget* parent) {
-    auto* button = new QPushButton(toQString(caption), parent);
-    button->setFont(m.uiFont);
-    button->setGeometry(x, m.gap, m.textWidth(caption) + 2 * m.gap, m.buttonHeight);
-    return button;
-}
 
 } // namespace
 
@@ -56,18 +45,10 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
     setAutoFillBackground(true);
 
     const int g = metrics.gap;
-    cancel_ = makeButton(metrics, "Cancel", g, this);
-    print_ = makeButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
-    // A click leaves the keyboard with the table, which scrolls by keys.
-    cancel_->setFocusPolicy(Qt::TabFocus);
-    print_->setFocusPolicy(Qt::TabFocus);
+    cancel_ = makeReportButton(metrics, "Cancel", g, this);
+    print_ = makeReportButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
-    // Escape is Cancel from the keyboard, wherever the focus is in the window.
-    auto* escape = new QAction(this);
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    escape->setShortcutContext(Qt::WindowShortcut);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-    addAction(escape);
+    closeOnEscape(*this);
     connect(print_, &QPushButton::clicked, this, &TrackWindow::print);
 
     // The lines that fit below the buttons and the two head lines.
@@ -177,28 +158,7 @@ void TrackWindow::wheelEvent(QWheelEvent* event) {
 }
 
 void TrackWindow::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Up:
-        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        break;
-    case Qt::Key_Down:
-        scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        break;
-    case Qt::Key_PageUp:
-        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepSub);
-        break;
-    case Qt::Key_PageDown:
-        scrollBar_->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        break;
-    case Qt::Key_Home:
-        scrollBar_->triggerAction(QAbstractSlider::SliderToMinimum);
-        break;
-    case Qt::Key_End:
-        scrollBar_->triggerAction(QAbstractSlider::SliderToMaximum);
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
+    if (!scrollByKey(*scrollBar_, event->key())) QWidget::keyPressEvent(event);
 }
 
 void TrackWindow::print() {
