@@ -1,6 +1,5 @@
 #include "reports/calendar_window.h"
 
-#include <QAction>
 #include <QPainter>
 #include <QPushButton>
 

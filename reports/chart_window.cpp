@@ -1,6 +1,5 @@
 #include "reports/chart_window.h"
 
-#include <QAction>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>

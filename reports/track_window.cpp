@@ -1,6 +1,5 @@
 #include "reports/track_window.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
