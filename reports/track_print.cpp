@@ -19,19 +19,6 @@ namespace {
 const QColor GREY(128, 128, 128);
 constexpr int SAMPLES_PER_HALF = TRACK_SAMPLES / 2;
 
-// The two head lines of one half, the first at `y`, the second one line below.
-void drawHeadLines(QPainter& p, const TrackLayout& t, int y, int line) {
-    drawTextInRow(p, t.sunAlt, t.sunShad + t.shadWidth, y, line, "Sun", TextAlign::Centre);
-    drawTextInRow(p, t.moonAlt, t.moonAz + t.azWidth, y, line, "Moon", TextAlign::Centre);
-    const int y2 = y + line;
-    drawTextInRow(p, t.time, t.time + t.timeWidth, y2, line, "Time", TextAlign::Centre);
-    drawTextInRow(p, t.sunAlt, t.sunAlt + t.altWidth, y2, line, "Alt", TextAlign::Centre);
-    drawTextInRow(p, t.sunAz, t.sunAz + t.azWidth, y2, line, "Az", TextAlign::Centre);
-    drawTextInRow(p, t.sunShad, t.sunShad + t.shadWidth, y2, line, "Shad", TextAlign::Centre);
-    drawTextInRow(p, t.moonAlt, t.moonAlt + t.altWidth, y2, line, "Alt", TextAlign::Centre);
-    drawTextInRow(p, t.moonAz, t.moonAz + t.azWidth, y2, line, "Az", TextAlign::Centre);
-}
-
 void drawSample(QPainter& p, const TrackLayout& t, const TrackSample& sample, int index,
                 bool twelveHour, int y, int line) {
     p.setPen(Qt::black);
@@ -67,6 +54,18 @@ TrackLayout shifted(TrackLayout t, int dx) {
 
 } // namespace
 
+void drawTrackHeadLines(QPainter& p, const TrackLayout& t, int y, int line) {
+    drawTextInRow(p, t.sunAlt, t.sunShad + t.shadWidth, y, line, "Sun", TextAlign::Centre);
+    drawTextInRow(p, t.moonAlt, t.moonAz + t.azWidth, y, line, "Moon", TextAlign::Centre);
+    const int y2 = y + line;
+    drawTextInRow(p, t.time, t.time + t.timeWidth, y2, line, "Time", TextAlign::Centre);
+    drawTextInRow(p, t.sunAlt, t.sunAlt + t.altWidth, y2, line, "Alt", TextAlign::Centre);
+    drawTextInRow(p, t.sunAz, t.sunAz + t.azWidth, y2, line, "Az", TextAlign::Centre);
+    drawTextInRow(p, t.sunShad, t.sunShad + t.shadWidth, y2, line, "Shad", TextAlign::Centre);
+    drawTextInRow(p, t.moonAlt, t.moonAlt + t.altWidth, y2, line, "Alt", TextAlign::Centre);
+    drawTextInRow(p, t.moonAz, t.moonAz + t.azWidth, y2, line, "Az", TextAlign::Centre);
+}
+
 void printTrackPages(QPrinter& printer, QPainter& painter, const AppState& state) {
     const PrintFonts fonts = makePrintFonts(printer);
     const PageMargins margins = pageMargins(printerGeometry(printer));
@@ -90,8 +89,8 @@ void printTrackPages(QPrinter& printer, QPainter& painter, const AppState& state
                    reportLocationLine(*location, state.preferences));
 
     const int y = margins.topMargin + fonts.headLine + (3 * line) / 2;
-    drawHeadLines(painter, left, y, line);
-    drawHeadLines(painter, right, y, line);
+    drawTrackHeadLines(painter, left, y, line);
+    drawTrackHeadLines(painter, right, y, line);
     const int y0 = y + 2 * line;
     if (state.track.valid) {
         for (int i = 0; i < TRACK_SAMPLES; ++i) {

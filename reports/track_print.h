@@ -9,6 +9,12 @@ class QPrinter;
 namespace skyledger {
 
 struct AppState;
+struct TrackLayout;
+
+// The table's two head lines ("Sun" and "Moon" over their columns, then each
+// column's name), the first with its top at `y`, the second `line` below it:
+// the same on screen and on paper.
+void drawTrackHeadLines(QPainter& painter, const TrackLayout& layout, int y, int line);
 
 // The page routine: draws the state's track table for its current date.
 void printTrackPages(QPrinter& printer, QPainter& painter, const AppState& state);

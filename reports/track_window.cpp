@@ -109,15 +109,8 @@ void TrackWindow::paintEvent(QPaintEvent*) {
     const int line = metrics_.lineHeight;
     const int y0 = metrics_.buttonHeight + 2 * g;
 
-    drawTextInRow(painter, t.sunAlt, t.sunShad + t.shadWidth, y0, line, "Sun", TextAlign::Centre);
-    drawTextInRow(painter, t.moonAlt, t.moonAz + t.azWidth, y0, line, "Moon", TextAlign::Centre);
+    drawTrackHeadLines(painter, t, y0, line);
     const int y1 = y0 + line;
-    drawTextInRow(painter, t.time, t.time + t.timeWidth, y1, line, "Time", TextAlign::Centre);
-    drawTextInRow(painter, t.sunAlt, t.sunAlt + t.altWidth, y1, line, "Alt", TextAlign::Centre);
-    drawTextInRow(painter, t.sunAz, t.sunAz + t.azWidth, y1, line, "Az", TextAlign::Centre);
-    drawTextInRow(painter, t.sunShad, t.sunShad + t.shadWidth, y1, line, "Shad", TextAlign::Centre);
-    drawTextInRow(painter, t.moonAlt, t.moonAlt + t.altWidth, y1, line, "Alt", TextAlign::Centre);
-    drawTextInRow(painter, t.moonAz, t.moonAz + t.azWidth, y1, line, "Az", TextAlign::Centre);
 
     const bool twelveHour = session_.state().preferences.twelveHourClock != 0;
     for (int k = 0; session_.state().track.valid && k < visibleLines_; ++k) {
