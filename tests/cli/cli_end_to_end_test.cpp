@@ -15,30 +15,13 @@
 #include "almanac/chart_export.h"
 #include "settings/settings_file.h"
 
+#include "cli_process.h"
+
 namespace skyledger {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using namespace cli_test;
 
 class CliTest : public ::testing::Test {
   protected:
@@ -52,16 +35,7 @@ class CliTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    CliRun run(const std::vector<std::string>& args) {
-        std::string command = quoted(SKYLEDGER_CLI_PATH);
-        for (const std::string& a : args)
-            command += " " + quoted(a);
-        const fs::path out = dir_ / "stdout";
-        const fs::path err = dir_ / "stderr";
-        command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
-    }
+    CliRun run(const std::vector<std::string>& args) { return runCli(dir_, args); }
 
     // The shipped places, Greenwich in UT with true bearings.
     std::vector<std::string> greenwich(std::vector<std::string> rest) {
@@ -330,10 +304,10 @@ TEST_F(CliTest, HelpDocumentsEveryOption) {
 }
 
 TEST_F(CliTest, AFailedWriteToStandardOutputIsAFailure) {
-    const int raw =
-        std::system((quoted(SKYLEDGER_CLI_PATH) + " --settings " + quoted(std::string(settings_)) +
-                     " day >/dev/full 2>" + quoted((dir_ / "err").string()))
-                        .c_str());
+    const int raw = std::system((shellQuoted(SKYLEDGER_CLI_PATH) + " --settings " +
+                                 shellQuoted(std::string(settings_)) + " day >/dev/full 2>" +
+                                 shellQuoted((dir_ / "err").string()))
+                                    .c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 1);
     const std::string err = readAll(dir_ / "err");

@@ -15,32 +15,15 @@
 #include <string>
 #include <vector>
 
+#include "cli_process.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using namespace skyledger::cli_test;
 
 void writeAll(const fs::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
-}
-
-std::string shellQuoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
 }
 
 bool contains(const std::string& text, const std::string& part) {
@@ -65,16 +48,7 @@ class CliFiles : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     CliRun run(const std::vector<std::string>& args, const std::string& prefix = "") {
-        std::string command = prefix + shellQuoted(SKYLEDGER_CLI_PATH);
-        for (const std::string& a : args)
-            command += " " + shellQuoted(a);
-        const fs::path out = dir_ / "stdout";
-        const fs::path err = dir_ / "stderr";
-        fs::remove(out); // created afresh by whoever runs the program
-        fs::remove(err);
-        command += " >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
+        return runCli(dir_, args, prefix);
     }
 
     CliRun chartTo(const fs::path& target, const std::string& prefix = "") {
