@@ -2,6 +2,7 @@
 // showing a place, and the four commands.
 #include "app/location_dialog.h"
 
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <utility>
 
+#include "almanac/local_time.h"
 #include "app/qt_text.h"
 #include "settings/location_list.h"
 #include "support/format_text.h"
@@ -33,9 +35,12 @@ class Windows1252Validator : public QValidator {
 // The label texts shown, and the texts the label column is measured with:
 // the column was sized for "Timezone:" though the label reads "Time Zone:".
 constexpr const char* LABEL_TEXTS[LocationDialog::ROW_COUNT] = {
-    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Time Zone:"};
+    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Time Zone:", "Zone Name:"};
 constexpr std::string_view MEASURED_LABELS[LocationDialog::ROW_COUNT] = {
-    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Timezone:"};
+    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Timezone:", "Zone Name:"};
+
+// The longest zone name the field is sized for.
+constexpr std::string_view WIDE_ZONE_NAME = "America/Argentina/Buenos_Aires";
 
 QString valueText(const char* format, double value) {
     return toQString(formatText(format, value));
@@ -63,12 +68,21 @@ LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics,
     longitudeEdit_ = new QLineEdit(this);
     declinationEdit_ = new QLineEdit(this);
     timeZoneEdit_ = new QLineEdit(this);
+    zoneNameBox_ = new QComboBox(this);
+    zoneNameBox_->setEditable(true);
+    zoneNameBox_->setInsertPolicy(QComboBox::NoInsert);
+    zoneNameBox_->setMaxVisibleItems(8);
+    zoneNameBox_->addItem(QString());
+    for (const std::string& zone : zoneNames())
+        zoneNameBox_->addItem(QString::fromStdString(zone));
+    zoneNameBox_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    zoneNameBox_->completer()->setCompletionMode(QCompleter::PopupCompletion);
     nameEdit_->setMaxLength(static_cast<int>(MAX_NAME_LENGTH));
     nameEdit_->setValidator(new Windows1252Validator(nameEdit_));
 
-    QWidget* const tabOrder[] = {nameEdit_,        latitudeEdit_, longitudeEdit_,
-                                 declinationEdit_, timeZoneEdit_, newButton_,
-                                 deleteButton_,    cancelButton_, okButton_};
+    QWidget* const tabOrder[] = {nameEdit_,     latitudeEdit_, longitudeEdit_, declinationEdit_,
+                                 timeZoneEdit_, zoneNameBox_,  newButton_,     deleteButton_,
+                                 cancelButton_, okButton_};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     nameEdit_->setFocus();
@@ -108,17 +122,20 @@ void LocationDialog::layOut(const LayoutMetrics& m) {
     const int nameWidth = m.textWidth(std::string(25, 'X'));
     const int angleWidth = m.textWidth("-999.999") + 2 * g;
     const int zoneWidth = m.textWidth("-99.9") + 2 * g;
-    QLineEdit* const edits[ROW_COUNT] = {nameEdit_, latitudeEdit_, longitudeEdit_, declinationEdit_,
-                                         timeZoneEdit_};
-    const int widths[ROW_COUNT] = {nameWidth, angleWidth, angleWidth, angleWidth, zoneWidth};
+    const int zoneNameWidth =
+        std::max(nameWidth, m.textWidth(WIDE_ZONE_NAME) + 2 * g + m.scrollBarWidth);
+    QWidget* const edits[ROW_COUNT] = {nameEdit_,        latitudeEdit_, longitudeEdit_,
+                                       declinationEdit_, timeZoneEdit_, zoneNameBox_};
+    const int widths[ROW_COUNT] = {nameWidth,  angleWidth, angleWidth,
+                                   angleWidth, zoneWidth,  zoneNameWidth};
     int rowTop = 0;
     for (int row = 0; row < ROW_COUNT; ++row) {
         rowTop = g + (row + 1) * (b + g);
         labels_[row]->setGeometry(g, rowTop, labelWidth, b);
         edits[row]->setGeometry(editColumn, rowTop, widths[row], b);
     }
-    // rowTop is now the top of the time-zone row, the last one.
-    setFixedSize(editColumn + nameWidth + g, rowTop + b + g);
+    // rowTop is now the top of the zone-name row, the last one.
+    setFixedSize(std::max(x, editColumn + zoneNameWidth + g), rowTop + b + g);
 }
 
 void LocationDialog::showCurrentOrEmpty() {
@@ -137,12 +154,14 @@ void LocationDialog::showLocation(const Location& loc) {
     longitudeEdit_->setText(valueText("%2f", loc.longitude));
     declinationEdit_->setText(valueText("%1f", loc.magneticDeclination));
     timeZoneEdit_->setText(valueText("%1f", loc.timeZone));
+    zoneNameBox_->setEditText(toQString(loc.zone));
 }
 
 void LocationDialog::clearFields() {
     for (QLineEdit* edit :
          {nameEdit_, latitudeEdit_, longitudeEdit_, declinationEdit_, timeZoneEdit_})
         edit->clear();
+    zoneNameBox_->setEditText(QString());
 }
 
 void LocationDialog::startNew() {
@@ -191,7 +210,16 @@ void LocationDialog::confirm() {
         refused->selectAll();
         return;
     }
+    const std::string zone = toWindows1252(zoneNameBox_->currentText().trimmed());
+    if (!zone.empty() && !isKnownZone(zone)) {
+        if (messageSink_)
+            messageSink_(this, QStringLiteral("Error"), toQString(unknownZoneMessage(zone)));
+        zoneNameBox_->setFocus();
+        zoneNameBox_->lineEdit()->selectAll();
+        return;
+    }
     acceptLocationEdit(list_, newEntry_, toWindows1252(nameEdit_->text()), values);
+    list_.currentLocation()->zone = zone;
     accept();
 }
 

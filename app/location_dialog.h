@@ -4,6 +4,7 @@
 // settings/location_list.h; the dialog itself only shows and reads texts.
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 
 #include "app/layout_metrics.h"
@@ -39,13 +40,16 @@ class LocationDialog : public QDialog {
     [[nodiscard]] QLineEdit* longitudeEdit() const { return longitudeEdit_; }
     [[nodiscard]] QLineEdit* declinationEdit() const { return declinationEdit_; }
     [[nodiscard]] QLineEdit* timeZoneEdit() const { return timeZoneEdit_; }
+    // The IANA time-zone name: editable, with the database's names to pick
+    // from and complete; empty for a place without a zone.
+    [[nodiscard]] QComboBox* zoneNameBox() const { return zoneNameBox_; }
     [[nodiscard]] QPushButton* newButton() const { return newButton_; }
     [[nodiscard]] QPushButton* deleteButton() const { return deleteButton_; }
     [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
     [[nodiscard]] QPushButton* okButton() const { return okButton_; }
     [[nodiscard]] QLabel* label(int row) const { return labels_[row]; }
 
-    static constexpr int ROW_COUNT = 5;
+    static constexpr int ROW_COUNT = 6;
 
   private:
     void layOut(const LayoutMetrics& m);
@@ -72,6 +76,7 @@ class LocationDialog : public QDialog {
     QLineEdit* longitudeEdit_ = nullptr;
     QLineEdit* declinationEdit_ = nullptr;
     QLineEdit* timeZoneEdit_ = nullptr;
+    QComboBox* zoneNameBox_ = nullptr;
 };
 
 } // namespace skyledger

@@ -6,6 +6,7 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
+#include "almanac/local_time.h"
 #include "app/layout_metrics.h"
 #include "app/main_window.h"
 #include "app/message_sink.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
         printLine(stderr, QStringLiteral("skyledger: ") + error);
         return 2;
     }
+    state.preferences.timeBasis = startingTimeBasis(state.locations, state.preferences.timeBasis);
     AlmanacSession session(state);
 
     // A scripted run has nobody to click a message box away: its messages go

@@ -8,6 +8,7 @@
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
+#include "almanac/local_time.h"
 #include "astro/planetary_series.h"
 #include "cli/cli_args.h"
 #include "cli/cli_report.h"
@@ -53,8 +54,11 @@ const char* const HELP_TEXT =
     "                        longitude west positive or with W/E, time zone in hours\n"
     "                        west of Greenwich (UT = local standard time + zone),\n"
     "                        magnetic declination east positive (default 0)\n"
-    "  --basis standard|daylight|universal\n"
-    "                        clock times (default: the system clock's daylight state)\n"
+    "  --tz ZONE             the ad-hoc place's time zone, such as Europe/London\n"
+    "                        (its standard offset stands in for --zone)\n"
+    "  --basis standard|daylight|universal|local\n"
+    "                        clock times (default: local for a place with a time\n"
+    "                        zone, else the system clock's daylight state)\n"
     "  --clock 12|24         12- or 24-hour clock (default: the settings file's)\n"
     "  --bearings magnetic|true\n"
     "                        bearing reference (default: the settings file's)\n"
@@ -167,10 +171,10 @@ std::optional<Failure> parseNumberOption(const std::optional<std::string>& text,
     return checkPlaceOption(option, *text, field, value);
 }
 
-// An ad-hoc place from --lat, --lon, --zone and --declination.
+// An ad-hoc place from --lat, --lon, --zone, --tz and --declination.
 std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
-    if (!a.latitudeText || !a.longitudeText || !a.zoneText)
-        return badInput("an ad-hoc place needs --lat, --lon and --zone");
+    if (!a.latitudeText || !a.longitudeText || (!a.zoneText && !a.tzName))
+        return badInput("an ad-hoc place needs --lat, --lon and --zone or --tz");
     const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
     if (!lat)
         return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" +
@@ -184,6 +188,15 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
     if (auto f = checkPlaceOption("--lon", *a.longitudeText, LocationField::Longitude, *lon))
         return f;
     place = Location{"Ad-hoc place", *lat, *lon, 0.0, 0.0};
+    if (a.tzName) {
+        const std::optional<TimeZone> zone = TimeZone::find(*a.tzName);
+        if (!zone)
+            return badInput("--tz needs a time-zone name such as Europe/London, not '" +
+                            echoText(*a.tzName) + "'");
+        place.zone = zone->name();
+        // Without --zone the standard offset is the zone's own.
+        place.timeZone = zone->standardOffsetDaysNow() * 24.0;
+    }
     if (auto f = parseNumberOption(a.zoneText, "--zone", LocationField::TimeZone, place.timeZone))
         return f;
     return parseNumberOption(a.declinationText, "--declination", LocationField::MagneticDeclination,
@@ -199,7 +212,8 @@ std::string defaultSettingsPath(const CliEnvironment& env) {
 // The place list and preferences for the command, from the settings file or
 // the ad-hoc options.
 std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env, AppState& s) {
-    const bool adHoc = a.latitudeText || a.longitudeText || a.zoneText || a.declinationText;
+    const bool adHoc =
+        a.latitudeText || a.longitudeText || a.zoneText || a.tzName || a.declinationText;
     if (adHoc && a.locationName)
         return badInput("give either --location or an ad-hoc place, not both");
     if (adHoc && a.command == "locations")
@@ -246,15 +260,20 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     return std::nullopt;
 }
 
+// A place with a zone is given on its local time unless --basis says otherwise.
 std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& env,
-                                        Preferences& p) {
-    p.timeBasis = env.daylightSavingNow ? TimeBasis::Daylight : TimeBasis::Standard;
+                                        const LocationList& places, Preferences& p) {
+    p.timeBasis = startingTimeBasis(
+        places, env.daylightSavingNow ? TimeBasis::Daylight : TimeBasis::Standard);
     if (a.basis) {
         if (const std::optional<TimeBasis> basis = timeBasisFromName(*a.basis))
             p.timeBasis = *basis;
         else
-            return badInput("--basis takes standard, daylight or universal, not '" +
+            return badInput("--basis takes standard, daylight, universal or local, not '" +
                             echoText(*a.basis) + "'");
+        const Location* place = places.currentLocation();
+        if (a.command != "locations" && basisAvailableAt(place, p.timeBasis) != p.timeBasis)
+            return badInput("--basis local needs a place with a time zone (--tz)");
     }
     if (a.clock) {
         if (*a.clock == "12")
@@ -346,7 +365,7 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     std::optional<Failure> f = checkOptionsFit(a);
     if (!f) f = readPositional(a, env, in);
     if (!f) f = resolvePlace(a, env, s);
-    if (!f) f = applyPreferences(a, env, s.preferences);
+    if (!f) f = applyPreferences(a, env, s.locations, s.preferences);
     if (!f && a.command != "locations") f = checkPlaceRanges(s.locations);
     if (f) return {f->status, "", f->message + "\n"};
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "almanac/almanac_view.h"
 #include "reports/print_job.h"
@@ -68,6 +69,7 @@ class TrackWindow : public QWidget, public AlmanacView {
     PrintJob printJob_;
     TrackLayout layout_;
     bool layoutTwelveHour_ = false;
+    std::string layoutNote_; // the offset note the Time column was laid out for
     int topSample_ = 0;
     int visibleLines_ = 0;
 };
