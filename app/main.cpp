@@ -38,6 +38,10 @@ int main(int argc, char** argv) {
         std::fputs(programUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
+    if (options.version) {
+        printLine(stdout, versionLine());
+        return 0;
+    }
     const bool scripted = !options.screenshotFile.isEmpty() || !options.windowName.isEmpty() ||
                           !options.pdfKind.isEmpty();
 
