@@ -84,7 +84,9 @@ env HOME="$work/home" XDG_CONFIG_HOME="$work/config2" "$work/portable/skyledger-
 gui="$prefix/bin/skyledger"
 if [ -x "$gui" ]; then
   desktop="$prefix/share/applications/skyledger.desktop"
-  desktop-file-validate "$desktop" || fail "desktop-file-validate"
+  # Valid, and without a hint either (desktop-file-validate exits 0 on hints).
+  hints="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $hints"
+  [ -z "$hints" ] || fail "desktop-file-validate: $hints"
   for size in 16 32 48 64 128 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/skyledger.png"
     [ -f "$png" ] || fail "no $png"
