@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/message_sink.h"
 #include "app/program_options.h"
+#include "app/qt_messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 
@@ -24,6 +25,7 @@ void printLine(std::FILE* stream, const QString& text) {
 
 int main(int argc, char** argv) {
     using namespace skyledger;
+    quietenQtOffscreenMessages();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyledger"));

@@ -35,6 +35,16 @@ foreach(page IN LISTS pages)
   if(NOT status EQUAL 0 OR NOT EXISTS "${page_file}")
     message(FATAL_ERROR "help2man could not make ${program}.1: ${problem}")
   endif()
+  # help2man fills an examples paragraph like prose; a command line per line
+  # is what --help shows.
+  file(READ "${page_file}" roff)
+  if(roff MATCHES "\n\\.SH EXAMPLES\n\\.IP\n([^.][^\n]*\n)+")
+    set(examples "${CMAKE_MATCH_0}")
+    string(REGEX REPLACE "\n([^.][^\n]*)\n([^.])" "\n\\1\n.br\n\\2" lined "${examples}")
+    string(REGEX REPLACE "\n([^.][^\n]*)\n([^.])" "\n\\1\n.br\n\\2" lined "${lined}")
+    string(REPLACE "${examples}" "${lined}" roff "${roff}")
+    file(WRITE "${page_file}" "${roff}")
+  endif()
   # Compressed as Debian's policy asks: best compression, no name or time.
   execute_process(COMMAND ${SKYLEDGER_GZIP} -9nf "${page_file}" RESULT_VARIABLE status)
   if(NOT status EQUAL 0)

@@ -1,0 +1,34 @@
+// What a window test program sets up before its QApplication, so that a run
+// prints the tests' own output and nothing else: Qt's offscreen platform, a
+// runtime folder private to the user when the session has none (Qt warns
+// "XDG_RUNTIME_DIR not set" and makes one in /tmp otherwise), and the
+// program's own filter of the offscreen platform's harmless warning.
+#pragma once
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtGlobal>
+#include <memory>
+
+#include "app/qt_messages.h"
+
+namespace skyledger {
+
+class QtTestEnvironment {
+public:
+    QtTestEnvironment() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            // Made with the owner's permissions only, as Qt requires.
+            runtime_ = std::make_unique<QTemporaryDir>();
+            if (runtime_->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_->path()));
+        }
+        quietenQtOffscreenMessages();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> runtime_;
+};
+
+} // namespace skyledger
