@@ -1,8 +1,9 @@
 // Qt's own diagnostics. Qt's offscreen platform, which the scripted runs and
-// the window tests use, warns "This plugin does not support
-// propagateSizeHints()" whenever a shown window fixes its size: it has no
-// window manager to tell, and nothing is wrong. That one message is dropped;
-// every other goes on to Qt's usual handler.
+// the window tests use, has no window manager: it warns "This plugin does not
+// support propagateSizeHints()" whenever a shown window fixes its size, and
+// likewise for raise() and grabbing the keyboard, though nothing is wrong.
+// Those window-manager messages are dropped; every other (a failed painter, a
+// URL that cannot be opened) goes on to Qt's usual handler.
 #pragma once
 
 namespace skyledger {

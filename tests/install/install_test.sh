@@ -100,7 +100,9 @@ if [ -x "$gui" ]; then
   rm -rf "$work/config/Skyledger"
   as_user mkdir -m 700 "$work/home/runtime"
   run env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/home/runtime" \
-    "$gui" --screenshot "$work/home/window.png" || fail "skyledger --screenshot"
+    "$gui" --screenshot "$work/home/window.png" 2>"$work/gui.err" || fail "skyledger --screenshot"
+  # A scripted offscreen run prints nothing, not even Qt's window-manager warnings.
+  [ ! -s "$work/gui.err" ] || { cat "$work/gui.err"; fail "skyledger --screenshot printed messages"; }
   [ -s "$work/home/window.png" ] || fail "no screenshot"
   [ -f "$user_file" ] || fail "the desktop program did not use the user settings folder"
   [ ! -e "$prefix/bin/Skyledger Settings.txt" ] || fail "the desktop program wrote its folder"
