@@ -3,13 +3,20 @@
 # pages name every option the programs take. Runs inside `cmake --install`
 # (and so inside cpack), after the programs and the shipped places are in
 # place; packaging.cmake sets SKYLEDGER_HELP2MAN, SKYLEDGER_GZIP and
-# SKYLEDGER_MAN_INCLUDES (the folder of the *.h2m sections help2man adds).
+# SKYLEDGER_MAN_INCLUDES (the folder of the *.h2m sections help2man adds) and
+# SKYLEDGER_MAN_SCRATCH (a folder of the build tree for the runs).
 #
 # The programs run as an installed copy for a user whose home is "~", so the
 # settings file their help names is the one every user of the package has,
 # "~/.config/Skyledger/Skyledger Settings.txt", not this machine's.
 
 set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+# A private folder for the runs: their working, runtime and cache folder, so
+# that nothing they might write lands anywhere else.
+set(scratch "${SKYLEDGER_MAN_SCRATCH}")
+file(REMOVE_RECURSE "${scratch}")
+file(MAKE_DIRECTORY "${scratch}")
+file(CHMOD "${scratch}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 set(man_dir "${root}/share/man/man1")
 file(MAKE_DIRECTORY "${man_dir}")
 
@@ -28,9 +35,11 @@ foreach(page IN LISTS pages)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME --unset=DISPLAY
       --unset=WAYLAND_DISPLAY HOME=~ QT_QPA_PLATFORM=offscreen
+      "XDG_RUNTIME_DIR=${scratch}" "XDG_CACHE_HOME=${scratch}"
       "${SKYLEDGER_HELP2MAN}" --no-info --section=1 "--name=${description}"
         "--include=${SKYLEDGER_MAN_INCLUDES}/${program}.h2m"
         "--output=${page_file}" "${root}/bin/${program}"
+    WORKING_DIRECTORY "${scratch}"
     RESULT_VARIABLE status ERROR_VARIABLE problem)
   if(NOT status EQUAL 0 OR NOT EXISTS "${page_file}")
     message(FATAL_ERROR "help2man could not make ${program}.1: ${problem}")
@@ -52,3 +61,4 @@ foreach(page IN LISTS pages)
   endif()
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${page_file}.gz")
 endforeach()
+file(REMOVE_RECURSE "${scratch}")

@@ -79,7 +79,8 @@ find_program(SKYLEDGER_HELP2MAN help2man REQUIRED)
 install(CODE "
   set(SKYLEDGER_HELP2MAN \"${SKYLEDGER_HELP2MAN}\")
   set(SKYLEDGER_GZIP \"${SKYLEDGER_GZIP}\")
-  set(SKYLEDGER_MAN_INCLUDES \"${CMAKE_SOURCE_DIR}/packaging\")")
+  set(SKYLEDGER_MAN_INCLUDES \"${CMAKE_SOURCE_DIR}/packaging\")
+  set(SKYLEDGER_MAN_SCRATCH \"${CMAKE_BINARY_DIR}/manual_pages_run\")")
 install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/manual_pages.cmake)
 
 # The Debian package. Its library dependencies come from dpkg-shlibdeps, so
