@@ -6,11 +6,11 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
-#include "app/layout_metrics.h"
 #include "app/main_window.h"
-#include "app/message_sink.h"
 #include "app/program_options.h"
-#include "app/qt_messages.h"
+#include "gui/layout_metrics.h"
+#include "gui/message_sink.h"
+#include "gui/qt_messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "app/qt_messages.h"
+#include "gui/qt_messages.h"
 
 namespace skyledger {
 namespace {

@@ -10,7 +10,7 @@
 #include <QtGlobal>
 #include <memory>
 
-#include "app/qt_messages.h"
+#include "gui/qt_messages.h"
 
 namespace skyledger {
 

@@ -1,4 +1,4 @@
-#include "app/qt_messages.h"
+#include "gui/qt_messages.h"
 
 #include <QString>
 #include <QtGlobal>
