@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QtGlobal>
 #include <memory>
@@ -29,6 +30,29 @@ public:
 
 private:
     std::unique_ptr<QTemporaryDir> runtime_;
+};
+
+// Within its scope, Qt's messages are kept instead of printed: for the one
+// call of a test that makes Qt complain on purpose (a file that cannot be
+// written), so that the test can check what Qt said and the run stays quiet.
+class QtMessageCatcher {
+public:
+    QtMessageCatcher() : previous_(qInstallMessageHandler(keep)) { caught().clear(); }
+    ~QtMessageCatcher() { qInstallMessageHandler(previous_); }
+    QtMessageCatcher(const QtMessageCatcher&) = delete;
+    QtMessageCatcher& operator=(const QtMessageCatcher&) = delete;
+
+    [[nodiscard]] QStringList messages() const { return caught(); }
+
+private:
+    static QStringList& caught() {
+        static QStringList list;
+        return list;
+    }
+    static void keep(QtMsgType, const QMessageLogContext&, const QString& text) {
+        caught() << text;
+    }
+    QtMessageHandler previous_;
 };
 
 } // namespace skyledger
