@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "almanac/local_time.h"
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 #include "settings/location_list.h"
 #include "support/format_text.h"
 

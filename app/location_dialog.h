@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QDialog>
 
-#include "app/layout_metrics.h"
-#include "app/message_sink.h"
+#include "gui/layout_metrics.h"
+#include "gui/message_sink.h"
 #include "settings/location.h"
 #include "settings/location_list.h"
 

@@ -11,7 +11,7 @@
 #include "app/help_window.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_print.h"
@@ -20,6 +20,7 @@
 #include "reports/track_print.h"
 #include "reports/track_window.h"
 #include "settings/names.h"
+#include "support/version.h"
 
 namespace skyledger {
 
@@ -84,17 +85,15 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
              // the request dialog.
              AlmanacSession& session = window.almanacSession();
              if (!session.prepareChart(session.state().currentDate, options.days)) return nullptr;
-             return shown(window.openChartWindow());
+             return shown(window.openReport<ChartWindow>());
          }},
         {"calendar",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             window.openMoonCalendar();
-             return shown(window.moonCalendarWindow());
+             return shown(window.openReport<MoonCalendarWindow>());
          }},
         {"track",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             window.openAltAzTable();
-             return shown(window.altAzTableWindow());
+             return shown(window.openReport<TrackWindow>());
          }},
         {"location",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
@@ -122,22 +121,22 @@ const std::vector<PdfReport>& pdfReports() {
         {"calendar",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
              AlmanacSession& session = window.almanacSession();
-             session.openCalendar();
-             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+             AlmanacView printout;
+             const AlmanacSession::Subscription computed =
+                 session.subscribe(printout, Follows::Calendar);
+             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
                  printCalendarPages(printer, painter, session.state());
              });
-             session.closeCalendar();
-             return written;
          }},
         {"track",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
              AlmanacSession& session = window.almanacSession();
-             session.openTrack();
-             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+             AlmanacView printout;
+             const AlmanacSession::Subscription computed =
+                 session.subscribe(printout, Follows::Track);
+             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
                  printTrackPages(printer, painter, session.state());
              });
-             session.closeTrack();
-             return written;
          }},
     };
     return table;
@@ -157,6 +156,8 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
         };
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
         } else if (arg == QLatin1String("--date")) {
             if (!values(1)) return false;
             options.date = parseDate(arguments[++i]);
@@ -227,6 +228,7 @@ QString programUsage() {
                "  --pdf KIND FILE.pdf        print a report into FILE and exit (KIND: %4)\n"
                "  --days N                   days of the chart report, 1 to %5 (default %6)\n"
                "  --help                     show this text\n"
+               "  --version                  show the program's version\n"
                "\n"
                "The places and display settings are kept in \"Skyledger Settings.txt\" beside\n"
                "the program. Exit status: 0 done, 1 a file could not be written, 2 bad input.\n")
@@ -235,6 +237,10 @@ QString programUsage() {
         .arg(namesOf(screenshotWindows()), namesOf(pdfReports()))
         .arg(MAX_REPORT_DAYS)
         .arg(DEFAULT_REPORT_DAYS);
+}
+
+QString versionLine() {
+    return QStringLiteral("skyledger %1").arg(QLatin1String(programVersion()));
 }
 
 bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {

@@ -9,17 +9,14 @@
 #include <algorithm>
 
 #include "almanac/app_state.h"
-#include "app/qt_text.h"
-#include "reports/moon_disc.h"
-#include "reports/report_window.h"
-#include "reports/window_placement.h"
+#include "gui/colours.h"
+#include "gui/moon_disc.h"
+#include "gui/qt_text.h"
 
 namespace skyledger {
 
 namespace {
 
-const QColor BACKGROUND(192, 192, 192);
-const QColor GRID_GREY(128, 128, 128);
 constexpr int WHEEL_NOTCH = 120; // angle delta of one notch of a mouse wheel
 
 // One line of text in a cell, its top at the cell's top; placed by its
@@ -39,37 +36,20 @@ void drawCell(QPainter& painter, const QFontMetrics& metrics, int left, int widt
 
 } // namespace
 
-ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner,
-                         Services services)
-    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), state_(state), chart_(state.chart),
-      services_(std::move(services)) {
-    setWindowTitle(QStringLiteral("Multi-day Chart"));
-    setFont(metrics.uiFont);
+ChartWindow::ChartWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner)
+    : ReportWindow(metrics, session, owner, QStringLiteral("Multi-day Chart"), Follows::DayOnly),
+      state_(session.state()), chart_(state_.chart),
+      chooseTextFile_([owner] { return chooseChartTextFile(owner); }) {
     setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, BACKGROUND);
-    setPalette(palette);
-    setAutoFillBackground(true);
-    if (!services_.messages) services_.messages = showMessageBox;
-    if (!services_.chooseTextFile)
-        services_.chooseTextFile = [owner] { return chooseChartTextFile(owner); };
-    if (!services_.print)
-        services_.print = [owner](const PageRoutine& pages) { printReport(owner, pages); };
-
     const int g = metrics.gap;
     const int l = metrics.lineHeight;
-    cancelButton_ = makeReportButton(metrics, "Cancel", g, this);
-    printButton_ =
-        makeReportButton(metrics, "Print...", cancelButton_->geometry().right() + 1 + g, this);
-    saveButton_ =
-        makeReportButton(metrics, "Save As...", printButton_->geometry().right() + 1 + g, this);
-    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
-    closeOnEscape(*this);
+    printButton_ = addButton("Print...");
+    saveButton_ = addButton("Save As...");
     connect(printButton_, &QPushButton::clicked, this, &ChartWindow::printChart);
     connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
 
     layout_ = makeChartLayout([&](std::string_view text) { return metrics.textWidth(text); }, g, l,
-                              g, state.preferences.twelveHourClock);
+                              g, state_.preferences.twelveHourClock);
 
     rowCount_ = chart_.rowCount();
     visibleRows_ = std::min(rowCount_, MAX_VISIBLE_ROWS);
@@ -86,10 +66,15 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
         scrollBar_->setFocusPolicy(Qt::NoFocus);
         scrollBar_->installEventFilter(this);
         connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartWindow::scrollTo);
+        scrollWithKeys(scrollBar_);
         width += metrics.scrollBarWidth;
     }
     setFixedSize(width, height);
-    placeOnScreen(*this, QPoint(100, 100));
+    placeNear(QPoint(100, 100));
+}
+
+void ChartWindow::dayChanged() {
+    update();
 }
 
 void ChartWindow::scrollTo(int row) {
@@ -149,20 +134,12 @@ void ChartWindow::paintEvent(QPaintEvent*) {
 
     // The rules; like the platform's lines they stop one pixel short of their
     // end point.
-    painter.setPen(QPen(GRID_GREY, 1, Qt::SolidLine));
+    painter.setPen(QPen(GREY, 1, Qt::SolidLine));
     for (int i = 1; i <= visibleRows_ + 1; ++i)
         painter.drawLine(g, y0 + i * l, c.tableRight - g - 1, y0 + i * l);
     const int rulesBottom = y0 + (visibleRows_ + 1) * l;
     for (const int x : chartRuleXs(c))
         painter.drawLine(x, y0 + l, x, rulesBottom - 1);
-}
-
-void ChartWindow::keyPressEvent(QKeyEvent* event) {
-    if (!scrollBar_) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (!scrollByKey(*scrollBar_, event->key())) QWidget::keyPressEvent(event);
 }
 
 void ChartWindow::wheelEvent(QWheelEvent* event) {
@@ -181,24 +158,14 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChartWindow::printChart() {
-    services_.print(chartPageRoutine(chart_, state_));
+    print(chartPageRoutine(chart_, state_));
     close();
 }
 
 void ChartWindow::saveChart() {
     // The window closes next: the message belongs to the main window.
-    saveChartText(chart_, state_, services_.chooseTextFile, services_.messages, parentWidget());
+    saveChartText(chart_, state_, chooseTextFile_, messages_, parentWidget());
     close();
-}
-
-ChartWindow* replaceChartWindow(QPointer<ChartWindow>& slot, const LayoutMetrics& metrics,
-                                const AppState& state, QWidget* owner,
-                                ChartWindow::Services services) {
-    delete slot.data();
-    auto* window = new ChartWindow(metrics, state, owner, std::move(services));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    slot = window;
-    return window;
 }
 
 } // namespace skyledger

@@ -8,16 +8,15 @@
 #include "almanac/display_format.h"
 #include "almanac/report_text.h"
 #include "almanac/track.h"
-#include "app/layout_metrics.h"
+#include "gui/colours.h"
+#include "gui/layout_metrics.h"
+#include "gui/text_drawing.h"
 #include "reports/print_report.h"
-#include "reports/text_drawing.h"
 #include "reports/track_layout.h"
 
 namespace skyledger {
 
 namespace {
-
-const QColor GREY(128, 128, 128);
 
 // The rows of each half of the page: 48, or up to 50 on a 25-hour day.
 int samplesPerHalf(const TrackTable& track) {
