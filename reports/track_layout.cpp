@@ -1,12 +1,17 @@
 #include "reports/track_layout.h"
 
+#include <string>
+
 namespace skyledger {
 
 TrackLayout makeTrackLayout(const std::function<int(std::string_view)>& width, int spacing,
                             int left, bool twelveHourClock, std::string_view offsetNote) {
     TrackLayout t;
-    t.timeWidth = width("99:99") + (twelveHourClock ? width("AM") : 0);
-    if (!offsetNote.empty()) t.timeWidth += width(" ") + width(offsetNote);
+    const std::string widest = std::string("99:99") + (twelveHourClock ? "AM" : "");
+    t.timeWidth = width(widest);
+    // Measured whole, with a blank to spare, so the note never meets the rule.
+    if (!offsetNote.empty())
+        t.timeWidth = width(widest + " " + std::string(offsetNote) + " ");
     t.altWidth = width("-99\xB0");
     t.azWidth = width("999\xB0");
     t.shadWidth = width("99.99");
