@@ -44,12 +44,12 @@ class ToolbarTip : public QWidget {
     QString label;
 };
 
-ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
-                               std::vector<QIcon> images, QStringList labels,
-                               const LayoutMetrics& metrics, QWidget* parent, QWidget* tipArea)
-    : QWidget(parent), id(controlId), mode(mode), imageSize(buttonSize), columnCount(columns),
-      rowCount(rows), images(std::move(images)), labels(std::move(labels)), metrics(metrics),
-      tipArea(tipArea), states(static_cast<size_t>(columns * rows), 0) {
+ToolbarControl::ToolbarControl(int buttonSize, int columns, int rows, std::vector<QIcon> images,
+                               QStringList labels, const LayoutMetrics& metrics, QWidget* parent,
+                               QWidget* tipArea)
+    : QWidget(parent), imageSize(buttonSize), columnCount(columns), rowCount(rows),
+      images(std::move(images)), labels(std::move(labels)), metrics(metrics), tipArea(tipArea),
+      states(static_cast<size_t>(columns * rows), 0) {
     setFixedSize(columns * pitchOf(imageSize) + 2, rows * pitchOf(imageSize) + 2);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -62,7 +62,7 @@ ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int col
     tipTimer.setTimerType(Qt::PreciseTimer);
     tipTimer.setInterval(DEFAULT_TIP_DELAY_MS);
     connect(&tipTimer, &QTimer::timeout, this, &ToolbarControl::showTip);
-    if (mode == Mode::Radio && !states.empty()) states[0] = 1;
+    if (!states.empty()) states[0] = 1;
 }
 
 ToolbarControl::~ToolbarControl() {
@@ -80,22 +80,12 @@ int ToolbarControl::toolbarButtonState(int index) const {
     return states[static_cast<size_t>(index)];
 }
 
-void ToolbarControl::setToolbarButtonState(int index, int state) {
-    if (index < 0 || index >= buttonCount()) return;
-    states[static_cast<size_t>(index)] = state;
-    update();
-}
-
 void ToolbarControl::activateButton(int index) {
     if (index < 0 || index >= buttonCount()) return;
     stopHover();
     keyboardButton = index;
-    if (mode == Mode::Radio) {
-        selectToolbarButton(index);
-    } else {
-        setToolbarButtonState(index, toolbarButtonState(index) ? 0 : 1);
-    }
-    emit clicked(id, index);
+    selectToolbarButton(index);
+    emit clicked(index);
 }
 
 QPoint ToolbarControl::buttonOrigin(int index) const {
@@ -197,7 +187,7 @@ void ToolbarControl::focusInEvent(QFocusEvent* event) {
     // group of radio buttons; a click places it itself.
     const bool tabbed =
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    if (tabbed && mode == Mode::Radio) {
+    if (tabbed) {
         for (int i = 0; i < buttonCount(); ++i) {
             if (toolbarButtonState(i) != 0) keyboardButton = i;
         }

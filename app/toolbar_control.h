@@ -1,6 +1,6 @@
 // A small grid of bitmap buttons with a one-pixel 3D bevel: the main window's
-// time-basis, clock and bearings selectors. In radio mode exactly one button
-// is pressed; in toggle mode each button is pressed or raised on its own.
+// time-basis, clock and bearings selectors. Exactly one button is pressed, as
+// in a group of radio buttons.
 // Resting the pointer on a button for a second shows its label in a tip just
 // below it. From the keyboard the control takes focus with Tab, the arrow
 // keys move a dotted focus mark from button to button and Space or Enter
@@ -24,8 +24,6 @@ class ToolbarControl : public QWidget {
     Q_OBJECT
 
   public:
-    enum class Mode { Radio = 1, Toggle = 2 };
-
     // The rest before a tip shows.
     static constexpr int DEFAULT_TIP_DELAY_MS = 1000;
 
@@ -34,12 +32,11 @@ class ToolbarControl : public QWidget {
     // square, each icon holding that size and, for dense screens, twice it. `tipArea` is the widget
     // whose rectangle a tip must stay inside (the main window's client area); the toolbar's own
     // window when null.
-    ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
-                   std::vector<QIcon> images, QStringList labels, const LayoutMetrics& metrics,
-                   QWidget* parent, QWidget* tipArea = nullptr);
+    ToolbarControl(int buttonSize, int columns, int rows, std::vector<QIcon> images,
+                   QStringList labels, const LayoutMetrics& metrics, QWidget* parent,
+                   QWidget* tipArea = nullptr);
     ~ToolbarControl() override;
 
-    [[nodiscard]] int controlId() const { return id; }
     [[nodiscard]] int buttonCount() const { return columnCount * rowCount; }
 
     // Presses button `index` and raises every other; an index outside the
@@ -47,10 +44,9 @@ class ToolbarControl : public QWidget {
     void selectToolbarButton(int index);
     // 1 pressed (selected), 0 raised; 0 for an index outside the grid.
     [[nodiscard]] int toolbarButtonState(int index) const;
-    void setToolbarButtonState(int index, int state);
 
     // What a click on button `index` does: removes the tip, presses the
-    // button (radio) or flips it (toggle), then emits clicked().
+    // button, then emits clicked().
     void activateButton(int index);
 
     // The top-left corner of button `index`'s image, in toolbar pixels.
@@ -69,7 +65,7 @@ class ToolbarControl : public QWidget {
 
   signals:
     // Every click on a button, also on the one already pressed.
-    void clicked(int controlId, int index);
+    void clicked(int index);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,8 +83,6 @@ class ToolbarControl : public QWidget {
     void removeTip();
     void stopHover();
 
-    int id;
-    Mode mode;
     int imageSize;
     int columnCount;
     int rowCount;
