@@ -45,6 +45,17 @@ template <typename Table> QString namesOf(const Table& table) {
     return names.isEmpty() ? QStringLiteral("none yet") : names.join(QStringLiteral(", "));
 }
 
+// Prints a report the session computes only while it is followed, following
+// it for as long as the printing takes.
+bool printFollowed(AlmanacSession& session, Follows report, const QString& file,
+                   void (*pages)(QPrinter&, QPainter&, const AppState&)) {
+    AlmanacView printout;
+    const AlmanacSession::Subscription computed = session.subscribe(printout, report);
+    return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+        pages(printer, painter, session.state());
+    });
+}
+
 bool savePng(QWidget* widget, const QString& file, QString& error) {
     if (widget->grab().save(file, "PNG")) return true;
     error = QStringLiteral("Cannot write the image file \"%1\".").arg(file);
@@ -108,23 +119,12 @@ const std::vector<PdfReport>& pdfReports() {
          }},
         {"calendar",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
-             AlmanacSession& session = window.almanacSession();
-             AlmanacView printout;
-             const AlmanacSession::Subscription computed =
-                 session.subscribe(printout, Follows::Calendar);
-             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printCalendarPages(printer, painter, session.state());
-             });
+             return printFollowed(window.almanacSession(), Follows::Calendar, file,
+                                  &printCalendarPages);
          }},
         {"track",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
-             AlmanacSession& session = window.almanacSession();
-             AlmanacView printout;
-             const AlmanacSession::Subscription computed =
-                 session.subscribe(printout, Follows::Track);
-             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printTrackPages(printer, painter, session.state());
-             });
+             return printFollowed(window.almanacSession(), Follows::Track, file, &printTrackPages);
          }},
     };
     return table;
