@@ -37,7 +37,7 @@ class ToolbarControl : public QWidget {
                    QWidget* tipArea = nullptr);
     ~ToolbarControl() override;
 
-    [[nodiscard]] int buttonCount() const { return columnCount * rowCount; }
+    [[nodiscard]] int buttonCount() const { return columnCount_ * rowCount_; }
 
     // Presses button `index` and raises every other; an index outside the
     // grid raises them all.
@@ -55,13 +55,13 @@ class ToolbarControl : public QWidget {
     [[nodiscard]] int buttonAt(QPoint point) const;
 
     // The rest before a tip shows; tests shorten it.
-    void setTipDelay(int milliseconds) { tipTimer.setInterval(milliseconds); }
+    void setTipDelay(int milliseconds) { tipTimer_.setInterval(milliseconds); }
     // The tip on show, or null.
     [[nodiscard]] QWidget* visibleTip() const;
 
     // The button the keyboard works on: the one the focus mark is drawn on
     // while the control has focus.
-    [[nodiscard]] int focusedButton() const { return keyboardButton; }
+    [[nodiscard]] int focusedButton() const { return keyboardButton_; }
 
   signals:
     // Every click on a button, also on the one already pressed.
@@ -83,18 +83,18 @@ class ToolbarControl : public QWidget {
     void removeTip();
     void stopHover();
 
-    int imageSize;
-    int columnCount;
-    int rowCount;
-    std::vector<QIcon> images;
-    QStringList labels;
-    const LayoutMetrics& metrics;
-    QPointer<QWidget> tipArea;
-    std::vector<int> states;
-    int hovered = -1;
-    int keyboardButton = 0;
-    QTimer tipTimer;
-    ToolbarTip* tip = nullptr;
+    int imageSize_;
+    int columnCount_;
+    int rowCount_;
+    std::vector<QIcon> images_;
+    QStringList labels_;
+    const LayoutMetrics& metrics_;
+    QPointer<QWidget> tipArea_;
+    std::vector<int> states_;
+    int hovered_ = -1;
+    int keyboardButton_ = 0;
+    QTimer tipTimer_;
+    ToolbarTip* tip_ = nullptr;
 };
 
 } // namespace skyledger

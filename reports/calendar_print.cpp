@@ -105,7 +105,7 @@ void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& st
         drawTextInRow(painter, left + k * page.cellWidth,
                       left + k * page.cellWidth + page.cellWidth - 2 * s, y, fonts.bodyLine,
                       CALENDAR_WEEKDAY_HEADINGS[k], TextAlign::Centre);
-    drawCalendarCells(page, state.calendar, state.day.southernHemisphere != 0);
+    drawCalendarCells(page, state.calendar, state.day.southernHemisphere);
     drawCalendarRules(page);
     painter.restore();
 }

@@ -69,7 +69,7 @@ void MoonCalendarWindow::paintEvent(QPaintEvent*) {
 
     const AppState& state = session_.state();
     const MoonCalendarGrid& grid = state.calendar;
-    const bool southern = state.day.southernHemisphere != 0;
+    const bool southern = state.day.southernHemisphere;
     for (int j = 0; j < CALENDAR_WEEKS; ++j) {
         for (int k = 0; k < CALENDAR_WEEKDAYS; ++k) {
             const PixelBox inner = innerBox(j, k);
