@@ -53,25 +53,26 @@ bool readLocation(ArgumentReader& in, ProgramOptions& options) {
     return true;
 }
 
-bool readScreenshotWindow(ArgumentReader& in, ProgramOptions& options) {
+// A name from one of the scripted runs' tables and the file to write:
+// --screenshot-window and --pdf. `kind` names what the table holds.
+struct NamedOutput {
+    bool (*known)(const QString& name);
+    QString (*names)();
+    const char* kind;
+};
+
+bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name, QString& file) {
     if (!in.has(2)) return false;
-    options.windowName = in.next();
-    options.windowFile = in.next();
-    if (isScreenshotWindow(options.windowName)) return true;
-    in.error = QStringLiteral("'%1' is not a window (known: %2)")
-                   .arg(options.windowName, screenshotWindowNames());
+    name = in.next();
+    file = in.next();
+    if (table.known(name)) return true;
+    in.error = QStringLiteral("'%1' is not a %2 (known: %3)")
+                   .arg(name, QLatin1String(table.kind), table.names());
     return false;
 }
 
-bool readPdf(ArgumentReader& in, ProgramOptions& options) {
-    if (!in.has(2)) return false;
-    options.pdfKind = in.next();
-    options.pdfFile = in.next();
-    if (isPdfReport(options.pdfKind)) return true;
-    in.error =
-        QStringLiteral("'%1' is not a report (known: %2)").arg(options.pdfKind, pdfReportNames());
-    return false;
-}
+const NamedOutput WINDOWS = {&isScreenshotWindow, &screenshotWindowNames, "window"};
+const NamedOutput REPORTS = {&isPdfReport, &pdfReportNames, "report"};
 
 bool readDays(ArgumentReader& in, ProgramOptions& options) {
     if (!in.has(1)) return false;
@@ -95,8 +96,10 @@ bool readOption(ArgumentReader& in, ProgramOptions& options) {
         options.screenshotFile = in.next();
         return true;
     }
-    if (arg == QLatin1String("--screenshot-window")) return readScreenshotWindow(in, options);
-    if (arg == QLatin1String("--pdf")) return readPdf(in, options);
+    if (arg == QLatin1String("--screenshot-window"))
+        return readNamedOutput(in, WINDOWS, options.windowName, options.windowFile);
+    if (arg == QLatin1String("--pdf"))
+        return readNamedOutput(in, REPORTS, options.pdfKind, options.pdfFile);
     if (arg == QLatin1String("--days")) return readDays(in, options);
     in.error = QStringLiteral("unknown option '%1' (try --help)").arg(arg);
     return false;
