@@ -49,7 +49,7 @@ ToolbarControl::ToolbarControl(int buttonSize, int columns, int rows, std::vecto
                                QWidget* tipArea)
     : QWidget(parent), imageSize_(buttonSize), columnCount_(columns), rowCount_(rows),
       images_(std::move(images)), labels_(std::move(labels)), metrics_(metrics), tipArea_(tipArea),
-      states_(static_cast<size_t>(columns * rows), 0) {
+      pressed_(columns * rows > 0 ? 0 : -1) {
     setFixedSize(columns * pitchOf(imageSize_) + 2, rows * pitchOf(imageSize_) + 2);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -62,7 +62,6 @@ ToolbarControl::ToolbarControl(int buttonSize, int columns, int rows, std::vecto
     tipTimer_.setTimerType(Qt::PreciseTimer);
     tipTimer_.setInterval(DEFAULT_TIP_DELAY_MS);
     connect(&tipTimer_, &QTimer::timeout, this, &ToolbarControl::showTip);
-    if (!states_.empty()) states_[0] = 1;
 }
 
 ToolbarControl::~ToolbarControl() {
@@ -70,14 +69,8 @@ ToolbarControl::~ToolbarControl() {
 }
 
 void ToolbarControl::selectToolbarButton(int index) {
-    for (size_t i = 0; i < states_.size(); ++i)
-        states_[i] = static_cast<int>(i) == index ? 1 : 0;
+    pressed_ = index >= 0 && index < buttonCount() ? index : -1;
     update();
-}
-
-int ToolbarControl::toolbarButtonState(int index) const {
-    if (index < 0 || index >= buttonCount()) return 0;
-    return states_[static_cast<size_t>(index)];
 }
 
 void ToolbarControl::activateButton(int index) {
@@ -129,7 +122,7 @@ void ToolbarControl::paintEvent(QPaintEvent*) {
                          images_[static_cast<size_t>(i)].pixmap(QSize(imageSize_, imageSize_),
                                                                 devicePixelRatioF()));
         }
-        const bool pressed = toolbarButtonState(i) != 0;
+        const bool pressed = isButtonPressed(i);
         const QColor topLeft = pressed ? Qt::black : Qt::white;
         const QColor bottomRight = pressed ? Qt::white : Qt::black;
         // Line by line as a pen that leaves out each line's last pixel: the
@@ -189,7 +182,7 @@ void ToolbarControl::focusInEvent(QFocusEvent* event) {
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     if (tabbed) {
         for (int i = 0; i < buttonCount(); ++i) {
-            if (toolbarButtonState(i) != 0) keyboardButton_ = i;
+            if (isButtonPressed(i)) keyboardButton_ = i;
         }
     }
     update();

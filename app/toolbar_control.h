@@ -42,8 +42,9 @@ class ToolbarControl : public QWidget {
     // Presses button `index` and raises every other; an index outside the
     // grid raises them all.
     void selectToolbarButton(int index);
-    // 1 pressed (selected), 0 raised; 0 for an index outside the grid.
-    [[nodiscard]] int toolbarButtonState(int index) const;
+    // True for the pressed button; false for a raised one and for an index
+    // outside the grid.
+    [[nodiscard]] bool isButtonPressed(int index) const { return index >= 0 && index == pressed_; }
 
     // What a click on button `index` does: removes the tip, presses the
     // button, then emits clicked().
@@ -90,7 +91,7 @@ class ToolbarControl : public QWidget {
     QStringList labels_;
     const LayoutMetrics& metrics_;
     QPointer<QWidget> tipArea_;
-    std::vector<int> states_;
+    int pressed_ = 0; // the pressed button; -1 when none is
     int hovered_ = -1;
     int keyboardButton_ = 0;
     QTimer tipTimer_;

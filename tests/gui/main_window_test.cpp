@@ -202,13 +202,13 @@ TEST_F(MainWindowTest, EachToolbarButtonSetsItsPreferenceAndRecomputes) {
     open({2026, 6, 21}, /*daylightSaving=*/true);
     ToolbarControl* basis = window->toolbar(Toolbar::TimeBasis);
     EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Daylight);
-    EXPECT_EQ(basis->toolbarButtonState(1), 1);
+    EXPECT_TRUE(basis->isButtonPressed(1));
 
     for (int index : {2, 0, 1}) {
         clickButton(Toolbar::TimeBasis, index);
         EXPECT_EQ(static_cast<int>(state.preferences.timeBasis), index);
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(basis->toolbarButtonState(i), i == index ? 1 : 0);
+            EXPECT_EQ(basis->isButtonPressed(i), i == index);
         EXPECT_EQ(shown(), expected());
     }
 
@@ -217,7 +217,7 @@ TEST_F(MainWindowTest, EachToolbarButtonSetsItsPreferenceAndRecomputes) {
     EXPECT_NE(shown().texts[0].find("AM"), std::string::npos);
     clickButton(Toolbar::Clock, 1);
     EXPECT_FALSE(state.preferences.twelveHourClock);
-    EXPECT_EQ(window->toolbar(Toolbar::Clock)->toolbarButtonState(0), 0);
+    EXPECT_FALSE(window->toolbar(Toolbar::Clock)->isButtonPressed(0));
     EXPECT_EQ(shown(), expected());
 
     const DayTexts magnetic = shown();
@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, EachToolbarButtonSetsItsPreferenceAndRecomputes) {
     // recomputes: a field spoiled behind the window's back is written again.
     window->resultField(ResultField::SunriseTime)->setText(QStringLiteral("stale"));
     clickButton(Toolbar::Bearings, 0);
-    EXPECT_EQ(window->toolbar(Toolbar::Bearings)->toolbarButtonState(0), 1);
+    EXPECT_TRUE(window->toolbar(Toolbar::Bearings)->isButtonPressed(0));
     EXPECT_EQ(shown(), magnetic);
 
     // Between two images a click does nothing.

@@ -69,13 +69,13 @@ TEST_F(ToolbarControlTest, ClicksNotifyEveryTimeAndPressOneButton) {
     ASSERT_EQ(spy.count(), 2);
     EXPECT_EQ(spy[1], QList<QVariant>{4});
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(radio->toolbarButtonState(i), i == 4 ? 1 : 0);
+        EXPECT_EQ(radio->isButtonPressed(i), i == 4);
     // Just outside the image square: no button.
     QTest::mouseClick(radio, Qt::LeftButton, {}, four + QPoint(SIZE + 1, 0));
     EXPECT_EQ(spy.count(), 2);
     radio->selectToolbarButton(99);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(radio->toolbarButtonState(i), 0);
+        EXPECT_FALSE(radio->isButtonPressed(i));
 }
 
 TEST_F(ToolbarControlTest, TipShowsAfterTheRestAndGoesOnLeaveClickOrAnotherButton) {
