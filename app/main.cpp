@@ -12,6 +12,7 @@
 #include "app/scripted_run.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
+#include "gui/qt_messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 
@@ -72,6 +73,7 @@ WindowRun runMainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
 } // namespace
 
 int main(int argc, char** argv) {
+    quietenQtOffscreenMessages();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyledger"));
@@ -84,6 +86,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(programUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        printLine(stdout, versionLine());
         return 0;
     }
     setProgramIcon();

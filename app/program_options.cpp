@@ -3,6 +3,7 @@
 
 #include "app/scripted_run.h"
 #include "gui/qt_text.h"
+#include "support/version.h"
 
 namespace skyledger {
 
@@ -89,6 +90,10 @@ bool readOption(ArgumentReader& in, ProgramOptions& options) {
         options.help = true;
         return true;
     }
+    if (arg == QLatin1String("--version")) {
+        options.version = true;
+        return true;
+    }
     if (arg == QLatin1String("--date")) return readDate(in, options);
     if (arg == QLatin1String("--location")) return readLocation(in, options);
     if (arg == QLatin1String("--screenshot")) {
@@ -130,6 +135,7 @@ QString programUsage() {
                "  --pdf KIND FILE.pdf        print a report into FILE and exit (KIND: %4)\n"
                "  --days N                   days of the chart report, 1 to %5 (default %6)\n"
                "  --help                     show this text\n"
+               "  --version                  show the program's version\n"
                "\n"
                "The places and display settings are kept in \"Skyledger Settings.txt\" beside\n"
                "the program. Exit status: 0 done, 1 a file could not be written, 2 bad input.\n")
@@ -138,6 +144,10 @@ QString programUsage() {
         .arg(screenshotWindowNames(), pdfReportNames())
         .arg(MAX_CHART_DAYS)
         .arg(DEFAULT_REPORT_DAYS);
+}
+
+QString versionLine() {
+    return QStringLiteral("skyledger %1").arg(QLatin1String(programVersion()));
 }
 
 } // namespace skyledger

@@ -26,6 +26,7 @@ struct ProgramOptions {
     QString pdfFile;
     int32_t days = DEFAULT_REPORT_DAYS;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments after the program's name. On a problem gives false and
@@ -34,5 +35,8 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
 
 // The text --help prints.
 [[nodiscard]] QString programUsage();
+
+// The line --version prints: "skyledger 2.1".
+[[nodiscard]] QString versionLine();
 
 } // namespace skyledger
