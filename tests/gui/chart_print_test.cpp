@@ -133,6 +133,36 @@ TEST_F(ChartPrintTest, PrintAndSaveAsEachCloseTheWindow) {
     delete slot.data();
 }
 
+TEST_F(ChartPrintTest, PrintedAndSavedHeadsNameThePlaceAndBasisOfTheRowsNotTheCurrentOnes) {
+    computeChart(CivilDate{2024, 2, 20}, 3); // Greenwich, UT, true bearings
+    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    ChartWindow::Services services;
+    services.print = [&](const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); };
+    services.chooseTextFile = [&] { return saved; };
+    QPointer<ChartWindow> slot;
+    replaceChartWindow(slot, testMetrics(), *state, nullptr, services)->show();
+    // The main window moves on to another place, basis and reference.
+    for (int32_t i = 0; i < state->locations.count(); ++i)
+        if (state->locations.records[static_cast<size_t>(i)].name == "Honolulu")
+            session.setCurrentLocation(i);
+    session.setTimeBasis(TimeBasis::Daylight);
+    session.setMagneticBearings(true);
+
+    QTest::mouseClick(slot->printButton(), Qt::LeftButton);
+    const QString page = pdfPages(pdf).value(0);
+    EXPECT_TRUE(page.contains(QString::fromUtf8("Greenwich (51.48°N, 0.00°W), UT, True bearings")))
+        << page.left(300).toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral("Honolulu")));
+
+    replaceChartWindow(slot, testMetrics(), *state, nullptr, services)->show();
+    QTest::mouseClick(slot->saveButton(), Qt::LeftButton);
+    EXPECT_TRUE(readFile(saved).startsWith(
+        "Sun/Moon Rise/Set Information\r\nGreenwich (51.48\xb0N, 0.00\xb0W), UT, True bearings\r\n"))
+        << readFile(saved).left(120).toStdString();
+    delete slot.data();
+}
+
 #ifdef SKYLEDGER_CLI_PATH
 TEST_F(ChartPrintTest, SavedTextEqualsTheCommandLineExport) {
     state->preferences.twelveHourClock = true;

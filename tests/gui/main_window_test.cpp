@@ -2,6 +2,7 @@
 // the shipped places and a fixed start date.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include "almanac/day_almanac.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/multiday_dialog.h"
 #include "app/qt_text.h"
 #include "app/toolbar_control.h"
 #include "settings/settings_file.h"
@@ -319,6 +321,27 @@ TEST_F(MainWindowTest, TwelveHourTimesAreNotCutOffInTheirFields) {
                 << field->text().toStdString() << " at row " << y;
         }
     }
+}
+
+// How many rows of a box's open list can be seen at once.
+int visibleRowsOfOpenList(QComboBox* box) {
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    const int rowHeight = list->sizeHintForRow(0);
+    const int rows = rowHeight > 0 ? list->viewport()->height() / rowHeight : 0;
+    box->hidePopup();
+    return rows;
+}
+
+TEST_F(MainWindowTest, DropDownListsOpenEightRowsTallAndScroll) {
+    open(CivilDate{2026, 1, 15});
+    window->show();
+    MultiDayDialog request(metrics, state.currentDate, {}, window.get());
+    request.show();
+    for (QComboBox* box : {window->yearBox(), window->dayBox(), request.yearBox(),
+                           request.dayBox()})
+        EXPECT_EQ(visibleRowsOfOpenList(box), 8) << box->count() << " items";
+    EXPECT_EQ(visibleRowsOfOpenList(window->monthBox()), 8);
 }
 
 TEST_F(MainWindowTest, MenusOpenHelpAndLeaveTheUnbuiltWindowsDisabled) {

@@ -199,6 +199,39 @@ TEST_F(ReportWindows, CalendarFollowsOnlyTheMonthAndYear) {
     EXPECT_FALSE(state.calendarOpen); // no longer recomputed for month changes
 }
 
+TEST_F(ReportWindows, CalendarFollowsAChangeOfPlaceAndTheFirstPlaceMade) {
+    const Location sydney{"Sydney", -33.87, -151.21, 12.9, -10.0};
+    state.locations.records.push_back(sydney);
+    auto* window = new MoonCalendarWindow(metrics(), session);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    PaintCounter counter;
+    window->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+
+    session.setCurrentLocation(1); // south: the pictures turn round
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+    const AlmanacResult<MoonCalendarGrid> south =
+        computeMoonCalendar(2002, 4, sydney, state.preferences);
+    ASSERT_TRUE(south.ok());
+    EXPECT_EQ(state.calendar.phaseAngle, south.value().phaseAngle);
+
+    // Without places the days stand alone, until the first place is made.
+    session.editLocations().records.clear();
+    session.locationsEdited();
+    EXPECT_FALSE(state.calendar.phasesValid);
+    counter.paints = 0;
+    session.editLocations().records = {GREENWICH};
+    session.editLocations().current = 0;
+    session.locationsEdited();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(state.calendar.phasesValid);
+    EXPECT_GT(counter.paints, 0);
+    delete window;
+}
+
 TEST_F(ReportWindows, CalendarPrintsOnePageOfThreeQuarterInchCells) {
     session.setDate({2003, 3, 10});
     session.openCalendar();
