@@ -16,6 +16,10 @@ namespace {
 // missing list; both mean that no settings file was read.
 constexpr std::string_view TRACK_LOCATION_FILE_NAME = "Location.txt";
 const char* const DAY_COUNT_MESSAGE = "Number of days out of range (1..366)";
+const char* const NO_PLACES_MESSAGE =
+    "There are no places yet. Add one with File > Location...: New, then its name and "
+    "numbers, then OK.";
+const char* const NO_PLACE_CHOSEN_MESSAGE = "No place is chosen: pick one in the place box.";
 const char* const PHASE_MESSAGE = "The Moon's phase could not be found for this date";
 
 int32_t clamped(int32_t value, int32_t low, int32_t high) {
@@ -107,6 +111,7 @@ template <typename T> void AlmanacSession::change(T& field, T value) {
 }
 
 void AlmanacSession::setCurrentLocation(int32_t index) {
+    if (index != state_.locations.current) calendarPlaceChanged_ = true;
     change(state_.locations.current, index);
 }
 
@@ -128,6 +133,8 @@ LocationList& AlmanacSession::editLocations() {
 
 void AlmanacSession::locationsEdited() {
     sortLocations(state_.locations);
+    // The current place may have moved, or be the first one made.
+    calendarPlaceChanged_ = true;
     recompute();
 }
 
@@ -150,16 +157,17 @@ void AlmanacSession::recompute() {
     }
     notifyViews([](AlmanacView& v) { v.dayChanged(); });
     if (state_.trackOpen) updateTrack();
-    if (state_.calendarOpen && (state_.calendar.year != state_.currentDate.year ||
-                                state_.calendar.month != state_.currentDate.month))
+    if (state_.calendarOpen &&
+        (calendarPlaceChanged_ || state_.calendar.year != state_.currentDate.year ||
+         state_.calendar.month != state_.currentDate.month))
         updateCalendar();
 }
 
 bool AlmanacSession::prepareChart(CivilDate start, int32_t days) {
     // A failed request leaves no rows of an earlier one for a window to show.
     state_.chart = ChartTable{};
-    if (!isChartDayCount(days)) {
-        showError(AlmanacError::InvalidRequest);
+    if (days < 1 || days > chartDaysAvailable(start)) {
+        showMessage(chartDayCountMessage(start));
         return false;
     }
     if (!state_.locations.present) {
@@ -167,7 +175,11 @@ bool AlmanacSession::prepareChart(CivilDate start, int32_t days) {
         return false;
     }
     const Location* place = state_.locations.currentLocation();
-    if (!place) return false;
+    if (!place) {
+        showMessage(state_.locations.records.empty() ? NO_PLACES_MESSAGE
+                                                     : NO_PLACE_CHOSEN_MESSAGE);
+        return false;
+    }
     if (locationRangeProblem(*place)) {
         // Asked for explicitly: say why again, even if the day said it before.
         shownRangeProblem_.clear();
@@ -222,6 +234,7 @@ void AlmanacSession::closeCalendar() {
 }
 
 void AlmanacSession::updateCalendar() {
+    calendarPlaceChanged_ = false;
     const int32_t year = state_.currentDate.year;
     const int32_t month = state_.currentDate.month;
     const Location* place = state_.locations.currentLocation();

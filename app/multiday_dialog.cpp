@@ -12,6 +12,7 @@
 
 #include "almanac/chart.h"
 #include "almanac/display_format.h"
+#include "app/drop_down_list.h"
 #include "app/layout_metrics.h"
 #include "app/qt_text.h"
 #include "support/format_text.h"
@@ -65,6 +66,9 @@ MultiDayDialog::MultiDayDialog(const LayoutMetrics& metrics, CivilDate start,
     daysField_->setMaxLength(DAYS_FIELD_MAX_LENGTH);
     daysField_->setText(decimal(PROPOSED_DAYS));
 
+    QStyle* listStyle = dropDownListStyle(metrics.scrollBarWidth, this);
+    for (QComboBox* box : {dayBox_, monthBox_, yearBox_})
+        makeDropDownList(*box, listStyle);
     for (int32_t month = 1; month <= 12; ++month)
         monthBox_->addItem(toQString(monthAbbreviation(month)));
     for (int32_t year = FIRST_YEAR; year <= LAST_YEAR; ++year)
@@ -139,7 +143,7 @@ void MultiDayDialog::yearChosen(int index) {
     fillDayBox();
 }
 
-void MultiDayDialog::showError(const char* message) {
+void MultiDayDialog::showError(const std::string& message) {
     messages_(this, QStringLiteral("Error"), toQString(message));
     // Back in the dialog the refused number is selected: typing replaces it.
     daysField_->setFocus();
@@ -154,8 +158,9 @@ void MultiDayDialog::confirm() {
         showError("Invalid number of days");
         return;
     }
-    if (days < 1 || days > MAX_CHART_DAYS) {
-        showError("Number of days out of range (1..366)");
+    // No row may fall after the last year the almanac computes.
+    if (days < 1 || days > chartDaysAvailable(start_)) {
+        showError(chartDayCountMessage(start_));
         return;
     }
     // Without rows (no places to compute for) there is no chart to open; the

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <climits>
 #include <memory>
 
 #include "almanac/app_state.h"
@@ -20,6 +21,7 @@
 #include "reports/track_print.h"
 #include "reports/track_window.h"
 #include "settings/names.h"
+#include "support/windows1252.h"
 
 namespace skyledger {
 
@@ -56,9 +58,23 @@ template <typename Table> QString namesOf(const Table& table) {
     return names.isEmpty() ? QStringLiteral("none yet") : names.join(QStringLiteral(", "));
 }
 
+// A file name as a message shows it: whole, up to the longest path.
+QString shownPath(const QString& path) {
+    return shownArgument(path, PATH_MAX);
+}
+
 bool savePng(QWidget* widget, const QString& file, QString& error) {
     if (widget->grab().save(file, "PNG")) return true;
-    error = QStringLiteral("Cannot write the image file \"%1\".").arg(file);
+    error = QStringLiteral("Cannot write the image file \"%1\".").arg(shownPath(file));
+    return false;
+}
+
+// A chart asked for on the command line ends by the last day computed.
+bool chartFitsTheCalendar(const ProgramOptions& options, QString& error) {
+    const bool chart = options.windowName == QLatin1String("chart") ||
+                       options.pdfKind == QLatin1String("chart");
+    if (!chart || !options.date || options.days <= chartDaysAvailable(*options.date)) return true;
+    error = QStringLiteral("--days: %1").arg(toQString(chartDayCountMessage(*options.date)));
     return false;
 }
 
@@ -143,6 +159,10 @@ const std::vector<PdfReport>& pdfReports() {
     return table;
 }
 
+QString shownArgument(const QString& text, size_t limit) {
+    return QString::fromStdString(echoText(text.toStdString(), limit));
+}
+
 bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error) {
     options = ProgramOptions{};
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -155,6 +175,13 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
                              count == 1 ? QStringLiteral("a value") : QStringLiteral("two values"));
             return false;
         };
+        // The file an option writes: a name is needed.
+        auto fileName = [&](QString& file) {
+            file = arguments[++i];
+            if (!file.isEmpty()) return true;
+            error = QStringLiteral("%1 needs a file name, not an empty one").arg(arg);
+            return false;
+        };
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
         } else if (arg == QLatin1String("--date")) {
@@ -163,7 +190,7 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
             if (!options.date) {
                 error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD in the years "
                                        "%2 to %3")
-                            .arg(arguments[i])
+                            .arg(shownArgument(arguments[i]))
                             .arg(FIRST_YEAR)
                             .arg(LAST_YEAR);
                 return false;
@@ -172,31 +199,31 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
             if (!values(1)) return false;
             const QString name = arguments[++i];
             if (!fitsWindows1252(name)) {
-                error = QStringLiteral("'%1' is not a place name Skyledger can keep").arg(name);
+                error = QStringLiteral("'%1' is not a place name Skyledger can keep")
+                            .arg(shownArgument(name));
                 return false;
             }
             options.location = toWindows1252(name);
         } else if (arg == QLatin1String("--screenshot")) {
-            if (!values(1)) return false;
-            options.screenshotFile = arguments[++i];
+            if (!values(1) || !fileName(options.screenshotFile)) return false;
         } else if (arg == QLatin1String("--screenshot-window")) {
             if (!values(2)) return false;
             options.windowName = arguments[++i];
-            options.windowFile = arguments[++i];
             if (!knownName(screenshotWindows(), options.windowName)) {
                 error = QStringLiteral("'%1' is not a window (known: %2)")
-                            .arg(options.windowName, namesOf(screenshotWindows()));
+                            .arg(shownArgument(options.windowName), namesOf(screenshotWindows()));
                 return false;
             }
+            if (!fileName(options.windowFile)) return false;
         } else if (arg == QLatin1String("--pdf")) {
             if (!values(2)) return false;
             options.pdfKind = arguments[++i];
-            options.pdfFile = arguments[++i];
             if (!knownName(pdfReports(), options.pdfKind)) {
                 error = QStringLiteral("'%1' is not a report (known: %2)")
-                            .arg(options.pdfKind, namesOf(pdfReports()));
+                            .arg(shownArgument(options.pdfKind), namesOf(pdfReports()));
                 return false;
             }
+            if (!fileName(options.pdfFile)) return false;
         } else if (arg == QLatin1String("--days")) {
             if (!values(1)) return false;
             bool ok = false;
@@ -206,14 +233,14 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
                 return false;
             }
         } else {
-            error = QStringLiteral("unknown option '%1' (try --help)").arg(arg);
+            error = QStringLiteral("unknown option '%1' (try --help)").arg(shownArgument(arg));
             return false;
         }
     }
-    return true;
+    return chartFitsTheCalendar(options, error);
 }
 
-QString programUsage() {
+QString programUsage(const QString& settingsFile) {
     return QStringLiteral(
                "Usage: skyledger [OPTIONS]\n"
                "The Sun and Moon almanac on the desktop.\n"
@@ -228,13 +255,18 @@ QString programUsage() {
                "  --days N                   days of the chart report, 1 to %5 (default %6)\n"
                "  --help                     show this text\n"
                "\n"
-               "The places and display settings are kept in \"Skyledger Settings.txt\" beside\n"
-               "the program. Exit status: 0 done, 1 a file could not be written, 2 bad input.\n")
+               "Without a display the scripted options still work; the window needs one.\n"
+               "Exit status: 0 done, 1 a file could not be written or no display for the\n"
+               "window, 2 bad input.\n"
+               "\n"
+               "The places and display settings are kept in the settings file.\n"
+               "Settings file: %7\n")
         .arg(FIRST_YEAR)
         .arg(LAST_YEAR)
         .arg(namesOf(screenshotWindows()), namesOf(pdfReports()))
         .arg(MAX_REPORT_DAYS)
-        .arg(DEFAULT_REPORT_DAYS);
+        .arg(DEFAULT_REPORT_DAYS)
+        .arg(shownPath(settingsFile));
 }
 
 bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {
@@ -248,7 +280,7 @@ bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& 
         }
     }
     error = QStringLiteral("There is no place called '%1' in the settings file.")
-                .arg(toQString(*options.location));
+                .arg(shownArgument(QString::fromStdString(windows1252ToUtf8(*options.location))));
     return false;
 }
 
@@ -274,7 +306,7 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
         if (options.pdfKind != QLatin1String(entry.name)) continue;
         scripted = true;
         if (!entry.write(window, options, options.pdfFile)) {
-            error = QStringLiteral("Cannot write the PDF file \"%1\".").arg(options.pdfFile);
+            error = QStringLiteral("Cannot write the PDF file \"%1\".").arg(shownPath(options.pdfFile));
             return 1;
         }
     }

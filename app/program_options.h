@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "almanac/civil_calendar.h"
+#include "support/terminal_text.h"
 
 class QWidget;
 
@@ -53,11 +54,19 @@ struct PdfReport {
 [[nodiscard]] const std::vector<PdfReport>& pdfReports();
 
 // Reads the arguments after the program's name. On a problem gives false and
-// a one-line description in `error`.
+// a one-line description in `error`, with the arguments it names escaped and
+// shortened. An empty file name is a problem; so is a chart that would run
+// past the last year.
 bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error);
 
-// The text --help prints.
-[[nodiscard]] QString programUsage();
+// The text --help prints; it ends by naming `settingsFile`, the settings file
+// this run would read.
+[[nodiscard]] QString programUsage(const QString& settingsFile);
+
+// `text` from the command line as a message shows it: control characters
+// and bytes that are not UTF-8 escaped, cut after `limit` characters, as
+// skyledger-cli shows them.
+[[nodiscard]] QString shownArgument(const QString& text, size_t limit = ECHO_LIMIT);
 
 // Puts the date and place the options name into the state the main window
 // opens on. False, with a message in `error`, when the settings have no place

@@ -57,7 +57,6 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
         services_.print = [owner](const PageRoutine& pages) { printReport(owner, pages); };
 
     const int g = metrics.gap;
-    const int l = metrics.lineHeight;
     cancelButton_ = makeReportButton(metrics, "Cancel", g, this);
     printButton_ =
         makeReportButton(metrics, "Print...", cancelButton_->geometry().right() + 1 + g, this);
@@ -68,16 +67,10 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
     connect(printButton_, &QPushButton::clicked, this, &ChartWindow::printChart);
     connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
 
-    layout_ = makeChartLayout([&](std::string_view text) { return metrics.textWidth(text); }, g, l,
-                              g, state.preferences.twelveHourClock);
-
     rowCount_ = chart_.rowCount();
     visibleRows_ = std::min(rowCount_, MAX_VISIBLE_ROWS);
-    const int height = 3 * g + (visibleRows_ + 1) * l + metrics.buttonHeight;
-    int width = layout_.tableRight;
     if (rowCount_ > MAX_VISIBLE_ROWS) {
         scrollBar_ = new QScrollBar(Qt::Vertical, this);
-        scrollBar_->setGeometry(width, 0, metrics.scrollBarWidth, height);
         scrollBar_->setRange(0, rowCount_ - MAX_VISIBLE_ROWS);
         scrollBar_->setSingleStep(1);
         scrollBar_->setPageStep(PAGE_ROWS);
@@ -86,10 +79,29 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
         scrollBar_->setFocusPolicy(Qt::NoFocus);
         scrollBar_->installEventFilter(this);
         connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartWindow::scrollTo);
-        width += metrics.scrollBarWidth;
+    }
+    layOut();
+    placeOnScreen(*this, QPoint(100, 100));
+}
+
+void ChartWindow::layOut() {
+    const int g = metrics_.gap;
+    const int l = metrics_.lineHeight;
+    layoutTwelveHour_ = state_.preferences.twelveHourClock;
+    layout_ = makeChartLayout([this](std::string_view text) { return metrics_.textWidth(text); },
+                              g, l, g, layoutTwelveHour_);
+    const int height = 3 * g + (visibleRows_ + 1) * l + metrics_.buttonHeight;
+    int width = layout_.tableRight;
+    if (scrollBar_) {
+        scrollBar_->setGeometry(width, 0, metrics_.scrollBarWidth, height);
+        width += metrics_.scrollBarWidth;
     }
     setFixedSize(width, height);
-    placeOnScreen(*this, QPoint(100, 100));
+}
+
+void ChartWindow::preferencesChanged() {
+    if (state_.preferences.twelveHourClock != layoutTwelveHour_) layOut();
+    update();
 }
 
 void ChartWindow::scrollTo(int row) {
@@ -129,7 +141,7 @@ void ChartWindow::paintEvent(QPaintEvent*) {
     for (const ChartHead& head : chartHeads(c))
         drawCell(painter, fm, head.left, head.right - head.left, y0, Qt::AlignHCenter, head.text);
 
-    const bool twelveHour = state_.preferences.twelveHourClock;
+    const bool twelveHour = layoutTwelveHour_;
     for (int k = 0; k < visibleRows_ && topRow_ + k < rowCount_; ++k) {
         const ChartRow& row = chart_.rows[static_cast<size_t>(topRow_ + k)];
         const int top = y0 + (k + 1) * l;

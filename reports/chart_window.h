@@ -34,11 +34,15 @@ class ChartWindow : public QWidget {
 
     // The window over the chart of `state` as it is now: it keeps those rows,
     // whatever later requests do to the shared table. The clock preference
-    // sizes the time columns now and formats the times at every painting;
-    // printing and saving use the current place and preferences. `owner` is
-    // the main window.
+    // sizes the time columns and formats the times; printing and saving name
+    // the place and preferences the rows were computed for. `owner` is the
+    // main window.
     ChartWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner,
                 Services services = {});
+
+    // The display preferences may have changed: on another clock the columns
+    // are laid out again; the window paints again in any case.
+    void preferencesChanged();
 
     [[nodiscard]] int topRow() const { return topRow_; }
     [[nodiscard]] int visibleRows() const { return visibleRows_; }
@@ -61,6 +65,8 @@ class ChartWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Columns, scroll bar and window size for the current clock.
+    void layOut();
     void scrollTo(int row);
     void scrollByNotches(int angleDelta);
     void printChart();
@@ -71,6 +77,7 @@ class ChartWindow : public QWidget {
     const ChartTable chart_;
     Services services_;
     ChartLayout layout_;
+    bool layoutTwelveHour_ = false;
     int rowCount_ = 0;
     int visibleRows_ = 0;
     int topRow_ = 0;
