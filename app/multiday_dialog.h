@@ -9,7 +9,7 @@
 #include <string>
 
 #include "almanac/civil_calendar.h"
-#include "app/message_sink.h"
+#include "gui/message_sink.h"
 
 class QComboBox;
 class QLabel;
