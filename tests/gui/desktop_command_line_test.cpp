@@ -11,14 +11,14 @@
 namespace skyledger {
 namespace {
 
-struct Run {
+struct Finished {
     int status; // -1 when the program crashed or had to be stopped
     QByteArray out;
     QByteArray err;
 };
 
 // `program` with `arguments`; without a display unless `platform` names one.
-Run runProgram(const QString& program, const QStringList& arguments,
+Finished runProgram(const QString& program, const QStringList& arguments,
                const QString& platform = QString()) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -37,7 +37,7 @@ Run runProgram(const QString& program, const QStringList& arguments,
     return {status, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-Run desktop(const QStringList& arguments, const QString& platform = QString()) {
+Finished desktop(const QStringList& arguments, const QString& platform = QString()) {
     return runProgram(QStringLiteral(SKYLEDGER_APP_PATH), arguments, platform);
 }
 
@@ -49,22 +49,22 @@ QByteArray lineStarting(const QByteArray& text, const char* start) {
 
 TEST(DesktopCommandLine, WithoutADisplayScriptedRunsWorkAndAPlainStartSaysWhy) {
     QTemporaryDir dir;
-    const Run help = desktop({QStringLiteral("--help")});
+    const Finished help = desktop({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0) << help.err.toStdString();
     EXPECT_TRUE(help.out.contains("Usage: skyledger")) << help.out.toStdString();
 
     const QString png = dir.filePath(QStringLiteral("window.png"));
-    const Run shot = desktop({QStringLiteral("--screenshot"), png, QStringLiteral("--date"),
+    const Finished shot = desktop({QStringLiteral("--screenshot"), png, QStringLiteral("--date"),
                               QStringLiteral("2026-03-28")});
     EXPECT_EQ(shot.status, 0) << shot.err.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
 
     const QString pdf = dir.filePath(QStringLiteral("calendar.pdf"));
-    const Run printed = desktop({QStringLiteral("--pdf"), QStringLiteral("calendar"), pdf});
+    const Finished printed = desktop({QStringLiteral("--pdf"), QStringLiteral("calendar"), pdf});
     EXPECT_EQ(printed.status, 0) << printed.err.toStdString();
     EXPECT_GT(QFileInfo(pdf).size(), 0);
 
-    const Run plain = desktop({});
+    const Finished plain = desktop({});
     EXPECT_EQ(plain.status, 1) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.startsWith("skyledger: ")) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.contains("display")) << plain.err.toStdString();
@@ -73,8 +73,8 @@ TEST(DesktopCommandLine, WithoutADisplayScriptedRunsWorkAndAPlainStartSaysWhy) {
 
 #ifdef SKYLEDGER_CLI_PATH
 TEST(DesktopCommandLine, HelpNamesTheSettingsFileInUseAsTheCommandLineAlmanacDoes) {
-    const Run help = desktop({QStringLiteral("--help")}, QStringLiteral("offscreen"));
-    const Run cliHelp = runProgram(QStringLiteral(SKYLEDGER_CLI_PATH), {QStringLiteral("--help")});
+    const Finished help = desktop({QStringLiteral("--help")}, QStringLiteral("offscreen"));
+    const Finished cliHelp = runProgram(QStringLiteral(SKYLEDGER_CLI_PATH), {QStringLiteral("--help")});
     const QByteArray named = lineStarting(help.out, "Settings file: ");
     EXPECT_TRUE(named.endsWith("Skyledger Settings.txt")) << help.out.toStdString();
     EXPECT_EQ(named, lineStarting(cliHelp.out, "Settings file: "));
@@ -82,13 +82,13 @@ TEST(DesktopCommandLine, HelpNamesTheSettingsFileInUseAsTheCommandLineAlmanacDoe
 }
 
 TEST(DesktopCommandLine, ArgumentsAreEchoedEscapedAndShortAndAnEmptyFileNameIsRefused) {
-    const Run bogus =
+    const Finished bogus =
         desktop({QString::fromUtf8("--bogus\x1b]0;PWN\x07")}, QStringLiteral("offscreen"));
     EXPECT_EQ(bogus.status, 2);
     EXPECT_TRUE(bogus.err.contains("--bogus\\x1b]0;PWN\\x07")) << bogus.err.toStdString();
     EXPECT_FALSE(bogus.err.contains('\x1b'));
 
-    const Run longDate = desktop({QStringLiteral("--date"), QString(5000, QLatin1Char('9'))},
+    const Finished longDate = desktop({QStringLiteral("--date"), QString(5000, QLatin1Char('9'))},
                                  QStringLiteral("offscreen"));
     EXPECT_EQ(longDate.status, 2);
     EXPECT_LT(longDate.err.size(), 300) << longDate.err.left(400).toStdString();
@@ -98,11 +98,11 @@ TEST(DesktopCommandLine, ArgumentsAreEchoedEscapedAndShortAndAnEmptyFileNameIsRe
          {QStringList{QStringLiteral("--screenshot"), QString()},
           QStringList{QStringLiteral("--pdf"), QStringLiteral("chart"), QString()},
           QStringList{QStringLiteral("--screenshot-window"), QStringLiteral("about"), QString()}}) {
-        const Run r = desktop(empty, QStringLiteral("offscreen"));
+        const Finished r = desktop(empty, QStringLiteral("offscreen"));
         EXPECT_EQ(r.status, 2) << empty.join(QLatin1Char(' ')).toStdString();
     }
 
-    const Run cliHelp = runProgram(QStringLiteral(SKYLEDGER_CLI_PATH),
+    const Finished cliHelp = runProgram(QStringLiteral(SKYLEDGER_CLI_PATH),
                                    {QStringLiteral("-h"), QStringLiteral("--settings"),
                                     QString::fromUtf8("5o\x01")});
     EXPECT_TRUE(cliHelp.out.contains("Settings file: 5o\\x01")) << cliHelp.out.toStdString();

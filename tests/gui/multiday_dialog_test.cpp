@@ -9,6 +9,7 @@
 #include "almanac/almanac_session.h"
 #include "app/multiday_dialog.h"
 #include "chart_test_support.h"
+#include "tests/almanac_fixtures.h"
 
 namespace skyledger {
 namespace {
@@ -141,12 +142,14 @@ TEST_F(MultiDayDialogTest, WithoutPlacesNoChartIsOpenedAndTheUserIsToldWhy) {
     errors.messages.clear();
 
     state->locations.present = true; // a list, but not one place in it
+    RecordingView mainWindow;        // where the session's messages are shown
+    session.addView(mainWindow);
     auto noPlace = open(CivilDate{2024, 1, 1});
     confirm(*noPlace, QStringLiteral("10"));
     EXPECT_FALSE(noPlace->isVisible());
-    ASSERT_EQ(errors.messages.size(), 1u);
-    EXPECT_NE(errors.messages[0].find("File > Location..."), std::string::npos)
-        << errors.messages[0];
+    ASSERT_EQ(mainWindow.errors.size(), 1u);
+    EXPECT_NE(mainWindow.errors[0].find("File > Location..."), std::string::npos)
+        << mainWindow.errors[0];
 }
 
 } // namespace
