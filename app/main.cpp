@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
                           !options.pdfKind.isEmpty();
     if (!platformNamed && !haveDisplay()) {
         if (!scripted) {
-            printLine(stderr, QStringLiteral("skyledger: no display to open the window on (DISPLAY "
-                                             "is not set); skyledger-cli prints the almanac here"));
+            printLine(stderr, QStringLiteral("skyledger: no display to open the window on (neither "
+                                             "DISPLAY nor WAYLAND_DISPLAY is set)"));
             return 1;
         }
         // A scripted run draws into images and PDF files: no screen is needed.
