@@ -116,6 +116,17 @@ class ReportWindows : public ::testing::Test {
 
     ReportWindows() { session.addView(recorded); }
 
+    // A shown calendar window whose paints from now on `counter` counts.
+    MoonCalendarWindow* openCalendarCounting(PaintCounter& counter) {
+        auto* window = new MoonCalendarWindow(metrics(), session);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        window->installEventFilter(&counter);
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        return window;
+    }
+
     QString printed(const char* name, const PageRoutine& pages) {
         const QString file = dir.filePath(QString::fromLatin1(name));
         EXPECT_TRUE(printReportToPdf(file, pages));
@@ -159,13 +170,8 @@ TEST_F(ReportWindows, CalendarMonthsFillSixRowsOrFourWithTwoGreyRows) {
 }
 
 TEST_F(ReportWindows, CalendarFollowsOnlyTheMonthAndYear) {
-    auto* window = new MoonCalendarWindow(metrics(), session);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     PaintCounter counter;
-    window->installEventFilter(&counter);
-    QCoreApplication::processEvents();
-    counter.paints = 0;
+    auto* window = openCalendarCounting(counter);
     recorded.clear();
     const MoonCalendarGrid before = state.calendar;
 
@@ -202,13 +208,8 @@ TEST_F(ReportWindows, CalendarFollowsOnlyTheMonthAndYear) {
 TEST_F(ReportWindows, CalendarFollowsAChangeOfPlaceAndTheFirstPlaceMade) {
     const Location sydney{"Sydney", -33.87, -151.21, 12.9, -10.0};
     state.locations.records.push_back(sydney);
-    auto* window = new MoonCalendarWindow(metrics(), session);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     PaintCounter counter;
-    window->installEventFilter(&counter);
-    QCoreApplication::processEvents();
-    counter.paints = 0;
+    auto* window = openCalendarCounting(counter);
 
     session.setCurrentLocation(1); // south: the pictures turn round
     QCoreApplication::processEvents();
