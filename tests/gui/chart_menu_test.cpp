@@ -67,7 +67,7 @@ TEST_F(ChartMenuTest, TheRequestOpensOneChartWindowAndACancelKeepsIt) {
         EXPECT_EQ(d.startDate().day, 20);
         ask(d, "30");
     });
-    QPointer<ChartWindow> first = window->chartWindow();
+    QPointer<ChartWindow> first = window->reportWindow<ChartWindow>();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowTitle(), QStringLiteral("Multi-day Chart"));
@@ -76,7 +76,7 @@ TEST_F(ChartMenuTest, TheRequestOpensOneChartWindowAndACancelKeepsIt) {
     first->scrollBar()->setValue(4);
 
     request([](MultiDayDialog& d) { d.cancelButton()->click(); });
-    EXPECT_EQ(window->chartWindow(), first.data());
+    EXPECT_EQ(window->reportWindow<ChartWindow>(), first.data());
     EXPECT_EQ(first->topRow(), 4);
 
     request([](MultiDayDialog& d) {
@@ -89,10 +89,10 @@ TEST_F(ChartMenuTest, TheRequestOpensOneChartWindowAndACancelKeepsIt) {
 
     request([](MultiDayDialog& d) { ask(d, "10"); });
     EXPECT_TRUE(first.isNull());
-    ASSERT_NE(window->chartWindow(), nullptr);
-    EXPECT_EQ(window->chartWindow()->topRow(), 0);
-    EXPECT_EQ(window->chartWindow()->visibleRows(), 10);
-    EXPECT_EQ(window->chartWindow()->scrollBar(), nullptr);
+    ASSERT_NE(window->reportWindow<ChartWindow>(), nullptr);
+    EXPECT_EQ(window->reportWindow<ChartWindow>()->topRow(), 0);
+    EXPECT_EQ(window->reportWindow<ChartWindow>()->visibleRows(), 10);
+    EXPECT_EQ(window->reportWindow<ChartWindow>()->scrollBar(), nullptr);
 }
 
 // Counts the paint events a widget receives.
@@ -116,7 +116,7 @@ void expectTimesFit(const ChartTable& chart, bool twelveHour, const ChartLayout&
 TEST_F(ChartMenuTest, AClockChangeLaysTheOpenChartOutAgainSoEveryTimeFits) {
     window->show();
     request([](MultiDayDialog& d) { ask(d, "5"); });
-    ChartWindow* chart = window->chartWindow();
+    ChartWindow* chart = window->reportWindow<ChartWindow>();
     ASSERT_NE(chart, nullptr);
     QApplication::processEvents();
     PaintCounter counter;
@@ -158,7 +158,7 @@ TEST_F(ChartMenuTest, ScriptedScreenshotAndPdf) {
     EXPECT_EQ(runProgramOptions(*window, options, error), std::optional<int>(0))
         << error.toStdString();
 
-    ChartWindow* chart = window->chartWindow();
+    ChartWindow* chart = window->reportWindow<ChartWindow>();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(QImage(png).size(), chart->size());
     EXPECT_EQ(chart->scrollBar()->maximum(), 40 - 21);

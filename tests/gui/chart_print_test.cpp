@@ -115,33 +115,41 @@ TEST_F(ChartPrintTest, ARowEndingExactlyOnTheBottomMarginGoesToTheNextPage) {
 TEST_F(ChartPrintTest, PrintAndSaveAsEachCloseTheWindow) {
     computeChart(CivilDate{2024, 2, 20}, 3);
     const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
-    ChartWindow::Services services;
-    services.print = [&](const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); };
-    services.chooseTextFile = [] { return QString(); }; // the user cancels
-    const LayoutMetrics& m = testMetrics();
-    QPointer<ChartWindow> slot;
+    const auto open = [&] {
+        auto* window = new ChartWindow(testMetrics(), session);
+        window->setPrintJob(
+            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); });
+        window->setSaveFileChooser([] { return QString(); }); // the user cancels
+        window->show();
+        return QPointer<ChartWindow>(window);
+    };
 
-    replaceChartWindow(slot, m, *state, nullptr, services)->show();
-    QTest::mouseClick(slot->printButton(), Qt::LeftButton);
-    EXPECT_FALSE(slot->isVisible());
+    QPointer<ChartWindow> window = open();
+    QTest::mouseClick(window->printButton(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(datesOn(pdfPages(pdf).value(0)).size(), 3);
 
-    replaceChartWindow(slot, m, *state, nullptr, services)->show();
-    QTest::mouseClick(slot->saveButton(), Qt::LeftButton);
-    EXPECT_FALSE(slot->isVisible());
+    window = open();
+    QTest::mouseClick(window->saveButton(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("printed.pdf")});
-    delete slot.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(ChartPrintTest, PrintedAndSavedHeadsNameThePlaceAndBasisOfTheRowsNotTheCurrentOnes) {
     computeChart(CivilDate{2024, 2, 20}, 3); // Greenwich, UT, true bearings
     const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
     const QString saved = dir.filePath(QStringLiteral("saved.txt"));
-    ChartWindow::Services services;
-    services.print = [&](const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); };
-    services.chooseTextFile = [&] { return saved; };
-    QPointer<ChartWindow> slot;
-    replaceChartWindow(slot, testMetrics(), *state, nullptr, services)->show();
+    const auto open = [&] {
+        auto* window = new ChartWindow(testMetrics(), session);
+        window->setPrintJob(
+            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); });
+        window->setSaveFileChooser([&] { return saved; });
+        window->show();
+        return QPointer<ChartWindow>(window);
+    };
+    QPointer<ChartWindow> printing = open();
+    QPointer<ChartWindow> saving = open();
     // The main window moves on to another place, basis and reference.
     for (int32_t i = 0; i < state->locations.count(); ++i)
         if (state->locations.records[static_cast<size_t>(i)].name == "Honolulu")
@@ -149,18 +157,17 @@ TEST_F(ChartPrintTest, PrintedAndSavedHeadsNameThePlaceAndBasisOfTheRowsNotTheCu
     session.setTimeBasis(TimeBasis::Daylight);
     session.setMagneticBearings(true);
 
-    QTest::mouseClick(slot->printButton(), Qt::LeftButton);
+    QTest::mouseClick(printing->printButton(), Qt::LeftButton);
     const QString page = pdfPages(pdf).value(0);
     EXPECT_TRUE(page.contains(QString::fromUtf8("Greenwich (51.48°N, 0.00°W), UT, True bearings")))
         << page.left(300).toStdString();
     EXPECT_FALSE(page.contains(QStringLiteral("Honolulu")));
 
-    replaceChartWindow(slot, testMetrics(), *state, nullptr, services)->show();
-    QTest::mouseClick(slot->saveButton(), Qt::LeftButton);
-    EXPECT_TRUE(readFile(saved).startsWith(
-        "Sun/Moon Rise/Set Information\r\nGreenwich (51.48\xb0N, 0.00\xb0W), UT, True bearings\r\n"))
+    QTest::mouseClick(saving->saveButton(), Qt::LeftButton);
+    EXPECT_TRUE(readFile(saved).startsWith("Sun/Moon Rise/Set Information\r\n"
+                                           "Greenwich (51.48\xb0N, 0.00\xb0W), UT, True bearings\r\n"))
         << readFile(saved).left(120).toStdString();
-    delete slot.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 #ifdef SKYLEDGER_CLI_PATH

@@ -143,7 +143,7 @@ TEST_F(MultiDayDialogTest, WithoutPlacesNoChartIsOpenedAndTheUserIsToldWhy) {
 
     state->locations.present = true; // a list, but not one place in it
     RecordingView mainWindow;        // where the session's messages are shown
-    session.addView(mainWindow);
+    const AlmanacSession::Subscription heard = session.subscribe(mainWindow);
     auto noPlace = open(CivilDate{2024, 1, 1});
     confirm(*noPlace, QStringLiteral("10"));
     EXPECT_FALSE(noPlace->isVisible());
