@@ -1,5 +1,6 @@
 #include "app/drop_down_list.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QProxyStyle>
 #include <QStyleOptionComplex>
@@ -60,6 +61,9 @@ QStyle* dropDownListStyle(int arrowWidth, QObject* owner) {
 void makeDropDownList(QComboBox& box, QStyle* style) {
     box.setStyle(style);
     box.setMaxVisibleItems(DROP_DOWN_ROWS);
+    // A list made before the style came (a font given to the window makes
+    // one) keeps the scroll bar turned off that Fusion's tall lists need not.
+    box.view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 } // namespace skyledger
