@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,6 +13,7 @@
 #include "app/program_options.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
+#include "gui/qt_messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 
@@ -81,6 +82,10 @@ int main(int argc, char** argv) {
         std::fputs(programUsage(settings).toLocal8Bit().constData(), stdout);
         return 0;
     }
+    if (options.version) {
+        printLine(stdout, versionLine());
+        return 0;
+    }
     const bool scripted = !options.screenshotFile.isEmpty() || !options.windowName.isEmpty() ||
                           !options.pdfKind.isEmpty();
     if (!platformNamed && !haveDisplay()) {
@@ -93,6 +98,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
+    quietenQtOffscreenMessages();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyledger"));

@@ -22,6 +22,7 @@
 #include "reports/track_window.h"
 #include "settings/names.h"
 #include "support/windows1252.h"
+#include "support/version.h"
 
 namespace skyledger {
 
@@ -182,6 +183,8 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
         };
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
         } else if (arg == QLatin1String("--date")) {
             if (!values(1)) return false;
             options.date = parseDate(arguments[++i]);
@@ -252,6 +255,7 @@ QString programUsage(const QString& settingsFile) {
                "  --pdf KIND FILE.pdf        print a report into FILE and exit (KIND: %4)\n"
                "  --days N                   days of the chart report, 1 to %5 (default %6)\n"
                "  --help                     show this text\n"
+               "  --version                  show the program's version\n"
                "\n"
                "Without a display the scripted options still work; the window needs one.\n"
                "Exit status: 0 done, 1 a file could not be written or no display for the\n"
@@ -265,6 +269,10 @@ QString programUsage(const QString& settingsFile) {
         .arg(MAX_REPORT_DAYS)
         .arg(DEFAULT_REPORT_DAYS)
         .arg(shownPath(settingsFile));
+}
+
+QString versionLine() {
+    return QStringLiteral("skyledger %1").arg(QLatin1String(programVersion()));
 }
 
 bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {

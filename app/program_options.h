@@ -34,6 +34,7 @@ struct ProgramOptions {
     QString pdfFile;
     int32_t days = DEFAULT_REPORT_DAYS;
     bool help = false;
+    bool version = false;
 };
 
 // A window --screenshot-window can render: `open` shows it (on the main
@@ -67,6 +68,9 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
 // and bytes that are not UTF-8 escaped, cut after `limit` characters, as
 // skyledger-cli shows them.
 [[nodiscard]] QString shownArgument(const QString& text, size_t limit = ECHO_LIMIT);
+
+// The line --version prints: "skyledger 2.1".
+[[nodiscard]] QString versionLine();
 
 // Puts the date and place the options name into the state the main window
 // opens on. False, with a message in `error`, when the settings have no place
