@@ -181,6 +181,17 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
             error = QStringLiteral("%1 needs a file name, not an empty one").arg(arg);
             return false;
         };
+        // A window or report of `table` (a `kind`) and the file it goes into.
+        auto namedOutput = [&](const auto& table, const char* kind, QString& name, QString& file) {
+            if (!values(2)) return false;
+            name = arguments[++i];
+            if (!knownName(table, name)) {
+                error = QStringLiteral("'%1' is not a %2 (known: %3)")
+                            .arg(shownArgument(name), QLatin1String(kind), namesOf(table));
+                return false;
+            }
+            return fileName(file);
+        };
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
         } else if (arg == QLatin1String("--version")) {
@@ -208,23 +219,10 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
         } else if (arg == QLatin1String("--screenshot")) {
             if (!values(1) || !fileName(options.screenshotFile)) return false;
         } else if (arg == QLatin1String("--screenshot-window")) {
-            if (!values(2)) return false;
-            options.windowName = arguments[++i];
-            if (!knownName(screenshotWindows(), options.windowName)) {
-                error = QStringLiteral("'%1' is not a window (known: %2)")
-                            .arg(shownArgument(options.windowName), namesOf(screenshotWindows()));
+            if (!namedOutput(screenshotWindows(), "window", options.windowName, options.windowFile))
                 return false;
-            }
-            if (!fileName(options.windowFile)) return false;
         } else if (arg == QLatin1String("--pdf")) {
-            if (!values(2)) return false;
-            options.pdfKind = arguments[++i];
-            if (!knownName(pdfReports(), options.pdfKind)) {
-                error = QStringLiteral("'%1' is not a report (known: %2)")
-                            .arg(shownArgument(options.pdfKind), namesOf(pdfReports()));
-                return false;
-            }
-            if (!fileName(options.pdfFile)) return false;
+            if (!namedOutput(pdfReports(), "report", options.pdfKind, options.pdfFile)) return false;
         } else if (arg == QLatin1String("--days")) {
             if (!values(1)) return false;
             bool ok = false;
