@@ -30,6 +30,11 @@ struct ChartTable {
     int32_t rowCount() const { return static_cast<int32_t>(rows.size()); }
 };
 
+// True when a chart of `days` rows can be asked for: 1..366.
+[[nodiscard]] inline bool isChartDayCount(int32_t days) {
+    return days >= 1 && days <= MAX_CHART_DAYS;
+}
+
 // The most rows a chart from `start` can have: 366, or fewer where the
 // chart would run past 31 December of LAST_YEAR, the last day computed.
 [[nodiscard]] int32_t chartDaysAvailable(CivilDate start);

@@ -9,8 +9,10 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "app/program_options.h"
+#include "app/scripted_run.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
 #include "gui/qt_messages.h"
@@ -19,16 +21,21 @@
 
 namespace {
 
+using namespace skyledger;
+
+constexpr int EXIT_BAD_INPUT = 2;
+constexpr int EXIT_NO_DISPLAY = 1;
+
+// Qt's own options that take a value; QApplication reads and removes them.
+const char* const QT_OPTIONS_WITH_VALUE[] = {
+    "platform",   "platformpluginpath", "platformtheme", "plugin",          "style",
+    "stylesheet", "session",            "display",       "geometry",        "qwindowgeometry",
+    "qwindowicon", "qwindowtitle"};
+
 void printLine(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fprintf(stream, "%s\n", bytes.constData());
 }
-
-// Qt's own options that take a value; QApplication reads and removes them.
-const char* const QT_OPTIONS_WITH_VALUE[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",   "style",
-    "stylesheet", "session", "display",  "geometry", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle"};
 
 // The index past Qt's own option at argv[i] (with its value), or i when the
 // argument is none of them. Qt takes them with one dash or two.
@@ -45,6 +52,19 @@ int pastQtOption(int argc, char** argv, int i, bool& namesPlatform) {
     return i;
 }
 
+// The program's own arguments, read before the window system starts: --help,
+// bad input and the scripted runs need no display. `platformNamed` tells
+// whether Qt's -platform was among them.
+QStringList programArguments(int argc, char** argv, bool& platformNamed) {
+    QStringList arguments;
+    for (int i = 1; i < argc;) {
+        const int next = pastQtOption(argc, argv, i, platformNamed);
+        if (next == i) arguments << QString::fromLocal8Bit(argv[i++]);
+        i = std::max(i, next);
+    }
+    return arguments;
+}
+
 bool isSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
@@ -56,24 +76,58 @@ bool haveDisplay() {
     return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
+bool isScripted(const ProgramOptions& options) {
+    return !options.screenshotFile.isEmpty() || !options.windowName.isEmpty() ||
+           !options.pdfKind.isEmpty();
+}
+
+void setProgramIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/skyledger_32.xpm"));
+    icon.addFile(QStringLiteral(":/images/skyledger_16.xpm"));
+    QApplication::setWindowIcon(icon);
+}
+
+// A scripted run has nobody to click a message box away: its messages go to
+// the terminal.
+MessageSink messageSinkFor(const ProgramOptions& options) {
+    if (!isScripted(options)) return showMessageBox;
+    return [](QWidget*, const QString& caption, const QString& text) {
+        printLine(stderr, QStringLiteral("skyledger: %1: %2").arg(caption, text));
+    };
+}
+
+// The main window over the session until the user closes it, or until the
+// scripted options are done; the exit status, and whether the settings are to
+// be saved (a scripted run changes nothing the settings file keeps).
+struct WindowRun {
+    int status = 0;
+    bool saveSettings = true;
+};
+
+WindowRun runMainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
+                        const MessageSink& messages, const ProgramOptions& options,
+                        const std::string& settingsFile) {
+    MainWindow window(session, metrics, messages);
+    window.setSettingsFile(QFile::decodeName(QByteArray::fromStdString(settingsFile)));
+    QString error;
+    if (const std::optional<int> done = runProgramOptions(window, options, error)) {
+        if (!error.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + error);
+        return {*done, false};
+    }
+    window.show();
+    return {QApplication::exec(), true};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    using namespace skyledger;
-    // The options are read before the window system starts: --help, bad input
-    // and the scripted runs need no display.
-    QStringList arguments;
     bool platformNamed = false;
-    for (int i = 1; i < argc;) {
-        const int next = pastQtOption(argc, argv, i, platformNamed);
-        if (next == i) arguments << QString::fromLocal8Bit(argv[i++]);
-        i = std::max(i, next);
-    }
     ProgramOptions options;
     QString error;
-    if (!parseProgramOptions(arguments, options, error)) {
+    if (!parseProgramOptions(programArguments(argc, argv, platformNamed), options, error)) {
         printLine(stderr, QStringLiteral("skyledger: ") + error);
-        return 2;
+        return EXIT_BAD_INPUT;
     }
     const SettingsEnvironment environment = settingsEnvironment(runningProgramPath(argv[0]));
     if (options.help) {
@@ -86,13 +140,11 @@ int main(int argc, char** argv) {
         printLine(stdout, versionLine());
         return 0;
     }
-    const bool scripted = !options.screenshotFile.isEmpty() || !options.windowName.isEmpty() ||
-                          !options.pdfKind.isEmpty();
     if (!platformNamed && !haveDisplay()) {
-        if (!scripted) {
+        if (!isScripted(options)) {
             printLine(stderr, QStringLiteral("skyledger: no display to open the window on (neither "
                                              "DISPLAY nor WAYLAND_DISPLAY is set)"));
-            return 1;
+            return EXIT_NO_DISPLAY;
         }
         // A scripted run draws into images and PDF files: no screen is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -102,12 +154,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyledger"));
-
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/images/skyledger_32.xpm"));
-    icon.addFile(QStringLiteral(":/images/skyledger_16.xpm"));
-    QApplication::setWindowIcon(icon);
-
+    setProgramIcon();
     const LayoutMetrics metrics = measureLayoutMetrics();
     QApplication::setFont(metrics.uiFont);
 
@@ -117,31 +164,11 @@ int main(int argc, char** argv) {
     startFromClock(state, readLocalClock());
     if (!applyStartOptions(state, options, error)) {
         printLine(stderr, QStringLiteral("skyledger: ") + error);
-        return 2;
+        return EXIT_BAD_INPUT;
     }
     AlmanacSession session(state);
-
-    // A scripted run has nobody to click a message box away: its messages go
-    // to the terminal.
-    MessageSink messages = showMessageBox;
-    if (scripted) {
-        messages = [](QWidget*, const QString& caption, const QString& text) {
-            printLine(stderr, QStringLiteral("skyledger: %1: %2").arg(caption, text));
-        };
-    }
-
-    int status = 0;
-    {
-        MainWindow window(session, metrics, messages);
-        window.setSettingsFile(QFile::decodeName(QByteArray::fromStdString(settingsFile)));
-        if (const std::optional<int> done = runProgramOptions(window, options, error)) {
-            if (!error.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + error);
-            // A scripted run changes nothing the settings file keeps.
-            return *done;
-        }
-        window.show();
-        status = QApplication::exec();
-    }
-    saveSettingsAtExit(settingsFile, state, messages);
-    return status;
+    const MessageSink messages = messageSinkFor(options);
+    const WindowRun run = runMainWindow(session, metrics, messages, options, settingsFile);
+    if (run.saveSettings) saveSettingsAtExit(settingsFile, state, messages);
+    return run.status;
 }

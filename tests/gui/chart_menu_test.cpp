@@ -15,9 +15,11 @@
 #include <QTimer>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "app/multiday_dialog.h"
 #include "app/program_options.h"
+#include "app/scripted_run.h"
 #include "chart_test_support.h"
 #include "reports/chart_print.h"
 #include "reports/chart_window.h"
