@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "astro/planetary_series.h"
 #include "settings/location_list.h"
 #include "settings/location_range.h"
 #include "settings/settings_file.h"
@@ -59,9 +58,6 @@ void AlmanacSession::showError(AlmanacError error) {
         return;
     case AlmanacError::NoCurrentLocation:
         return; // shown as empty results
-    case AlmanacError::SeriesNotLoadable:
-        showMessage(TERM_STORE_OUT_OF_MEMORY);
-        return;
     case AlmanacError::PhaseSearchFailed:
         showMessage(PHASE_MESSAGE);
         return;

@@ -74,18 +74,17 @@ SkyObserver skyObserver(const Location& location, const Preferences& preferences
             preferences.magneticBearings, location.magneticDeclination};
 }
 
-std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const SkyObserver& where) {
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where) {
     const SkyFrame f = skyFrame(when, where);
     // The series are taken at Universal Time: Delta T is not applied here.
-    const std::optional<SphericalCoords> earth = EarthSeries().earth(f.t);
-    if (!earth) return std::nullopt;
-    const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, *earth);
+    const SphericalCoords earth = bodyHeliocentric(BODY_EARTH, f.t);
+    const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth);
 
     double ra = 0.0;
     double dec = 0.0;
     eclipticToEquatorial(sun.longitude + f.deltaPsi, sun.latitude, f.meanObliquity + f.deltaEpsilon,
                          ra, dec);
-    annualAberration(f.t, f.meanObliquity, 2, ra, dec);
+    annualAberration(f.t, f.meanObliquity, ra, dec);
     parallaxApprox(SUN_PARALLAX_AT_1_AU / sun.radius, f.siderealTime, f.rhoCosPhi, f.rhoSinPhi, ra,
                    dec);
     double azimuth = 0.0;

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "settings/location.h"
 
@@ -48,9 +47,8 @@ struct HorizontalPosition {
 };
 
 // The Sun with annual aberration, approximate parallax, and refraction above
-// 34 arcminutes of true altitude. No value when the Earth's series cannot be
-// loaded.
-std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const SkyObserver& where);
+// 34 arcminutes of true altitude.
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where);
 
 // The Moon with rigorous (topocentric) parallax and refraction above 0.
 HorizontalPosition moonHorizontal(const ClockTime& when, const SkyObserver& where);

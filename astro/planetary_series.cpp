@@ -1,9 +1,8 @@
-// VSOP87 term store, series evaluation with the FK5 correction, and the
-// heliocentric to geocentric conversion.
+// VSOP87 series evaluation over the built-in tables with the FK5 correction,
+// and the heliocentric to geocentric conversion.
 #include "astro/planetary_series.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 #include "astro/angles.h"
@@ -21,24 +20,6 @@ constexpr double FK5_RATE2_DEG = 0.00031; // degrees per century squared
 constexpr double FK5_LONGITUDE_ARCSEC = -0.09033;
 constexpr double FK5_FACTOR_ARCSEC = 0.03916;
 constexpr double FK5_LATITUDE_RAD = 1.8985303752249429e-07; // 0.03916 arcsecond
-
-// The term store: one heap block per loaded body and the working copy of its
-// directory. The only mutable global state of the astronomy core.
-struct TermStore {
-    SeriesTerm* terms[BODY_COUNT] = {};
-    SeriesDirectory directories[BODY_COUNT] = {};
-    TermAllocator allocate = std::malloc;
-    // For each term of a body, the cosine and sine of frequency * dtau: the
-    // turn of its argument over one step. Kept for the last step asked for.
-    std::vector<Phasor> stepTurns[BODY_COUNT];
-    double stepTau[BODY_COUNT] = {};
-};
-
-TermStore store;
-
-bool validBody(int32_t body) {
-    return body >= 0 && body < BODY_COUNT;
-}
 
 size_t termCount(const SeriesDirectory& dir) {
     size_t n = 0;
@@ -76,39 +57,61 @@ SphericalCoords fk5Corrected(double l, double b, double r, double t) {
     return out;
 }
 
-// The step turns of the body's terms for a step of dtau Julian millennia.
-const Phasor* stepRotation(int32_t body, double dtau) {
-    std::vector<Phasor>& turns = store.stepTurns[body];
-    const SeriesTerm* first = VSOP87_TERMS + VSOP87_DIRECTORIES[body].series[0].start;
-    const size_t count = termCount(VSOP87_DIRECTORIES[body]);
-    if (turns.size() != count || store.stepTau[body] != dtau) {
-        turns.resize(count);
-        for (size_t i = 0; i < count; ++i) {
-            const double x = first[i].frequency * dtau;
-            turns[i] = {std::cos(x), std::sin(x)};
-        }
-        store.stepTau[body] = dtau;
-    }
-    return turns.data();
+// The first term of the body in the pool.
+const SeriesTerm* firstTerm(BodyIndex body) {
+    return VSOP87_TERMS + VSOP87_DIRECTORIES[body].series[0].start;
+}
+
+// The turn of a term's argument over a step of dtau Julian millennia.
+Phasor stepTurn(const SeriesTerm& term, double dtau) {
+    const double x = term.frequency * dtau;
+    return {std::cos(x), std::sin(x)};
+}
+
+// The turns of a body's terms one after the other, read from a table.
+struct TableTurns {
+    const Phasor* next;
+    Phasor operator()(const SeriesTerm&) { return *next++; }
+};
+
+// The turns of a body's terms one after the other, worked out as they come.
+struct ComputedTurns {
+    double dtau;
+    Phasor operator()(const SeriesTerm& term) const { return stepTurn(term, dtau); }
+};
+
+// The Earth's turns over one day, the step the almanac always takes: worked
+// out on first use and read-only afterwards, the one table built at run time.
+const std::vector<Phasor>& earthDayTurns() {
+    static const std::vector<Phasor> turns = [] {
+        const SeriesTerm* first = firstTerm(BODY_EARTH);
+        std::vector<Phasor> t(termCount(VSOP87_DIRECTORIES[BODY_EARTH]));
+        for (size_t i = 0; i < t.size(); ++i)
+            t[i] = stepTurn(first[i], CENTURIES_PER_DAY * 0.1);
+        return t;
+    }();
+    return turns;
 }
 
 // As sumCoordinate, at the three instants taus[0..2] (equally spaced, tau in
 // Julian millennia) at once: each term's cosine at the middle instant is
 // taken from the math library, at the outer ones by turning it through the
-// term's step rotation.
-void sumCoordinateAround(const SeriesTerm*& p, const Phasor*& turn, const SeriesRange* ranges,
+// term's step rotation, which `turnOf` gives term after term.
+template <typename Turns>
+void sumCoordinateAround(const SeriesTerm*& p, Turns& turnOf, const SeriesRange* ranges,
                          const double taus[3], double sums[3]) {
     double power[3] = {1.0, 1.0, 1.0};
     sums[0] = sums[1] = sums[2] = 0.0;
     for (int k = 0; k < 6; ++k) {
         double s[3] = {0.0, 0.0, 0.0};
-        for (int i = 0; i < ranges[k].count; ++i, ++p, ++turn) {
+        for (int i = 0; i < ranges[k].count; ++i, ++p) {
+            const Phasor turn = turnOf(*p);
             const double a = p->phase + p->frequency * taus[1];
             const double c = std::cos(a);
             const double sn = std::sin(a);
-            s[0] += p->amplitude * (c * turn->c + sn * turn->s);
+            s[0] += p->amplitude * (c * turn.c + sn * turn.s);
             s[1] += p->amplitude * c;
-            s[2] += p->amplitude * (c * turn->c - sn * turn->s);
+            s[2] += p->amplitude * (c * turn.c - sn * turn.s);
         }
         for (int j = 0; j < 3; ++j) {
             sums[j] += s[j] * power[j];
@@ -117,106 +120,45 @@ void sumCoordinateAround(const SeriesTerm*& p, const Phasor*& turn, const Series
     }
 }
 
-} // namespace
-
-void resetTermStore() {
-    freeAllBodyTerms();
-}
-
-size_t loadBodyTerms(int32_t body) {
-    if (!validBody(body)) return 0;
-    const SeriesDirectory& dir = VSOP87_DIRECTORIES[body];
-    const size_t bytes = termCount(dir) * sizeof(SeriesTerm);
-    if (store.terms[body] == nullptr) {
-        auto* block = static_cast<SeriesTerm*>(store.allocate(bytes));
-        if (block == nullptr) return 0; // the caller reports it
-        const SeriesTerm* first = VSOP87_TERMS + dir.series[0].start;
-        for (size_t i = 0; i < bytes / sizeof(SeriesTerm); ++i)
-            block[i] = first[i];
-        store.terms[body] = block;
-    }
-    store.directories[body] = dir;
-    return bytes;
-}
-
-void freeBodyTerms(int32_t body) {
-    if (!validBody(body)) return;
-    std::free(store.terms[body]);
-    store.terms[body] = nullptr;
-}
-
-void freeAllBodyTerms() {
-    for (int32_t body = 0; body < BODY_COUNT; ++body)
-        freeBodyTerms(body);
-}
-
-bool bodyTermsLoaded(int32_t body) {
-    return validBody(body) && store.terms[body] != nullptr;
-}
-
-void setTermAllocator(TermAllocator allocator) {
-    store.allocate = allocator != nullptr ? allocator : std::malloc;
-}
-
-bool bodyHeliocentric(int32_t body, double tTd, SphericalCoords& out) {
-    if (!bodyTermsLoaded(body)) return false;
-    const double tau = tTd * 0.1;
-    const SeriesTerm* p = store.terms[body];
-    const SeriesRange* ranges = store.directories[body].series;
-    const double l = reduceAngle(sumCoordinate(p, ranges, tau));
-    const double b = sumCoordinate(p, ranges + 6, tau);
-    const double r = sumCoordinate(p, ranges + 12, tau);
-    out = fk5Corrected(l, b, r, tTd);
-    return true;
-}
-
-bool bodyHeliocentricAround(int32_t body, double tTd, double step, SphericalCoords out[3]) {
-    if (!bodyTermsLoaded(body)) return false;
-    const SeriesRange* ranges = store.directories[body].series;
+template <typename Turns>
+void aroundWith(BodyIndex body, double tTd, double step, Turns turnOf, SphericalCoords out[3]) {
+    const SeriesRange* ranges = VSOP87_DIRECTORIES[body].series;
     const double taus[3] = {(tTd - step) * 0.1, tTd * 0.1, (tTd + step) * 0.1};
-    const Phasor* rotation = stepRotation(body, step * 0.1);
-    const SeriesTerm* p = store.terms[body];
+    const SeriesTerm* p = firstTerm(body);
     double sums[3][3];
     for (int coordinate = 0; coordinate < 3; ++coordinate)
-        sumCoordinateAround(p, rotation, ranges + 6 * coordinate, taus, sums[coordinate]);
+        sumCoordinateAround(p, turnOf, ranges + 6 * coordinate, taus, sums[coordinate]);
     for (int i = 0; i < 3; ++i) {
         const double instant = i == 0 ? tTd - step : (i == 1 ? tTd : tTd + step);
         out[i] = fk5Corrected(reduceAngle(sums[0][i]), sums[1][i], sums[2][i], instant);
     }
-    return true;
 }
 
-bool sunGeocentric(double tTd, int32_t body, SphericalCoords& out) {
-    SphericalCoords earth;
-    if (!bodyHeliocentric(body, tTd, earth)) return false;
+} // namespace
+
+SphericalCoords bodyHeliocentric(BodyIndex body, double tTd) {
+    const double tau = tTd * 0.1;
+    const SeriesTerm* p = firstTerm(body);
+    const SeriesRange* ranges = VSOP87_DIRECTORIES[body].series;
+    const double l = reduceAngle(sumCoordinate(p, ranges, tau));
+    const double b = sumCoordinate(p, ranges + 6, tau);
+    const double r = sumCoordinate(p, ranges + 12, tau);
+    return fk5Corrected(l, b, r, tTd);
+}
+
+void bodyHeliocentricAround(BodyIndex body, double tTd, double step, SphericalCoords out[3]) {
+    if (body == BODY_EARTH && step == CENTURIES_PER_DAY)
+        aroundWith(body, tTd, step, TableTurns{earthDayTurns().data()}, out);
+    else
+        aroundWith(body, tTd, step, ComputedTurns{step * 0.1}, out);
+}
+
+SphericalCoords sunGeocentric(double tTd) {
+    const SphericalCoords earth = bodyHeliocentric(BODY_EARTH, tTd);
+    SphericalCoords out;
     out.longitude = reduceAngle(earth.longitude + PI);
     out.latitude = -earth.latitude;
     out.radius = earth.radius;
-    return true;
-}
-
-EarthSeries::EarthSeries() {
-    resetTermStore();
-    loaded_ = loadBodyTerms(BODY_EARTH) != 0;
-}
-
-EarthSeries::~EarthSeries() {
-    freeAllBodyTerms();
-}
-
-std::optional<SphericalCoords> EarthSeries::earth(double tTd) const {
-    SphericalCoords out;
-    if (!loaded_ || !bodyHeliocentric(BODY_EARTH, tTd, out)) return std::nullopt;
-    return out;
-}
-
-bool EarthSeries::earthAround(double tTd, double step, SphericalCoords out[3]) const {
-    return loaded_ && bodyHeliocentricAround(BODY_EARTH, tTd, step, out);
-}
-
-std::optional<SphericalCoords> EarthSeries::sun(double tTd) const {
-    SphericalCoords out;
-    if (!loaded_ || !sunGeocentric(tTd, BODY_EARTH, out)) return std::nullopt;
     return out;
 }
 

@@ -8,7 +8,6 @@
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
-#include "astro/planetary_series.h"
 #include "cli/cli_args.h"
 #include "cli/cli_report.h"
 #include "settings/location_range.h"
@@ -322,8 +321,6 @@ template <typename T> std::optional<AlmanacError> take(AlmanacResult<T>&& result
 // Why a computation gave no result, in the program's message form.
 std::string computationFailure(AlmanacError error) {
     switch (error) {
-    case AlmanacError::SeriesNotLoadable:
-        return std::string(PROGRAM) + ": " + TERM_STORE_OUT_OF_MEMORY;
     case AlmanacError::PhaseSearchFailed:
         return std::string(PROGRAM) + ": the Moon's phase could not be found for this date";
     case AlmanacError::NoLocationList:
