@@ -114,11 +114,11 @@ void moonEvents(const DayFrame& f, double horizontalParallax, DayNumbers& row) {
                 [&](const ClockTime& when) { return moonHorizontal(when, f.observer); });
 }
 
-// Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees.
-void sunEvents(const DayFrame& f, DayNumbers& row) {
+// Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees; the
+// Earth's series made ready at the day's start in dynamical time.
+void sunEvents(const DayFrame& f, const EarthSeriesNear& earthSeries, DayNumbers& row) {
     const double obliquity = meanObliquity(f.t0);
-    SphericalCoords earth[3];
-    bodyHeliocentricAround(BODY_EARTH, f.td0, CENTURIES_PER_DAY, earth);
+    const SphericalCoords* earth = earthSeries.aroundAnchor();
     ThreeDays p{};
     for (int i = 0; i < 3; ++i) {
         const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth[i]);
@@ -126,7 +126,9 @@ void sunEvents(const DayFrame& f, DayNumbers& row) {
     }
     const RiseTransitSet rts = solve(f, p, STANDARD_ALTITUDE_SUN);
     storeEvents(f, rts, row.sunrise, row.sunset, row.sunriseBearing, row.sunsetBearing,
-                [&](const ClockTime& when) { return sunHorizontal(when, f.observer); });
+                [&](const ClockTime& when) {
+                    return sunHorizontal(when, f.observer, earthSeries);
+                });
 }
 
 // The time text of an event and, when it shows a time, its bearing text.
@@ -165,7 +167,8 @@ AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Locatio
     double deltaEpsilon = 0.0;
     nutation(f.noonT, deltaPsi, deltaEpsilon);
 
-    const SphericalCoords sun = sunGeocentric(f.noonT);
+    const EarthSeriesNear earthSeries(f.td0);
+    const SphericalCoords sun = earthSeries.sunAt(f.noonT);
     const SphericalCoords moon = moonPosition(f.noonT);
     const double horizontalParallax = std::asin(moonSinParallax(moon.radius));
 
@@ -177,7 +180,7 @@ AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Locatio
     const std::optional<double> phase = moonPhaseAngleAtJulianDay(f.noonJd);
     if (!phase) return AlmanacError::PhaseSearchFailed;
     n.moonPhaseAngle = *phase;
-    sunEvents(f, n);
+    sunEvents(f, earthSeries, n);
     return n;
 }
 

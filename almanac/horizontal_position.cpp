@@ -67,17 +67,9 @@ HorizontalPosition toReported(double azimuth, double altitude, double refraction
     return {altitude * RAD_TO_DEG, bearing};
 }
 
-} // namespace
-
-SkyObserver skyObserver(const Location& location, const Preferences& preferences) {
-    return {location.latitude * DEG_TO_RAD, location.longitude * DEG_TO_RAD, 0.0,
-            preferences.magneticBearings, location.magneticDeclination};
-}
-
-HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where) {
-    const SkyFrame f = skyFrame(when, where);
-    // The series are taken at Universal Time: Delta T is not applied here.
-    const SphericalCoords earth = bodyHeliocentric(BODY_EARTH, f.t);
+// The Sun's reported position from the frame and the Earth's place at f.t.
+HorizontalPosition sunFrom(const SkyFrame& f, const SphericalCoords& earth,
+                           const SkyObserver& where) {
     const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth);
 
     double ra = 0.0;
@@ -91,6 +83,25 @@ HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where
     double altitude = 0.0;
     equatorialToHorizontal(ra, dec, f.siderealTime, where.latitude, azimuth, altitude);
     return toReported(azimuth, altitude, SUN_REFRACTION_THRESHOLD, where);
+}
+
+} // namespace
+
+SkyObserver skyObserver(const Location& location, const Preferences& preferences) {
+    return {location.latitude * DEG_TO_RAD, location.longitude * DEG_TO_RAD, 0.0,
+            preferences.magneticBearings, location.magneticDeclination};
+}
+
+// The series are taken at Universal Time: Delta T is not applied here.
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where) {
+    const SkyFrame f = skyFrame(when, where);
+    return sunFrom(f, bodyHeliocentric(BODY_EARTH, f.t), where);
+}
+
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where,
+                                 const EarthSeriesNear& earth) {
+    const SkyFrame f = skyFrame(when, where);
+    return sunFrom(f, earth.earthAt(f.t), where);
 }
 
 HorizontalPosition moonHorizontal(const ClockTime& when, const SkyObserver& where) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "astro/planetary_series.h"
 #include "settings/location.h"
 
 namespace skyledger {
@@ -49,6 +50,11 @@ struct HorizontalPosition {
 // The Sun with annual aberration, approximate parallax, and refraction above
 // 34 arcminutes of true altitude.
 HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where);
+
+// The same, with the Earth's series taken from `earth`, made ready for the
+// day of `when` (the Sun's bearings at the day's events).
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where,
+                                 const EarthSeriesNear& earth);
 
 // The Moon with rigorous (topocentric) parallax and refraction above 0.
 HorizontalPosition moonHorizontal(const ClockTime& when, const SkyObserver& where);

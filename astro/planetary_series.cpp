@@ -2,6 +2,7 @@
 // and the heliocentric to geocentric conversion.
 #include "astro/planetary_series.h"
 
+#include <cassert>
 #include <cmath>
 #include <vector>
 
@@ -57,6 +58,15 @@ SphericalCoords fk5Corrected(double l, double b, double r, double t) {
     return out;
 }
 
+// The Sun seen from the Earth at its heliocentric place.
+SphericalCoords sunOfEarth(const SphericalCoords& earth) {
+    SphericalCoords out;
+    out.longitude = reduceAngle(earth.longitude + PI);
+    out.latitude = -earth.latitude;
+    out.radius = earth.radius;
+    return out;
+}
+
 // The first term of the body in the pool.
 const SeriesTerm* firstTerm(BodyIndex body) {
     return VSOP87_TERMS + VSOP87_DIRECTORIES[body].series[0].start;
@@ -97,9 +107,11 @@ const std::vector<Phasor>& earthDayTurns() {
 // Julian millennia) at once: each term's cosine at the middle instant is
 // taken from the math library, at the outer ones by turning it through the
 // term's step rotation, which `turnOf` gives term after term.
+// When `kept` is not null, each term's cosine and sine at the middle instant
+// are stored there, term after term.
 template <typename Turns>
 void sumCoordinateAround(const SeriesTerm*& p, Turns& turnOf, const SeriesRange* ranges,
-                         const double taus[3], double sums[3]) {
+                         const double taus[3], double sums[3], Phasor*& kept) {
     double power[3] = {1.0, 1.0, 1.0};
     sums[0] = sums[1] = sums[2] = 0.0;
     for (int k = 0; k < 6; ++k) {
@@ -109,6 +121,7 @@ void sumCoordinateAround(const SeriesTerm*& p, Turns& turnOf, const SeriesRange*
             const double a = p->phase + p->frequency * taus[1];
             const double c = std::cos(a);
             const double sn = std::sin(a);
+            if (kept != nullptr) *kept++ = {c, sn};
             s[0] += p->amplitude * (c * turn.c + sn * turn.s);
             s[1] += p->amplitude * c;
             s[2] += p->amplitude * (c * turn.c - sn * turn.s);
@@ -121,20 +134,90 @@ void sumCoordinateAround(const SeriesTerm*& p, Turns& turnOf, const SeriesRange*
 }
 
 template <typename Turns>
-void aroundWith(BodyIndex body, double tTd, double step, Turns turnOf, SphericalCoords out[3]) {
+void aroundWith(BodyIndex body, double tTd, double step, Turns turnOf, SphericalCoords out[3],
+                Phasor* kept = nullptr) {
     const SeriesRange* ranges = VSOP87_DIRECTORIES[body].series;
     const double taus[3] = {(tTd - step) * 0.1, tTd * 0.1, (tTd + step) * 0.1};
     const SeriesTerm* p = firstTerm(body);
     double sums[3][3];
     for (int coordinate = 0; coordinate < 3; ++coordinate)
-        sumCoordinateAround(p, turnOf, ranges + 6 * coordinate, taus, sums[coordinate]);
+        sumCoordinateAround(p, turnOf, ranges + 6 * coordinate, taus, sums[coordinate], kept);
     for (int i = 0; i < 3; ++i) {
         const double instant = i == 0 ? tTd - step : (i == 1 ? tTd : tTd + step);
         out[i] = fk5Corrected(reduceAngle(sums[0][i]), sums[1][i], sums[2][i], instant);
     }
 }
 
+// Farthest an instant may lie from the anchor of EarthSeriesNear and still be
+// turned to: a day and a quarter, in Julian millennia, enough for any instant
+// of the day that starts at the anchor. The Earth's fastest term then turns
+// through 0.55 rad, where the power series below leaves less than 3e-21 of
+// any term's contribution (the last place of the longitude is 2e-16).
+constexpr double NEAR_LIMIT_TAU = 1.25 * CENTURIES_PER_DAY * 0.1;
+
+// cos x and sin x for |x| <= 0.55 from their power series to x^12 and x^13.
+Phasor turnBy(double x) {
+    constexpr int TERMS = 6;
+    constexpr auto coefficients = [] {
+        struct {
+            double c[TERMS + 1]; // (-1)^n / (2n)!
+            double s[TERMS + 1]; // (-1)^n / (2n + 1)!
+        } k{};
+        double f = 1.0;
+        for (int n = 0; n <= TERMS; ++n) {
+            if (n > 0) f *= (2.0 * n - 1.0) * (2.0 * n);
+            k.c[n] = (n % 2 == 0 ? 1.0 : -1.0) / f;
+            k.s[n] = (n % 2 == 0 ? 1.0 : -1.0) / (f * (2.0 * n + 1.0));
+        }
+        return k;
+    }();
+    const double y = x * x;
+    double c = coefficients.c[TERMS];
+    double s = coefficients.s[TERMS];
+    for (int n = TERMS - 1; n >= 0; --n) {
+        c = c * y + coefficients.c[n];
+        s = s * y + coefficients.s[n];
+    }
+    return {c, s * x};
+}
+
 } // namespace
+
+EarthSeriesNear::EarthSeriesNear(double tTd)
+    : tau_(tTd * 0.1), count_(static_cast<int>(termCount(VSOP87_DIRECTORIES[BODY_EARTH]))) {
+    aroundWith(BODY_EARTH, tTd, CENTURIES_PER_DAY, TableTurns{earthDayTurns().data()}, around_,
+               phasors_);
+    assert(count_ <= CAPACITY);
+}
+
+SphericalCoords EarthSeriesNear::earthAt(double t) const {
+    const double tau = t * 0.1;
+    const double dtau = tau - tau_;
+    if (!(std::fabs(dtau) <= NEAR_LIMIT_TAU)) return bodyHeliocentric(BODY_EARTH, t);
+    const SeriesTerm* p = firstTerm(BODY_EARTH);
+    const Phasor* anchor = phasors_;
+    const SeriesRange* ranges = VSOP87_DIRECTORIES[BODY_EARTH].series;
+    double sums[3];
+    for (int coordinate = 0; coordinate < 3; ++coordinate) {
+        double sum = 0.0;
+        double power = 1.0;
+        for (int k = 0; k < 6; ++k) {
+            double s = 0.0;
+            for (int i = 0; i < ranges[6 * coordinate + k].count; ++i, ++p, ++anchor) {
+                const Phasor turn = turnBy(p->frequency * dtau);
+                s += p->amplitude * (anchor->c * turn.c - anchor->s * turn.s);
+            }
+            sum += s * power;
+            power *= tau;
+        }
+        sums[coordinate] = sum;
+    }
+    return fk5Corrected(reduceAngle(sums[0]), sums[1], sums[2], t);
+}
+
+SphericalCoords EarthSeriesNear::sunAt(double t) const {
+    return sunOfEarth(earthAt(t));
+}
 
 SphericalCoords bodyHeliocentric(BodyIndex body, double tTd) {
     const double tau = tTd * 0.1;
@@ -154,12 +237,7 @@ void bodyHeliocentricAround(BodyIndex body, double tTd, double step, SphericalCo
 }
 
 SphericalCoords sunGeocentric(double tTd) {
-    const SphericalCoords earth = bodyHeliocentric(BODY_EARTH, tTd);
-    SphericalCoords out;
-    out.longitude = reduceAngle(earth.longitude + PI);
-    out.latitude = -earth.latitude;
-    out.radius = earth.radius;
-    return out;
+    return sunOfEarth(bodyHeliocentric(BODY_EARTH, tTd));
 }
 
 SphericalCoords heliocentricToGeocentric(const SphericalCoords& body,

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "astro/multiple_angles.h"
 #include "astro/spherical_coords.h"
 
 namespace skyledger {
@@ -64,6 +65,40 @@ void bodyHeliocentricAround(BodyIndex body, double tTd, double step, SphericalCo
 // latitude (radians) and distance (AU) at tTd (Julian centuries, dynamical
 // time) from the Earth's series of date (BODY_EARTH).
 SphericalCoords sunGeocentric(double tTd);
+
+// The Earth's series of date (BODY_EARTH) made ready at one instant for the
+// few instants of one day: the cosine and sine of every term's argument are
+// taken from the math library once, at the anchor, and the series at an
+// instant within a day and a quarter of it follows by turning each term
+// through the difference with a short power series, to within a few units in
+// the last place of bodyHeliocentric. Farther instants are evaluated
+// directly. Lives
+// on the stack; holds nothing beyond its own numbers.
+class EarthSeriesNear {
+  public:
+    // Up to this many terms; the Earth of date has 195.
+    static constexpr int CAPACITY = 224;
+
+    // Anchored at tTd (Julian centuries, dynamical time).
+    explicit EarthSeriesNear(double tTd);
+
+    // The Earth at tTd - step, tTd and tTd + step for a step of one day, the
+    // very bits bodyHeliocentricAround(BODY_EARTH, tTd, CENTURIES_PER_DAY)
+    // gives.
+    const SphericalCoords* aroundAnchor() const { return around_; }
+
+    // The Earth's heliocentric place at t (Julian centuries).
+    SphericalCoords earthAt(double t) const;
+
+    // The Sun's geometric geocentric place at t, as sunGeocentric gives it.
+    SphericalCoords sunAt(double t) const;
+
+  private:
+    double tau_; // the anchor in Julian millennia
+    int count_;
+    Phasor phasors_[CAPACITY];
+    SphericalCoords around_[3];
+};
 
 // Geocentric ecliptic coordinates of a body from its heliocentric ones and the
 // Earth's (angles in radians, radii in the same unit). A body at the origin
