@@ -202,3 +202,35 @@ TEST(BodyHeliocentricAround, AUseInsideAnotherGivesTheSameBitsAsAUseAlone) {
 
 } // namespace
 } // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+TEST(EarthSeriesNear, TurnedInstantsMatchTheDirectSeriesAndTheDaysAroundAreTheSameBits) {
+    for (double anchor : {-0.99, 0.0, 0.26, 1.0}) {
+        const EarthSeriesNear near(anchor);
+        SphericalCoords around[3];
+        bodyHeliocentricAround(BODY_EARTH, anchor, CENTURIES_PER_DAY, around);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(sameCoords(near.aroundAnchor()[i], around[i])) << anchor << " " << i;
+        }
+        // Across the day that starts at the anchor and a little either side:
+        // within a unit or two in the last place of the direct evaluation's
+        // unreduced longitude sum (1.1e-13 rad a century from J2000).
+        for (double days = -0.01; days <= 1.2; days += 0.0173) {
+            const double t = anchor + days * CENTURIES_PER_DAY;
+            const SphericalCoords direct = bodyHeliocentric(BODY_EARTH, t);
+            const SphericalCoords turned = near.earthAt(t);
+            EXPECT_NEAR(turned.longitude, direct.longitude, 2.5e-13) << anchor << " " << days;
+            EXPECT_NEAR(turned.latitude, direct.latitude, 1e-17) << anchor << " " << days;
+            EXPECT_NEAR(turned.radius, direct.radius, 1e-15) << anchor << " " << days;
+        }
+        // Beyond a day and a quarter the series is evaluated directly.
+        const double far = anchor + 3.0 * CENTURIES_PER_DAY;
+        EXPECT_TRUE(sameCoords(near.earthAt(far), bodyHeliocentric(BODY_EARTH, far)));
+        EXPECT_TRUE(sameCoords(near.sunAt(far), sunGeocentric(far)));
+    }
+}
+
+} // namespace
+} // namespace skyledger
