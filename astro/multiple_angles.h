@@ -50,6 +50,9 @@ template <int N, int K> class MultipleAngles {
         return p;
     }
 
+    // cos and sin of multiplier * angles[i]; |multiplier| <= K.
+    const Phasor& multiple(int i, int multiplier) const { return table_[i][K + multiplier]; }
+
   private:
     Phasor table_[N][2 * K + 1];
 };
