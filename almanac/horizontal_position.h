@@ -8,10 +8,11 @@
 
 #include <cstdint>
 
-#include "astro/planetary_series.h"
 #include "settings/location.h"
 
 namespace skyledger {
+
+class EarthSeriesNear;
 
 // A local clock time. `day` is the day of the month (a whole number), `hour`
 // 0..24 and `minute` may carry fractions; `offsetHours` is added to the clock

@@ -72,8 +72,7 @@ SphericalCoords sunGeocentric(double tTd);
 // instant within a day and a quarter of it follows by turning each term
 // through the difference with a short power series, to within a few units in
 // the last place of bodyHeliocentric. Farther instants are evaluated
-// directly. Lives
-// on the stack; holds nothing beyond its own numbers.
+// directly. Lives on the stack and holds nothing but its own numbers.
 class EarthSeriesNear {
   public:
     // Up to this many terms; the Earth of date has 195.
@@ -82,15 +81,15 @@ class EarthSeriesNear {
     // Anchored at tTd (Julian centuries, dynamical time).
     explicit EarthSeriesNear(double tTd);
 
-    // The Earth at tTd - step, tTd and tTd + step for a step of one day, the
-    // very bits bodyHeliocentricAround(BODY_EARTH, tTd, CENTURIES_PER_DAY)
-    // gives.
+    // The Earth one day before, at and one day after the anchor: the very
+    // bits bodyHeliocentricAround(BODY_EARTH, tTd, CENTURIES_PER_DAY) gives.
     const SphericalCoords* aroundAnchor() const { return around_; }
 
-    // The Earth's heliocentric place at t (Julian centuries).
+    // The Earth's heliocentric place at t (Julian centuries, dynamical time).
     SphericalCoords earthAt(double t) const;
 
-    // The Sun's geometric geocentric place at t, as sunGeocentric gives it.
+    // The Sun's geometric geocentric place at t, as sunGeocentric gives it
+    // to within a few units in the last place.
     SphericalCoords sunAt(double t) const;
 
   private:
