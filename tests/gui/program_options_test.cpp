@@ -1,12 +1,15 @@
 // The desktop program's command line, and the About box it can render.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "almanac/app_state.h"
 #include "app/about_dialog.h"
+#include "app/desktop_run.h"
 #include "app/program_options.h"
 #include "settings/settings_file.h"
 
@@ -89,6 +92,27 @@ TEST(AboutDialog, OnlyOkClosesIt) {
     ok->click();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), 0);
+}
+
+// One version, the build's, wherever the program shows it; every line of the
+// About box fits its label.
+TEST(AboutDialog, ShowsTheBuildsVersionLikeVersionDoes) {
+    ProgramOptions o;
+    QString error;
+    ASSERT_TRUE(parse({"--version"}, o, error));
+    EXPECT_TRUE(o.version);
+    EXPECT_EQ(versionLine(), QStringLiteral("skyledger " SKYLEDGER_PROJECT_VERSION));
+
+    AboutDialog about(nullptr);
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        texts << label->text();
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << label->text().toStdString();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("Skyledger " SKYLEDGER_PROJECT_VERSION)))
+        << texts.join('|').toStdString();
 }
 
 } // namespace

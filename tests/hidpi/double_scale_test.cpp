@@ -9,11 +9,13 @@
 #include <set>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "app/toolbar_control.h"
 #include "reports/calendar_window.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
+#include "tests/gui/qt_test_environment.h"
 
 namespace skyledger {
 namespace {
@@ -39,7 +41,7 @@ TEST(DoubleScale, MainWindowKeepsItsLayoutAndDrawsSharpToolbarImages) {
     // The pressed "ST" button: the double-size image, not the 17-pixel one
     // enlarged. Every pixel of it is one of the image's three colours (an
     // enlargement that smooths would blend them) ...
-    ToolbarControl* bar = window.toolbar(TIME_BASIS_TOOLBAR_ID);
+    ToolbarControl* bar = window.toolbar(Toolbar::TimeBasis);
     const QPoint origin = bar->mapTo(&window, bar->buttonOrigin(0)) * 2;
     const QRgb ground = qRgb(192, 192, 192);
     const QRgb black = qRgb(0, 0, 0);
@@ -85,7 +87,7 @@ TEST(DoubleScale, ReportWindowsOpenOnTheScreenThatTheScaleHasMadeSmaller) {
 } // namespace skyledger
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const skyledger::QtTestEnvironment environment;
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
