@@ -3,10 +3,9 @@
 // the Moon calendar) against digests of what the program wrote before its
 // computation was made faster. A change of one byte anywhere fails.
 //
-// tests/data/outputs_2026.txt is written by this test itself:
-//   SKYLEDGER_STORE_OUTPUTS=tests/data/outputs_2026.txt build/bin/skyledger_cli_tests \
-//     --gtest_filter='StoredOutputs.*'
-// run on the commit whose outputs are to be kept.
+// tests/data/outputs_2026.txt is written by this test itself, run on the
+// commit whose outputs are to be kept with SKYLEDGER_STORE_OUTPUTS set to
+// that file's path (build/bin/skyledger_cli_tests --gtest_filter='StoredOutputs.*').
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -118,7 +117,9 @@ TEST(StoredOutputs, AYearAtEveryShippedPlaceOnEveryBasisIsUnchangedToTheByte) {
     const char* store = std::getenv("SKYLEDGER_STORE_OUTPUTS");
     const std::map<std::string, std::string> stored =
         storedDigests(std::string(SKYLEDGER_TEST_DATA) + "/outputs_2026.txt");
-    if (store == nullptr) ASSERT_FALSE(stored.empty());
+    if (store == nullptr) {
+        ASSERT_FALSE(stored.empty());
+    }
     std::ostringstream written;
     int compared = 0;
     for (const char* place : PLACES) {
