@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "almanac/local_time.h"
-#include "astro/planetary_series.h"
 #include "settings/location_list.h"
 #include "settings/location_range.h"
 #include "settings/settings_file.h"

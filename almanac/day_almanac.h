@@ -88,7 +88,6 @@ struct DayAlmanac {
 // time the day runs from local midnight to the next; each event is given on
 // the offset in force at it, so on a day the clocks change an event after the
 // change is found on the later offset. Fails with
-// SeriesNotLoadable when the Earth's series cannot be loaded and with
 // PhaseSearchFailed when the phase search finds no bracket.
 AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Location& location,
                                             const Preferences& preferences);

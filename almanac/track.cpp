@@ -15,8 +15,8 @@ namespace skyledger {
 namespace {
 
 // One sample at a clock reading (whole minutes after 0h of the date) on an
-// offset (days); false when the Earth's series cannot be loaded.
-bool fillSample(TrackSample& sample, const CivilDate& date, int32_t clockMinutes,
+// offset (days).
+void fillSample(TrackSample& sample, const CivilDate& date, int32_t clockMinutes,
                 double offsetDays, const SkyObserver& observer) {
     const ClockTime when{date.year,
                          date.month,
@@ -24,19 +24,17 @@ bool fillSample(TrackSample& sample, const CivilDate& date, int32_t clockMinutes
                          static_cast<double>(clockMinutes / 60),
                          static_cast<double>(clockMinutes % 60),
                          offsetDays * 24.0};
-    const std::optional<HorizontalPosition> sun = sunHorizontal(when, observer);
-    if (!sun) return false;
-    sample.sunAltitude = sun->altitude;
-    sample.sunBearing = sun->bearing;
+    const HorizontalPosition sun = sunHorizontal(when, observer);
+    sample.sunAltitude = sun.altitude;
+    sample.sunBearing = sun.bearing;
     const HorizontalPosition moon = moonHorizontal(when, observer);
     sample.moonAltitude = moon.altitude;
     sample.moonBearing = moon.bearing;
     sample.clockTime = clockMinutes * (TWO_PI / 1440.0);
     sample.offsetDays = offsetDays;
-    return true;
 }
 
-AlmanacResult<TrackTable> localTrack(const CivilDate& date, const TimeZone& zone,
+TrackTable localTrack(const CivilDate& date, const TimeZone& zone,
                                      const SkyObserver& observer) {
     const LocalDay day = localDay(zone, date);
     const double midnight = julianDay({date.year, date.month, static_cast<double>(date.day)});
@@ -49,9 +47,8 @@ AlmanacResult<TrackTable> localTrack(const CivilDate& date, const TimeZone& zone
         const double offset = zone.offsetDaysAt(instant);
         minutes[static_cast<size_t>(i)] =
             static_cast<int32_t>(std::lround((instant - offset - midnight) * 1440.0));
-        if (!fillSample(track.samples[static_cast<size_t>(i)], date,
-                        minutes[static_cast<size_t>(i)], offset, observer))
-            return AlmanacError::SeriesNotLoadable;
+        fillSample(track.samples[static_cast<size_t>(i)], date, minutes[static_cast<size_t>(i)],
+                   offset, observer);
     }
     // The rows of a clock hour shown twice say which offset they are in.
     for (int32_t i = 0; i < track.count; ++i)
@@ -74,8 +71,7 @@ AlmanacResult<TrackTable> computeTrack(const CivilDate& date, const Location& lo
     TrackTable track;
     track.count = TRACK_SAMPLES;
     for (int32_t i = 0; i < TRACK_SAMPLES; ++i)
-        if (!fillSample(track.samples[static_cast<size_t>(i)], date, 15 * i, offsetDays, observer))
-            return AlmanacError::SeriesNotLoadable;
+        fillSample(track.samples[static_cast<size_t>(i)], date, 15 * i, offsetDays, observer);
     track.valid = true;
     return track;
 }

@@ -51,8 +51,9 @@ struct TrackTable {
 // The samples of the date at the place, in the preferences' time basis and
 // bearing reference: 96 at the clock's quarter hours; on local time, every
 // quarter hour of real time from local midnight to the next (a skipped hour
-// has no rows, a repeated one has its rows twice, each with its offset). Fails with SeriesNotLoadable when the Earth's series
-// cannot be loaded.
+// has no rows, a repeated one has its rows twice, each with its offset).
+// Nothing in it can fail today; the result keeps the almanac's one shape for
+// a computation.
 AlmanacResult<TrackTable> computeTrack(const CivilDate& date, const Location& location,
                                        const Preferences& preferences);
 

@@ -35,8 +35,19 @@ void BM_chart366Days(benchmark::State& state) {
 }
 BENCHMARK(BM_chart366Days)->Unit(benchmark::kMillisecond);
 
-// The same chart on the place's local time: two changes of clocks, each day's
-// offsets from the time-zone database.
+void BM_chart366DaysGreenwich(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    s.locations.records = {{"Greenwich", 51.48, 0.0, 1.0, 0.0}};
+    for (auto _ : state) {
+        auto chart =
+            skyledger::computeChart({2026, 1, 1}, 366, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_chart366DaysGreenwich)->Unit(benchmark::kMillisecond);
+
+// The New York chart on the place's local time: two changes of clocks, each
+// day's offsets from the time-zone database.
 void BM_chart366DaysLocalTime(benchmark::State& state) {
     skyledger::AppState s = benchState();
     s.locations.records[0].zone = "America/New_York";

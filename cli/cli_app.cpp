@@ -9,7 +9,6 @@
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
 #include "almanac/local_time.h"
-#include "astro/planetary_series.h"
 #include "cli/cli_args.h"
 #include "cli/cli_report.h"
 #include "settings/location_list.h"
