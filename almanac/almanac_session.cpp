@@ -139,6 +139,7 @@ void AlmanacSession::recompute() {
     const Location* place = state_.locations.currentLocation();
     if (!place || refusedForRange(*place)) {
         state_.day = DayAlmanac{};
+        state_.details = DayDetails{};
     } else {
         const AlmanacResult<DayNumbers> numbers =
             computeDayNumbers(state_.currentDate, *place, state_.preferences);
@@ -146,7 +147,14 @@ void AlmanacSession::recompute() {
             showError(numbers.error());
             return;
         }
+        AlmanacResult<DayDetails> details =
+            computeDayDetails(state_.currentDate, *place, state_.preferences);
+        if (!details.ok()) {
+            showError(details.error());
+            return;
+        }
         state_.day = formatDayAlmanac(numbers.value(), state_.preferences);
+        state_.details = std::move(details).value();
     }
     notifyViews([](AlmanacView& v) { v.dayChanged(); });
     if (state_.trackOpen) updateTrack();

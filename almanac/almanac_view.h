@@ -10,7 +10,8 @@ namespace skyledger {
 class AlmanacView {
   public:
     virtual ~AlmanacView() = default;
-    // state().day was recomputed successfully (it changes only then).
+    // state().day and state().details were recomputed successfully (they
+    // change only then).
     virtual void dayChanged() = 0;
     // state().track was recomputed: after every recomputation while the
     // altitude/azimuth table is open, and when it opens.
