@@ -16,6 +16,7 @@
 #include <ctime>
 
 #include "almanac/day_almanac.h"
+#include "almanac/day_details_text.h"
 #include "almanac/display_format.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
@@ -25,6 +26,7 @@
 #include "app/toolbar_control.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_window.h"
+#include "reports/details_window.h"
 #include "reports/moon_disc.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
@@ -200,6 +202,7 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Multi-&day Chart..."), this, &MainWindow::openMultiDayChart);
     file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
+    file->addAction(QStringLiteral("Da&y Details..."), this, &MainWindow::openDayDetails);
     file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
     file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
     file->addSeparator();
@@ -455,8 +458,13 @@ void MainWindow::dayChanged() {
     const std::string* texts[8] = {
         &day.sunriseText,  &day.sunriseBearingText,  &day.sunsetText,  &day.sunsetBearingText,
         &day.moonriseText, &day.moonriseBearingText, &day.moonsetText, &day.moonsetBearingText};
-    for (size_t i = 0; i < fields.size(); ++i)
+    // Resting the pointer on an empty field says why it is empty.
+    const std::array<std::string, 4> reasons =
+        missingEventReasons(state.details, state.preferences.twelveHourClock);
+    for (size_t i = 0; i < fields.size(); ++i) {
         fields[i]->setText(toQString(*texts[i]));
+        fields[i]->setToolTip(texts[i]->empty() ? toQString(reasons[i / 2]) : QString());
+    }
     client->update(geometry.discBox.adjusted(0, 0, 1, 1));
     // The chart's rows stay as they were asked for, but its times follow the
     // clock preference, which may just have changed.
@@ -513,6 +521,16 @@ void MainWindow::openAltAzTable() {
     delete trackWindow;
     trackWindow = new TrackWindow(metrics, session, this);
     trackWindow->show();
+}
+
+void MainWindow::openDayDetails() {
+    delete detailsWindow;
+    detailsWindow = new DetailsWindow(metrics, session, this);
+    detailsWindow->show();
+}
+
+DetailsWindow* MainWindow::dayDetailsWindow() const {
+    return detailsWindow;
 }
 
 MoonCalendarWindow* MainWindow::moonCalendarWindow() const {

@@ -27,6 +27,7 @@ class HelpWindow;
 class ChartWindow;
 class MoonCalendarWindow;
 class TrackWindow;
+class DetailsWindow;
 
 // The eight value fields.
 enum class ResultField {
@@ -108,6 +109,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void openLocationDialog();
     void openMoonCalendar();
     void openAltAzTable();
+    void openDayDetails();
     // The Help menu.
     void openHelp();
     void openAbout();
@@ -130,6 +132,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     // The open report windows, or null.
     [[nodiscard]] MoonCalendarWindow* moonCalendarWindow() const;
     [[nodiscard]] TrackWindow* altAzTableWindow() const;
+    [[nodiscard]] DetailsWindow* dayDetailsWindow() const;
     // The File and Help menu actions, by their menu text without '&'.
     [[nodiscard]] QAction* menuAction(const QString& text) const;
 
@@ -174,6 +177,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     QPointer<ChartWindow> multiDayChart;
     QPointer<MoonCalendarWindow> calendarWindow;
     QPointer<TrackWindow> trackWindow;
+    QPointer<DetailsWindow> detailsWindow;
 };
 
 // Writes the settings file at exit. When that fails the user is told, with

@@ -17,6 +17,8 @@
 #include "reports/chart_print.h"
 #include "reports/chart_window.h"
 #include "reports/print_report.h"
+#include "reports/details_print.h"
+#include "reports/details_window.h"
 #include "reports/track_print.h"
 #include "reports/track_window.h"
 #include "settings/names.h"
@@ -96,6 +98,11 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
              window.openAltAzTable();
              return shown(window.altAzTableWindow());
          }},
+        {"details",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             window.openDayDetails();
+             return shown(window.dayDetailsWindow());
+         }},
         {"location",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
              // On the current place; the run ends before anything is saved.
@@ -138,6 +145,15 @@ const std::vector<PdfReport>& pdfReports() {
              });
              session.closeTrack();
              return written;
+         }},
+        {"details",
+         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+             const AppState& state = window.almanacSession().state();
+             const std::optional<double> now =
+                 nowOnShownDate(state, QDateTime::currentDateTimeUtc());
+             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+                 printDetailsPage(printer, painter, state, now);
+             });
          }},
     };
     return table;
