@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "almanac/display_format.h"
-#include "app/qt_text.h"
 #include "astro/constants.h"
-#include "reports/text_drawing.h"
+#include "gui/qt_text.h"
+#include "gui/text_drawing.h"
 #include "support/format_text.h"
 
 namespace skyledger {
@@ -18,20 +18,29 @@ namespace {
 const QColor SUN_COLOUR(240, 140, 0);
 const QColor MOON_COLOUR(200, 40, 150);
 const QColor NOW_COLOUR(220, 0, 0);
-const QColor GRID_COLOUR(255, 255, 255, 90);
+const QColor GRID_COLOUR(128, 128, 128, 120);
 // The longest value a details line can have: a missing event named with the
 // next one on the 12-hour clock.
 const char* const WIDEST_VALUE = "none on this date; next Wed 30 Sep at 12:00AM";
-constexpr int GRAPH_LINES = 14;
 constexpr int HOUR_STEP = 3;
 constexpr int ALTITUDE_STEP = 30;
 
+// Where a clock time (radians of a day) and an altitude (degrees) fall in the
+// graph: exactly, for the curves, and on whole pixels, for rules and marks.
+double xAt(const QRect& g, double time) {
+    return g.left() + time / TWO_PI * g.width();
+}
+
+double yAt(const QRect& g, double altitude) {
+    return g.top() + (90.0 - altitude) / 180.0 * g.height();
+}
+
 int xOfTime(const QRect& g, double time) {
-    return g.left() + static_cast<int>(std::lround(time / TWO_PI * g.width()));
+    return static_cast<int>(std::lround(xAt(g, time)));
 }
 
 int yOfAltitude(const QRect& g, double altitude) {
-    return g.top() + static_cast<int>(std::lround((90.0 - altitude) / 180.0 * g.height()));
+    return static_cast<int>(std::lround(yAt(g, altitude)));
 }
 
 void drawBands(QPainter& p, const QRect& g, const DayDetails& d) {
@@ -80,8 +89,8 @@ void drawCurve(QPainter& p, const QRect& g, const std::array<double, DETAIL_SAMP
                const QColor& colour, int width) {
     QPainterPath path;
     for (size_t i = 0; i < altitudes.size(); ++i) {
-        const QPointF point(xOfTime(g, static_cast<double>(i) * DETAIL_SAMPLE_STEP),
-                            yOfAltitude(g, altitudes[i]));
+        const QPointF point(xAt(g, static_cast<double>(i) * DETAIL_SAMPLE_STEP),
+                            yAt(g, altitudes[i]));
         if (i == 0)
             path.moveTo(point);
         else
@@ -130,7 +139,7 @@ QColor skyBandColour(double altitude) {
 
 DetailsLayout makeDetailsLayout(const std::function<int(std::string_view)>& width,
                                 const std::vector<DetailLine>& lines, int line, int gap, int left,
-                                int top, int columns, int minimumRight) {
+                                int top, int columns, int graphLines, int minimumRight) {
     DetailsLayout l;
     l.line = line;
     int valueWidth = width(WIDEST_VALUE);
@@ -146,7 +155,7 @@ DetailsLayout makeDetailsLayout(const std::function<int(std::string_view)>& widt
     l.right = std::max(minimumRight, l.columnLeft[l.columns - 1] + column);
     l.axisLeft = left;
     const int axisWidth = width("-90\xB0") + gap;
-    l.graph = QRect(left + axisWidth, top + line / 2, l.right - left - axisWidth, GRAPH_LINES * line);
+    l.graph = QRect(left + axisWidth, top + line / 2, l.right - left - axisWidth, graphLines * line);
     l.hourTop = l.graph.bottom() + 1 + gap / 2;
     l.textTop = l.hourTop + line + gap;
     const int rows = static_cast<int>((lines.size() + 1) / static_cast<size_t>(l.columns));
@@ -158,11 +167,11 @@ void drawDetailsGraph(QPainter& p, const DetailsLayout& l, const DayDetails& d,
                       std::optional<double> now) {
     const QRect& g = l.graph;
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
     if (d.valid) drawBands(p, g, d);
     drawGrid(p, g, l);
     drawLabels(p, g, l);
     if (d.valid) {
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.setClipRect(g);
         const int curve = std::max(2, l.line / 7);
         drawCurve(p, g, d.moonAltitude, MOON_COLOUR, curve);

@@ -37,12 +37,12 @@ struct DetailsLayout {
 // the line pitch, `gap` the spacing unit; the page's top-left corner is at
 // (left, top). The text stands in `columns` columns (1 or 2), each wide
 // enough for `lines` and for the longest value a missing event can have, so
-// the page keeps its size as days change; the graph spans them, and reaches
-// at least to `minimumRight`.
+// the page keeps its size as days change; the graph, `graphLines` lines
+// high, spans them and reaches at least to `minimumRight`.
 [[nodiscard]] DetailsLayout makeDetailsLayout(const std::function<int(std::string_view)>& width,
                                               const std::vector<DetailLine>& lines, int line,
                                               int gap, int left, int top, int columns,
-                                              int minimumRight = 0);
+                                              int graphLines, int minimumRight = 0);
 
 // The graph of `details` with its axis labels; `now` is the current clock
 // time (radians of a day) when the date is today. Painter's font is the

@@ -6,12 +6,18 @@
 #include "almanac/app_state.h"
 #include "almanac/day_details_text.h"
 #include "almanac/display_format.h"
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
+#include "gui/text_drawing.h"
 #include "reports/details_drawing.h"
 #include "reports/print_report.h"
-#include "reports/text_drawing.h"
 
 namespace skyledger {
+
+namespace {
+// The graph's height in body lines: the page has room for a taller one than
+// the window.
+constexpr int GRAPH_LINES = 20;
+} // namespace
 
 void printDetailsPage(QPrinter& printer, QPainter& painter, const AppState& state,
                       std::optional<double> now) {
@@ -29,8 +35,8 @@ void printDetailsPage(QPrinter& printer, QPainter& painter, const AppState& stat
                    reportLocationLine(*location, state.preferences));
     const DetailsLayout layout = makeDetailsLayout(
         [&](std::string_view text) { return textWidth(fonts.body, text, &printer); }, lines,
-        fonts.bodyLine, fonts.blankWidth, margins.leftMargin,
-        margins.topMargin + fonts.headLine + 2 * fonts.bodyLine, 1,
+        fonts.bodyLine, fonts.bodyLine / 3, margins.leftMargin,
+        margins.topMargin + fonts.headLine + 2 * fonts.bodyLine, 1, GRAPH_LINES,
         printer.width() - margins.leftMargin);
     drawDetailsGraph(painter, layout, state.details, now);
     if (state.details.valid) drawDetailLines(painter, layout, lines);

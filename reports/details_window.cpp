@@ -6,17 +6,18 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/day_details_text.h"
-#include "app/layout_metrics.h"
+#include "gui/colours.h"
+#include "gui/layout_metrics.h"
+#include "gui/window_placement.h"
 #include "reports/details_print.h"
 #include "reports/report_window.h"
-#include "reports/window_placement.h"
 
 namespace skyledger {
 
 namespace {
 
-const QColor LIGHT_GREY(192, 192, 192);
 constexpr int MINUTE_MS = 60 * 1000;
+constexpr int GRAPH_LINES = 14;
 
 } // namespace
 
@@ -74,7 +75,7 @@ void DetailsWindow::applyLayout() {
     layout_ = makeDetailsLayout([this](std::string_view text) { return metrics_.textWidth(text); },
                                 dayDetailLines(state.details, state.preferences),
                                 metrics_.lineHeight, g, 2 * g,
-                                metrics_.buttonHeight + 2 * g, 2);
+                                metrics_.buttonHeight + 2 * g, 2, GRAPH_LINES);
     setFixedSize(layout_.right + 2 * g, layout_.bottom + 2 * g);
 }
 
