@@ -1,7 +1,7 @@
 #include "reports/details_drawing.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -19,9 +19,10 @@ const QColor SUN_COLOUR(240, 140, 0);
 const QColor MOON_COLOUR(200, 40, 150);
 const QColor NOW_COLOUR(220, 0, 0);
 const QColor GRID_COLOUR(128, 128, 128, 120);
-// The longest value a details line can have: a missing event named with the
-// next one on the 12-hour clock.
-const char* const WIDEST_VALUE = "none on this date; next Wed 30 Sep at 12:00AM";
+// The longest values a details line can have: a missing event named with the
+// next one on the 12-hour clock, and a day length with a long change.
+const char* const WIDEST_VALUES[] = {"none on this date; next Wed 30 Sep at 12:00AM",
+                                     "23 h 58 min, 58 min 58 s shorter than the day before"};
 constexpr int HOUR_STEP = 3;
 constexpr int ALTITUDE_STEP = 30;
 
@@ -43,12 +44,20 @@ int yOfAltitude(const QRect& g, double altitude) {
     return static_cast<int>(std::lround(yAt(g, altitude)));
 }
 
+// Each five minutes in the colour of the Sun's altitude in their middle, one
+// rectangle for each run of the same colour.
 void drawBands(QPainter& p, const QRect& g, const DayDetails& d) {
-    for (size_t i = 0; i + 1 < d.sunAltitude.size(); ++i) {
-        const int x0 = xOfTime(g, static_cast<double>(i) * DETAIL_SAMPLE_STEP);
-        const int x1 = xOfTime(g, static_cast<double>(i + 1) * DETAIL_SAMPLE_STEP);
-        const double middle = (d.sunAltitude[i] + d.sunAltitude[i + 1]) / 2.0;
-        p.fillRect(QRect(x0, g.top(), x1 - x0, g.height()), skyBandColour(middle));
+    const auto colourAfter = [&](size_t i) {
+        return skyBandColour((d.sunAltitude[i] + d.sunAltitude[i + 1]) / 2.0);
+    };
+    size_t start = 0;
+    for (size_t i = 1; i < d.sunAltitude.size(); ++i) {
+        const bool last = i + 1 == d.sunAltitude.size();
+        if (!last && colourAfter(i) == colourAfter(start)) continue;
+        const int x0 = xOfTime(g, static_cast<double>(start) * DETAIL_SAMPLE_STEP);
+        const int x1 = xOfTime(g, static_cast<double>(i) * DETAIL_SAMPLE_STEP);
+        p.fillRect(QRect(x0, g.top(), x1 - x0, g.height()), colourAfter(start));
+        start = i;
     }
 }
 
@@ -87,18 +96,12 @@ void drawLabels(QPainter& p, const QRect& g, const DetailsLayout& l) {
 
 void drawCurve(QPainter& p, const QRect& g, const std::array<double, DETAIL_SAMPLES>& altitudes,
                const QColor& colour, int width) {
-    QPainterPath path;
-    for (size_t i = 0; i < altitudes.size(); ++i) {
-        const QPointF point(xAt(g, static_cast<double>(i) * DETAIL_SAMPLE_STEP),
-                            yAt(g, altitudes[i]));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
+    QPolygonF curve;
+    curve.reserve(static_cast<qsizetype>(altitudes.size()));
+    for (size_t i = 0; i < altitudes.size(); ++i)
+        curve << QPointF(xAt(g, static_cast<double>(i) * DETAIL_SAMPLE_STEP), yAt(g, altitudes[i]));
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+    p.drawPolyline(curve);
 }
 
 // A dot on the horizon at a rise or set, on the curve at a transit.
@@ -142,7 +145,9 @@ DetailsLayout makeDetailsLayout(const std::function<int(std::string_view)>& widt
                                 int top, int columns, int graphLines, int minimumRight) {
     DetailsLayout l;
     l.line = line;
-    int valueWidth = width(WIDEST_VALUE);
+    int valueWidth = 0;
+    for (const char* value : WIDEST_VALUES)
+        valueWidth = std::max(valueWidth, width(value));
     for (const DetailLine& d : lines) {
         l.labelWidth = std::max(l.labelWidth, width(d.label));
         valueWidth = std::max(valueWidth, width(d.value));
@@ -151,7 +156,7 @@ DetailsLayout makeDetailsLayout(const std::function<int(std::string_view)>& widt
     const int column = l.valueOffset + valueWidth;
     l.columns = columns == 1 ? 1 : 2;
     l.columnLeft[0] = left;
-    l.columnLeft[1] = left + column + 2 * gap;
+    l.columnLeft[1] = left + column + 4 * gap;
     l.right = std::max(minimumRight, l.columnLeft[l.columns - 1] + column);
     l.axisLeft = left;
     const int axisWidth = width("-90\xB0") + gap;
