@@ -6,11 +6,8 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/day_details_text.h"
-#include "gui/colours.h"
 #include "gui/layout_metrics.h"
-#include "gui/window_placement.h"
 #include "reports/details_print.h"
-#include "reports/report_window.h"
 
 namespace skyledger {
 
@@ -26,42 +23,25 @@ std::optional<double> nowOnShownDate(const AppState& state, const QDateTime& utc
     if (!place || !utcNow.isValid()) return std::nullopt;
     const QDateTime utc = utcNow.toUTC();
     const QDate d = utc.date();
-    const QTime t = utc.time();
     return clockTimeOnDate(state.currentDate, *place, state.preferences.timeBasis,
-                           {d.year(), d.month(), d.day()}, t.msecsSinceStartOfDay() / 1000.0);
+                           {d.year(), d.month(), d.day()},
+                           utc.time().msecsSinceStartOfDay() / 1000.0);
 }
 
 DetailsWindow::DetailsWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner)
-    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
-      printJob_(&printReport), clock_([] { return QDateTime::currentDateTimeUtc(); }) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Day Details"));
-    setFont(metrics.uiFont);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, LIGHT_GREY);
-    setPalette(palette);
-    setAutoFillBackground(true);
-
-    const int g = metrics.gap;
-    cancel_ = makeReportButton(metrics, "Cancel", g, this);
-    print_ = makeReportButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
-    connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
-    closeOnEscape(*this);
-    connect(print_, &QPushButton::clicked, this, &DetailsWindow::print);
+    : ReportWindow(metrics, session, owner, QStringLiteral("Day Details"), Follows::DayOnly),
+      clock_([] { return QDateTime::currentDateTimeUtc(); }) {
+    print_ = addButton("Print");
+    connect(print_, &QPushButton::clicked, this, &DetailsWindow::printPage);
 
     // The line at the current time moves on by itself.
-    minuteTimer_ = new QTimer(this);
-    minuteTimer_->setInterval(MINUTE_MS);
-    connect(minuteTimer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
-    minuteTimer_->start();
+    auto* minuteTimer = new QTimer(this);
+    minuteTimer->setInterval(MINUTE_MS);
+    connect(minuteTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    minuteTimer->start();
 
     applyLayout();
-    placeOnScreen(*this, QPoint(150, 150));
-    session_.addView(*this);
-}
-
-DetailsWindow::~DetailsWindow() {
-    session_.removeView(*this);
+    placeNear(QPoint(150, 150));
 }
 
 void DetailsWindow::setClock(Clock clock) {
@@ -74,16 +54,16 @@ void DetailsWindow::applyLayout() {
     const int g = metrics_.gap;
     layout_ = makeDetailsLayout([this](std::string_view text) { return metrics_.textWidth(text); },
                                 dayDetailLines(state.details, state.preferences),
-                                metrics_.lineHeight, g, 2 * g,
-                                metrics_.buttonHeight + 2 * g, 2, GRAPH_LINES);
+                                metrics_.lineHeight, g, 2 * g, metrics_.buttonHeight + 2 * g, 2,
+                                GRAPH_LINES);
     setFixedSize(layout_.right + 2 * g, layout_.bottom + 2 * g);
 }
 
 void DetailsWindow::dayChanged() {
-    // A value wider than any before (or another clock) may need more room.
+    // A value wider than any before may need more room.
     const QSize before = size();
     applyLayout();
-    if (size() != before) placeOnScreen(*this, pos());
+    if (size() != before) placeNear(pos());
     update();
 }
 
@@ -96,12 +76,13 @@ void DetailsWindow::paintEvent(QPaintEvent*) {
         drawDetailLines(painter, layout_, dayDetailLines(state.details, state.preferences));
 }
 
-void DetailsWindow::print() {
+void DetailsWindow::printPage() {
     const AppState& state = session_.state();
     const std::optional<double> now = nowOnShownDate(state, clock_());
-    printJob_(this, [&state, now](QPrinter& printer, QPainter& painter) {
+    print([&state, now](QPrinter& printer, QPainter& painter) {
         printDetailsPage(printer, painter, state, now);
     });
+    // The page is printed; the window has done its work.
     close();
 }
 

@@ -7,47 +7,33 @@
 #pragma once
 
 #include <QDateTime>
-#include <QWidget>
 #include <functional>
+#include <optional>
 
-#include "almanac/almanac_view.h"
 #include "reports/details_drawing.h"
-#include "reports/print_job.h"
+#include "reports/report_window.h"
 
 class QPushButton;
-class QTimer;
 
 namespace skyledger {
 
-class AlmanacSession;
-struct AppState;
-struct LayoutMetrics;
-
-class DetailsWindow : public QWidget, public AlmanacView {
+class DetailsWindow : public ReportWindow {
     Q_OBJECT
 
   public:
     // The source of the current time, in UTC.
     using Clock = std::function<QDateTime()>;
 
-    // A window of its own, owned by `owner` (the main window); it deletes
-    // itself when closed.
+    // A report window that follows the day: the details come with it.
     DetailsWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner = nullptr);
-    ~DetailsWindow() override;
 
     // The day (and its details) changed: paint them again.
     void dayChanged() override;
-    void trackChanged() override {}
-    void calendarChanged() override {}
-    void showError(const std::string&) override {}
 
-    // Where "Print" sends the page: the print dialog unless replaced.
-    void setPrintJob(PrintJob job) { printJob_ = std::move(job); }
     // The current time, for the line at "now"; the system clock unless replaced.
     void setClock(Clock clock);
 
     [[nodiscard]] const DetailsLayout& layout() const { return layout_; }
-    QPushButton* cancelButton() const { return cancel_; }
     QPushButton* printButton() const { return print_; }
 
   protected:
@@ -55,14 +41,9 @@ class DetailsWindow : public QWidget, public AlmanacView {
 
   private:
     void applyLayout();
-    void print();
+    void printPage();
 
-    const LayoutMetrics& metrics_;
-    AlmanacSession& session_;
-    QPushButton* cancel_ = nullptr;
     QPushButton* print_ = nullptr;
-    QTimer* minuteTimer_ = nullptr;
-    PrintJob printJob_;
     Clock clock_;
     DetailsLayout layout_;
 };

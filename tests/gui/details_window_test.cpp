@@ -53,13 +53,9 @@ class DetailsWindowTest : public ::testing::Test {
   protected:
     AppState state = stateAt(GREENWICH, {2026, 6, 21}, TimeBasis::Universal);
     AlmanacSession session{state};
-    RecordingView recorded;
     QTemporaryDir dir;
 
-    DetailsWindowTest() {
-        session.addView(recorded);
-        session.recompute();
-    }
+    DetailsWindowTest() { session.recompute(); }
 };
 
 TEST_F(DetailsWindowTest, FollowsTheDateAndPlaceAndMarksTheCurrentTimeOnlyOnToday) {
@@ -126,11 +122,11 @@ TEST_F(DetailsWindowTest, TheMainWindowOpensItFromTheMenuAndSaysWhyAFieldIsEmpty
     QAction* item = main->menuAction(QStringLiteral("Day Details..."));
     ASSERT_TRUE(item);
     item->trigger();
-    QPointer<DetailsWindow> first = main->dayDetailsWindow();
+    QPointer<DetailsWindow> first = main->reportWindow<DetailsWindow>();
     item->trigger();
     EXPECT_TRUE(first.isNull());
-    ASSERT_TRUE(main->dayDetailsWindow());
-    EXPECT_TRUE(main->dayDetailsWindow()->isVisible());
+    ASSERT_TRUE(main->reportWindow<DetailsWindow>());
+    EXPECT_TRUE(main->reportWindow<DetailsWindow>()->isVisible());
     main.reset(); // takes the window along
 }
 
