@@ -32,17 +32,12 @@ void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& st
     painter.save();
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
-    painter.setFont(fonts.heading);
     // The title names the month the grid holds, which is the main window's
     // month unless that month's phases could not be computed.
     const MoonCalendarGrid& grid = state.calendar;
     const CivilDate shown =
         grid.month >= 1 ? CivilDate{grid.year, grid.month, 1} : state.currentDate;
-    drawTextAt(painter, left, top, calendarTitle(shown));
-    painter.setFont(fonts.body);
-    if (const Location* location = state.locations.currentLocation())
-        drawTextAt(painter, left, top + fonts.headLine,
-                   reportLocationLine(*location, state.preferences));
+    drawReportHead(painter, fonts, margins, calendarTitle(shown), state);
     const int y = top + fonts.headLine + (3 * fonts.bodyLine) / 2;
 
     // Three quarters of an inch each way, whatever the printer's resolution.

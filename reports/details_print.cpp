@@ -5,9 +5,7 @@
 
 #include "almanac/app_state.h"
 #include "almanac/day_details_text.h"
-#include "almanac/display_format.h"
 #include "gui/layout_metrics.h"
-#include "gui/text_drawing.h"
 #include "reports/details_drawing.h"
 #include "reports/print_report.h"
 
@@ -27,12 +25,7 @@ void printDetailsPage(QPrinter& printer, QPainter& painter, const AppState& stat
 
     painter.save();
     painter.setPen(Qt::black);
-    painter.setFont(fonts.heading);
-    drawTextAt(painter, margins.leftMargin, margins.topMargin, detailsTitle(state.currentDate));
-    painter.setFont(fonts.body);
-    if (const Location* location = state.locations.currentLocation())
-        drawTextAt(painter, margins.leftMargin, margins.topMargin + fonts.headLine,
-                   reportLocationLine(*location, state.preferences));
+    drawReportHead(painter, fonts, margins, detailsTitle(state.currentDate), state);
     const DetailsLayout layout = makeDetailsLayout(
         [&](std::string_view text) { return textWidth(fonts.body, text, &printer); }, lines,
         fonts.bodyLine, fonts.bodyLine / 3, margins.leftMargin,
