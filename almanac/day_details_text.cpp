@@ -28,6 +28,15 @@ std::string levelText(SunLevel level) {
     return formatText("%0zf%c", SUN_LEVEL_ALTITUDES[static_cast<size_t>(level)], DEGREE_SIGN);
 }
 
+// "1 min 52 s" or "14 s": the size of a change of minutes, rounded to the
+// second; empty when that is none.
+std::string changeAmount(double minutes) {
+    const int32_t seconds = static_cast<int32_t>(std::lround(std::fabs(minutes) * 60.0));
+    if (seconds == 0) return {};
+    return seconds >= 60 ? formatText("%d min %d s", seconds / 60, seconds % 60)
+                         : formatText("%d s", seconds);
+}
+
 // Why an event is missing, in the few words of a details line.
 std::string briefMissingText(const DetailEvent& e, bool twelve) {
     switch (e.absence) {
@@ -36,7 +45,7 @@ std::string briefMissingText(const DetailEvent& e, bool twelve) {
     case EventAbsence::DownAllDay:
         return "down all day";
     case EventAbsence::NotOnDate:
-        return e.hasNext ? "none on this date; next " + dateTimeText(e.nextDate, e.nextTime, twelve)
+        return e.hasNext ? "none; next " + dateTimeText(e.nextDate, e.nextTime, twelve)
                          : "none on this date";
     case EventAbsence::None:
         break;
@@ -145,12 +154,15 @@ std::string dayLengthText(double hours) {
 }
 
 std::string dayLengthChangeText(double minutes) {
-    const int32_t seconds = static_cast<int32_t>(std::lround(std::fabs(minutes) * 60.0));
-    if (seconds == 0) return "as long as the day before";
-    const std::string amount = seconds >= 60
-                                   ? formatText("%d min %d s", seconds / 60, seconds % 60)
-                                   : formatText("%d s", seconds);
+    const std::string amount = changeAmount(minutes);
+    if (amount.empty()) return "as long as the day before";
     return amount + (minutes > 0.0 ? " longer" : " shorter") + " than the day before";
+}
+
+std::string signedChangeText(double minutes) {
+    const std::string amount = changeAmount(minutes);
+    if (amount.empty()) return "+0 s";
+    return (minutes > 0.0 ? "+" : "-") + amount;
 }
 
 const char* phaseEventName(MoonPhase phase) {
@@ -178,8 +190,8 @@ std::vector<DetailLine> dayDetailLines(const DayDetails& d, const Preferences& p
     std::vector<DetailLine> lines = {
         {"Sunrise", eventValue(d.sunrise, t)},
         {"Sunset", eventValue(d.sunset, t)},
-        {"Day length",
-         dayLengthText(d.dayLengthHours) + ", " + dayLengthChangeText(d.dayLengthChangeMinutes)},
+        {"Day length", dayLengthText(d.dayLengthHours) + " (" +
+                           signedChangeText(d.dayLengthChangeMinutes) + ")"},
         {"Solar noon", transitValue(d.solarNoon, d.solarNoonAltitude, t)},
         {"Astronomical dawn", crossingValue(c[ASTRONOMICAL_LEVEL].morning, ASTRONOMICAL_LEVEL, t)},
         {"Nautical dawn", crossingValue(c[NAUTICAL_LEVEL].morning, NAUTICAL_LEVEL, t)},

@@ -40,6 +40,8 @@ namespace skyledger {
 [[nodiscard]] std::string dayLengthText(double hours);
 // "3 min 41 s longer than the day before", "shorter", or "as long as".
 [[nodiscard]] std::string dayLengthChangeText(double minutes);
+// The same in short: "+3 min 41 s", "-14 s", "+0 s".
+[[nodiscard]] std::string signedChangeText(double minutes);
 
 // "Full Moon", "New Moon", "First quarter", "Last quarter".
 [[nodiscard]] const char* phaseEventName(MoonPhase phase);
@@ -58,7 +60,9 @@ struct DetailLine {
 // solar noon, the morning from astronomical dawn to the golden hour, the
 // evening from the golden hour to astronomical dusk, the Moon's rise, set and
 // transit, the coming phases. A missing event's value says why in a few
-// words ("up all day", "none on this date; next Sat 10 Jan at 00:01").
+// words ("up all day", "none; next Sat 10 Jan at 00:01"); the day length
+// carries its change from the day before in brackets ("8 h 9 min (+1 min
+// 52 s)").
 [[nodiscard]] std::vector<DetailLine> dayDetailLines(const DayDetails& details,
                                                      const Preferences& preferences);
 

@@ -20,9 +20,11 @@ const QColor MOON_COLOUR(200, 40, 150);
 const QColor NOW_COLOUR(220, 0, 0);
 const QColor GRID_COLOUR(128, 128, 128, 120);
 // The longest values a details line can have: a missing event named with the
-// next one on the 12-hour clock, and a day length with a long change.
-const char* const WIDEST_VALUES[] = {"none on this date; next Wed 30 Sep at 12:00AM",
-                                     "23 h 58 min, 58 min 58 s shorter than the day before"};
+// next one on the 12-hour clock, a twilight that does not happen, and a day
+// length with a long change.
+const char* const WIDEST_VALUES[] = {"none; next Wed 30 Sep at 12:00AM",
+                                     "does not happen (Sun below -18\xB0)",
+                                     "23 h 58 min (-58 min 58 s)"};
 constexpr int HOUR_STEP = 3;
 constexpr int ALTITUDE_STEP = 30;
 

@@ -156,7 +156,7 @@ TEST_F(CliTest, DetailsGiveTwilightsDayLengthPhasesAndWhatDoesNotHappen) {
     EXPECT_EQ(lineStarting(l, "Astronomical dusk"),
               "Astronomical dusk    does not happen (Sun above -18\xC2\xB0)");
     EXPECT_EQ(lineStarting(l, "Day length"),
-              "Day length           16 h 38 min, 2 s longer than the day before");
+              "Day length           16 h 38 min (+2 s)");
     EXPECT_EQ(lineStarting(l, "Full Moon"), "Full Moon            Mon 29 Jun at 23:56");
     EXPECT_EQ(lineStarting(l, "Morning golden hour"), "Morning golden hour  03:15 to 04:37");
 
