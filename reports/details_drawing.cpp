@@ -162,7 +162,10 @@ DetailsLayout makeDetailsLayout(const std::function<int(std::string_view)>& widt
     l.right = std::max(minimumRight, l.columnLeft[l.columns - 1] + column);
     l.axisLeft = left;
     const int axisWidth = width("-90\xB0") + gap;
-    l.graph = QRect(left + axisWidth, top + line / 2, l.right - left - axisWidth, graphLines * line);
+    // The graph stops short of the right edge by half the last hour's label.
+    const int graphRight = l.right - width("24") / 2;
+    l.graph = QRect(left + axisWidth, top + line / 2, graphRight - left - axisWidth,
+                    graphLines * line);
     l.hourTop = l.graph.bottom() + 1 + gap / 2;
     l.textTop = l.hourTop + line + gap;
     const int rows = static_cast<int>((lines.size() + 1) / static_cast<size_t>(l.columns));
