@@ -225,5 +225,25 @@ TEST(DayDetails, sunriseAndSunsetAreTheDayAlmanacsAndTheGraphCrossesTheHorizonAt
     }
 }
 
+TEST(DayDetails, theCurrentTimeIsMarkedOnThePlacesOwnDateAndClock) {
+    const Location sydney{"Sydney", -33.87, -151.21, 12.9, -10.0};
+    const Location newYork{"New York", 40.71, 74.01, -12.8, 5.0};
+    const double hour = TWO_PI / 24.0;
+    // 20:00 UT on the 20th is 06:00 on the 21st in Sydney, 15:00 (daylight
+    // 16:00) on the 20th in New York.
+    const std::optional<double> s =
+        clockTimeOnDate({2026, 6, 21}, sydney, TimeBasis::Standard, {2026, 6, 20}, 20 * 3600.0);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_NEAR(*s, 6 * hour, 1e-9);
+    EXPECT_FALSE(
+        clockTimeOnDate({2026, 6, 20}, sydney, TimeBasis::Standard, {2026, 6, 20}, 20 * 3600.0));
+    const std::optional<double> n =
+        clockTimeOnDate({2026, 6, 20}, newYork, TimeBasis::Daylight, {2026, 6, 20}, 20 * 3600.0);
+    ASSERT_TRUE(n.has_value());
+    EXPECT_NEAR(*n, 16 * hour, 1e-9);
+    // Across a year's end.
+    EXPECT_TRUE(clockTimeOnDate({2026, 12, 31}, newYork, TimeBasis::Standard, {2027, 1, 1}, 60.0));
+}
+
 } // namespace
 } // namespace skyledger
