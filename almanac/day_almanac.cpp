@@ -30,32 +30,6 @@ struct ThreeDays {
     double dec[3];
 };
 
-// The place and time frame shared by every step of one day.
-struct DayFrame {
-    CivilDate date;
-    double offsetDays;
-    SkyObserver observer;
-    double noonT;  // UT of local noon, Julian centuries
-    double noonJd; // the same as a Julian day
-    double deltaTSeconds;
-    double t0;  // UT of 0h local clock time, Julian centuries
-    double td0; // the same instant in dynamical time
-};
-
-DayFrame dayFrame(const CivilDate& date, const Location& location, const Preferences& prefs) {
-    DayFrame f{};
-    f.date = date;
-    f.offsetDays = timeOffsetDays(location, prefs.timeBasis);
-    f.observer = skyObserver(location, prefs);
-    f.noonJd = localNoonJulianDay(date, location, prefs.timeBasis);
-    f.noonT = julianCenturies(f.noonJd);
-    f.deltaTSeconds = deltaT(f.noonT);
-    const double d0 = std::floor(f.noonT * 36525.0 - 0.5 - f.offsetDays) + f.offsetDays + 0.5;
-    f.t0 = d0 / 36525.0;
-    f.td0 = f.t0 + f.deltaTSeconds / SECONDS_PER_CENTURY;
-    return f;
-}
-
 // The clock time of an event (radians of a day) plus half a minute, with the
 // minute kept fractional: the instant at which its bearing is taken.
 ClockTime bearingInstant(const DayFrame& f, double eventTime) {
@@ -150,6 +124,20 @@ void eventTexts(double time, double bearing, bool twelveHourClock, std::string& 
 }
 
 } // namespace
+
+DayFrame dayFrame(const CivilDate& date, const Location& location, const Preferences& prefs) {
+    DayFrame f{};
+    f.date = date;
+    f.offsetDays = timeOffsetDays(location, prefs.timeBasis);
+    f.observer = skyObserver(location, prefs);
+    f.noonJd = localNoonJulianDay(date, location, prefs.timeBasis);
+    f.noonT = julianCenturies(f.noonJd);
+    f.deltaTSeconds = deltaT(f.noonT);
+    const double d0 = std::floor(f.noonT * 36525.0 - 0.5 - f.offsetDays) + f.offsetDays + 0.5;
+    f.t0 = d0 / 36525.0;
+    f.td0 = f.t0 + f.deltaTSeconds / SECONDS_PER_CENTURY;
+    return f;
+}
 
 double localNoonJulianDay(const CivilDate& date, const Location& location, TimeBasis timeBasis) {
     return julianDay({date.year, date.month, date.day + 0.5}) + timeOffsetDays(location, timeBasis);

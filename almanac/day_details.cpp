@@ -24,38 +24,10 @@ constexpr double STANDARD_ALTITUDE_SUN = -0.014543828656868749; // -0.8333 degre
 // The day's almanac keeps an event up to 2 pi cut after nine decimals; the
 // details keep the same events.
 constexpr double END_OF_DAY = 6.283185307;
-constexpr double SECONDS_PER_CENTURY = 86400.0 * 36525.0;
 constexpr double SYNODIC_MONTH_DAYS = 29.530588853;
 constexpr double PHASE_SEARCH_STEP_DAYS = 5.0;
 
 enum class Body { Sun, Moon };
-
-// The day's start and the observer, as the day's almanac takes them.
-struct Frame {
-    CivilDate date;
-    double offsetDays;  // added to a local clock time to give UT
-    double latitude;    // radians
-    double longitude;   // radians, positive west
-    double noonT;       // UT of local noon, Julian centuries
-    double deltaTSeconds;
-    double t0;          // UT of 0h local clock time, Julian centuries
-    double td0;         // the same instant in dynamical time
-};
-
-Frame frameOf(const CivilDate& date, const Location& location, const Preferences& prefs) {
-    Frame f{};
-    f.date = date;
-    f.offsetDays = timeOffsetDays(location, prefs.timeBasis);
-    const SkyObserver observer = skyObserver(location, prefs);
-    f.latitude = observer.latitude;
-    f.longitude = observer.longitude;
-    f.noonT = julianCenturies(localNoonJulianDay(date, location, prefs.timeBasis));
-    f.deltaTSeconds = deltaT(f.noonT);
-    const double d0 = std::floor(f.noonT * 36525.0 - 0.5 - f.offsetDays) + f.offsetDays + 0.5;
-    f.t0 = d0 / 36525.0;
-    f.td0 = f.t0 + f.deltaTSeconds / SECONDS_PER_CENTURY;
-    return f;
-}
 
 // A body's geometric right ascension and declination (radians) one day
 // before, at and one day after the day's start, and its standard altitude.
@@ -66,7 +38,7 @@ struct BodyDays {
     double sinParallax; // 0 for the Sun
 };
 
-std::optional<BodyDays> sunDays(const Frame& f, const EarthSeries& series) {
+std::optional<BodyDays> sunDays(const DayFrame& f, const EarthSeries& series) {
     SphericalCoords earth[3];
     if (!series.earthAround(f.td0, CENTURIES_PER_DAY, earth)) return std::nullopt;
     const double obliquity = meanObliquity(f.t0);
@@ -79,7 +51,7 @@ std::optional<BodyDays> sunDays(const Frame& f, const EarthSeries& series) {
     return b;
 }
 
-BodyDays moonDays(const Frame& f) {
+BodyDays moonDays(const DayFrame& f) {
     const double obliquity = meanObliquity(f.noonT);
     BodyDays b{};
     for (int i = 0; i < 3; ++i) {
@@ -91,25 +63,25 @@ BodyDays moonDays(const Frame& f) {
     return b;
 }
 
-std::optional<BodyDays> bodyDays(Body body, const Frame& f, const EarthSeries& series) {
+std::optional<BodyDays> bodyDays(Body body, const DayFrame& f, const EarthSeries& series) {
     if (body == Body::Moon) return moonDays(f);
     return sunDays(f, series);
 }
 
-RiseTransitSet solve(const Frame& f, const BodyDays& b, double h0) {
+RiseTransitSet solve(const DayFrame& f, const BodyDays& b, double h0) {
     return riseTransitSet({.t0Ut = f.t0,
                            .deltaTSeconds = f.deltaTSeconds,
                            .rightAscension = {b.ra[0], b.ra[1], b.ra[2]},
                            .declination = {b.dec[0], b.dec[1], b.dec[2]},
                            .h0 = h0,
-                           .longitude = f.longitude,
-                           .latitude = f.latitude});
+                           .longitude = f.observer.longitude,
+                           .latitude = f.observer.latitude});
 }
 
 // The body's geometric altitude (radians) at `time` (radians of a day from
 // the day's start), from the interpolated positions as the solver reads them,
 // lowered by the Moon's parallax.
-double altitudeAt(const Frame& f, const BodyDays& b, double time) {
+double altitudeAt(const DayFrame& f, const BodyDays& b, double time) {
     const double m = time / TWO_PI;
     const double n = m + f.deltaTSeconds * DAYS_PER_SECOND;
     const double ra0 = b.ra[1] + reduceAngleSigned(b.ra[0] - b.ra[1]);
@@ -117,9 +89,9 @@ double altitudeAt(const Frame& f, const BodyDays& b, double time) {
     const double alpha = interpolate3(ra0, b.ra[1], ra2, n);
     const double delta = interpolate3(b.dec[0], b.dec[1], b.dec[2], n);
     const double hourAngle =
-        meanSiderealTime(f.t0 + m * CENTURIES_PER_DAY) - f.longitude - alpha;
-    const double h = std::asin(std::sin(f.latitude) * std::sin(delta) +
-                               std::cos(f.latitude) * std::cos(delta) * std::cos(hourAngle));
+        meanSiderealTime(f.t0 + m * CENTURIES_PER_DAY) - f.observer.longitude - alpha;
+    const double h = std::asin(std::sin(f.observer.latitude) * std::sin(delta) +
+                               std::cos(f.observer.latitude) * std::cos(delta) * std::cos(hourAngle));
     return h - std::asin(b.sinParallax * std::cos(h));
 }
 
@@ -175,7 +147,7 @@ bool findNext(const DayContext& c, Body body, std::optional<double> h0, EventKin
     CivilDate date = e.nextDate;
     for (int32_t k = 0; k < NEXT_EVENT_SEARCH_DAYS; ++k) {
         date = nextDay(date);
-        const Frame f = frameOf(date, c.location, c.preferences);
+        const DayFrame f = dayFrame(date, c.location, c.preferences);
         const std::optional<BodyDays> b = bodyDays(body, f, c.series);
         if (!b) return false;
         const RiseTransitSet r = solve(f, *b, h0.value_or(b->h0));
@@ -193,7 +165,7 @@ bool findNext(const DayContext& c, Body body, std::optional<double> h0, EventKin
 }
 
 // Names the next one of a missing event that does happen on other days.
-bool completeMissing(const DayContext& c, const Frame& f, Body body, std::optional<double> h0,
+bool completeMissing(const DayContext& c, const DayFrame& f, Body body, std::optional<double> h0,
                      EventKind kind, DetailEvent& e) {
     if (e.absence != EventAbsence::NotOnDate) return true;
     e.nextDate = f.date;
@@ -202,7 +174,7 @@ bool completeMissing(const DayContext& c, const Frame& f, Body body, std::option
 
 // A rise and a set at one altitude. When neither happens and the solver does
 // not say which side the body keeps, its altitude at midday tells.
-bool crossings(const DayContext& c, const Frame& f, Body body, const BodyDays& b,
+bool crossings(const DayContext& c, const DayFrame& f, Body body, const BodyDays& b,
                std::optional<double> h0, DetailEvent& rise, DetailEvent& set) {
     const double altitude = h0.value_or(b.h0);
     const RiseTransitSet r = solve(f, b, altitude);
@@ -218,7 +190,7 @@ bool crossings(const DayContext& c, const Frame& f, Body body, const BodyDays& b
 }
 
 // The transit of the date with the altitude there, or NotOnDate and the next.
-bool transit(const DayContext& c, const Frame& f, Body body, const BodyDays& b, DetailEvent& e,
+bool transit(const DayContext& c, const DayFrame& f, Body body, const BodyDays& b, DetailEvent& e,
              double& altitude) {
     const RiseTransitSet r = solve(f, b, b.h0);
     e = DetailEvent{};
@@ -244,7 +216,7 @@ double hoursUp(const DetailEvent& rise, const DetailEvent& set) {
 
 // The sunrise and sunset of a date alone, for the day before's length.
 std::optional<double> dayLengthOn(const DayContext& c, const CivilDate& date) {
-    const Frame f = frameOf(date, c.location, c.preferences);
+    const DayFrame f = dayFrame(date, c.location, c.preferences);
     const std::optional<BodyDays> sun = sunDays(f, c.series);
     if (!sun) return std::nullopt;
     const RiseTransitSet r = solve(f, *sun, sun->h0);
@@ -258,7 +230,7 @@ std::optional<double> dayLengthOn(const DayContext& c, const CivilDate& date) {
 
 // The local date and clock time (radians of a day) of an instant given as a
 // Julian day in dynamical time.
-PhaseEvent localPhase(const Frame& f, MoonPhase phase, double jde) {
+PhaseEvent localPhase(const DayFrame& f, MoonPhase phase, double jde) {
     const double jdUt = jde - deltaT(julianCenturies(jde)) * DAYS_PER_SECOND;
     double days = jdUt - (J2000 + f.t0 * 36525.0); // from 0h local clock time of the date
     PhaseEvent p{phase, f.date, 0.0};
@@ -271,7 +243,7 @@ PhaseEvent localPhase(const Frame& f, MoonPhase phase, double jde) {
 }
 
 // The first instant of each principal phase after 0h of the date, in time order.
-bool nextPhases(const Frame& f, std::array<PhaseEvent, 4>& out) {
+bool nextPhases(const DayFrame& f, std::array<PhaseEvent, 4>& out) {
     const double startTd = J2000 + f.td0 * 36525.0;
     std::array<double, 4> instants{};
     for (int32_t k = 0; k < 4; ++k) {
@@ -297,7 +269,7 @@ bool nextPhases(const Frame& f, std::array<PhaseEvent, 4>& out) {
     return true;
 }
 
-void altitudeSamples(const Frame& f, const BodyDays& b, std::array<double, DETAIL_SAMPLES>& out) {
+void altitudeSamples(const DayFrame& f, const BodyDays& b, std::array<double, DETAIL_SAMPLES>& out) {
     for (size_t i = 0; i < out.size(); ++i)
         out[i] = altitudeAt(f, b, static_cast<double>(i) * DETAIL_SAMPLE_STEP) * RAD_TO_DEG;
 }
@@ -323,7 +295,7 @@ AlmanacResult<DayDetails> computeDayDetails(const CivilDate& date, const Locatio
     const EarthSeries series;
     if (!series.loaded()) return AlmanacError::SeriesNotLoadable;
     const DayContext c{location, preferences, series};
-    const Frame f = frameOf(date, location, preferences);
+    const DayFrame f = dayFrame(date, location, preferences);
     const std::optional<BodyDays> sun = sunDays(f, series);
     if (!sun) return AlmanacError::SeriesNotLoadable;
     const BodyDays moon = moonDays(f);

@@ -94,22 +94,20 @@ def stamp(instant):
     return ephem.Date(instant).datetime().strftime("%Y-%m-%d %H:%M:%S")
 
 
-def event_lines():
+def year_instants(kind, next_one):
+    """The year's instants that next_one finds, one event line each."""
     lines = []
-    start, end = ephem.Date("%d/1/1" % YEAR), ephem.Date("%d/1/1" % (YEAR + 1))
-    t = start
+    t, end = ephem.Date("%d/1/1" % YEAR), ephem.Date("%d/1/1" % (YEAR + 1))
     while True:
-        t = ephem.next_full_moon(t)
+        t = next_one(t)
         if t >= end:
-            break
-        lines.append("event,full_moon," + stamp(t))
-    t = start
-    while True:
-        t = ephem.next_solstice(t)
-        if t >= end:
-            break
-        lines.append("event,solstice," + stamp(t))
-    return lines + moon_absence_lines()
+            return lines
+        lines.append("event,%s,%s" % (kind, stamp(t)))
+
+
+def event_lines():
+    return (year_instants("full_moon", ephem.next_full_moon) +
+            year_instants("solstice", ephem.next_solstice) + moon_absence_lines())
 
 
 def moon_rising_side(o, day_start):
