@@ -38,9 +38,9 @@ struct BodyDays {
     double sinParallax; // 0 for the Sun
 };
 
-std::optional<BodyDays> sunDays(const DayFrame& f, const EarthSeries& series) {
+BodyDays sunDays(const DayFrame& f) {
     SphericalCoords earth[3];
-    if (!series.earthAround(f.td0, CENTURIES_PER_DAY, earth)) return std::nullopt;
+    bodyHeliocentricAround(BODY_EARTH, f.td0, CENTURIES_PER_DAY, earth);
     const double obliquity = meanObliquity(f.t0);
     BodyDays b{};
     for (int i = 0; i < 3; ++i) {
@@ -63,9 +63,8 @@ BodyDays moonDays(const DayFrame& f) {
     return b;
 }
 
-std::optional<BodyDays> bodyDays(Body body, const DayFrame& f, const EarthSeries& series) {
-    if (body == Body::Moon) return moonDays(f);
-    return sunDays(f, series);
+BodyDays bodyDays(Body body, const DayFrame& f) {
+    return body == Body::Moon ? moonDays(f) : sunDays(f);
 }
 
 RiseTransitSet solve(const DayFrame& f, const BodyDays& b, double h0) {
@@ -135,22 +134,20 @@ CivilDate previousDay(CivilDate date) {
 struct DayContext {
     const Location& location;
     const Preferences& preferences;
-    const EarthSeries& series;
 };
 
 // The first crossing of `h0` (nullopt: the body's own standard altitude) or
 // transit on the days after the date, within NEXT_EVENT_SEARCH_DAYS.
 enum class EventKind { Rise, Set, Transit };
 
-bool findNext(const DayContext& c, Body body, std::optional<double> h0, EventKind kind,
+void findNext(const DayContext& c, Body body, std::optional<double> h0, EventKind kind,
               DetailEvent& e) {
     CivilDate date = e.nextDate;
     for (int32_t k = 0; k < NEXT_EVENT_SEARCH_DAYS; ++k) {
         date = nextDay(date);
         const DayFrame f = dayFrame(date, c.location, c.preferences);
-        const std::optional<BodyDays> b = bodyDays(body, f, c.series);
-        if (!b) return false;
-        const RiseTransitSet r = solve(f, *b, h0.value_or(b->h0));
+        const BodyDays b = bodyDays(body, f);
+        const RiseTransitSet r = solve(f, b, h0.value_or(b.h0));
         const double time = kind == EventKind::Transit
                                 ? (r.transit >= 0.0 && r.transit < TWO_PI ? r.transit : noEventValue)
                                 : crossingOf(r, kind == EventKind::Rise).time;
@@ -158,23 +155,22 @@ bool findNext(const DayContext& c, Body body, std::optional<double> h0, EventKin
             e.hasNext = true;
             e.nextDate = date;
             e.nextTime = time;
-            return true;
+            return;
         }
     }
-    return true;
 }
 
 // Names the next one of a missing event that does happen on other days.
-bool completeMissing(const DayContext& c, const DayFrame& f, Body body, std::optional<double> h0,
+void completeMissing(const DayContext& c, const DayFrame& f, Body body, std::optional<double> h0,
                      EventKind kind, DetailEvent& e) {
-    if (e.absence != EventAbsence::NotOnDate) return true;
+    if (e.absence != EventAbsence::NotOnDate) return;
     e.nextDate = f.date;
-    return findNext(c, body, h0, kind, e);
+    findNext(c, body, h0, kind, e);
 }
 
 // A rise and a set at one altitude. When neither happens and the solver does
 // not say which side the body keeps, its altitude at midday tells.
-bool crossings(const DayContext& c, const DayFrame& f, Body body, const BodyDays& b,
+void crossings(const DayContext& c, const DayFrame& f, Body body, const BodyDays& b,
                std::optional<double> h0, DetailEvent& rise, DetailEvent& set) {
     const double altitude = h0.value_or(b.h0);
     const RiseTransitSet r = solve(f, b, altitude);
@@ -185,22 +181,22 @@ bool crossings(const DayContext& c, const DayFrame& f, Body body, const BodyDays
             altitudeAt(f, b, PI) >= altitude ? EventAbsence::UpAllDay : EventAbsence::DownAllDay;
         rise.absence = set.absence = side;
     }
-    return completeMissing(c, f, body, h0, EventKind::Rise, rise) &&
-           completeMissing(c, f, body, h0, EventKind::Set, set);
+    completeMissing(c, f, body, h0, EventKind::Rise, rise);
+    completeMissing(c, f, body, h0, EventKind::Set, set);
 }
 
 // The transit of the date with the altitude there, or NotOnDate and the next.
-bool transit(const DayContext& c, const DayFrame& f, Body body, const BodyDays& b, DetailEvent& e,
+void transit(const DayContext& c, const DayFrame& f, Body body, const BodyDays& b, DetailEvent& e,
              double& altitude) {
     const RiseTransitSet r = solve(f, b, b.h0);
     e = DetailEvent{};
     altitude = altitudeAt(f, b, r.transit) * RAD_TO_DEG;
     if (r.transit >= 0.0 && r.transit < TWO_PI) {
         e.time = r.transit;
-        return true;
+        return;
     }
     e.absence = EventAbsence::NotOnDate;
-    return completeMissing(c, f, body, b.h0, EventKind::Transit, e);
+    completeMissing(c, f, body, b.h0, EventKind::Transit, e);
 }
 
 // Hours the Sun is up within the date, from its rise and set.
@@ -215,16 +211,15 @@ double hoursUp(const DetailEvent& rise, const DetailEvent& set) {
 }
 
 // The sunrise and sunset of a date alone, for the day before's length.
-std::optional<double> dayLengthOn(const DayContext& c, const CivilDate& date) {
+double dayLengthOn(const DayContext& c, const CivilDate& date) {
     const DayFrame f = dayFrame(date, c.location, c.preferences);
-    const std::optional<BodyDays> sun = sunDays(f, c.series);
-    if (!sun) return std::nullopt;
-    const RiseTransitSet r = solve(f, *sun, sun->h0);
+    const BodyDays sun = sunDays(f);
+    const RiseTransitSet r = solve(f, sun, sun.h0);
     DetailEvent rise = crossingOf(r, true);
     DetailEvent set = crossingOf(r, false);
     if (!rise.happens() && !set.happens() && rise.absence == EventAbsence::NotOnDate)
-        rise.absence = altitudeAt(f, *sun, PI) >= sun->h0 ? EventAbsence::UpAllDay
-                                                          : EventAbsence::DownAllDay;
+        rise.absence = altitudeAt(f, sun, PI) >= sun.h0 ? EventAbsence::UpAllDay
+                                                        : EventAbsence::DownAllDay;
     return hoursUp(rise, set);
 }
 
@@ -292,28 +287,23 @@ std::optional<double> clockTimeOnDate(const CivilDate& date, const Location& loc
 
 AlmanacResult<DayDetails> computeDayDetails(const CivilDate& date, const Location& location,
                                             const Preferences& preferences) {
-    const EarthSeries series;
-    if (!series.loaded()) return AlmanacError::SeriesNotLoadable;
-    const DayContext c{location, preferences, series};
+    const DayContext c{location, preferences};
     const DayFrame f = dayFrame(date, location, preferences);
-    const std::optional<BodyDays> sun = sunDays(f, series);
-    if (!sun) return AlmanacError::SeriesNotLoadable;
+    const BodyDays sun = sunDays(f);
     const BodyDays moon = moonDays(f);
 
     DayDetails d;
-    bool ok = crossings(c, f, Body::Sun, *sun, std::nullopt, d.sunrise, d.sunset) &&
-              crossings(c, f, Body::Moon, moon, std::nullopt, d.moonrise, d.moonset);
-    for (size_t level = 0; ok && level < SUN_LEVEL_COUNT; ++level)
-        ok = crossings(c, f, Body::Sun, *sun, SUN_LEVEL_ALTITUDES[level] * DEG_TO_RAD,
-                       d.sunCrossings[level].morning, d.sunCrossings[level].evening);
-    ok = ok && transit(c, f, Body::Sun, *sun, d.solarNoon, d.solarNoonAltitude) &&
-         transit(c, f, Body::Moon, moon, d.moonTransit, d.moonTransitAltitude);
-    const std::optional<double> dayBefore = dayLengthOn(c, previousDay(date));
-    if (!ok || !dayBefore) return AlmanacError::SeriesNotLoadable;
+    crossings(c, f, Body::Sun, sun, std::nullopt, d.sunrise, d.sunset);
+    crossings(c, f, Body::Moon, moon, std::nullopt, d.moonrise, d.moonset);
+    for (size_t level = 0; level < SUN_LEVEL_COUNT; ++level)
+        crossings(c, f, Body::Sun, sun, SUN_LEVEL_ALTITUDES[level] * DEG_TO_RAD,
+                  d.sunCrossings[level].morning, d.sunCrossings[level].evening);
+    transit(c, f, Body::Sun, sun, d.solarNoon, d.solarNoonAltitude);
+    transit(c, f, Body::Moon, moon, d.moonTransit, d.moonTransitAltitude);
     d.dayLengthHours = hoursUp(d.sunrise, d.sunset);
-    d.dayLengthChangeMinutes = (d.dayLengthHours - *dayBefore) * 60.0;
+    d.dayLengthChangeMinutes = (d.dayLengthHours - dayLengthOn(c, previousDay(date))) * 60.0;
     if (!nextPhases(f, d.nextPhases)) return AlmanacError::PhaseSearchFailed;
-    altitudeSamples(f, *sun, d.sunAltitude);
+    altitudeSamples(f, sun, d.sunAltitude);
     altitudeSamples(f, moon, d.moonAltitude);
     d.valid = true;
     return d;

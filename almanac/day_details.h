@@ -113,8 +113,7 @@ struct DayDetails {
 };
 
 // The details of the date at the place in the preferences' time basis. Fails
-// with SeriesNotLoadable when the Earth's series cannot be loaded and with
-// PhaseSearchFailed when a phase instant cannot be had.
+// with PhaseSearchFailed when a phase instant cannot be had.
 AlmanacResult<DayDetails> computeDayDetails(const CivilDate& date, const Location& location,
                                             const Preferences& preferences);
 
