@@ -192,6 +192,7 @@ void AlmanacSession::recompute() {
     reportUnknownZone(place);
     if (!place || refusedForRange(*place)) {
         state_.day = DayAlmanac{};
+        state_.details = DayDetails{};
     } else {
         const AlmanacResult<DayNumbers> numbers =
             computeDayNumbers(state_.currentDate, *place, state_.preferences);
@@ -199,7 +200,14 @@ void AlmanacSession::recompute() {
             showError(numbers.error());
             return;
         }
+        AlmanacResult<DayDetails> details =
+            computeDayDetails(state_.currentDate, *place, state_.preferences);
+        if (!details.ok()) {
+            showError(details.error());
+            return;
+        }
         state_.day = formatDayAlmanac(numbers.value(), state_.preferences);
+        state_.details = std::move(details).value();
     }
     notifyViews([](AlmanacView& v) { v.dayChanged(); });
     if (followed(Follows::Track)) updateTrack();

@@ -4,8 +4,8 @@
 // its views what changed. No windowing: the Qt windows listen through
 // AlmanacView, and the rules below hold whatever shows them.
 //
-// - The day is recomputed after every change; its fields change only on
-//   success. Without a location list every recomputation shows "Missing File:
+// - The day is recomputed after every change, its details with it; its
+//   fields change only on success. Without a location list every recomputation shows "Missing File:
 //   Skyledger Settings.txt" and changes nothing; with a list but no current
 //   place the day's results become empty, without a message.
 // - Views subscribe; a subscription lasts as long as the object that holds

@@ -11,7 +11,8 @@ namespace skyledger {
 class AlmanacView {
   public:
     virtual ~AlmanacView() = default;
-    // state().day was recomputed successfully (it changes only then).
+    // state().day and state().details were recomputed successfully (they
+    // change only then).
     virtual void dayChanged() {}
     // state().track was recomputed: after every recomputation while the
     // track is followed, and when a subscription starts following it.

@@ -5,6 +5,7 @@
 #include "almanac/chart.h"
 #include "almanac/civil_calendar.h"
 #include "almanac/day_almanac.h"
+#include "almanac/day_details.h"
 #include "almanac/moon_calendar.h"
 #include "almanac/track.h"
 #include "settings/location.h"
@@ -16,6 +17,7 @@ struct AppState {
     Preferences preferences;
     LocationList locations;
     DayAlmanac day;
+    DayDetails details; // the day's twilights, transits, phases and reasons, with day
     ChartTable chart;
     TrackTable track;
     MoonCalendarGrid calendar; // knows the month it shows

@@ -31,18 +31,6 @@ struct ThreeDays {
     double dec[3];
 };
 
-// The place and time frame shared by every step of one day.
-struct DayFrame {
-    CivilDate date;
-    double offsetDays;
-    SkyObserver observer;
-    double noonT;  // UT of local noon, Julian centuries
-    double noonJd; // the same as a Julian day
-    double deltaTSeconds;
-    double t0;  // UT of 0h local clock time, Julian centuries
-    double td0; // the same instant in dynamical time
-};
-
 double noonOnOffset(const CivilDate& date, double offsetDays) {
     return julianDay({date.year, date.month, date.day + 0.5}) + offsetDays;
 }
@@ -225,6 +213,15 @@ DayNumbers acrossTheChange(const TimeZone& zone, const CivilDate& date, const Da
 
 double localNoonJulianDay(const CivilDate& date, const Location& location, TimeBasis timeBasis) {
     return noonOnOffset(date, noonOffsetDays(date, location, timeBasis));
+}
+
+DayFrame dayFrame(const CivilDate& date, const Location& location, const Preferences& prefs) {
+    // On local time, the clock in force when the day begins.
+    const std::optional<TimeZone> zone = basisZone(location, prefs.timeBasis);
+    const double offset = zone ? localDay(*zone, date).startOffset
+                               : timeOffsetDays(location, prefs.timeBasis);
+    return dayFrame(date, location, prefs, offset,
+                    noonOffsetDays(date, location, prefs.timeBasis));
 }
 
 double timeOffsetDays(const Location& location, TimeBasis timeBasis) {

@@ -12,6 +12,7 @@
 
 #include "almanac/almanac_result.h"
 #include "almanac/civil_calendar.h"
+#include "almanac/horizontal_position.h"
 #include "settings/location.h"
 
 namespace skyledger {
@@ -82,6 +83,21 @@ struct DayAlmanac {
 // noon on the offset in force at noon.
 [[nodiscard]] double localNoonJulianDay(const CivilDate& date, const Location& location,
                                         TimeBasis timeBasis);
+
+// The place and the instants every computation of one date starts from.
+struct DayFrame {
+    CivilDate date;
+    double offsetDays;    // added to a local clock time to give UT
+    SkyObserver observer; // latitude and longitude in radians, longitude positive west
+    double noonT;         // UT of local noon, Julian centuries
+    double noonJd;        // the same as a Julian day
+    double deltaTSeconds; // Delta T at local noon
+    double t0;            // UT of 0h local clock time, Julian centuries
+    double td0;           // the same instant in dynamical time
+};
+
+[[nodiscard]] DayFrame dayFrame(const CivilDate& date, const Location& location,
+                                const Preferences& preferences);
 
 // The numbers of one day at the place, with the time basis and bearing
 // reference of the preferences (the clock preference is not read). On local

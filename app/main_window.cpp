@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "almanac/day_almanac.h"
+#include "almanac/day_details_text.h"
 #include "almanac/display_format.h"
 #include "almanac/local_time.h"
 #include "app/about_dialog.h"
@@ -26,6 +27,7 @@
 #include "gui/qt_text.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_window.h"
+#include "reports/details_window.h"
 #include "reports/track_window.h"
 #include "support/format_text.h"
 
@@ -145,6 +147,7 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Multi-&day Chart..."), this, &MainWindow::openMultiDayChart);
     file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openReport<TrackWindow>);
+    file->addAction(QStringLiteral("Da&y Details..."), this, &MainWindow::openReport<DetailsWindow>);
     file->addAction(QStringLiteral("&Moon Calendar..."), this,
                     &MainWindow::openReport<MoonCalendarWindow>);
     file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
@@ -402,8 +405,13 @@ void MainWindow::dayChanged() {
     const std::string* texts[8] = {
         &day.sunriseText,  &day.sunriseBearingText,  &day.sunsetText,  &day.sunsetBearingText,
         &day.moonriseText, &day.moonriseBearingText, &day.moonsetText, &day.moonsetBearingText};
-    for (size_t i = 0; i < fields.size(); ++i)
+    // Resting the pointer on an empty field says why it is empty.
+    const std::array<std::string, 4> reasons =
+        missingEventReasons(state.details, state.preferences.twelveHourClock);
+    for (size_t i = 0; i < fields.size(); ++i) {
         fields[i]->setText(toQString(*texts[i]));
+        fields[i]->setToolTip(texts[i]->empty() ? toQString(reasons[i / 2]) : QString());
+    }
     // Another place may have no zone: local time is then unavailable.
     selectToolbarButtons();
     client->update(geometry.discBox.adjusted(0, 0, 1, 1));

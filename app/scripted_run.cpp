@@ -16,6 +16,8 @@
 #include "reports/calendar_window.h"
 #include "reports/chart_print.h"
 #include "reports/chart_window.h"
+#include "reports/details_print.h"
+#include "reports/details_window.h"
 #include "reports/print_report.h"
 #include "reports/track_print.h"
 #include "reports/track_window.h"
@@ -94,6 +96,10 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
              return shown(window.openReport<TrackWindow>());
          }},
+        {"details",
+         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
+             return shown(window.openReport<DetailsWindow>());
+         }},
         {"location",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
              // On the current place; the run ends before anything is saved.
@@ -125,6 +131,16 @@ const std::vector<PdfReport>& pdfReports() {
         {"track",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
              return printFollowed(window.almanacSession(), Follows::Track, file, &printTrackPages);
+         }},
+        {"details",
+         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+             // The details come with the day; the line at now on today's date.
+             const AppState& state = window.almanacSession().state();
+             const std::optional<double> now =
+                 nowOnShownDate(state, QDateTime::currentDateTimeUtc());
+             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+                 printDetailsPage(printer, painter, state, now);
+             });
          }},
     };
     return table;

@@ -1,5 +1,5 @@
-// Timing of what the windows show: one day, a year's chart, the track and
-// the Moon calendar, at a fixed place and date.
+// Timing of what the windows show: one day and its details, a year's chart,
+// the track and the Moon calendar, at a fixed place and date.
 #include <benchmark/benchmark.h>
 
 #include "almanac/app_state.h"
@@ -24,6 +24,21 @@ void BM_computeDayAlmanac(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_computeDayAlmanac)->Unit(benchmark::kMicrosecond);
+
+// The Day Details: twilights, transits, day length, phases and the graph's
+// 289 altitude pairs; far north also the search for the next missing event.
+void BM_computeDayDetails(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    if (state.range(0) == 1) s.locations.records = {{"Tromso", 69.65, -18.96, 6.0, -1.0}};
+    int32_t day = 0;
+    for (auto _ : state) {
+        s.currentDate.day = 1 + day++ % 28;
+        auto details =
+            skyledger::computeDayDetails(s.currentDate, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(details);
+    }
+}
+BENCHMARK(BM_computeDayDetails)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_chart366Days(benchmark::State& state) {
     const skyledger::AppState s = benchState();

@@ -40,6 +40,8 @@ const char* const HELP_TEXT =
     "\n"
     "Commands:\n"
     "  day [DATE]            rise and set times and bearings, illumination and phase\n"
+    "  details [DATE]        twilights, golden and blue hours, solar noon, day length,\n"
+    "                        the Moon's transit, the coming phases, why an event is missing\n"
     "  chart START DAYS      one line per day for DAYS days (1..366) from START\n"
     "  track [DATE]          Sun and Moon altitude and bearing every 15 minutes\n"
     "  calendar [YYYY-MM]    the month with the Moon's illuminated percentage per day\n"
@@ -83,6 +85,14 @@ const char* commandHelp(const std::string& command) {
         return "Usage: skyledger-cli [OPTIONS] day [DATE]\n"
                "Sunrise, sunset, moonrise and moonset with their bearings, the Moon's\n"
                "illuminated percentage and its phase. Events that do not happen show '-'.\n";
+    if (command == "details")
+        return "Usage: skyledger-cli [OPTIONS] details [DATE]\n"
+               "The day's details: rise and set with the reason for a missing one, day\n"
+               "length and its change, solar noon and the Moon's transit with altitudes,\n"
+               "civil, nautical and astronomical dawn and dusk (the Sun's centre at -6,\n"
+               "-12 and -18 degrees), the golden hour (-4 to +6) and blue hour (-6 to -4),\n"
+               "and the next new Moon, first quarter, full Moon and last quarter. With\n"
+               "--json also the Sun's and the Moon's altitude every 5 minutes.\n";
     if (command == "chart")
         return "Usage: skyledger-cli [OPTIONS] chart START DAYS [-o FILE]\n"
                "The multi-day chart, DAYS from 1 to 366. With -o the chart is saved as\n"
@@ -374,9 +384,10 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     const Location& place = *s.locations.currentLocation();
     std::optional<AlmanacError> error;
     DayNumbers numbers;
-    if (a.command == "day")
+    if (a.command == "day" || a.command == "details") {
         error = take(computeDayNumbers(in.date, place, s.preferences), numbers);
-    else if (a.command == "track")
+        if (!error) error = take(computeDayDetails(in.date, place, s.preferences), s.details);
+    } else if (a.command == "track")
         error = take(computeTrack(in.date, place, s.preferences), s.track);
     else if (a.command == "calendar")
         error = take(computeMoonCalendar(in.date.year, in.date.month, place, s.preferences),
@@ -388,6 +399,8 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     if (a.command == "day") {
         s.day = formatDayAlmanac(numbers, s.preferences);
         r.out = dayReport(s, numbers, a.json);
+    } else if (a.command == "details") {
+        r.out = detailsReport(s, a.json);
     } else if (a.command == "track") {
         r.out = trackReport(s, a.json);
     } else if (a.command == "calendar") {

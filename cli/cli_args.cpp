@@ -11,7 +11,7 @@ namespace skyledger {
 
 namespace {
 
-const char* const COMMANDS[] = {"day", "chart", "track", "calendar", "locations"};
+const char* const COMMANDS[] = {"day", "details", "chart", "track", "calendar", "locations"};
 
 bool isCommand(const std::string& word) {
     for (const char* c : COMMANDS)

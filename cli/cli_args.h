@@ -10,7 +10,7 @@
 namespace skyledger {
 
 struct CliArgs {
-    std::string command; // day, chart, track, calendar, locations; empty when none
+    std::string command; // day, details, chart, track, calendar, locations; empty when none
     std::vector<std::string> positional;
     std::optional<std::string> locationName;
     std::optional<std::string> latitudeText;

@@ -9,7 +9,9 @@
 #include "almanac/chart_export.h"
 #include "almanac/civil_calendar.h"
 #include "almanac/day_almanac.h"
+#include "almanac/day_details_text.h"
 #include "almanac/display_format.h"
+#include "almanac/local_time.h"
 #include "almanac/phase_angle.h"
 #include "almanac/report_text.h"
 #include "almanac/track.h"
@@ -128,6 +130,15 @@ std::string isoInstant(CivilDate date, double time, double offsetDays) {
                       utcOffsetText(offsetDays));
 }
 
+// The same for a clock time of the details, on the offset in force at it.
+std::string isoInstant(const AppState& s, CivilDate date, double time) {
+    const std::optional<TimeZone> zone = basisZone(place(s), s.preferences.timeBasis);
+    const double offsetDays =
+        zone ? zone->offsetDaysAt(zone->instantOf(date, time * HOURS_PER_RADIAN))
+             : timeOffsetDays(place(s), s.preferences.timeBasis);
+    return isoInstant(date, time, offsetDays);
+}
+
 // One event: its clock text (null when it cannot be shown on the clock, at
 // the very end of the day), its instant and its bearing; null when the event
 // does not happen on the date.
@@ -151,12 +162,40 @@ void eventMember(JsonWriter& j, const AppState& s, const char* name, const Civil
     j.endObject();
 }
 
-void numbersMembers(JsonWriter& j, const AppState& s, const CivilDate& date, const DayNumbers& n) {
+// "<name>Reason" for an event of the details that does not happen: why, in
+// a code and a sentence, and the next one's instant when there is one.
+void reasonMember(JsonWriter& j, const AppState& s, const std::string& name, const DetailEvent& e,
+                  const std::string& text) {
+    if (e.happens()) return;
+    j.key(name + "Reason");
+    j.beginObject();
+    j.stringMember("reason", absenceCode(e.absence));
+    j.stringMember("text", windows1252ToUtf8(text));
+    if (e.hasNext) j.stringMember("next", isoInstant(s, e.nextDate, e.nextTime));
+    j.endObject();
+}
+
+void risingSettingReason(JsonWriter& j, const AppState& s, const char* name, const char* body,
+                         const DetailEvent& e) {
+    reasonMember(j, s, name, e,
+                 missingEventText(e, body, name, s.preferences.twelveHourClock));
+}
+
+// The day's events with their bearings; with the details, the reason for
+// each one that does not happen.
+void numbersMembers(JsonWriter& j, const AppState& s, const CivilDate& date, const DayNumbers& n,
+                    const DayDetails* details = nullptr) {
     j.stringMember("date", isoDate(date));
     eventMember(j, s, "sunrise", date, n.sunrise, n.sunriseBearing, n.sunriseOffset);
     eventMember(j, s, "sunset", date, n.sunset, n.sunsetBearing, n.sunsetOffset);
     eventMember(j, s, "moonrise", date, n.moonrise, n.moonriseBearing, n.moonriseOffset);
     eventMember(j, s, "moonset", date, n.moonset, n.moonsetBearing, n.moonsetOffset);
+    if (details) {
+        risingSettingReason(j, s, "sunrise", "Sun", details->sunrise);
+        risingSettingReason(j, s, "sunset", "Sun", details->sunset);
+        risingSettingReason(j, s, "moonrise", "Moon", details->moonrise);
+        risingSettingReason(j, s, "moonset", "Moon", details->moonset);
+    }
     j.numberMember("illuminationPercent", n.illuminationPercent);
     j.stringMember("illuminationText",
                    formatText("%d%%", static_cast<int32_t>(n.illuminationPercent)));
@@ -168,8 +207,96 @@ std::string dayJson(const AppState& s, const DayNumbers& n) {
     JsonWriter j;
     j.beginObject();
     writeHead(j, s, "day");
-    numbersMembers(j, s, s.currentDate, n);
+    numbersMembers(j, s, s.currentDate, n, s.details.valid ? &s.details : nullptr);
     j.booleanMember("southernHemisphere", n.southernHemisphere);
+    j.endObject();
+    return j.text();
+}
+
+// A moment of the details: {"time", "instant"} or null, and its reason.
+void detailMember(JsonWriter& j, const AppState& s, const char* name, const DetailEvent& e,
+                  const std::string& reasonText) {
+    j.key(name);
+    if (!e.happens()) {
+        j.null();
+        reasonMember(j, s, name, e, reasonText);
+        return;
+    }
+    j.beginObject();
+    std::string text;
+    formatEventTime(e.time, s.preferences.twelveHourClock, text);
+    j.stringMember("time", text);
+    j.stringMember("instant", isoInstant(s, s.currentDate, e.time));
+    j.endObject();
+}
+
+void crossingMember(JsonWriter& j, const AppState& s, const char* name, const DetailEvent& e,
+                    SunLevel level) {
+    detailMember(j, s, name, e, missingCrossingText(e, level, s.preferences.twelveHourClock));
+}
+
+void transitMember(JsonWriter& j, const AppState& s, const char* name, const char* body,
+                   const DetailEvent& e, double altitude) {
+    detailMember(j, s, name, e,
+                 missingEventText(e, body, "transit", s.preferences.twelveHourClock));
+    if (e.happens()) j.numberMember(std::string(name) + "Altitude", altitude);
+}
+
+void altitudeArray(JsonWriter& j, const char* name,
+                   const std::array<double, DETAIL_SAMPLES>& altitudes) {
+    j.key(name);
+    j.beginArray();
+    for (double a : altitudes)
+        j.number(std::round(a * 100.0) / 100.0);
+    j.endArray();
+}
+
+std::string detailsJson(const AppState& s, const DayDetails& d) {
+    const bool twelve = s.preferences.twelveHourClock;
+    const auto& c = d.sunCrossings;
+    JsonWriter j;
+    j.beginObject();
+    writeHead(j, s, "details");
+    j.stringMember("date", isoDate(s.currentDate));
+    detailMember(j, s, "sunrise", d.sunrise, missingEventText(d.sunrise, "Sun", "sunrise", twelve));
+    detailMember(j, s, "sunset", d.sunset, missingEventText(d.sunset, "Sun", "sunset", twelve));
+    j.numberMember("dayLengthHours", d.dayLengthHours);
+    j.stringMember("dayLengthText", dayLengthText(d.dayLengthHours));
+    j.numberMember("dayLengthChangeMinutes", d.dayLengthChangeMinutes);
+    j.stringMember("dayLengthChangeText", dayLengthChangeText(d.dayLengthChangeMinutes));
+    transitMember(j, s, "solarNoon", "Sun", d.solarNoon, d.solarNoonAltitude);
+    detailMember(j, s, "moonrise", d.moonrise,
+                 missingEventText(d.moonrise, "Moon", "moonrise", twelve));
+    detailMember(j, s, "moonset", d.moonset,
+                 missingEventText(d.moonset, "Moon", "moonset", twelve));
+    transitMember(j, s, "moonTransit", "Moon", d.moonTransit, d.moonTransitAltitude);
+    crossingMember(j, s, "astronomicalDawn", c[ASTRONOMICAL_LEVEL].morning, ASTRONOMICAL_LEVEL);
+    crossingMember(j, s, "nauticalDawn", c[NAUTICAL_LEVEL].morning, NAUTICAL_LEVEL);
+    crossingMember(j, s, "civilDawn", c[CIVIL_LEVEL].morning, CIVIL_LEVEL);
+    crossingMember(j, s, "goldenHourMorningStart", c[BLUE_GOLDEN_LEVEL].morning,
+                   BLUE_GOLDEN_LEVEL);
+    crossingMember(j, s, "goldenHourMorningEnd", c[GOLDEN_END_LEVEL].morning, GOLDEN_END_LEVEL);
+    crossingMember(j, s, "goldenHourEveningStart", c[GOLDEN_END_LEVEL].evening, GOLDEN_END_LEVEL);
+    crossingMember(j, s, "goldenHourEveningEnd", c[BLUE_GOLDEN_LEVEL].evening, BLUE_GOLDEN_LEVEL);
+    crossingMember(j, s, "civilDusk", c[CIVIL_LEVEL].evening, CIVIL_LEVEL);
+    crossingMember(j, s, "nauticalDusk", c[NAUTICAL_LEVEL].evening, NAUTICAL_LEVEL);
+    crossingMember(j, s, "astronomicalDusk", c[ASTRONOMICAL_LEVEL].evening, ASTRONOMICAL_LEVEL);
+    j.key("nextPhases");
+    j.beginArray();
+    for (const PhaseEvent& p : d.nextPhases) {
+        j.beginObject();
+        j.stringMember("phase", phaseEventName(p.phase));
+        std::string time;
+        formatEventTime(p.time, twelve, time);
+        j.stringMember("date", isoDate(p.date));
+        j.stringMember("time", time);
+        j.stringMember("instant", isoInstant(s, p.date, p.time));
+        j.endObject();
+    }
+    j.endArray();
+    j.integerMember("altitudeStepMinutes", 5);
+    altitudeArray(j, "sunAltitudes", d.sunAltitude);
+    altitudeArray(j, "moonAltitudes", d.moonAltitude);
     j.endObject();
     return j.text();
 }
@@ -194,6 +321,15 @@ std::string dayReport(const AppState& s, const DayNumbers& numbers, bool json) {
     const int32_t degrees = static_cast<int32_t>(std::lround(d.moonPhaseAngle * RAD_TO_DEG)) % 360;
     out +=
         formatText("Phase        %d%c %s\n", degrees, DEGREE_SIGN, moonPhaseName(d.moonPhaseAngle));
+    return forTerminal(out);
+}
+
+std::string detailsReport(const AppState& s, bool json) {
+    const DayDetails& d = s.details;
+    if (json) return detailsJson(s, d);
+    std::string out = heading(s, isoDate(s.currentDate)) + "\n";
+    for (const DetailLine& line : dayDetailLines(d, s.preferences))
+        out += padded(line.label, 21) + line.value + "\n";
     return forTerminal(out);
 }
 

@@ -8,7 +8,10 @@
 // Dates are "YYYY-MM-DD". An event is null when it does not happen on the
 // date, or {"time": clock text or null, "instant": ISO-8601 with the UTC
 // offset, "bearing": degrees, "bearingText"}. Illumination is a number with
-// its text beside it.
+// its text beside it. Where the day's details are known, an event that does
+// not happen has a member "<event>Reason" beside it: {"reason": "upAllDay",
+// "downAllDay" or "noneOnDate", "text": the sentence, and for noneOnDate
+// "next": the next one's instant, when it comes within a week}.
 #pragma once
 
 #include <string>
@@ -20,6 +23,8 @@ namespace skyledger {
 // The day's almanac for state.currentDate: the texts of state.day, or, as
 // JSON, the numbers behind them.
 std::string dayReport(const AppState& state, const DayNumbers& numbers, bool json);
+// The day's details (state.details) for state.currentDate.
+std::string detailsReport(const AppState& state, bool json);
 // The state's chart table.
 std::string chartReport(const AppState& state, bool json);
 // The state's track table for state.currentDate.

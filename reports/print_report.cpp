@@ -7,7 +7,10 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "almanac/app_state.h"
+#include "almanac/display_format.h"
 #include "gui/layout_metrics.h"
+#include "gui/text_drawing.h"
 
 namespace skyledger {
 
@@ -49,6 +52,16 @@ PageMargins pageMargins(const PrinterGeometry& g) {
     m.bottomMargin = std::max(0, static_cast<int>(dpiY * (0.75 - footStrip)));
     m.pageBottom = g.vertRes - m.bottomMargin;
     return m;
+}
+
+void drawReportHead(QPainter& painter, const PrintFonts& fonts, const PageMargins& margins,
+                    std::string_view title, const AppState& state) {
+    painter.setFont(fonts.heading);
+    drawTextAt(painter, margins.leftMargin, margins.topMargin, title);
+    painter.setFont(fonts.body);
+    if (const Location* location = state.locations.currentLocation())
+        drawTextAt(painter, margins.leftMargin, margins.topMargin + fonts.headLine,
+                   reportLocationLine(*location, state.preferences));
 }
 
 PrintFonts makePrintFonts(const QPrinter& printer) {

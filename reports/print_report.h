@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 #include <functional>
+#include <string_view>
 
 class QPainter;
 class QPrinter;
@@ -53,6 +54,14 @@ struct PrintFonts {
 };
 
 [[nodiscard]] PrintFonts makePrintFonts(const QPrinter& printer);
+
+struct AppState;
+
+// The head of a report's page: `title` in the heading font at the top
+// margin and, under it in the body font, the line of the state's current
+// place (none without a place). The painter keeps the body font.
+void drawReportHead(QPainter& painter, const PrintFonts& fonts, const PageMargins& margins,
+                    std::string_view title, const AppState& state);
 
 // A report's page routine: it draws its pages with `painter` on `printer`,
 // starting a new page with printer.newPage().

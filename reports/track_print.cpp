@@ -86,12 +86,7 @@ void printTrackPages(QPrinter& printer, QPainter& painter, const AppState& state
     painter.save();
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
-    painter.setFont(fonts.heading);
-    drawTextAt(painter, margins.leftMargin, margins.topMargin, trackTitle(state.currentDate));
-    painter.setFont(fonts.body);
-    if (const Location* location = state.locations.currentLocation())
-        drawTextAt(painter, margins.leftMargin, margins.topMargin + fonts.headLine,
-                   reportLocationLine(*location, state.preferences, state.currentDate));
+    drawReportHead(painter, fonts, margins, trackTitle(state.currentDate), state);
 
     const int y = margins.topMargin + fonts.headLine + (3 * line) / 2;
     drawTrackHeadLines(painter, left, y, line);

@@ -26,6 +26,7 @@
 #include "app/main_window.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_window.h"
+#include "reports/details_window.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
 
@@ -265,6 +266,19 @@ int main(int argc, char** argv) {
         [&] {
             activate(&window);
             shot("main_after_track", &window);
+        },
+        [&] {
+            key(Qt::Key_F, Qt::AltModifier);
+            key(Qt::Key_Y);
+        },
+        [&] {
+            activate(window.reportWindow<DetailsWindow>());
+            shot("details", window.reportWindow<DetailsWindow>());
+        },
+        [&] { key(Qt::Key_Escape); },
+        [&] {
+            activate(&window);
+            shot("main_after_details", &window);
         },
         [&] { key(Qt::Key_F1); },
         [&] {

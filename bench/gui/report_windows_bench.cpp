@@ -1,6 +1,6 @@
-// The Moon calendar and the alt/az table: opening each to its first complete
-// paint (the session computes its grid or track on the way), and both open
-// windows answering a change in the main window.
+// The Moon calendar, the alt/az table and the Day Details: opening each to
+// its first complete paint (the session computes its grid, track or details
+// on the way), and open windows answering a change in the main window.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include "almanac/almanac_session.h"
 #include "gui/layout_metrics.h"
 #include "reports/calendar_window.h"
+#include "reports/details_window.h"
 #include "reports/track_window.h"
 
 namespace {
@@ -57,6 +58,35 @@ void BM_openTrackWindow(benchmark::State& bench) {
     openToFirstPaint<TrackWindow>(bench);
 }
 BENCHMARK(BM_openTrackWindow)->Unit(benchmark::kMillisecond);
+
+// The Day Details opened on a new day: the session's recomputation of the
+// day and its details, the window, and its first paint.
+void BM_openDayDetails(benchmark::State& bench) {
+    AppState state = benchState();
+    AlmanacSession session(state);
+    int32_t day = 0;
+    for (auto _ : bench) {
+        session.setDay(1 + day++ % 28);
+        DetailsWindow window(metrics(), session);
+        showExposed(window);
+    }
+}
+BENCHMARK(BM_openDayDetails)->Unit(benchmark::kMillisecond);
+
+// The open Day Details window painted again after the session told it of a
+// new day (the recomputation itself is BM_computeDayDetails).
+void BM_repaintDayDetails(benchmark::State& bench) {
+    AppState state = benchState();
+    AlmanacSession session(state);
+    session.recompute();
+    DetailsWindow window(metrics(), session);
+    showExposed(window);
+    for (auto _ : bench) {
+        window.dayChanged();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_repaintDayDetails)->Unit(benchmark::kMillisecond);
 
 // The calendar and the table open side by side on one session.
 struct BothWindowsOpen {

@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -176,6 +177,48 @@ TEST_F(CliTest, APlaceWithAZoneIsOnItsLocalTimeAcrossAChangeOfClocks) {
     EXPECT_EQ(run({"--lat", "1", "--lon", "2", "--tz", "Mars/Olympus_Mons", "day"}).status, 2);
     EXPECT_EQ(run({"--lat", "1", "--lon", "2", "--zone", "0", "--basis", "local", "day"}).status,
               2);
+}
+
+TEST_F(CliTest, DayJsonGivesTheReasonForAMissingEventBesideItsNull) {
+    const CliRun r = run(greenwich({"--json", "day", "2026-01-09"})); // no moonrise (UT)
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"moonrise\":null,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"moonriseReason\":{\"reason\":\"noneOnDate\",\"text\":\"No moonrise "
+                         "on this date; the next is on Sat 10 Jan at 00:02\",\"next\":\"2026-01-"
+                         "10T00:01:"),
+              std::string::npos)
+        << r.out;
+    // Only a missing event has a reason.
+    EXPECT_EQ(r.out.find("sunriseReason"), std::string::npos);
+    EXPECT_EQ(r.out.find("moonsetReason"), std::string::npos);
+}
+
+TEST_F(CliTest, DetailsGiveTwilightsDayLengthPhasesAndWhatDoesNotHappen) {
+    const CliRun r = run(greenwich({"details", "2026-06-21"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> l = lines(r.out);
+    EXPECT_NE(l[0].find("2026-06-21  Greenwich"), std::string::npos) << l[0];
+    EXPECT_EQ(lineStarting(l, "Civil dawn"), "Civil dawn           02:55");
+    EXPECT_EQ(lineStarting(l, "Astronomical dusk"),
+              "Astronomical dusk    does not happen (Sun above -18\xC2\xB0)");
+    EXPECT_EQ(lineStarting(l, "Day length"),
+              "Day length           16 h 38 min (+2 s)");
+    EXPECT_EQ(lineStarting(l, "Full Moon"), "Full Moon            Mon 29 Jun at 23:56");
+    EXPECT_EQ(lineStarting(l, "Morning golden hour"), "Morning golden hour  03:15 to 04:37");
+
+    const CliRun j = run(greenwich({"--json", "details", "2026-06-21"}));
+    ASSERT_EQ(j.status, 0) << j.err;
+    for (const char* field :
+         {"\"version\":1", "\"command\":\"details\"", "\"civilDawn\":{\"time\":\"02:55\"",
+          "\"astronomicalDusk\":null,", "\"astronomicalDuskReason\":{\"reason\":\"upAllDay\"",
+          "\"solarNoonAltitude\":61.9", "\"dayLengthChangeText\":\"2 s longer than the day before\"",
+          "{\"phase\":\"Full Moon\",\"date\":\"2026-06-29\",\"time\":\"23:56\"",
+          "\"altitudeStepMinutes\":5"})
+        EXPECT_NE(j.out.find(field), std::string::npos) << field << "\n" << j.out;
+    // 289 Sun altitudes, 00:00 to 24:00.
+    const std::string sun = textAfter(j.out, "\"sunAltitudes\":[");
+    const std::string samples = sun.substr(0, sun.find(']'));
+    EXPECT_EQ(std::count(samples.begin(), samples.end(), ','), 288);
 }
 
 TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
