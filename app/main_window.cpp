@@ -498,6 +498,7 @@ void MainWindow::openLocationDialog() {
     // Whatever the result: a Delete is applied at once, even under Cancel.
     session.locationsEdited();
     fillLocationBox();
+    if (saveSettingsNow) saveSettingsNow();
 }
 
 // Opening a report again replaces the open one. The old window leaves the

@@ -2,6 +2,8 @@
 #include "app/program_options.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <memory>
@@ -19,7 +21,9 @@
 #include "reports/print_report.h"
 #include "reports/track_print.h"
 #include "reports/track_window.h"
+#include "settings/location_range.h"
 #include "settings/names.h"
+#include "support/file_io.h"
 
 namespace skyledger {
 
@@ -56,10 +60,30 @@ template <typename Table> QString namesOf(const Table& table) {
     return names.isEmpty() ? QStringLiteral("none yet") : names.join(QStringLiteral(", "));
 }
 
-bool savePng(QWidget* widget, const QString& file, QString& error) {
-    if (widget->grab().save(file, "PNG")) return true;
-    error = QStringLiteral("Cannot write the image file \"%1\".").arg(file);
+// Renders the widget into a PNG and writes it whole or not at all.
+bool savePng(QWidget* widget, const QString& file, const std::string& path, QString& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    std::string problem = "the picture could not be made";
+    if (buffer.open(QIODevice::WriteOnly) && widget->grab().save(&buffer, "PNG") &&
+        writeOutputFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                        &problem))
+        return true;
+    error = QStringLiteral("Cannot write the image file \"%1\" (%2).")
+                .arg(file, QString::fromLocal8Bit(problem));
     return false;
+}
+
+// Why a report cannot be printed for the current place: there is none, or
+// its values lie outside the Location dialog's ranges.
+std::optional<QString> reportRefusal(const AppState& state) {
+    const Location* place = state.locations.currentLocation();
+    if (place == nullptr)
+        return QStringLiteral("There is no place to print the report for: the settings file "
+                              "holds no places (add one with File > Location...).");
+    if (const std::optional<std::string> problem = locationRangeProblem(*place))
+        return toQString(*problem);
+    return std::nullopt;
 }
 
 } // namespace
@@ -113,29 +137,38 @@ const std::vector<PdfReport>& pdfReports() {
     // date and place, through the same page routines, without the windows.
     static const std::vector<PdfReport> table = {
         {"chart",
-         [](MainWindow& window, const ProgramOptions& options, const QString& file) {
+         [](MainWindow& window, const ProgramOptions& options, const std::string& path,
+            std::string* problem) {
              AlmanacSession& session = window.almanacSession();
              if (!session.prepareChart(session.state().currentDate, options.days)) return false;
              const AppState& state = session.state();
-             return printReportToPdf(file, chartPageRoutine(state.chart, state));
+             return printReportToPdf(path, chartPageRoutine(state.chart, state), problem);
          }},
         {"calendar",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+         [](MainWindow& window, const ProgramOptions&, const std::string& path,
+            std::string* problem) {
              AlmanacSession& session = window.almanacSession();
              session.openCalendar();
-             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printCalendarPages(printer, painter, session.state());
-             });
+             const bool written = printReportToPdf(
+                 path,
+                 [&](QPrinter& printer, QPainter& painter) {
+                     printCalendarPages(printer, painter, session.state());
+                 },
+                 problem);
              session.closeCalendar();
              return written;
          }},
         {"track",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+         [](MainWindow& window, const ProgramOptions&, const std::string& path,
+            std::string* problem) {
              AlmanacSession& session = window.almanacSession();
              session.openTrack();
-             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printTrackPages(printer, painter, session.state());
-             });
+             const bool written = printReportToPdf(
+                 path,
+                 [&](QPrinter& printer, QPainter& painter) {
+                     printTrackPages(printer, painter, session.state());
+                 },
+                 problem);
              session.closeTrack();
              return written;
          }},
@@ -143,8 +176,14 @@ const std::vector<PdfReport>& pdfReports() {
     return table;
 }
 
-bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error) {
+bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error,
+                         const std::vector<std::string>& rawArguments) {
     options = ProgramOptions{};
+    // The bytes of argument `k`: as given, or as Qt encodes file names.
+    auto bytesOf = [&](qsizetype k) {
+        if (static_cast<size_t>(k) < rawArguments.size()) return rawArguments[static_cast<size_t>(k)];
+        return QFile::encodeName(arguments[k]).toStdString();
+    };
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         // The values an option takes, or false when too few follow.
@@ -179,10 +218,12 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
         } else if (arg == QLatin1String("--screenshot")) {
             if (!values(1)) return false;
             options.screenshotFile = arguments[++i];
+            options.screenshotPath = bytesOf(i);
         } else if (arg == QLatin1String("--screenshot-window")) {
             if (!values(2)) return false;
             options.windowName = arguments[++i];
             options.windowFile = arguments[++i];
+            options.windowPath = bytesOf(i);
             if (!knownName(screenshotWindows(), options.windowName)) {
                 error = QStringLiteral("'%1' is not a window (known: %2)")
                             .arg(options.windowName, namesOf(screenshotWindows()));
@@ -192,6 +233,7 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
             if (!values(2)) return false;
             options.pdfKind = arguments[++i];
             options.pdfFile = arguments[++i];
+            options.pdfPath = bytesOf(i);
             if (!knownName(pdfReports(), options.pdfKind)) {
                 error = QStringLiteral("'%1' is not a report (known: %2)")
                             .arg(options.pdfKind, namesOf(pdfReports()));
@@ -257,7 +299,8 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
     bool scripted = false;
     if (!options.screenshotFile.isEmpty()) {
         scripted = true;
-        if (!savePng(shown(&window), options.screenshotFile, error)) return 1;
+        if (!savePng(shown(&window), options.screenshotFile, options.screenshotPath, error))
+            return 1;
     }
     for (const ScreenshotWindow& entry : screenshotWindows()) {
         if (options.windowName != QLatin1String(entry.name)) continue;
@@ -268,13 +311,19 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
             error = QStringLiteral("The %1 window could not be opened.").arg(options.windowName);
             return 1;
         }
-        if (!savePng(other, options.windowFile, error)) return 1;
+        if (!savePng(other, options.windowFile, options.windowPath, error)) return 1;
     }
     for (const PdfReport& entry : pdfReports()) {
         if (options.pdfKind != QLatin1String(entry.name)) continue;
         scripted = true;
-        if (!entry.write(window, options, options.pdfFile)) {
-            error = QStringLiteral("Cannot write the PDF file \"%1\".").arg(options.pdfFile);
+        if (const std::optional<QString> refusal = reportRefusal(window.almanacSession().state())) {
+            error = *refusal;
+            return 1;
+        }
+        std::string problem = "the report could not be made";
+        if (!entry.write(window, options, options.pdfPath, &problem)) {
+            error = QStringLiteral("Cannot write the PDF file \"%1\" (%2).")
+                        .arg(options.pdfFile, QString::fromLocal8Bit(problem));
             return 1;
         }
     }

@@ -31,6 +31,10 @@ struct ProgramOptions {
     QString windowFile;
     QString pdfKind; // --pdf KIND FILE
     QString pdfFile;
+    // The three file names as given, byte for byte (a name need not be UTF-8).
+    std::string screenshotPath;
+    std::string windowPath;
+    std::string pdfPath;
     int32_t days = DEFAULT_REPORT_DAYS;
     bool help = false;
 };
@@ -42,10 +46,13 @@ struct ScreenshotWindow {
     std::function<QWidget*(MainWindow&, const ProgramOptions&)> open;
 };
 
-// A report --pdf can print: `write` prints it into `file`; false on failure.
+// A report --pdf can print: `write` prints it into the file `path`; false on
+// failure, with the reason in `problem`.
 struct PdfReport {
     const char* name;
-    std::function<bool(MainWindow&, const ProgramOptions&, const QString& file)> write;
+    std::function<bool(MainWindow&, const ProgramOptions&, const std::string& path,
+                       std::string* problem)>
+        write;
 };
 
 // The tables of those names; each window adds its own entry.
@@ -53,8 +60,10 @@ struct PdfReport {
 [[nodiscard]] const std::vector<PdfReport>& pdfReports();
 
 // Reads the arguments after the program's name. On a problem gives false and
-// a one-line description in `error`.
-bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error);
+// a one-line description in `error`. `rawArguments`, when given, are the same
+// arguments as bytes: file names are taken from them unchanged.
+bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error,
+                         const std::vector<std::string>& rawArguments = {});
 
 // The text --help prints.
 [[nodiscard]] QString programUsage();

@@ -337,6 +337,7 @@ std::string computationFailure(AlmanacError error) {
 
 std::optional<Failure> checkOptionsFit(const CliArgs& a) {
     if (a.outputFile && a.command != "chart") return badInput("-o applies to chart only");
+    if (a.outputFile && a.outputFile->empty()) return badInput("-o needs a file name");
     return std::nullopt;
 }
 
@@ -381,7 +382,7 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
         r.out = chartText(s.chart, place, s.preferences); // the export's own bytes
     } else if (a.outputFile) {
         std::string problem;
-        if (!writeFileReplacing(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
+        if (!writeOutputFile(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
             return {EXIT_FILE_PROBLEM, "",
                     std::string(PROGRAM) + ": Cannot create file: " + shownPath(*a.outputFile) +
                         " (" + problem + ")\n"};
