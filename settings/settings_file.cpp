@@ -213,8 +213,8 @@ bool writtenAsRead(std::string_view bytes) {
 // damaged or hand-made one, one this reader only partly took, an unreadable
 // one are all kept); `backup` receives that name. False, with the reason,
 // when such a file could not be kept or the path holds no regular file.
-bool keepUnlessWrittenAsRead(const std::string& path, std::optional<std::string>& backup,
-                             std::string* problem) {
+bool keepUnlessWrittenAsRead(const std::string& path, bool always,
+                             std::optional<std::string>& backup, std::string* problem) {
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;
     if (!S_ISREG(st.st_mode)) {
@@ -222,7 +222,7 @@ bool keepUnlessWrittenAsRead(const std::string& path, std::optional<std::string>
         return false;
     }
     std::string bytes;
-    if (readWholeFile(path, bytes) && writtenAsRead(bytes)) return true;
+    if (!always && readWholeFile(path, bytes) && writtenAsRead(bytes)) return true;
     backup = keepBackup(path, SETTINGS_BACKUP_SUFFIX, problem);
     return backup.has_value();
 }
@@ -397,12 +397,13 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
 }
 
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs, std::string* problem) {
+                          const Preferences& prefs, std::string* problem, bool alwaysKeepOld) {
     // The file behind a link is replaced, and its backup kept beside it.
     const std::optional<std::string> target = followLinks(path, problem);
     if (!target) return SettingsSave::Failed;
     std::optional<std::string> backup;
-    if (!keepUnlessWrittenAsRead(*target, backup, problem)) return SettingsSave::Failed;
+    if (!keepUnlessWrittenAsRead(*target, alwaysKeepOld, backup, problem))
+        return SettingsSave::Failed;
     if (!writeFileReplacing(*target, settingsText(list, prefs), problem)) {
         // The old file is still in place: a backup of it would only confuse.
         if (backup) unlink(backup->c_str());

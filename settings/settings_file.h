@@ -149,8 +149,9 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
 // backup unless its bytes are exactly what this program would write from what
 // it reads in them. On failure the old file is left as it was
 // and `problem` receives the reason; a directory or other special file at the
-// path is never touched.
+// path is never touched. `alwaysKeepOld` keeps any file there as a backup.
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs, std::string* problem = nullptr);
+                          const Preferences& prefs, std::string* problem = nullptr,
+                          bool alwaysKeepOld = false);
 
 } // namespace skyledger

@@ -37,7 +37,8 @@ SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const 
     SaveResult result;
     if (!changed(list, prefs)) return result;
     const std::string text = settingsText(list, prefs);
-    if (changedOnDisk() && !replaceChangedFile) {
+    const bool changedElsewhere = changedOnDisk();
+    if (changedElsewhere && !replaceChangedFile) {
         std::optional<std::string> beside =
             writeUnderFreeName(path_, SETTINGS_CONFLICT_SUFFIX, text, &result.problem);
         if (!beside) {
@@ -50,7 +51,7 @@ SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const 
         result.beside = std::move(*beside);
         return result;
     }
-    if (saveSettings(path_, list, prefs, &result.problem) != SettingsSave::Saved) {
+    if (saveSettings(path_, list, prefs, &result.problem, changedElsewhere) != SettingsSave::Saved) {
         result.outcome = Outcome::Failed;
         return result;
     }

@@ -186,6 +186,23 @@ TEST_F(CliFiles, UnreadableSettingsFileSaysWhy) {
     EXPECT_TRUE(contains(problem(other.string()), "is not a settings file this program can read"));
 }
 
+// The command line says, once, what it did not take from the file, and why
+// a file of another version cannot be used.
+TEST_F(CliFiles, SettingsFileReadOnlyInPartIsNamedOnStandardError) {
+    const std::string data = std::string(SKYLEDGER_TEST_DATA) + "/settings/";
+    CliRun r = run({"--settings", data + "count_short.txt", "locations"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(contains(r.out, "Cabin"));
+    EXPECT_EQ(r.err, "skyledger-cli: " + data +
+                         "count_short.txt was not read in full: line 6 (beyond the count of "
+                         "places). The file as it is will be kept as a backup when the settings "
+                         "are next saved.\n");
+    r = run({"--settings", data + "newer_version.txt", "locations"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "(it was written by another version (\"skyledger 9.9\"))"))
+        << r.err;
+}
+
 TEST_F(CliFiles, ControlCharactersInANameNeverReachTheTerminal) {
     // ESC [ 2 J clears a terminal, BEL rings it; \r and \n in the file break lines.
     const std::string path =
