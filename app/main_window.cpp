@@ -28,6 +28,7 @@
 #include "reports/moon_disc.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
+#include "support/daylight_saving.h"
 #include "support/format_text.h"
 
 namespace skyledger {
@@ -171,7 +172,7 @@ StartClock readLocalClock() {
     localtime_r(&now, &local);
     StartClock clock;
     clock.today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    clock.daylightSaving = local.tm_isdst > 0;
+    clock.daylightSaving = daylightSavingInForce(now);
     return clock;
 }
 

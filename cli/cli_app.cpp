@@ -162,8 +162,10 @@ std::optional<Failure> checkPlaceOption(const char* option, const std::string& t
 std::optional<Failure> parseNumberOption(const std::optional<std::string>& text, const char* option,
                                          LocationField field, double& value) {
     if (!text) return std::nullopt;
-    if (!parseDecimal(*text, value))
+    const std::optional<double> number = parsePlainDecimal(*text);
+    if (!number)
         return badInput(std::string(option) + " needs a number, not '" + echoText(*text) + "'");
+    value = *number;
     return checkPlaceOption(option, *text, field, value);
 }
 
