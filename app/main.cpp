@@ -10,12 +10,12 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
-#include "app/layout_metrics.h"
 #include "app/main_window.h"
-#include "app/message_sink.h"
 #include "app/program_options.h"
 #include "app/settings_saving.h"
 #include "app/termination_signals.h"
+#include "gui/layout_metrics.h"
+#include "gui/message_sink.h"
 #include "settings/settings_keeper.h"
 #include "settings/settings_location.h"
 

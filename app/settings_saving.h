@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/message_sink.h"
+#include "gui/message_sink.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 #include "support/file_io.h"
 
 namespace skyledger {

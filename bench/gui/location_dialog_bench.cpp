@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "almanac/almanac_session.h"
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 
