@@ -166,7 +166,7 @@ bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFil
     if (fileName.isEmpty()) return false;
     const Location* current = state.locations.currentLocation();
     const std::string bytes = chartText(chart, current ? *current : Location{}, state.preferences);
-    if (!writeFileReplacing(QFile::encodeName(fileName).toStdString(), bytes)) {
+    if (!writeOutputFile(QFile::encodeName(fileName).toStdString(), bytes)) {
         messages(owner, QStringLiteral("Error"), QStringLiteral("Cannot create file"));
         return false;
     }
