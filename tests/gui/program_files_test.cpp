@@ -83,7 +83,7 @@ class DesktopProgram : public ::testing::Test {
         std::string command = fileSizeLimitKiB > 0
                                   ? "ulimit -f " + std::to_string(fileSizeLimitKiB) + "; "
                                   : std::string();
-        command += "QT_QPA_PLATFORM=offscreen exec " + shellQuoted(program_.string());
+        command += environment_ + " QT_QPA_PLATFORM=offscreen exec " + shellQuoted(program_.string());
         for (const std::string& a : args)
             command += " " + shellQuoted(a);
         command += " >/dev/null 2>>" + shellQuoted(errorFile().string());
@@ -140,6 +140,7 @@ class DesktopProgram : public ::testing::Test {
     fs::path dir_;
     fs::path program_;
     fs::path settings_;
+    std::string environment_; // NAME=value words put before the program
 };
 
 // The current place's index in the shipped list.
@@ -182,6 +183,17 @@ TEST_F(DesktopProgram, AFileItCannotFullyUseIsNamedWithItsReason) {
     fs::create_directory(settings_);
     EXPECT_EQ(run({"--screenshot", picture.string()}), 0);
     EXPECT_TRUE(contains(errors(), "cannot be read: Is a directory"));
+
+    // An installed copy whose configuration folder is a file.
+    fs::create_directories(dir_ / "bin");
+    fs::create_directories(dir_ / "share" / "skyledger");
+    fs::copy_file(SKYLEDGER_DEFAULT_SETTINGS, dir_ / "share" / "skyledger" / "default_settings.txt");
+    fs::rename(program_, dir_ / "bin" / "skyledger");
+    program_ = dir_ / "bin" / "skyledger";
+    writeAll(dir_ / "config", "not a folder");
+    environment_ = "XDG_CONFIG_HOME=" + shellQuoted((dir_ / "config").string());
+    EXPECT_EQ(run({"--screenshot", picture.string()}), 0);
+    EXPECT_TRUE(contains(errors(), "cannot be read: Not a directory"));
 }
 
 TEST_F(DesktopProgram, SignalsEndTheProgramInOrderSoTheChangeIsSaved) {
