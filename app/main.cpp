@@ -73,12 +73,10 @@ int main(int argc, char** argv) {
 
     // A scripted run has nobody to click a message box away: its messages go
     // to the terminal.
-    MessageSink messages = showMessageBox;
-    if (scripted) {
-        messages = [](QWidget*, const QString& caption, const QString& text) {
-            printLine(stderr, QStringLiteral("skyledger: %1: %2").arg(caption, text));
-        };
-    }
+    const MessageSink toTerminal = [](QWidget*, const QString& caption, const QString& text) {
+        printLine(stderr, QStringLiteral("skyledger: %1: %2").arg(caption, text));
+    };
+    const MessageSink messages = scripted ? toTerminal : MessageSink(showMessageBox);
 
     const QString settingsCaption = QStringLiteral("Skyledger Settings");
     int status = 0;
@@ -109,11 +107,7 @@ int main(int argc, char** argv) {
     // Ended by a signal nobody may be there to answer: the other copy's file is
     // kept and the words go to the terminal.
     const bool signalled = endedBySignal();
-    const MessageSink exitMessages =
-        signalled ? MessageSink([](QWidget*, const QString& caption, const QString& text) {
-            printLine(stderr, QStringLiteral("skyledger: %1: %2").arg(caption, text));
-        })
-                  : messages;
+    const MessageSink& exitMessages = signalled ? toTerminal : messages;
     const ReplaceQuestion ask = signalled ? ReplaceQuestion() : askToReplaceChangedFile;
     if (!saveChangedSettings(keeper, state, exitMessages, nullptr, ask)) return 1;
     return status;
