@@ -116,9 +116,8 @@ std::string reportLocationLine(const Location& location, const Preferences& pref
     std::string name = location.name;
     for (char& c : name)
         if (c == '\r' || c == '\n') c = ' ';
-    return formatText("%s (%s, %s), %s, %s bearings", name,
-                      formatLatitude(location.latitude), formatLongitude(location.longitude),
-                      timeBasisCode(preferences.timeBasis),
+    return formatText("%s (%s, %s), %s, %s bearings", name, formatLatitude(location.latitude),
+                      formatLongitude(location.longitude), timeBasisCode(preferences.timeBasis),
                       preferences.magneticBearings ? "Magnetic" : "True");
 }
 

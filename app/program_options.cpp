@@ -66,8 +66,8 @@ bool savePng(QWidget* widget, const QString& file, const std::string& path, QStr
     QBuffer buffer(&bytes);
     std::string problem = "the picture could not be made";
     if (buffer.open(QIODevice::WriteOnly) && widget->grab().save(&buffer, "PNG") &&
-        writeOutputFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                        &problem))
+        writeOutputFile(
+            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &problem))
         return true;
     error = QStringLiteral("Cannot write the image file \"%1\" (%2).")
                 .arg(file, QString::fromLocal8Bit(problem));
@@ -179,7 +179,8 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
     options = ProgramOptions{};
     // The bytes of argument `k`: as given, or as Qt encodes file names.
     auto bytesOf = [&](qsizetype k) {
-        if (static_cast<size_t>(k) < rawArguments.size()) return rawArguments[static_cast<size_t>(k)];
+        if (static_cast<size_t>(k) < rawArguments.size())
+            return rawArguments[static_cast<size_t>(k)];
         return QFile::encodeName(arguments[k]).toStdString();
     };
     for (qsizetype i = 0; i < arguments.size(); ++i) {

@@ -229,7 +229,8 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
                                        : "";
         return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + *message + advice};
     }
-    if (!skipped.empty()) warning = std::string(PROGRAM) + ": " + skippedLinesMessage(shown, skipped) + "\n";
+    if (!skipped.empty())
+        warning = std::string(PROGRAM) + ": " + skippedLinesMessage(shown, skipped) + "\n";
     if (a.locationName) {
         const std::string wanted = utf8ToWindows1252(*a.locationName);
         for (int32_t i = 0; i < s.locations.count(); ++i) {
@@ -388,8 +389,8 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
         std::string problem;
         if (!writeOutputFile(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
             return {EXIT_FILE_PROBLEM, "",
-                    warning + std::string(PROGRAM) + ": Cannot create file: " + shownPath(*a.outputFile) +
-                        " (" + problem + ")\n"};
+                    warning + std::string(PROGRAM) + ": Cannot create file: " +
+                        shownPath(*a.outputFile) + " (" + problem + ")\n"};
     } else {
         r.out = chartReport(s, a.json);
     }

@@ -47,8 +47,8 @@ bool printPdfThroughDraft(QPrinter& printer, const std::string& path, const Page
         if (problem != nullptr) *problem = "the PDF could not be made";
         return false;
     }
-    return writeOutputFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                           problem);
+    return writeOutputFile(
+        path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), problem);
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <numeric>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "settings/location_range.h"
 #include "settings/names.h"

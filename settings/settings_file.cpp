@@ -259,7 +259,8 @@ std::string notUnderstoodWhy(std::string_view bytes) {
     LineReader lines(bytes);
     std::string_view first;
     lines.next(first);
-    const std::string_view program = SETTINGS_VERSION_LINE.substr(0, SETTINGS_VERSION_LINE.find(' ') + 1);
+    const std::string_view program =
+        SETTINGS_VERSION_LINE.substr(0, SETTINGS_VERSION_LINE.find(' ') + 1);
     if (first.size() <= 40 && first.size() > program.size() &&
         sameName(first.substr(0, program.size()), program))
         return "it was written by another version (\"" + std::string(first) + "\")";
@@ -282,7 +283,8 @@ std::optional<std::string> settingsLoadMessage(SettingsLoad load, std::string_vi
     return name + " is not a settings file this program can read (" + std::string(problem) + ")";
 }
 
-std::string skippedLinesMessage(std::string_view shownName, const std::vector<SkippedLine>& skipped) {
+std::string skippedLinesMessage(std::string_view shownName,
+                                const std::vector<SkippedLine>& skipped) {
     constexpr size_t MOST_NAMED = 5;
     std::string text = std::string(shownName) + " was not read in full:";
     for (size_t i = 0; i < skipped.size() && i < MOST_NAMED; ++i) {
@@ -392,7 +394,8 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
     if (!readWholeFile(path, bytes, problem)) return SettingsLoad::Unreadable;
     if (bytesRead != nullptr) *bytesRead = bytes;
     const SettingsLoad load = parseSettingsText(bytes, list, prefs, skipped);
-    if (load == SettingsLoad::NotUnderstood && problem != nullptr) *problem = notUnderstoodWhy(bytes);
+    if (load == SettingsLoad::NotUnderstood && problem != nullptr)
+        *problem = notUnderstoodWhy(bytes);
     return load;
 }
 

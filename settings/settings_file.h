@@ -117,7 +117,8 @@ std::optional<std::string> settingsLoadMessage(SettingsLoad load, std::string_vi
 
 // What both programs say, once, about a file read only in part: the first
 // few lines not taken with their reasons, and that the file will be kept.
-std::string skippedLinesMessage(std::string_view shownName, const std::vector<SkippedLine>& skipped);
+std::string skippedLinesMessage(std::string_view shownName,
+                                const std::vector<SkippedLine>& skipped);
 
 // Magnetic bearings on, 24-hour clock, no list, current index 0. The time
 // basis is left alone: it is not a stored setting.

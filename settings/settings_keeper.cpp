@@ -51,7 +51,8 @@ SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const 
         result.beside = std::move(*beside);
         return result;
     }
-    if (saveSettings(path_, list, prefs, &result.problem, changedElsewhere) != SettingsSave::Saved) {
+    if (saveSettings(path_, list, prefs, &result.problem, changedElsewhere) !=
+        SettingsSave::Saved) {
         result.outcome = Outcome::Failed;
         return result;
     }

@@ -302,8 +302,8 @@ int removeStaleTemporaries(const std::string& path, double olderThanSeconds) {
     int removed = 0;
     while (const dirent* entry = readdir(dir)) {
         const std::string_view name = entry->d_name;
-        if (name.size() != stem.size() + RANDOM_SUFFIX_LENGTH || name.substr(0, stem.size()) != stem ||
-            !isRandomSuffix(name.substr(stem.size())))
+        if (name.size() != stem.size() + RANDOM_SUFFIX_LENGTH ||
+            name.substr(0, stem.size()) != stem || !isRandomSuffix(name.substr(stem.size())))
             continue;
         const std::string full = directory + "/" + std::string(name);
         struct stat st {};

@@ -8,9 +8,9 @@
 #include <QTimer>
 
 #include "almanac/almanac_session.h"
-#include "gui/layout_metrics.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
+#include "gui/layout_metrics.h"
 
 namespace {
 

@@ -120,7 +120,8 @@ TEST_F(CliFiles, ChartOutputWritesFifosPipesAndDevicesDirectly) {
     ASSERT_GE(reader, 0);
     EXPECT_EQ(chartTo(fifo).status, 0);
     std::string fromFifo(chart.size() + 16, '\0');
-    fromFifo.resize(static_cast<size_t>(std::max<ssize_t>(0, read(reader, fromFifo.data(), fromFifo.size()))));
+    fromFifo.resize(
+        static_cast<size_t>(std::max<ssize_t>(0, read(reader, fromFifo.data(), fromFifo.size()))));
     close(reader);
     EXPECT_EQ(fromFifo, chart);
     EXPECT_TRUE(fs::is_fifo(fifo));

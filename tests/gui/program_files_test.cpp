@@ -4,11 +4,11 @@
 // links and names that are not UTF-8.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -83,15 +83,15 @@ class DesktopProgram : public ::testing::Test {
         std::string command = fileSizeLimitKiB > 0
                                   ? "ulimit -f " + std::to_string(fileSizeLimitKiB) + "; "
                                   : std::string();
-        command += environment_ + " QT_QPA_PLATFORM=offscreen exec " + shellQuoted(program_.string());
+        command +=
+            environment_ + " QT_QPA_PLATFORM=offscreen exec " + shellQuoted(program_.string());
         for (const std::string& a : args)
             command += " " + shellQuoted(a);
         command += " >/dev/null 2>>" + shellQuoted(errorFile().string());
         const char* argv[] = {"/bin/bash", "-c", command.c_str(), nullptr};
         pid_t pid = -1;
-        EXPECT_EQ(posix_spawn(&pid, "/bin/bash", nullptr, nullptr, const_cast<char**>(argv),
-                              environ),
-                  0);
+        EXPECT_EQ(
+            posix_spawn(&pid, "/bin/bash", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
         return pid;
     }
 
@@ -147,10 +147,10 @@ class DesktopProgram : public ::testing::Test {
 const char* const SYDNEY_CURRENT = "locations 12 15\r\n";
 
 TEST_F(DesktopProgram, StartAndQuitWithoutAChangeLeavesEverySettingsFileAsItWas) {
-    for (const char* name : {"count_short.txt", "count_zero.txt", "nul_line.txt",
-                             "unquoted_end.txt", "two_lists.txt", "garbage.txt",
-                             "garbage_after_version.txt", "decimal_commas.txt",
-                             "newer_version.txt", "empty.txt"}) {
+    for (const char* name :
+         {"count_short.txt", "count_zero.txt", "nul_line.txt", "unquoted_end.txt", "two_lists.txt",
+          "garbage.txt", "garbage_after_version.txt", "decimal_commas.txt", "newer_version.txt",
+          "empty.txt"}) {
         writeAll(settings_, dataFile(name));
         EXPECT_EQ(startAndEnd({}), 0) << name;
         EXPECT_EQ(readAll(settings_), dataFile(name)) << name;
@@ -187,7 +187,8 @@ TEST_F(DesktopProgram, AFileItCannotFullyUseIsNamedWithItsReason) {
     // An installed copy whose configuration folder is a file.
     fs::create_directories(dir_ / "bin");
     fs::create_directories(dir_ / "share" / "skyledger");
-    fs::copy_file(SKYLEDGER_DEFAULT_SETTINGS, dir_ / "share" / "skyledger" / "default_settings.txt");
+    fs::copy_file(SKYLEDGER_DEFAULT_SETTINGS,
+                  dir_ / "share" / "skyledger" / "default_settings.txt");
     fs::rename(program_, dir_ / "bin" / "skyledger");
     program_ = dir_ / "bin" / "skyledger";
     writeAll(dir_ / "config", "not a folder");
@@ -263,7 +264,7 @@ TEST_F(DesktopProgram, PdfAndPictureOnAFullDiskExitOneAndKeepTheOldFile) {
 TEST_F(DesktopProgram, TwoPdfWritersOnOnePathNeverMixTheirBytes) {
     const fs::path pdf = dir_ / "year.pdf";
     for (int round = 0; round < 4; ++round) {
-        const std::vector<std::string> args = {"--pdf", "chart", pdf.string(), "--date",
+        const std::vector<std::string> args = {"--pdf",      "chart",  pdf.string(), "--date",
                                                "2026-01-01", "--days", "366"};
         const pid_t first = start(args);
         const pid_t second = start(args);
