@@ -16,6 +16,7 @@
 #include "app/termination_signals.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
+#include "gui/qt_messages.h"
 #include "settings/settings_keeper.h"
 #include "settings/settings_location.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     // A file-size limit makes a write fail instead of killing the program, so
     // a save cut short is reported and the old file stays.
     std::signal(SIGXFSZ, SIG_IGN);
+    quietenQtOffscreenMessages();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyledger"));
@@ -46,6 +48,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(programUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        printLine(stdout, versionLine());
         return 0;
     }
     const bool scripted = !options.screenshotFile.isEmpty() || !options.windowName.isEmpty() ||
