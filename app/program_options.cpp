@@ -87,6 +87,20 @@ std::optional<QString> reportRefusal(const AppState& state) {
     return std::nullopt;
 }
 
+// Prints a report the session computes for as long as a view follows it,
+// with the report's page routine.
+bool printFollowedReport(MainWindow& window, Follows follows,
+                         void (*pages)(QPrinter&, QPainter&, const AppState&),
+                         const std::string& path, std::string* problem) {
+    AlmanacSession& session = window.almanacSession();
+    AlmanacView printout;
+    const AlmanacSession::Subscription computed = session.subscribe(printout, follows);
+    return printReportToPdf(
+        path,
+        [&](QPrinter& printer, QPainter& painter) { pages(printer, painter, session.state()); },
+        problem);
+}
+
 } // namespace
 
 const std::vector<ScreenshotWindow>& screenshotWindows() {
@@ -146,30 +160,13 @@ const std::vector<PdfReport>& pdfReports() {
         {"calendar",
          [](MainWindow& window, const ProgramOptions&, const std::string& path,
             std::string* problem) {
-             AlmanacSession& session = window.almanacSession();
-             AlmanacView printout;
-             const AlmanacSession::Subscription computed =
-                 session.subscribe(printout, Follows::Calendar);
-             return printReportToPdf(
-                 path,
-                 [&](QPrinter& printer, QPainter& painter) {
-                     printCalendarPages(printer, painter, session.state());
-                 },
-                 problem);
+             return printFollowedReport(window, Follows::Calendar, printCalendarPages, path,
+                                        problem);
          }},
         {"track",
          [](MainWindow& window, const ProgramOptions&, const std::string& path,
             std::string* problem) {
-             AlmanacSession& session = window.almanacSession();
-             AlmanacView printout;
-             const AlmanacSession::Subscription computed =
-                 session.subscribe(printout, Follows::Track);
-             return printReportToPdf(
-                 path,
-                 [&](QPrinter& printer, QPainter& painter) {
-                     printTrackPages(printer, painter, session.state());
-                 },
-                 problem);
+             return printFollowedReport(window, Follows::Track, printTrackPages, path, problem);
          }},
     };
     return table;
