@@ -158,19 +158,16 @@ void LocationDialog::deleteCurrent() {
     showCurrentOrEmpty();
 }
 
-// The field the checks stop at: the first one that fails when the fields
-// after it are taken as a plain 0.
-QLineEdit* LocationDialog::refusedField(const LocationFieldTexts& texts) const {
-    std::string_view fields[4] = {texts.latitude, texts.longitude, texts.magneticDeclination,
-                                  texts.timeZone};
-    QLineEdit* const edits[4] = {latitudeEdit_, longitudeEdit_, declinationEdit_, timeZoneEdit_};
-    for (int k = 0; k < 4; ++k) {
-        std::string_view trial[4] = {"0", "0", "0", "0"};
-        for (int i = 0; i <= k; ++i)
-            trial[i] = fields[i];
-        LocationFieldValues ignored;
-        if (validateLocationFields({trial[0], trial[1], trial[2], trial[3]}, ignored))
-            return edits[k];
+QLineEdit* LocationDialog::edit(LocationField field) const {
+    switch (field) {
+    case LocationField::Latitude:
+        return latitudeEdit_;
+    case LocationField::Longitude:
+        return longitudeEdit_;
+    case LocationField::MagneticDeclination:
+        return declinationEdit_;
+    case LocationField::TimeZone:
+        return timeZoneEdit_;
     }
     return timeZoneEdit_;
 }
@@ -181,12 +178,12 @@ void LocationDialog::confirm() {
     const std::string declination = toWindows1252(declinationEdit_->text());
     const std::string timeZone = toWindows1252(timeZoneEdit_->text());
     LocationFieldValues values;
-    if (auto message =
+    if (const auto refusal =
             validateLocationFields({latitude, longitude, declination, timeZone}, values)) {
-        if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(*message));
+        if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(refusal->message));
         // Back in the dialog the keyboard is on the refused field, its text
         // selected, so that typing replaces it.
-        QLineEdit* refused = refusedField({latitude, longitude, declination, timeZone});
+        QLineEdit* refused = edit(refusal->field);
         refused->setFocus();
         refused->selectAll();
         return;

@@ -56,7 +56,7 @@ class LocationDialog : public QDialog {
     void startNew();
     void deleteCurrent();
     void confirm();
-    QLineEdit* refusedField(const LocationFieldTexts& texts) const;
+    [[nodiscard]] QLineEdit* edit(LocationField field) const;
 
     LocationList& list_;
     MessageSink messageSink_ = showMessageBox;

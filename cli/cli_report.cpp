@@ -9,6 +9,7 @@
 #include "almanac/day_almanac.h"
 #include "almanac/display_format.h"
 #include "almanac/phase_angle.h"
+#include "almanac/report_text.h"
 #include "almanac/track.h"
 #include "astro/constants.h"
 #include "cli/json_writer.h"
@@ -267,8 +268,7 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
             j.numberMember("moonPhaseAngle", g.phaseAngle[i]);
             j.stringMember("phaseName", moonPhaseName(g.phaseAngle[i]));
             j.numberMember("illuminationPercent", lit);
-            j.stringMember("illuminationText",
-                           formatText("%d%%", static_cast<int32_t>(std::lround(lit))));
+            j.stringMember("illuminationText", calendarPercentText(g.phaseAngle[i]));
             j.endObject();
         }
         j.endArray();
@@ -288,9 +288,7 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
             std::string text;
             if (day != 0) {
                 any = true;
-                const int lit =
-                    static_cast<int>(std::lround(litFractionOfPhase(g.phaseAngle[cell]) * 100.0));
-                text = formatText("%d %d%%", day, lit);
+                text = formatText("%d %d%%", day, calendarPercent(g.phaseAngle[cell]));
                 if (day < 10) text.insert(0, " ");
             }
             line += padded(text, 9);

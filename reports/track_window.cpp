@@ -58,7 +58,7 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
 }
 
 void TrackWindow::applyLayout() {
-    layoutTwelveHour_ = session_.state().preferences.twelveHourClock != 0;
+    layoutTwelveHour_ = session_.state().preferences.twelveHourClock;
     layout_ = makeTrackLayout([this](std::string_view text) { return metrics_.textWidth(text); },
                               metrics_.gap, metrics_.gap, layoutTwelveHour_);
     // As wide as the table and the scroll bar beside it.
@@ -68,7 +68,7 @@ void TrackWindow::applyLayout() {
 
 void TrackWindow::trackChanged() {
     // A change of clock changes the width of the Time column.
-    if ((session_.state().preferences.twelveHourClock != 0) != layoutTwelveHour_) applyLayout();
+    if (session_.state().preferences.twelveHourClock != layoutTwelveHour_) applyLayout();
     update();
 }
 
@@ -88,7 +88,7 @@ void TrackWindow::paintEvent(QPaintEvent*) {
     drawTrackHeadLines(painter, t, y0, line);
     const int y1 = y0 + line;
 
-    const bool twelveHour = session_.state().preferences.twelveHourClock != 0;
+    const bool twelveHour = session_.state().preferences.twelveHourClock;
     for (int k = 0; session_.state().track.valid && k < visibleLines_; ++k) {
         const int s = topSample_ + k;
         if (s >= TRACK_SAMPLES) break;

@@ -17,6 +17,7 @@
 #include "settings/tokenizer.h"
 #include "support/file_io.h"
 #include "support/format_text.h"
+#include "support/messages.h"
 #include "support/parse_number.h"
 
 namespace skyledger {
@@ -248,10 +249,6 @@ std::string settingsPath(std::string_view directory) {
     }
     path += SETTINGS_FILE_NAME;
     return path;
-}
-
-std::string missingFileMessage(std::string_view fileName) {
-    return "Missing File: " + std::string(fileName);
 }
 
 std::string notUnderstoodWhy(std::string_view bytes) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "gui/layout_metrics.h"
