@@ -15,8 +15,10 @@
 // - A place whose values lie outside the ranges the Location dialog accepts
 //   (kept as it is in the list and the file) is not computed: the message
 //   naming the place and the field is shown once, and the results are empty.
-// - While a subscription follows the calendar, its grid is recomputed only
-//   when the month or the year differs from the month it shows.
+// - While a subscription follows the calendar, its grid is recomputed when the
+//   month or the year differs from the month it shows, and when the place
+//   changes (another place chosen, or the list edited); not for the day or a
+//   preference.
 #pragma once
 
 #include <cstdint>
@@ -94,9 +96,9 @@ class AlmanacSession {
 
     // Fills state().chart with `days` rows from `start` for the current place
     // and preferences; true on success. The day count is checked first
-    // ("Number of days out of range (1..366)"). On failure the message (if
-    // any) is shown once, the table is left empty and false is returned; an
-    // empty list fails without a message.
+    // (chartDayCountMessage: no row may fall after 2100). On failure the
+    // message is shown once, the table is left empty and false is returned;
+    // without a place to compute for, the message says how to make one.
     bool prepareChart(CivilDate start, int32_t days);
 
   private:
@@ -116,6 +118,9 @@ class AlmanacSession {
     // The last range message shown for the current place: said once, not at
     // every recomputation while that place stays current.
     std::string shownRangeProblem_;
+    // Another place became current, or the list was edited, since the
+    // calendar was last computed.
+    bool calendarPlaceChanged_ = false;
 };
 
 } // namespace skyledger

@@ -11,6 +11,7 @@
 #include "settings/location_list.h"
 #include "settings/settings_file.h"
 #include "support/daylight_saving.h"
+#include "support/windows1252.h"
 
 namespace skyledger {
 
@@ -37,7 +38,7 @@ bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& 
         return true;
     }
     error = QStringLiteral("There is no place called '%1' in the settings file.")
-                .arg(toQString(*options.location));
+                .arg(shownArgument(QString::fromStdString(windows1252ToUtf8(*options.location))));
     return false;
 }
 

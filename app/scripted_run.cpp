@@ -72,7 +72,7 @@ bool savePng(QWidget* widget, const QString& file, const std::string& path, QStr
             path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &problem))
         return true;
     error = QStringLiteral("Cannot write the image file \"%1\" (%2).")
-                .arg(file, QString::fromLocal8Bit(problem));
+                .arg(shownPath(file), QString::fromLocal8Bit(problem));
     return false;
 }
 
@@ -206,7 +206,7 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
         std::string problem = "the report could not be made";
         if (!entry.write(window, options, options.pdfPath, &problem)) {
             error = QStringLiteral("Cannot write the PDF file \"%1\" (%2).")
-                        .arg(options.pdfFile, QString::fromLocal8Bit(problem));
+                        .arg(shownPath(options.pdfFile), QString::fromLocal8Bit(problem));
             return 1;
         }
     }
