@@ -1,7 +1,6 @@
 // The messages of the almanac's failures.
 #include "almanac/almanac_result.h"
 
-#include "astro/planetary_series.h"
 #include "settings/settings_file.h"
 #include "support/messages.h"
 
@@ -13,8 +12,6 @@ std::string almanacErrorMessage(AlmanacError error) {
         return missingFileMessage(SETTINGS_FILE_NAME);
     case AlmanacError::NoCurrentLocation:
         return NO_PLACE_MESSAGE;
-    case AlmanacError::SeriesNotLoadable:
-        return TERM_STORE_OUT_OF_MEMORY;
     case AlmanacError::PhaseSearchFailed:
         return PHASE_NOT_FOUND_MESSAGE;
     case AlmanacError::InvalidRequest:

@@ -13,7 +13,6 @@ namespace skyledger {
 enum class AlmanacError {
     NoLocationList,    // no settings file was read: there is no list at all
     NoCurrentLocation, // a list without a current place (an empty list)
-    SeriesNotLoadable, // the Earth's series could not be copied into the term store
     PhaseSearchFailed, // the Moon's principal phases did not bracket the instant
     InvalidRequest,    // a day count outside 1..366 or a month outside 1..12
 };

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "astro/planetary_series.h"
 #include "settings/location_list.h"
 #include "settings/location_range.h"
 #include "settings/settings_file.h"

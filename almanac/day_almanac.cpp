@@ -71,30 +71,24 @@ bool insideDay(double eventTime) {
 
 // Stores one event and its bearing, or noEventValue in both.
 template <typename BearingOf>
-bool storeEvent(const DayFrame& f, double eventTime, double& time, double& bearing,
+void storeEvent(const DayFrame& f, double eventTime, double& time, double& bearing,
                 BearingOf bearingOf) {
     time = noEventValue;
     bearing = noEventValue;
-    if (!std::isfinite(eventTime) || !insideDay(eventTime)) return true;
-    const std::optional<HorizontalPosition> p = bearingOf(bearingInstant(f, eventTime));
-    if (!p) return false;
+    if (!std::isfinite(eventTime) || !insideDay(eventTime)) return;
     time = eventTime;
-    bearing = p->bearing;
-    return true;
+    bearing = bearingOf(bearingInstant(f, eventTime)).bearing;
 }
 
 template <typename BearingOf>
-bool storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, double& set,
+void storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, double& set,
                  double& riseBearing, double& setBearing, BearingOf bearingOf) {
     rise = set = riseBearing = setBearing = noEventValue;
     // Circumpolar or never up: no crossing at all that day.
-    if (rts.status & (RTS_NEVER_SETS | RTS_NEVER_RISES)) return true;
+    if (rts.status & (RTS_NEVER_SETS | RTS_NEVER_RISES)) return;
     // A crossing that the day does not hold is not shown.
-    const bool riseOk =
-        (rts.status & RTS_NO_RISE) || storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
-    const bool setOk =
-        (rts.status & RTS_NO_SET) || storeEvent(f, rts.set, set, setBearing, bearingOf);
-    return riseOk && setOk;
+    if (!(rts.status & RTS_NO_RISE)) storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
+    if (!(rts.status & RTS_NO_SET)) storeEvent(f, rts.set, set, setBearing, bearingOf);
 }
 
 RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
@@ -108,7 +102,7 @@ RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
 }
 
 // Moonrise and moonset from geocentric positions without nutation.
-bool moonEvents(const DayFrame& f, double horizontalParallax, DayNumbers& row) {
+void moonEvents(const DayFrame& f, double horizontalParallax, DayNumbers& row) {
     const double obliquity = meanObliquity(f.noonT);
     ThreeDays p{};
     for (int i = 0; i < 3; ++i) {
@@ -116,26 +110,25 @@ bool moonEvents(const DayFrame& f, double horizontalParallax, DayNumbers& row) {
         eclipticToEquatorial(m.longitude, m.latitude, obliquity, p.ra[i], p.dec[i]);
     }
     const RiseTransitSet rts = solve(f, p, moonStandardAltitude(horizontalParallax));
-    return storeEvents(f, rts, row.moonrise, row.moonset, row.moonriseBearing, row.moonsetBearing,
-                       [&](const ClockTime& when) {
-                           return std::optional<HorizontalPosition>(
-                               moonHorizontal(when, f.observer));
-                       });
+    storeEvents(f, rts, row.moonrise, row.moonset, row.moonriseBearing, row.moonsetBearing,
+                [&](const ClockTime& when) { return moonHorizontal(when, f.observer); });
 }
 
-// Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees.
-bool sunEvents(const DayFrame& f, DayNumbers& row) {
+// Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees; the
+// Earth's series made ready at the day's start in dynamical time.
+void sunEvents(const DayFrame& f, const EarthSeriesNear& earthSeries, DayNumbers& row) {
     const double obliquity = meanObliquity(f.t0);
-    SphericalCoords earth[3];
-    if (!EarthSeries().earthAround(f.td0, CENTURIES_PER_DAY, earth)) return false;
+    const SphericalCoords* earth = earthSeries.aroundAnchor();
     ThreeDays p{};
     for (int i = 0; i < 3; ++i) {
         const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth[i]);
         eclipticToEquatorial(sun.longitude, sun.latitude, obliquity, p.ra[i], p.dec[i]);
     }
     const RiseTransitSet rts = solve(f, p, STANDARD_ALTITUDE_SUN);
-    return storeEvents(f, rts, row.sunrise, row.sunset, row.sunriseBearing, row.sunsetBearing,
-                       [&](const ClockTime& when) { return sunHorizontal(when, f.observer); });
+    storeEvents(f, rts, row.sunrise, row.sunset, row.sunriseBearing, row.sunsetBearing,
+                [&](const ClockTime& when) {
+                    return sunHorizontal(when, f.observer, earthSeries);
+                });
 }
 
 // The time text of an event and, when it shows a time, its bearing text.
@@ -174,21 +167,20 @@ AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Locatio
     double deltaEpsilon = 0.0;
     nutation(f.noonT, deltaPsi, deltaEpsilon);
 
-    const std::optional<SphericalCoords> sun = EarthSeries().sun(f.noonT);
-    if (!sun) return AlmanacError::SeriesNotLoadable;
+    const EarthSeriesNear earthSeries(f.td0);
+    const SphericalCoords sun = earthSeries.sunAt(f.noonT);
     const SphericalCoords moon = moonPosition(f.noonT);
     const double horizontalParallax = std::asin(moonSinParallax(moon.radius));
 
     DayNumbers n;
     n.southernHemisphere = location.latitude < 0.0;
     n.illuminationPercent =
-        moonIlluminatedFraction(moon, deltaPsi, sun->longitude, sun->radius) * 100.0;
-    // The Moon's bearings need no series: this step does not fail today.
-    if (!moonEvents(f, horizontalParallax, n)) return AlmanacError::SeriesNotLoadable;
+        moonIlluminatedFraction(moon, deltaPsi, sun.longitude, sun.radius) * 100.0;
+    moonEvents(f, horizontalParallax, n);
     const std::optional<double> phase = moonPhaseAngleAtJulianDay(f.noonJd);
     if (!phase) return AlmanacError::PhaseSearchFailed;
     n.moonPhaseAngle = *phase;
-    if (!sunEvents(f, n)) return AlmanacError::SeriesNotLoadable;
+    sunEvents(f, earthSeries, n);
     return n;
 }
 

@@ -77,7 +77,6 @@ struct DayAlmanac {
 
 // The numbers of one day at the place, with the time basis and bearing
 // reference of the preferences (the clock preference is not read). Fails with
-// SeriesNotLoadable when the Earth's series cannot be loaded and with
 // PhaseSearchFailed when the phase search finds no bracket.
 AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Location& location,
                                             const Preferences& preferences);

@@ -67,6 +67,24 @@ HorizontalPosition toReported(double azimuth, double altitude, double refraction
     return {altitude * RAD_TO_DEG, bearing};
 }
 
+// The Sun's reported position from the frame and the Earth's place at f.t.
+HorizontalPosition sunFrom(const SkyFrame& f, const SphericalCoords& earth,
+                           const SkyObserver& where) {
+    const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, earth);
+
+    double ra = 0.0;
+    double dec = 0.0;
+    eclipticToEquatorial(sun.longitude + f.deltaPsi, sun.latitude, f.meanObliquity + f.deltaEpsilon,
+                         ra, dec);
+    annualAberration(f.t, f.meanObliquity, ra, dec);
+    parallaxApprox(SUN_PARALLAX_AT_1_AU / sun.radius, f.siderealTime, f.rhoCosPhi, f.rhoSinPhi, ra,
+                   dec);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    equatorialToHorizontal(ra, dec, f.siderealTime, where.latitude, azimuth, altitude);
+    return toReported(azimuth, altitude, SUN_REFRACTION_THRESHOLD, where);
+}
+
 } // namespace
 
 SkyObserver skyObserver(const Location& location, const Preferences& preferences) {
@@ -74,24 +92,16 @@ SkyObserver skyObserver(const Location& location, const Preferences& preferences
             preferences.magneticBearings, location.magneticDeclination};
 }
 
-std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const SkyObserver& where) {
+// The series are taken at Universal Time: Delta T is not applied here.
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where) {
     const SkyFrame f = skyFrame(when, where);
-    // The series are taken at Universal Time: Delta T is not applied here.
-    const std::optional<SphericalCoords> earth = EarthSeries().earth(f.t);
-    if (!earth) return std::nullopt;
-    const SphericalCoords sun = heliocentricToGeocentric(SphericalCoords{}, *earth);
+    return sunFrom(f, bodyHeliocentric(BODY_EARTH, f.t), where);
+}
 
-    double ra = 0.0;
-    double dec = 0.0;
-    eclipticToEquatorial(sun.longitude + f.deltaPsi, sun.latitude, f.meanObliquity + f.deltaEpsilon,
-                         ra, dec);
-    annualAberration(f.t, f.meanObliquity, 2, ra, dec);
-    parallaxApprox(SUN_PARALLAX_AT_1_AU / sun.radius, f.siderealTime, f.rhoCosPhi, f.rhoSinPhi, ra,
-                   dec);
-    double azimuth = 0.0;
-    double altitude = 0.0;
-    equatorialToHorizontal(ra, dec, f.siderealTime, where.latitude, azimuth, altitude);
-    return toReported(azimuth, altitude, SUN_REFRACTION_THRESHOLD, where);
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where,
+                                 const EarthSeriesNear& earth) {
+    const SkyFrame f = skyFrame(when, where);
+    return sunFrom(f, earth.earthAt(f.t), where);
 }
 
 HorizontalPosition moonHorizontal(const ClockTime& when, const SkyObserver& where) {

@@ -7,11 +7,12 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "settings/location.h"
 
 namespace skyledger {
+
+class EarthSeriesNear;
 
 // A local clock time. `day` is the day of the month (a whole number), `hour`
 // 0..24 and `minute` may carry fractions; `offsetHours` is added to the clock
@@ -48,9 +49,13 @@ struct HorizontalPosition {
 };
 
 // The Sun with annual aberration, approximate parallax, and refraction above
-// 34 arcminutes of true altitude. No value when the Earth's series cannot be
-// loaded.
-std::optional<HorizontalPosition> sunHorizontal(const ClockTime& when, const SkyObserver& where);
+// 34 arcminutes of true altitude.
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where);
+
+// The same, with the Earth's series taken from `earth`, made ready for the
+// day of `when` (the Sun's bearings at the day's events).
+HorizontalPosition sunHorizontal(const ClockTime& when, const SkyObserver& where,
+                                 const EarthSeriesNear& earth);
 
 // The Moon with rigorous (topocentric) parallax and refraction above 0.
 HorizontalPosition moonHorizontal(const ClockTime& when, const SkyObserver& where);

@@ -20,10 +20,9 @@ AlmanacResult<TrackTable> computeTrack(const CivilDate& date, const Location& lo
                              static_cast<double>((15 * i) % 60),
                              offsetHours};
         TrackSample& sample = track.samples[static_cast<size_t>(i)];
-        const std::optional<HorizontalPosition> sun = sunHorizontal(when, observer);
-        if (!sun) return AlmanacError::SeriesNotLoadable;
-        sample.sunAltitude = sun->altitude;
-        sample.sunBearing = sun->bearing;
+        const HorizontalPosition sun = sunHorizontal(when, observer);
+        sample.sunAltitude = sun.altitude;
+        sample.sunBearing = sun.bearing;
         const HorizontalPosition moon = moonHorizontal(when, observer);
         sample.moonAltitude = moon.altitude;
         sample.moonBearing = moon.bearing;

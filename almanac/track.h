@@ -31,8 +31,8 @@ struct TrackTable {
 };
 
 // The 96 samples of the date at the place, in the preferences' time basis and
-// bearing reference. Fails with SeriesNotLoadable when the Earth's series
-// cannot be loaded.
+// bearing reference. Nothing in it can fail today; the result keeps the
+// almanac's one shape for a computation.
 AlmanacResult<TrackTable> computeTrack(const CivilDate& date, const Location& location,
                                        const Preferences& preferences);
 

@@ -2,6 +2,7 @@
 // illuminated fraction of its disc.
 #include "astro/moon_position.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -202,6 +203,36 @@ static_assert(nonZeroCount(LONGITUDE_DISTANCE_TERMS, true) == 46);
 // The multiples of D, M, M' and F that the tables use (up to 4D and 4M').
 using LunarAngles = MultipleAngles<4, 4>;
 
+// The distinct combinations of D, M and M' in both tables, and for each term
+// which one it starts with: a term's cosine and sine are its combination's
+// times the multiple of F, the very product LunarAngles::of forms in the
+// same order, but each combination is multiplied out once, not per term.
+constexpr int MAX_LEADS = 64;
+struct LeadTable {
+    int count = 0;
+    std::array<int8_t, 4> leads[MAX_LEADS]{}; // multipliers of D, M, M' and 0 for F
+    uint8_t longitudeDistance[std::size(LONGITUDE_DISTANCE_TERMS)]{};
+    uint8_t latitude[std::size(LATITUDE_TERMS)]{};
+
+    template <typename Term> constexpr uint8_t leadOf(const Term& term) {
+        const std::array<int8_t, 4> lead{term.d, term.m, term.mPrime, 0};
+        for (int i = 0; i < count; ++i) {
+            if (leads[i] == lead) return static_cast<uint8_t>(i);
+        }
+        leads[count] = lead;
+        return static_cast<uint8_t>(count++);
+    }
+};
+constexpr LeadTable LEADS = [] {
+    LeadTable t;
+    for (size_t i = 0; i < std::size(LONGITUDE_DISTANCE_TERMS); ++i)
+        t.longitudeDistance[i] = t.leadOf(LONGITUDE_DISTANCE_TERMS[i]);
+    for (size_t i = 0; i < std::size(LATITUDE_TERMS); ++i)
+        t.latitude[i] = t.leadOf(LATITUDE_TERMS[i]);
+    return t;
+}();
+static_assert(LEADS.count <= MAX_LEADS);
+
 // The term's factor E^|multiplier of M|.
 template <typename Term> double eccentricityFactor(const Term& term, const LunarArguments& a) {
     const int power = std::abs(term.m);
@@ -241,17 +272,23 @@ SphericalCoords moonPosition(double tTd) {
     const LunarArguments a = lunarArguments(t);
     const LunarAngles angles({a.d, a.m, a.mPrime, a.f});
 
+    Phasor leads[MAX_LEADS];
+    for (int i = 0; i < LEADS.count; ++i)
+        leads[i] = angles.of(LEADS.leads[i]);
+
     double sumLongitude = 0.0;
     double sumDistance = 0.0;
-    for (const LongitudeDistanceTerm& term : LONGITUDE_DISTANCE_TERMS) {
-        const Phasor p = angles.of({term.d, term.m, term.mPrime, term.f});
+    for (size_t i = 0; i < std::size(LONGITUDE_DISTANCE_TERMS); ++i) {
+        const LongitudeDistanceTerm& term = LONGITUDE_DISTANCE_TERMS[i];
+        const Phasor p = leads[LEADS.longitudeDistance[i]] * angles.multiple(3, term.f);
         const double e = eccentricityFactor(term, a);
         sumLongitude += term.longitude * e * p.s;
         sumDistance += term.distance * e * p.c;
     }
     double sumLatitude = 0.0;
-    for (const LatitudeTerm& term : LATITUDE_TERMS) {
-        const Phasor p = angles.of({term.d, term.m, term.mPrime, term.f});
+    for (size_t i = 0; i < std::size(LATITUDE_TERMS); ++i) {
+        const LatitudeTerm& term = LATITUDE_TERMS[i];
+        const Phasor p = leads[LEADS.latitude[i]] * angles.multiple(3, term.f);
         sumLatitude += term.latitude * eccentricityFactor(term, a) * p.s;
     }
 

@@ -29,30 +29,32 @@ template <int N, int K> class MultipleAngles {
   public:
     explicit MultipleAngles(const std::array<double, N>& angles) {
         for (int i = 0; i < N; ++i) {
+            table_[i][K] = {1.0, 0.0};
             for (int k = 1; k <= K; ++k) {
                 const double x = k * angles[static_cast<size_t>(i)];
-                table_[i][k] = {std::cos(x), std::sin(x)};
+                table_[i][K + k] = {std::cos(x), std::sin(x)};
+                table_[i][K - k] = {table_[i][K + k].c, -table_[i][K + k].s};
             }
         }
     }
 
     // cos and sin of sum(multipliers[i] * angles[i]); each |multiplier| <= K.
+    // A zero multiplier stands for the phasor (1, 0), and multiplying by it
+    // gives back the very bits multiplied (x * 1 - y * 0 is x, y * 1 + x * 0
+    // is y), so the product of all N is the product of the non-zero ones
+    // taken in order, without a branch per argument.
     Phasor of(const std::array<int8_t, N>& multipliers) const {
-        Phasor p;
-        bool first = true;
-        for (int i = 0; i < N; ++i) {
-            const int m = multipliers[static_cast<size_t>(i)];
-            if (m == 0) continue;
-            Phasor q = table_[i][m < 0 ? -m : m];
-            if (m < 0) q.s = -q.s;
-            p = first ? q : p * q;
-            first = false;
-        }
+        Phasor p = table_[0][K + multipliers[0]];
+        for (int i = 1; i < N; ++i)
+            p = p * table_[i][K + multipliers[static_cast<size_t>(i)]];
         return p;
     }
 
+    // cos and sin of multiplier * angles[i]; |multiplier| <= K.
+    const Phasor& multiple(int i, int multiplier) const { return table_[i][K + multiplier]; }
+
   private:
-    Phasor table_[N][K + 1];
+    Phasor table_[N][2 * K + 1];
 };
 
 } // namespace skyledger

@@ -157,18 +157,14 @@ double sunTrueLongitude(double tTd, double& eccentricity) {
     return l0 + c;
 }
 
-int32_t annualAberration(double tTd, double obliquity, int32_t mode, double& ra, double& dec) {
+void annualAberration(double tTd, double obliquity, double& ra, double& dec) {
     const double alpha = ra;
     const double delta = dec;
     double e = 0.0;
     const double ls = sunTrueLongitude(tTd, e);
-    double s = std::sin(ls);
-    double c = std::cos(ls);
-    if (mode == 2) {
-        const double perihelion = polyEval(PERIHELION_DEG, 2, tTd) * DEG_TO_RAD;
-        s -= e * std::sin(perihelion);
-        c -= e * std::cos(perihelion);
-    }
+    const double perihelion = polyEval(PERIHELION_DEG, 2, tTd) * DEG_TO_RAD;
+    const double s = std::sin(ls) - e * std::sin(perihelion);
+    const double c = std::cos(ls) - e * std::cos(perihelion);
     const double cosEps = std::cos(obliquity);
     const double sinEps = std::sin(obliquity);
     const double cosA = std::cos(alpha);
@@ -179,7 +175,6 @@ int32_t annualAberration(double tTd, double obliquity, int32_t mode, double& ra,
         ra = alpha - ABERRATION_CONSTANT * (c * cosA * cosEps + s * sinA) / cosD;
     dec = delta -
           ABERRATION_CONSTANT * (c * (sinEps * cosD - cosEps * sinA * sinD) + s * cosA * sinD);
-    return mode;
 }
 
 } // namespace skyledger

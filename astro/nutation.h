@@ -27,12 +27,11 @@ void eclipticToEquatorial(double lon, double lat, double obliquity, double& ra, 
 // and the eccentricity of the Earth's orbit through `eccentricity`.
 double sunTrueLongitude(double tTd, double& eccentricity);
 
-// Applies the annual aberration to `ra` and `dec` (radians) at T for the
-// obliquity `obliquity` (radians). Mode 2 includes the terms due to the
-// eccentricity of the Earth's orbit; any other mode leaves them out. Both
-// corrections use the coordinates passed in. Within 1e-9 rad of a celestial
-// pole, where right ascension is undefined, `ra` is left unchanged and only
-// `dec` is corrected. Returns `mode`.
-int32_t annualAberration(double tTd, double obliquity, int32_t mode, double& ra, double& dec);
+// Applies the annual aberration, with the terms due to the eccentricity of
+// the Earth's orbit, to `ra` and `dec` (radians) at T for the obliquity
+// `obliquity` (radians). Both corrections use the coordinates passed in.
+// Within 1e-9 rad of a celestial pole, where right ascension is undefined,
+// `ra` is left unchanged and only `dec` is corrected.
+void annualAberration(double tTd, double obliquity, double& ra, double& dec);
 
 } // namespace skyledger

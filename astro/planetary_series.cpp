@@ -1,9 +1,9 @@
-// VSOP87 term store, series evaluation with the FK5 correction, and the
-// heliocentric to geocentric conversion.
+// VSOP87 series evaluation over the built-in tables with the FK5 correction,
+// and the heliocentric to geocentric conversion.
 #include "astro/planetary_series.h"
 
+#include <cassert>
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 #include "astro/angles.h"
@@ -21,24 +21,6 @@ constexpr double FK5_RATE2_DEG = 0.00031; // degrees per century squared
 constexpr double FK5_LONGITUDE_ARCSEC = -0.09033;
 constexpr double FK5_FACTOR_ARCSEC = 0.03916;
 constexpr double FK5_LATITUDE_RAD = 1.8985303752249429e-07; // 0.03916 arcsecond
-
-// The term store: one heap block per loaded body and the working copy of its
-// directory. The only mutable global state of the astronomy core.
-struct TermStore {
-    SeriesTerm* terms[BODY_COUNT] = {};
-    SeriesDirectory directories[BODY_COUNT] = {};
-    TermAllocator allocate = std::malloc;
-    // For each term of a body, the cosine and sine of frequency * dtau: the
-    // turn of its argument over one step. Kept for the last step asked for.
-    std::vector<Phasor> stepTurns[BODY_COUNT];
-    double stepTau[BODY_COUNT] = {};
-};
-
-TermStore store;
-
-bool validBody(int32_t body) {
-    return body >= 0 && body < BODY_COUNT;
-}
 
 size_t termCount(const SeriesDirectory& dir) {
     size_t n = 0;
@@ -76,39 +58,73 @@ SphericalCoords fk5Corrected(double l, double b, double r, double t) {
     return out;
 }
 
-// The step turns of the body's terms for a step of dtau Julian millennia.
-const Phasor* stepRotation(int32_t body, double dtau) {
-    std::vector<Phasor>& turns = store.stepTurns[body];
-    const SeriesTerm* first = VSOP87_TERMS + VSOP87_DIRECTORIES[body].series[0].start;
-    const size_t count = termCount(VSOP87_DIRECTORIES[body]);
-    if (turns.size() != count || store.stepTau[body] != dtau) {
-        turns.resize(count);
-        for (size_t i = 0; i < count; ++i) {
-            const double x = first[i].frequency * dtau;
-            turns[i] = {std::cos(x), std::sin(x)};
-        }
-        store.stepTau[body] = dtau;
-    }
-    return turns.data();
+// The Sun seen from the Earth at its heliocentric place.
+SphericalCoords sunOfEarth(const SphericalCoords& earth) {
+    SphericalCoords out;
+    out.longitude = reduceAngle(earth.longitude + PI);
+    out.latitude = -earth.latitude;
+    out.radius = earth.radius;
+    return out;
+}
+
+// The first term of the body in the pool.
+const SeriesTerm* firstTerm(BodyIndex body) {
+    return VSOP87_TERMS + VSOP87_DIRECTORIES[body].series[0].start;
+}
+
+// The turn of a term's argument over a step of dtau Julian millennia.
+Phasor stepTurn(const SeriesTerm& term, double dtau) {
+    const double x = term.frequency * dtau;
+    return {std::cos(x), std::sin(x)};
+}
+
+// The turns of a body's terms one after the other, read from a table.
+struct TableTurns {
+    const Phasor* next;
+    Phasor operator()(const SeriesTerm&) { return *next++; }
+};
+
+// The turns of a body's terms one after the other, worked out as they come.
+struct ComputedTurns {
+    double dtau;
+    Phasor operator()(const SeriesTerm& term) const { return stepTurn(term, dtau); }
+};
+
+// The Earth's turns over one day, the step the almanac always takes: worked
+// out on first use and read-only afterwards, the one table built at run time.
+const std::vector<Phasor>& earthDayTurns() {
+    static const std::vector<Phasor> turns = [] {
+        const SeriesTerm* first = firstTerm(BODY_EARTH);
+        std::vector<Phasor> t(termCount(VSOP87_DIRECTORIES[BODY_EARTH]));
+        for (size_t i = 0; i < t.size(); ++i)
+            t[i] = stepTurn(first[i], CENTURIES_PER_DAY * 0.1);
+        return t;
+    }();
+    return turns;
 }
 
 // As sumCoordinate, at the three instants taus[0..2] (equally spaced, tau in
 // Julian millennia) at once: each term's cosine at the middle instant is
 // taken from the math library, at the outer ones by turning it through the
-// term's step rotation.
-void sumCoordinateAround(const SeriesTerm*& p, const Phasor*& turn, const SeriesRange* ranges,
-                         const double taus[3], double sums[3]) {
+// term's step rotation, which `turnOf` gives term after term.
+// When `kept` is not null, each term's cosine and sine at the middle instant
+// are stored there, term after term.
+template <typename Turns>
+void sumCoordinateAround(const SeriesTerm*& p, Turns& turnOf, const SeriesRange* ranges,
+                         const double taus[3], double sums[3], Phasor*& kept) {
     double power[3] = {1.0, 1.0, 1.0};
     sums[0] = sums[1] = sums[2] = 0.0;
     for (int k = 0; k < 6; ++k) {
         double s[3] = {0.0, 0.0, 0.0};
-        for (int i = 0; i < ranges[k].count; ++i, ++p, ++turn) {
+        for (int i = 0; i < ranges[k].count; ++i, ++p) {
+            const Phasor turn = turnOf(*p);
             const double a = p->phase + p->frequency * taus[1];
             const double c = std::cos(a);
             const double sn = std::sin(a);
-            s[0] += p->amplitude * (c * turn->c + sn * turn->s);
+            if (kept != nullptr) *kept++ = {c, sn};
+            s[0] += p->amplitude * (c * turn.c + sn * turn.s);
             s[1] += p->amplitude * c;
-            s[2] += p->amplitude * (c * turn->c - sn * turn->s);
+            s[2] += p->amplitude * (c * turn.c - sn * turn.s);
         }
         for (int j = 0; j < 3; ++j) {
             sums[j] += s[j] * power[j];
@@ -117,107 +133,111 @@ void sumCoordinateAround(const SeriesTerm*& p, const Phasor*& turn, const Series
     }
 }
 
-} // namespace
-
-void resetTermStore() {
-    freeAllBodyTerms();
-}
-
-size_t loadBodyTerms(int32_t body) {
-    if (!validBody(body)) return 0;
-    const SeriesDirectory& dir = VSOP87_DIRECTORIES[body];
-    const size_t bytes = termCount(dir) * sizeof(SeriesTerm);
-    if (store.terms[body] == nullptr) {
-        auto* block = static_cast<SeriesTerm*>(store.allocate(bytes));
-        if (block == nullptr) return 0; // the caller reports it
-        const SeriesTerm* first = VSOP87_TERMS + dir.series[0].start;
-        for (size_t i = 0; i < bytes / sizeof(SeriesTerm); ++i)
-            block[i] = first[i];
-        store.terms[body] = block;
-    }
-    store.directories[body] = dir;
-    return bytes;
-}
-
-void freeBodyTerms(int32_t body) {
-    if (!validBody(body)) return;
-    std::free(store.terms[body]);
-    store.terms[body] = nullptr;
-}
-
-void freeAllBodyTerms() {
-    for (int32_t body = 0; body < BODY_COUNT; ++body)
-        freeBodyTerms(body);
-}
-
-bool bodyTermsLoaded(int32_t body) {
-    return validBody(body) && store.terms[body] != nullptr;
-}
-
-void setTermAllocator(TermAllocator allocator) {
-    store.allocate = allocator != nullptr ? allocator : std::malloc;
-}
-
-bool bodyHeliocentric(int32_t body, double tTd, SphericalCoords& out) {
-    if (!bodyTermsLoaded(body)) return false;
-    const double tau = tTd * 0.1;
-    const SeriesTerm* p = store.terms[body];
-    const SeriesRange* ranges = store.directories[body].series;
-    const double l = reduceAngle(sumCoordinate(p, ranges, tau));
-    const double b = sumCoordinate(p, ranges + 6, tau);
-    const double r = sumCoordinate(p, ranges + 12, tau);
-    out = fk5Corrected(l, b, r, tTd);
-    return true;
-}
-
-bool bodyHeliocentricAround(int32_t body, double tTd, double step, SphericalCoords out[3]) {
-    if (!bodyTermsLoaded(body)) return false;
-    const SeriesRange* ranges = store.directories[body].series;
+template <typename Turns>
+void aroundWith(BodyIndex body, double tTd, double step, Turns turnOf, SphericalCoords out[3],
+                Phasor* kept = nullptr) {
+    const SeriesRange* ranges = VSOP87_DIRECTORIES[body].series;
     const double taus[3] = {(tTd - step) * 0.1, tTd * 0.1, (tTd + step) * 0.1};
-    const Phasor* rotation = stepRotation(body, step * 0.1);
-    const SeriesTerm* p = store.terms[body];
+    const SeriesTerm* p = firstTerm(body);
     double sums[3][3];
     for (int coordinate = 0; coordinate < 3; ++coordinate)
-        sumCoordinateAround(p, rotation, ranges + 6 * coordinate, taus, sums[coordinate]);
+        sumCoordinateAround(p, turnOf, ranges + 6 * coordinate, taus, sums[coordinate], kept);
     for (int i = 0; i < 3; ++i) {
         const double instant = i == 0 ? tTd - step : (i == 1 ? tTd : tTd + step);
         out[i] = fk5Corrected(reduceAngle(sums[0][i]), sums[1][i], sums[2][i], instant);
     }
-    return true;
 }
 
-bool sunGeocentric(double tTd, int32_t body, SphericalCoords& out) {
-    SphericalCoords earth;
-    if (!bodyHeliocentric(body, tTd, earth)) return false;
-    out.longitude = reduceAngle(earth.longitude + PI);
-    out.latitude = -earth.latitude;
-    out.radius = earth.radius;
-    return true;
+// Farthest an instant may lie from the anchor of EarthSeriesNear and still be
+// turned to: a day and a quarter, in Julian millennia, enough for any instant
+// of the day that starts at the anchor. The Earth's fastest term then turns
+// through 0.55 rad, where the power series below leaves less than 3e-21 of
+// any term's contribution (the last place of the longitude is 2e-16).
+constexpr double NEAR_LIMIT_TAU = 1.25 * CENTURIES_PER_DAY * 0.1;
+
+// cos x and sin x for |x| <= 0.55 from their power series to x^12 and x^13.
+Phasor turnBy(double x) {
+    constexpr int TERMS = 6;
+    constexpr auto coefficients = [] {
+        struct {
+            double c[TERMS + 1]; // (-1)^n / (2n)!
+            double s[TERMS + 1]; // (-1)^n / (2n + 1)!
+        } k{};
+        double f = 1.0;
+        for (int n = 0; n <= TERMS; ++n) {
+            if (n > 0) f *= (2.0 * n - 1.0) * (2.0 * n);
+            k.c[n] = (n % 2 == 0 ? 1.0 : -1.0) / f;
+            k.s[n] = (n % 2 == 0 ? 1.0 : -1.0) / (f * (2.0 * n + 1.0));
+        }
+        return k;
+    }();
+    const double y = x * x;
+    double c = coefficients.c[TERMS];
+    double s = coefficients.s[TERMS];
+    for (int n = TERMS - 1; n >= 0; --n) {
+        c = c * y + coefficients.c[n];
+        s = s * y + coefficients.s[n];
+    }
+    return {c, s * x};
 }
 
-EarthSeries::EarthSeries() {
-    resetTermStore();
-    loaded_ = loadBodyTerms(BODY_EARTH) != 0;
+} // namespace
+
+EarthSeriesNear::EarthSeriesNear(double tTd)
+    : tau_(tTd * 0.1), count_(static_cast<int>(termCount(VSOP87_DIRECTORIES[BODY_EARTH]))) {
+    aroundWith(BODY_EARTH, tTd, CENTURIES_PER_DAY, TableTurns{earthDayTurns().data()}, around_,
+               phasors_);
+    assert(count_ <= CAPACITY);
 }
 
-EarthSeries::~EarthSeries() {
-    freeAllBodyTerms();
+SphericalCoords EarthSeriesNear::earthAt(double t) const {
+    const double tau = t * 0.1;
+    const double dtau = tau - tau_;
+    if (!(std::fabs(dtau) <= NEAR_LIMIT_TAU)) return bodyHeliocentric(BODY_EARTH, t);
+    const SeriesTerm* p = firstTerm(BODY_EARTH);
+    const Phasor* anchor = phasors_;
+    const SeriesRange* ranges = VSOP87_DIRECTORIES[BODY_EARTH].series;
+    double sums[3];
+    for (int coordinate = 0; coordinate < 3; ++coordinate) {
+        double sum = 0.0;
+        double power = 1.0;
+        for (int k = 0; k < 6; ++k) {
+            double s = 0.0;
+            for (int i = 0; i < ranges[6 * coordinate + k].count; ++i, ++p, ++anchor) {
+                const Phasor turn = turnBy(p->frequency * dtau);
+                s += p->amplitude * (anchor->c * turn.c - anchor->s * turn.s);
+            }
+            sum += s * power;
+            power *= tau;
+        }
+        sums[coordinate] = sum;
+    }
+    return fk5Corrected(reduceAngle(sums[0]), sums[1], sums[2], t);
 }
 
-std::optional<SphericalCoords> EarthSeries::earth(double tTd) const {
-    SphericalCoords out;
-    if (!loaded_ || !bodyHeliocentric(BODY_EARTH, tTd, out)) return std::nullopt;
-    return out;
+SphericalCoords EarthSeriesNear::sunAt(double t) const {
+    return sunOfEarth(earthAt(t));
 }
 
-bool EarthSeries::earthAround(double tTd, double step, SphericalCoords out[3]) const {
-    return loaded_ && bodyHeliocentricAround(BODY_EARTH, tTd, step, out);
+SphericalCoords bodyHeliocentric(BodyIndex body, double tTd) {
+    const double tau = tTd * 0.1;
+    const SeriesTerm* p = firstTerm(body);
+    const SeriesRange* ranges = VSOP87_DIRECTORIES[body].series;
+    const double l = reduceAngle(sumCoordinate(p, ranges, tau));
+    const double b = sumCoordinate(p, ranges + 6, tau);
+    const double r = sumCoordinate(p, ranges + 12, tau);
+    return fk5Corrected(l, b, r, tTd);
 }
 
-std::optional<SphericalCoords> EarthSeries::sun(double tTd) const {
-    SphericalCoords out;
-    if (!loaded_ || !sunGeocentric(tTd, BODY_EARTH, out)) return std::nullopt;
-    return out;
+void bodyHeliocentricAround(BodyIndex body, double tTd, double step, SphericalCoords out[3]) {
+    if (body == BODY_EARTH && step == CENTURIES_PER_DAY)
+        aroundWith(body, tTd, step, TableTurns{earthDayTurns().data()}, out);
+    else
+        aroundWith(body, tTd, step, ComputedTurns{step * 0.1}, out);
+}
+
+SphericalCoords sunGeocentric(double tTd) {
+    return sunOfEarth(bodyHeliocentric(BODY_EARTH, tTd));
 }
 
 SphericalCoords heliocentricToGeocentric(const SphericalCoords& body,

@@ -1,15 +1,13 @@
 // The Sun's place from the VSOP87 planetary theory (Bretagnon and Francou,
-// 1988) truncated to its largest terms: the term store that copies one body's
-// series from the built-in pool to the heap while it is computed, the series
-// evaluation with the correction to the FK5 frame (Meeus, "Astronomical
+// 1988) truncated to its largest terms: the series evaluation over the
+// built-in term pool with the correction to the FK5 frame (Meeus, "Astronomical
 // Algorithms", chapters 25 and 32), and the conversion from heliocentric to
 // geocentric ecliptic coordinates.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 
+#include "astro/multiple_angles.h"
 #include "astro/spherical_coords.h"
 
 namespace skyledger {
@@ -50,78 +48,55 @@ enum BodyIndex : int32_t {
 inline constexpr int32_t BODY_COUNT = 9;
 inline constexpr int32_t SERIES_PER_BODY = 18;
 
-// Drops every loaded body, so that a computation starts from an empty store.
-// Blocks that are still held are released rather than forgotten.
-void resetTermStore();
-
-// Copies the directory and the terms of `body` (0..8) into the store and
-// returns the number of bytes of terms it holds (24 per term). A body that is
-// already loaded keeps its block. Returns 0 and loads nothing for an index
-// outside 0..8 or when the allocation fails; the caller reports the failure
-// (TERM_STORE_OUT_OF_MEMORY is the program's message for it).
-size_t loadBodyTerms(int32_t body);
-
-inline constexpr const char* TERM_STORE_OUT_OF_MEMORY = "Out of memory on planetary terms !";
-
-// Releases the terms of one body; indices outside 0..8 are ignored.
-void freeBodyTerms(int32_t body);
-
-// Releases the terms of every loaded body.
-void freeAllBodyTerms();
-
-// True when the terms of `body` are loaded.
-bool bodyTermsLoaded(int32_t body);
-
-// Allocation function of the term store, replaceable so that a failing
-// allocation can be exercised; nullptr restores the default (std::malloc).
-// Blocks are released with std::free, so a replacement must hand out memory
-// that std::free accepts (or nullptr).
-using TermAllocator = void* (*)(size_t bytes);
-void setTermAllocator(TermAllocator allocator);
-
 // Heliocentric ecliptic longitude and latitude (radians, FK5 frame) and radius
 // vector (AU) of `body` at tTd (Julian centuries from J2000.0, dynamical
-// time). Returns false and leaves `out` unchanged when the body's terms are
-// not loaded.
-bool bodyHeliocentric(int32_t body, double tTd, SphericalCoords& out);
+// time), summed straight over the built-in read-only tables: nothing is
+// allocated or kept, so any number of computations may use the series at once.
+SphericalCoords bodyHeliocentric(BodyIndex body, double tTd);
 
 // The body's position at tTd - step, tTd and tTd + step (Julian centuries,
-// dynamical time) from one pass through its terms, as three bodyHeliocentric calls give
-// them to within a few units in the last place: the middle instant exactly,
-// the outer ones by turning each term's argument through its step. The rise
-// and set solver's three days cost little more than one. False when the
-// body's terms are not loaded.
-bool bodyHeliocentricAround(int32_t body, double tTd, double step, SphericalCoords out[3]);
+// dynamical time) from one pass through its terms, as three bodyHeliocentric
+// calls give them to within a few units in the last place: the middle instant
+// exactly, the outer ones by turning each term's argument through its step.
+// The rise and set solver's three days cost little more than one.
+void bodyHeliocentricAround(BodyIndex body, double tTd, double step, SphericalCoords out[3]);
 
 // The Sun's geometric geocentric ecliptic longitude (radians, [0, 2 pi)),
 // latitude (radians) and distance (AU) at tTd (Julian centuries, dynamical
-// time) from the Earth's series of `body` (3 in practice). Returns false and
-// leaves `out` unchanged when that body's terms are not loaded.
-bool sunGeocentric(double tTd, int32_t body, SphericalCoords& out);
+// time) from the Earth's series of date (BODY_EARTH).
+SphericalCoords sunGeocentric(double tTd);
 
-// The Earth's series of date (BODY_EARTH) in the term store for the life of
-// one computation: the store is emptied and the Earth's terms copied in when
-// the scope begins, and every block is released when it ends, on every path
-// out. The almanac reaches the Sun only through this scope.
-class EarthSeries {
+// The Earth's series of date (BODY_EARTH) made ready at one instant for the
+// few instants of one day: the cosine and sine of every term's argument are
+// taken from the math library once, at the anchor, and the series at an
+// instant within a day and a quarter of it follows by turning each term
+// through the difference with a short power series, to within a few units in
+// the last place of bodyHeliocentric. Farther instants are evaluated
+// directly. Lives on the stack and holds nothing but its own numbers.
+class EarthSeriesNear {
   public:
-    EarthSeries();
-    ~EarthSeries();
-    EarthSeries(const EarthSeries&) = delete;
-    EarthSeries& operator=(const EarthSeries&) = delete;
+    // Up to this many terms; the Earth of date has 195.
+    static constexpr int CAPACITY = 224;
 
-    // False when the terms could not be allocated; no place can be had then.
-    bool loaded() const { return loaded_; }
-    // The Earth's heliocentric place at tTd, as bodyHeliocentric gives it.
-    std::optional<SphericalCoords> earth(double tTd) const;
-    // The Earth's places at tTd - step, tTd and tTd + step, as
-    // bodyHeliocentricAround gives them; false when not loaded.
-    bool earthAround(double tTd, double step, SphericalCoords out[3]) const;
-    // The Sun's geometric geocentric place at tTd, as sunGeocentric gives it.
-    std::optional<SphericalCoords> sun(double tTd) const;
+    // Anchored at tTd (Julian centuries, dynamical time).
+    explicit EarthSeriesNear(double tTd);
+
+    // The Earth one day before, at and one day after the anchor: the very
+    // bits bodyHeliocentricAround(BODY_EARTH, tTd, CENTURIES_PER_DAY) gives.
+    const SphericalCoords* aroundAnchor() const { return around_; }
+
+    // The Earth's heliocentric place at t (Julian centuries, dynamical time).
+    SphericalCoords earthAt(double t) const;
+
+    // The Sun's geometric geocentric place at t, as sunGeocentric gives it
+    // to within a few units in the last place.
+    SphericalCoords sunAt(double t) const;
 
   private:
-    bool loaded_ = false;
+    double tau_; // the anchor in Julian millennia
+    int count_;
+    Phasor phasors_[CAPACITY];
+    SphericalCoords around_[3];
 };
 
 // Geocentric ecliptic coordinates of a body from its heliocentric ones and the

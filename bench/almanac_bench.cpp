@@ -35,6 +35,17 @@ void BM_chart366Days(benchmark::State& state) {
 }
 BENCHMARK(BM_chart366Days)->Unit(benchmark::kMillisecond);
 
+void BM_chart366DaysGreenwich(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    s.locations.records = {{"Greenwich", 51.48, 0.0, 1.0, 0.0}};
+    for (auto _ : state) {
+        auto chart =
+            skyledger::computeChart({2026, 1, 1}, 366, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_chart366DaysGreenwich)->Unit(benchmark::kMillisecond);
+
 // Far north, where the Moon and the Sun often stay up or down all day or
 // cross the horizon on days the solver's first estimate rules out.
 void BM_chart366DaysTromso(benchmark::State& state) {

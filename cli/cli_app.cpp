@@ -8,7 +8,6 @@
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
-#include "astro/planetary_series.h"
 #include "cli/cli_args.h"
 #include "cli/cli_report.h"
 #include "settings/location_list.h"

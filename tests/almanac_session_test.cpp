@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "almanac_fixtures.h"
-#include "astro/planetary_series.h"
 
 namespace skyledger {
 namespace {
@@ -109,29 +108,6 @@ TEST_F(Session, MonthAndYearChangesClampTheDayToTheMonth) {
         computeDayNumbers({2025, 4, 30}, GREENWICH, state_.preferences);
     ASSERT_TRUE(numbers.ok());
     EXPECT_EQ(state_.day, formatDayAlmanac(numbers.value(), state_.preferences));
-}
-
-void* refuseEveryBlock(size_t) {
-    return nullptr;
-}
-
-TEST_F(Session, AFailedComputationKeepsTheDayAndSaysWhy) {
-    const AlmanacSession::Subscription open = session_.subscribe(reportWindow_, Follows::Track);
-    const DayAlmanac before = state_.day;
-    const TrackTable trackBefore = state_.track;
-    view_.clear();
-    setTermAllocator(refuseEveryBlock);
-    session_.setDay(15);
-    AlmanacView secondTable;
-    const AlmanacSession::Subscription reopened = session_.subscribe(secondTable, Follows::Track);
-    const bool charted = session_.prepareChart({2026, 1, 1}, 3);
-    setTermAllocator(nullptr);
-    EXPECT_FALSE(charted);
-    EXPECT_EQ(view_.errors, Calls(3, "Out of memory on planetary terms !"));
-    EXPECT_EQ(view_.calls, Calls(3, "error"));
-    EXPECT_EQ(state_.day, before);
-    EXPECT_EQ(state_.track.samples[50].moonBearing, trackBefore.samples[50].moonBearing);
-    EXPECT_EQ(state_.chart.rowCount(), 0);
 }
 
 TEST_F(Session, AClockChangeReformatsTheDay) {

@@ -107,21 +107,11 @@ TEST(AnnualAberration, ThetaPerseiIn2028) {
     const double dec0 = 49.3520685 * DEG_TO_RAD;
     double ra = ra0;
     double dec = dec0;
-    EXPECT_EQ(annualAberration(t, eps, 2, ra, dec), 2);
+    annualAberration(t, eps, ra, dec);
     // The example rounds its intermediate values; evaluated with them the
     // same formula gives 30.049" and 6.693".
     EXPECT_NEAR((ra - ra0) / ARCSECOND, 30.045, 0.005);
     EXPECT_NEAR((dec - dec0) / ARCSECOND, 6.697, 0.005);
-
-    // Without the eccentricity terms the shift changes by a fraction of an
-    // arcsecond (at most kappa * e, 0.34"), in both coordinates here.
-    double ra1 = ra0;
-    double dec1 = dec0;
-    EXPECT_EQ(annualAberration(t, eps, 0, ra1, dec1), 0);
-    const double dra = std::fabs(ra1 - ra) * std::cos(dec0) / ARCSECOND;
-    const double ddec = std::fabs(dec1 - dec) / ARCSECOND;
-    EXPECT_GT(dra + ddec, 0.05);
-    EXPECT_LT(std::hypot(dra, ddec), 0.35);
 }
 
 TEST(AnnualAberration, AtACelestialPoleTheRightAscensionIsLeftAlone) {
@@ -129,7 +119,7 @@ TEST(AnnualAberration, AtACelestialPoleTheRightAscensionIsLeftAlone) {
     for (const double pole : {PI / 2, -PI / 2}) {
         double ra = 1.0;
         double dec = pole;
-        annualAberration(t, 0.409, 2, ra, dec);
+        annualAberration(t, 0.409, ra, dec);
         EXPECT_EQ(ra, 1.0);
         EXPECT_TRUE(std::isfinite(dec));
         EXPECT_LT(std::fabs(dec - pole), 21.0 * ARCSECOND);
@@ -137,7 +127,7 @@ TEST(AnnualAberration, AtACelestialPoleTheRightAscensionIsLeftAlone) {
     // A little away from the pole the correction applies and stays finite.
     double ra = 1.0;
     double dec = PI / 2 - 1e-6;
-    annualAberration(t, 0.409, 2, ra, dec);
+    annualAberration(t, 0.409, ra, dec);
     EXPECT_NE(ra, 1.0);
     EXPECT_TRUE(std::isfinite(ra));
 }

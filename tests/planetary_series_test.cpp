@@ -68,90 +68,20 @@ TEST(TermPool, FirstTermsMatchThePublishedValues) {
     }
 }
 
-// Each test leaves the store empty and the default allocator in place.
-class TermStoreTest : public ::testing::Test {
-  protected:
-    void SetUp() override { resetTermStore(); }
-    void TearDown() override {
-        setTermAllocator(nullptr);
-        freeAllBodyTerms();
-    }
-};
-
-TEST_F(TermStoreTest, LoadCopiesOneBodyAndIgnoresIndicesOutsideTheNine) {
-    EXPECT_EQ(loadBodyTerms(3), 195u * 24u);
-    EXPECT_EQ(loadBodyTerms(3), 4680u); // a second load keeps the block
-    EXPECT_TRUE(bodyTermsLoaded(3));
-    EXPECT_FALSE(bodyTermsLoaded(0));
-    EXPECT_EQ(loadBodyTerms(9), 0u);
-    EXPECT_EQ(loadBodyTerms(-1), 0u);
-    EXPECT_FALSE(bodyTermsLoaded(9));
-    freeBodyTerms(-1);
-    freeBodyTerms(9);
-    EXPECT_TRUE(bodyTermsLoaded(3));
-    EXPECT_EQ(loadBodyTerms(8), 162u * 24u);
-    freeBodyTerms(3);
-    EXPECT_FALSE(bodyTermsLoaded(3));
-    EXPECT_TRUE(bodyTermsLoaded(8));
-    freeAllBodyTerms();
-    EXPECT_FALSE(bodyTermsLoaded(8));
-    // The store works again after being emptied.
-    EXPECT_EQ(loadBodyTerms(3), 4680u);
-    SphericalCoords sun;
-    EXPECT_TRUE(sunGeocentric(0.0, 3, sun));
-}
-
-TEST_F(TermStoreTest, EvaluatingABodyThatIsNotLoadedIsRefused) {
-    SphericalCoords out{1.0, 2.0, 3.0};
-    EXPECT_FALSE(bodyHeliocentric(3, 0.0, out));
-    EXPECT_FALSE(sunGeocentric(0.0, 3, out));
-    EXPECT_FALSE(bodyHeliocentric(9, 0.0, out));
-    EXPECT_FALSE(bodyHeliocentric(-1, 0.0, out));
-    ASSERT_EQ(loadBodyTerms(2), 93u * 24u);
-    EXPECT_FALSE(bodyHeliocentric(3, 0.0, out)); // another body is loaded, not this one
-    EXPECT_EQ(out.longitude, 1.0);
-    EXPECT_EQ(out.latitude, 2.0);
-    EXPECT_EQ(out.radius, 3.0);
-}
-
-void* failingAllocator(size_t) {
-    return nullptr;
-}
-
-TEST_F(TermStoreTest, AllocationFailureLoadsNothingAndTheComputationIsRefused) {
-    setTermAllocator(failingAllocator);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(loadBodyTerms(3), 0u);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), ""); // the caller reports it
-    EXPECT_FALSE(bodyTermsLoaded(3));
-    SphericalCoords out;
-    EXPECT_FALSE(bodyHeliocentric(3, 0.0, out));
-    EXPECT_FALSE(sunGeocentric(0.0, 3, out));
-    freeBodyTerms(3); // releasing a body whose load failed is harmless
-    setTermAllocator(nullptr);
-    EXPECT_EQ(loadBodyTerms(3), 4680u);
-    EXPECT_TRUE(sunGeocentric(0.0, 3, out));
-}
-
-TEST_F(TermStoreTest, SunAtJ2000) {
-    ASSERT_EQ(loadBodyTerms(3), 4680u);
-    SphericalCoords sun;
-    ASSERT_TRUE(sunGeocentric(0.0, 3, sun));
+TEST(VsopSeries, SunAtJ2000) {
+    const SphericalCoords sun = sunGeocentric(0.0);
     EXPECT_NEAR(sun.longitude * RAD_TO_DEG, 280.378, 0.0005);
     EXPECT_NEAR(sun.latitude / ARCSECOND, 0.73, 0.005);
     EXPECT_NEAR(sun.radius, 0.98333, 0.000005);
 }
 
-TEST_F(TermStoreTest, SunOn1992October13) {
+TEST(VsopSeries, SunOn1992October13) {
     // Meeus, Astronomical Algorithms, examples 25.b and 32 (same truncated
     // series): 1992 October 13.0 TD.
-    ASSERT_EQ(loadBodyTerms(3), 4680u);
     const double t = julianCenturies(2448908.5);
-    SphericalCoords earth;
-    ASSERT_TRUE(bodyHeliocentric(3, t, earth));
+    const SphericalCoords earth = bodyHeliocentric(BODY_EARTH, t);
     EXPECT_NEAR(earth.radius, 0.99760775, 1e-8);
-    SphericalCoords sun;
-    ASSERT_TRUE(sunGeocentric(t, 3, sun));
+    const SphericalCoords sun = sunGeocentric(t);
     EXPECT_NEAR(sun.longitude * RAD_TO_DEG, 199.907347, 2e-6);
     EXPECT_NEAR(sun.latitude / ARCSECOND, 0.62, 0.01);
     EXPECT_DOUBLE_EQ(sun.radius, earth.radius);
@@ -159,24 +89,20 @@ TEST_F(TermStoreTest, SunOn1992October13) {
     EXPECT_EQ(sun.latitude, -earth.latitude);
 }
 
-TEST_F(TermStoreTest, VenusOn1992December20) {
+TEST(VsopSeries, VenusOn1992December20) {
     // Meeus, example 32.a (1992 December 20.0 TD); the published values
     // precede the FK5 correction, which moves them by less than 0.1".
-    ASSERT_EQ(loadBodyTerms(BODY_VENUS), 93u * 24u);
-    SphericalCoords venus;
-    ASSERT_TRUE(bodyHeliocentric(BODY_VENUS, julianCenturies(2448976.5), venus));
+    const SphericalCoords venus = bodyHeliocentric(BODY_VENUS, julianCenturies(2448976.5));
     EXPECT_NEAR(venus.longitude * RAD_TO_DEG, 26.11428, 0.00005);
     EXPECT_NEAR(venus.latitude * RAD_TO_DEG, -2.62070, 0.00005);
     EXPECT_NEAR(venus.radius, 0.724603, 0.000001);
 }
 
-TEST_F(TermStoreTest, LongitudeStaysWithinOneTurnWhenTheSumIsNegative) {
+TEST(VsopSeries, LongitudeStaysWithinOneTurnWhenTheSumIsNegative) {
     // Before about 1999.7 the Earth's longitude sum is negative (for 1992 it
     // is near -43.6 rad); it is reduced before the sub-arcsecond FK5 shift.
-    ASSERT_EQ(loadBodyTerms(3), 4680u);
     for (double t = -2.0; t <= 2.0; t += 0.0137) {
-        SphericalCoords earth;
-        ASSERT_TRUE(bodyHeliocentric(3, t, earth));
+        const SphericalCoords earth = bodyHeliocentric(BODY_EARTH, t);
         EXPECT_GT(earth.longitude, -ARCSECOND) << t;
         EXPECT_LT(earth.longitude, TWO_PI + ARCSECOND) << t;
         EXPECT_NEAR(earth.radius, 1.0, 0.0175) << t;
@@ -225,14 +151,12 @@ namespace skyledger {
 namespace {
 
 TEST(BodyHeliocentricAround, EqualsThreeSingleEvaluations) {
-    resetTermStore();
-    ASSERT_GT(loadBodyTerms(BODY_EARTH), 0u);
     for (double t : {-0.99, -0.26, 0.0, 0.2693, 1.0}) {
         SphericalCoords around[3];
-        ASSERT_TRUE(bodyHeliocentricAround(BODY_EARTH, t, CENTURIES_PER_DAY, around));
+        bodyHeliocentricAround(BODY_EARTH, t, CENTURIES_PER_DAY, around);
         for (int i = 0; i < 3; ++i) {
-            SphericalCoords single;
-            ASSERT_TRUE(bodyHeliocentric(BODY_EARTH, t + (i - 1) * CENTURIES_PER_DAY, single));
+            const SphericalCoords single =
+                bodyHeliocentric(BODY_EARTH, t + (i - 1) * CENTURIES_PER_DAY);
             EXPECT_NEAR(around[i].longitude, single.longitude, 1e-13) << t << " " << i;
             EXPECT_NEAR(around[i].latitude, single.latitude, 1e-15) << t << " " << i;
             EXPECT_NEAR(around[i].radius, single.radius, 1e-14) << t << " " << i;
@@ -241,9 +165,71 @@ TEST(BodyHeliocentricAround, EqualsThreeSingleEvaluations) {
             }
         }
     }
-    freeAllBodyTerms();
-    SphericalCoords unused[3];
-    EXPECT_FALSE(bodyHeliocentricAround(BODY_EARTH, 0.0, CENTURIES_PER_DAY, unused));
+}
+
+bool sameCoords(const SphericalCoords& a, const SphericalCoords& b) {
+    return a.longitude == b.longitude && a.latitude == b.latitude && a.radius == b.radius;
+}
+
+TEST(BodyHeliocentricAround, AUseInsideAnotherGivesTheSameBitsAsAUseAlone) {
+    // The series keep nothing between calls: the Earth's three days taken in
+    // the middle of another body's, or with another step, are the same to
+    // the bit as taken alone, and so is the Sun.
+    const double t = 0.2693;
+    SphericalCoords alone[3];
+    bodyHeliocentricAround(BODY_EARTH, t, CENTURIES_PER_DAY, alone);
+    const SphericalCoords sunAlone = sunGeocentric(t);
+    SphericalCoords venus[3];
+    SphericalCoords nested[3];
+    SphericalCoords wider[3];
+    bodyHeliocentricAround(BODY_VENUS, t, 2 * CENTURIES_PER_DAY, venus);
+    bodyHeliocentricAround(BODY_EARTH, t, 2 * CENTURIES_PER_DAY, wider);
+    bodyHeliocentricAround(BODY_EARTH, t, CENTURIES_PER_DAY, nested);
+    const SphericalCoords sunNested = sunGeocentric(t);
+    SphericalCoords venusAgain[3];
+    bodyHeliocentricAround(BODY_VENUS, t, 2 * CENTURIES_PER_DAY, venusAgain);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(sameCoords(nested[i], alone[i])) << i;
+        EXPECT_TRUE(sameCoords(venusAgain[i], venus[i])) << i;
+    }
+    EXPECT_TRUE(sameCoords(sunNested, sunAlone));
+    // The wider step reaches the neighbouring days of the one-day step's
+    // outer instants; its middle instant is the same evaluation.
+    EXPECT_TRUE(sameCoords(wider[1], alone[1]));
+    EXPECT_NEAR(wider[2].longitude, bodyHeliocentric(BODY_EARTH, t + 2 * CENTURIES_PER_DAY).longitude,
+                1e-13);
+}
+
+} // namespace
+} // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+TEST(EarthSeriesNear, TurnedInstantsMatchTheDirectSeriesAndTheDaysAroundAreTheSameBits) {
+    for (double anchor : {-0.99, 0.0, 0.26, 1.0}) {
+        const EarthSeriesNear near(anchor);
+        SphericalCoords around[3];
+        bodyHeliocentricAround(BODY_EARTH, anchor, CENTURIES_PER_DAY, around);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(sameCoords(near.aroundAnchor()[i], around[i])) << anchor << " " << i;
+        }
+        // Across the day that starts at the anchor and a little either side:
+        // within a unit or two in the last place of the direct evaluation's
+        // unreduced longitude sum (1.1e-13 rad a century from J2000).
+        for (double days = -0.01; days <= 1.2; days += 0.0173) {
+            const double t = anchor + days * CENTURIES_PER_DAY;
+            const SphericalCoords direct = bodyHeliocentric(BODY_EARTH, t);
+            const SphericalCoords turned = near.earthAt(t);
+            EXPECT_NEAR(turned.longitude, direct.longitude, 2.5e-13) << anchor << " " << days;
+            EXPECT_NEAR(turned.latitude, direct.latitude, 1e-17) << anchor << " " << days;
+            EXPECT_NEAR(turned.radius, direct.radius, 1e-15) << anchor << " " << days;
+        }
+        // Beyond a day and a quarter the series is evaluated directly.
+        const double far = anchor + 3.0 * CENTURIES_PER_DAY;
+        EXPECT_TRUE(sameCoords(near.earthAt(far), bodyHeliocentric(BODY_EARTH, far)));
+        EXPECT_TRUE(sameCoords(near.sunAt(far), sunGeocentric(far)));
+    }
 }
 
 } // namespace
