@@ -111,9 +111,13 @@ std::optional<TimeBasis> timeBasisFromName(std::string_view name) {
 }
 
 std::string reportLocationLine(const Location& location, const Preferences& preferences) {
-    return formatText("%s (%s, %s), %s, %s bearings", location.name,
-                      formatLatitude(location.latitude), formatLongitude(location.longitude),
-                      timeBasisCode(preferences.timeBasis),
+    // A name may hold line ends (the settings file escapes them); a report's
+    // place line must stay one line.
+    std::string name = location.name;
+    for (char& c : name)
+        if (c == '\r' || c == '\n') c = ' ';
+    return formatText("%s (%s, %s), %s, %s bearings", name, formatLatitude(location.latitude),
+                      formatLongitude(location.longitude), timeBasisCode(preferences.timeBasis),
                       preferences.magneticBearings ? "Magnetic" : "True");
 }
 

@@ -57,7 +57,7 @@ const char* timeBasisName(TimeBasis basis);
 std::optional<TimeBasis> timeBasisFromName(std::string_view name);
 
 // "name (latitude, longitude), ST|DT|UT, Magnetic|True bearings", the line
-// under the title of every report.
+// under the title of every report; line ends in the name show as spaces.
 std::string reportLocationLine(const Location& location, const Preferences& preferences);
 
 // Altitude (degrees) as the table shows it: a minus sign for negatives, then
