@@ -164,14 +164,18 @@ const std::vector<PdfReport>& pdfReports() {
                                   &printTrackPages);
          }},
         {"details",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+         [](MainWindow& window, const ProgramOptions&, const std::string& path,
+            std::string* problem) {
              // The details come with the day; the line at now on today's date.
              const AppState& state = window.almanacSession().state();
              const std::optional<double> now =
                  nowOnShownDate(state, QDateTime::currentDateTimeUtc());
-             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printDetailsPage(printer, painter, state, now);
-             });
+             return printReportToPdf(
+                 path,
+                 [&](QPrinter& printer, QPainter& painter) {
+                     printDetailsPage(printer, painter, state, now);
+                 },
+                 problem);
          }},
     };
     return table;

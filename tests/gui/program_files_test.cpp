@@ -315,14 +315,14 @@ TEST_F(DesktopProgram, AReportForNoPlaceOrAnOutOfRangePlaceSaysWhyAndWritesNothi
     const fs::path pdf = dir_ / "report.pdf";
     writeAll(settings_, "skyledger 1.0\r\nmagneticbearings 1\r\ntime12hr 0\r\nlocations 0 0\r\n"
                         "end\r\n");
-    for (const char* kind : {"chart", "calendar", "track"}) {
+    for (const char* kind : {"chart", "calendar", "track", "details"}) {
         EXPECT_EQ(run({"--pdf", kind, pdf.string()}), 1) << kind;
         EXPECT_TRUE(contains(errors(), "no places")) << kind;
         EXPECT_FALSE(fs::exists(pdf)) << kind;
     }
     writeAll(settings_, "skyledger 1.0\r\nmagneticbearings 1\r\ntime12hr 0\r\nlocations 0 1\r\n"
                         "  \"Nowhere\" 95.00 0.00 0.0 0.0\r\nend\r\n");
-    for (const char* kind : {"chart", "calendar", "track"}) {
+    for (const char* kind : {"chart", "calendar", "track", "details"}) {
         EXPECT_EQ(run({"--pdf", kind, pdf.string()}), 1) << kind;
         EXPECT_TRUE(contains(errors(), "Nowhere: latitude 95.00 out of range")) << kind;
         EXPECT_FALSE(fs::exists(pdf)) << kind;
