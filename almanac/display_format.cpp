@@ -124,8 +124,13 @@ std::string timeBasisLabel(const Location& location, TimeBasis basis,
 
 std::string reportLocationLine(const Location& location, const Preferences& preferences,
                                std::optional<CivilDate> oneDay) {
-    return formatText("%s (%s, %s), %s, %s bearings", location.name,
-                      formatLatitude(location.latitude), formatLongitude(location.longitude),
+    // A name may hold line ends (the settings file escapes them); a report's
+    // place line must stay one line.
+    std::string name = location.name;
+    for (char& c : name)
+        if (c == '\r' || c == '\n') c = ' ';
+    return formatText("%s (%s, %s), %s, %s bearings", name, formatLatitude(location.latitude),
+                      formatLongitude(location.longitude),
                       timeBasisLabel(location, preferences.timeBasis, oneDay),
                       preferences.magneticBearings ? "Magnetic" : "True");
 }

@@ -67,6 +67,7 @@ std::string timeBasisLabel(const Location& location, TimeBasis basis,
 
 // "name (latitude, longitude), <time basis label>, Magnetic|True bearings",
 // the line under the title of every report; `oneDay` for a report of one day.
+// Line ends in the name show as spaces.
 std::string reportLocationLine(const Location& location, const Preferences& preferences,
                                std::optional<CivilDate> oneDay = std::nullopt);
 

@@ -10,6 +10,7 @@
 #include "gui/qt_text.h"
 #include "settings/location_list.h"
 #include "settings/settings_file.h"
+#include "support/daylight_saving.h"
 #include "support/windows1252.h"
 
 namespace skyledger {
@@ -20,7 +21,7 @@ StartClock readLocalClock() {
     localtime_r(&now, &local);
     StartClock clock;
     clock.today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    clock.daylightSaving = local.tm_isdst > 0;
+    clock.daylightSaving = daylightSavingInForce(now);
     return clock;
 }
 

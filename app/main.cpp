@@ -2,10 +2,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
@@ -14,24 +18,27 @@
 #include "app/main_window.h"
 #include "app/program_options.h"
 #include "app/scripted_run.h"
+#include "app/settings_saving.h"
+#include "app/termination_signals.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
 #include "gui/qt_messages.h"
-#include "settings/settings_file.h"
+#include "settings/settings_keeper.h"
 #include "settings/settings_location.h"
 
 namespace {
 
 using namespace skyledger;
 
+constexpr int EXIT_FILE_PROBLEM = 1;
 constexpr int EXIT_BAD_INPUT = 2;
 constexpr int EXIT_NO_DISPLAY = 1;
 
 // Qt's own options that take a value; QApplication reads and removes them.
 const char* const QT_OPTIONS_WITH_VALUE[] = {
-    "platform",   "platformpluginpath", "platformtheme", "plugin",          "style",
-    "stylesheet", "session",            "display",       "geometry",        "qwindowgeometry",
-    "qwindowicon", "qwindowtitle"};
+    "platform", "platformpluginpath", "platformtheme", "plugin",
+    "style",    "stylesheet",         "session",       "display",
+    "geometry", "qwindowgeometry",    "qwindowicon",   "qwindowtitle"};
 
 void printLine(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -55,12 +62,17 @@ int pastQtOption(int argc, char** argv, int i, bool& namesPlatform) {
 
 // The program's own arguments, read before the window system starts: --help,
 // bad input and the scripted runs need no display. `platformNamed` tells
-// whether Qt's -platform was among them.
-QStringList programArguments(int argc, char** argv, bool& platformNamed) {
+// whether Qt's -platform was among them; `raw` receives the same arguments as
+// bytes.
+QStringList programArguments(int argc, char** argv, bool& platformNamed,
+                             std::vector<std::string>& raw) {
     QStringList arguments;
     for (int i = 1; i < argc;) {
         const int next = pastQtOption(argc, argv, i, platformNamed);
-        if (next == i) arguments << QString::fromLocal8Bit(argv[i++]);
+        if (next == i) {
+            raw.emplace_back(argv[i]); // the bytes, for file names that are not UTF-8
+            arguments << QString::fromLocal8Bit(argv[i++]);
+        }
         i = std::max(i, next);
     }
     return arguments;
@@ -89,13 +101,21 @@ void setProgramIcon() {
     QApplication::setWindowIcon(icon);
 }
 
+void toTerminal(QWidget*, const QString& caption, const QString& text) {
+    printLine(stderr, QStringLiteral("skyledger: %1: %2").arg(caption, text));
+}
+
 // A scripted run has nobody to click a message box away: its messages go to
 // the terminal.
 MessageSink messageSinkFor(const ProgramOptions& options) {
-    if (!isScripted(options)) return showMessageBox;
-    return [](QWidget*, const QString& caption, const QString& text) {
-        printLine(stderr, QStringLiteral("skyledger: %1: %2").arg(caption, text));
-    };
+    return isScripted(options) ? MessageSink(toTerminal) : MessageSink(showMessageBox);
+}
+
+// The words on a settings file the program could not fully use, said once:
+// on the terminal for a scripted run, over the window otherwise.
+void sayOnce(const QStringList& problems, const MessageSink& messages, QWidget* owner) {
+    for (const QString& problem : problems)
+        messages(owner, QStringLiteral("Skyledger Settings"), problem);
 }
 
 // The main window over the session until the user closes it, or until the
@@ -108,25 +128,44 @@ struct WindowRun {
 
 WindowRun runMainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
                         const MessageSink& messages, const ProgramOptions& options,
-                        const std::string& settingsFile) {
+                        SettingsKeeper& keeper, const QStringList& settingsProblems) {
     MainWindow window(session, metrics, messages);
-    window.setSettingsFile(QFile::decodeName(QByteArray::fromStdString(settingsFile)));
+    window.setSettingsFile(QFile::decodeName(QByteArray::fromStdString(keeper.path())));
+    if (isScripted(options)) sayOnce(settingsProblems, messages, nullptr);
     QString error;
     if (const std::optional<int> done = runProgramOptions(window, options, error)) {
         if (!error.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + error);
         return {*done, false};
     }
+    window.setSettingsSaver([&] {
+        saveChangedSettings(keeper, session.state(), messages, &window, askToReplaceChangedFile);
+    });
+    quitOnTerminationSignals();
     window.show();
+    QTimer::singleShot(0, &window, [&] { sayOnce(settingsProblems, messages, &window); });
     return {QApplication::exec(), true};
+}
+
+// Saves what this run changed. Ended by a signal, nobody may be there to
+// answer: a file another copy changed is kept, and the words go to the
+// terminal. False when the settings could not be saved.
+bool saveAtExit(SettingsKeeper& keeper, const AppState& state, const MessageSink& messages) {
+    if (endedBySignal()) return saveChangedSettings(keeper, state, toTerminal, nullptr, {});
+    return saveChangedSettings(keeper, state, messages, nullptr, askToReplaceChangedFile);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit makes a write fail instead of killing the program, so
+    // a save cut short is reported and the old file stays.
+    std::signal(SIGXFSZ, SIG_IGN);
     bool platformNamed = false;
     ProgramOptions options;
     QString error;
-    if (!parseProgramOptions(programArguments(argc, argv, platformNamed), options, error)) {
+    std::vector<std::string> rawArguments;
+    if (!parseProgramOptions(programArguments(argc, argv, platformNamed, rawArguments), options,
+                             error, rawArguments)) {
         printLine(stderr, QStringLiteral("skyledger: ") + error);
         return EXIT_BAD_INPUT;
     }
@@ -160,8 +199,9 @@ int main(int argc, char** argv) {
     QApplication::setFont(metrics.uiFont);
 
     const std::string settingsFile = prepareSettingsFile(environment);
+    SettingsKeeper keeper(settingsFile);
     AppState state;
-    loadSettings(settingsFile, state.locations, state.preferences);
+    const QStringList settingsProblems = loadSettingsForWindow(keeper, state);
     startFromClock(state, readLocalClock());
     if (!applyStartOptions(state, options, error)) {
         printLine(stderr, QStringLiteral("skyledger: ") + error);
@@ -170,7 +210,8 @@ int main(int argc, char** argv) {
     state.preferences.timeBasis = startingTimeBasis(state.locations, state.preferences.timeBasis);
     AlmanacSession session(state);
     const MessageSink messages = messageSinkFor(options);
-    const WindowRun run = runMainWindow(session, metrics, messages, options, settingsFile);
-    if (run.saveSettings) saveSettingsAtExit(settingsFile, state, messages);
+    const WindowRun run =
+        runMainWindow(session, metrics, messages, options, keeper, settingsProblems);
+    if (run.saveSettings && !saveAtExit(keeper, state, messages)) return EXIT_FILE_PROBLEM;
     return run.status;
 }

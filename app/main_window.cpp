@@ -279,9 +279,12 @@ void MainWindow::fillLocationBox() {
     const QSignalBlocker quiet(locationCombo);
     locationCombo->clear();
     if (!state.locations.present) return;
-    for (const Location& place : state.locations.records) {
-        locationCombo->addItem(toQString(place.name));
-    }
+    // All at once: one insertion into the box's model, not one per place.
+    QStringList names;
+    names.reserve(state.locations.count());
+    for (const Location& place : state.locations.records)
+        names << toQString(place.name);
+    locationCombo->addItems(names);
     locationCombo->setCurrentIndex(state.locations.current);
 }
 
@@ -437,6 +440,7 @@ void MainWindow::openLocationDialog() {
     // Whatever the result: a Delete is applied at once, even under Cancel.
     session.locationsEdited();
     fillLocationBox();
+    if (saveSettingsNow) saveSettingsNow();
 }
 
 void MainWindow::openHelp() {

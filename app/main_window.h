@@ -97,6 +97,9 @@ class MainWindow : public QMainWindow, public AlmanacView {
 
     // The settings file this run reads and writes, for the help to name.
     void setSettingsFile(const QString& path) { settingsPath = path; }
+    // What saves the settings when the Location dialog closes (the same safe
+    // save as at exit); none in windows made for tests.
+    void setSettingsSaver(std::function<void()> saver) { saveSettingsNow = std::move(saver); }
     [[nodiscard]] const QString& settingsFile() const { return settingsPath; }
 
     [[nodiscard]] AlmanacSession& almanacSession() const { return session; }
@@ -152,6 +155,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     ToolbarControl* bearingsBar = nullptr;
     std::array<QLabel*, 8> fields{};
     QString settingsPath;
+    std::function<void()> saveSettingsNow;
     QPointer<HelpWindow> help;
     AlmanacSession::Subscription subscription;
 };

@@ -1,6 +1,7 @@
 // Reading the command line of the desktop program.
 #include "app/program_options.h"
 
+#include <QFile>
 #include <climits>
 
 #include "app/scripted_run.h"
@@ -16,6 +17,7 @@ struct ArgumentReader {
     const QStringList& arguments;
     qsizetype at = 0;
     QString& error;
+    const std::vector<std::string>& rawArguments;
 
     [[nodiscard]] const QString& option() const { return arguments[at]; }
     // Steps to the option's next value; false, with the message, when `count`
@@ -28,6 +30,13 @@ struct ArgumentReader {
         return false;
     }
     const QString& next() { return arguments[++at]; }
+    // The bytes of the argument read last: as given, or as Qt encodes file
+    // names (a name need not be UTF-8).
+    [[nodiscard]] std::string bytes() const {
+        if (static_cast<size_t>(at) < rawArguments.size())
+            return rawArguments[static_cast<size_t>(at)];
+        return QFile::encodeName(arguments[at]).toStdString();
+    }
 };
 
 bool readDate(ArgumentReader& in, ProgramOptions& options) {
@@ -73,7 +82,8 @@ struct NamedOutput {
     const char* kind;
 };
 
-bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name, QString& file) {
+bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name, QString& file,
+                     std::string& path) {
     const QString option = in.option();
     if (!in.has(2)) return false;
     name = in.next();
@@ -82,7 +92,9 @@ bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name
                        .arg(shownArgument(name), QLatin1String(table.kind), table.names());
         return false;
     }
-    return readFileName(in, option, file);
+    if (!readFileName(in, option, file)) return false;
+    path = in.bytes();
+    return true;
 }
 
 const NamedOutput WINDOWS = {&isScreenshotWindow, &screenshotWindowNames, "window"};
@@ -109,12 +121,16 @@ bool readOption(ArgumentReader& in, ProgramOptions& options) {
     }
     if (arg == QLatin1String("--date")) return readDate(in, options);
     if (arg == QLatin1String("--location")) return readLocation(in, options);
-    if (arg == QLatin1String("--screenshot"))
-        return in.has(1) && readFileName(in, arg, options.screenshotFile);
+    if (arg == QLatin1String("--screenshot")) {
+        if (!in.has(1) || !readFileName(in, arg, options.screenshotFile)) return false;
+        options.screenshotPath = in.bytes();
+        return true;
+    }
     if (arg == QLatin1String("--screenshot-window"))
-        return readNamedOutput(in, WINDOWS, options.windowName, options.windowFile);
+        return readNamedOutput(in, WINDOWS, options.windowName, options.windowFile,
+                               options.windowPath);
     if (arg == QLatin1String("--pdf"))
-        return readNamedOutput(in, REPORTS, options.pdfKind, options.pdfFile);
+        return readNamedOutput(in, REPORTS, options.pdfKind, options.pdfFile, options.pdfPath);
     if (arg == QLatin1String("--days")) return readDays(in, options);
     in.error = QStringLiteral("unknown option '%1' (try --help)").arg(shownArgument(arg));
     return false;
@@ -122,8 +138,8 @@ bool readOption(ArgumentReader& in, ProgramOptions& options) {
 
 // A chart asked for on the command line ends by the last day computed.
 bool chartFitsTheCalendar(const ProgramOptions& options, QString& error) {
-    const bool chart = options.windowName == QLatin1String("chart") ||
-                       options.pdfKind == QLatin1String("chart");
+    const bool chart =
+        options.windowName == QLatin1String("chart") || options.pdfKind == QLatin1String("chart");
     if (!chart || !options.date || options.days <= chartDaysAvailable(*options.date)) return true;
     error = QStringLiteral("--days: %1").arg(toQString(chartDayCountMessage(*options.date)));
     return false;
@@ -139,9 +155,10 @@ QString shownPath(const QString& path) {
     return shownArgument(path, PATH_MAX);
 }
 
-bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error) {
+bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error,
+                         const std::vector<std::string>& rawArguments) {
     options = ProgramOptions{};
-    ArgumentReader in{arguments, 0, error};
+    ArgumentReader in{arguments, 0, error, rawArguments};
     for (; in.at < arguments.size(); ++in.at) {
         if (!readOption(in, options)) return false;
     }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "almanac/chart.h"
 #include "almanac/civil_calendar.h"
@@ -25,6 +26,10 @@ struct ProgramOptions {
     QString windowFile;
     QString pdfKind; // --pdf KIND FILE
     QString pdfFile;
+    // The three file names as given, byte for byte (a name need not be UTF-8).
+    std::string screenshotPath;
+    std::string windowPath;
+    std::string pdfPath;
     int32_t days = DEFAULT_REPORT_DAYS;
     bool help = false;
     bool version = false;
@@ -33,8 +38,10 @@ struct ProgramOptions {
 // Reads the arguments after the program's name. On a problem gives false and
 // a one-line description in `error`, with the arguments it names escaped and
 // shortened. An empty file name is a problem; so is a chart that would run
-// past the last year.
-bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error);
+// past the last year. `rawArguments`, when given, are the same arguments as
+// bytes: file names are taken from them unchanged.
+bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error,
+                         const std::vector<std::string>& rawArguments = {});
 
 // The text --help prints; it ends by naming `settingsFile`, the settings file
 // this run would read.

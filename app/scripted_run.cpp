@@ -3,6 +3,7 @@
 #include "app/scripted_run.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QPixmap>
 #include <QStringList>
 
@@ -12,6 +13,7 @@
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "app/program_options.h"
+#include "gui/qt_text.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_print.h"
@@ -21,6 +23,9 @@
 #include "reports/print_report.h"
 #include "reports/track_print.h"
 #include "reports/track_window.h"
+#include "settings/location_range.h"
+#include "support/file_io.h"
+#include "support/messages.h"
 
 namespace skyledger {
 
@@ -49,19 +54,41 @@ template <typename Table> QString namesOf(const Table& table) {
 
 // Prints a report the session computes only while it is followed, following
 // it for as long as the printing takes.
-bool printFollowed(AlmanacSession& session, Follows report, const QString& file,
-                   void (*pages)(QPrinter&, QPainter&, const AppState&)) {
+bool printFollowed(AlmanacSession& session, Follows report, const std::string& path,
+                   std::string* problem, void (*pages)(QPrinter&, QPainter&, const AppState&)) {
     AlmanacView printout;
     const AlmanacSession::Subscription computed = session.subscribe(printout, report);
-    return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-        pages(printer, painter, session.state());
-    });
+    return printReportToPdf(
+        path,
+        [&](QPrinter& printer, QPainter& painter) { pages(printer, painter, session.state()); },
+        problem);
 }
 
-bool savePng(QWidget* widget, const QString& file, QString& error) {
-    if (widget->grab().save(file, "PNG")) return true;
-    error = QStringLiteral("Cannot write the image file \"%1\".").arg(shownPath(file));
+// Renders the widget into a PNG and writes it whole or not at all.
+bool savePng(QWidget* widget, const QString& file, const std::string& path, QString& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    std::string problem = "the picture could not be made";
+    if (buffer.open(QIODevice::WriteOnly) && widget->grab().save(&buffer, "PNG") &&
+        writeOutputFile(
+            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &problem))
+        return true;
+    error = QStringLiteral("Cannot write the image file \"%1\" (%2).")
+                .arg(shownPath(file), QString::fromLocal8Bit(problem));
     return false;
+}
+
+// Why a report cannot be printed for the current place: there is none, or
+// its values lie outside the Location dialog's ranges.
+std::optional<QString> reportRefusal(const AppState& state) {
+    const Location* place = state.locations.currentLocation();
+    if (place == nullptr)
+        return QString::fromLatin1(NO_PLACE_MESSAGE) +
+               QStringLiteral(": the settings file holds no places (add one with File > "
+                              "Location...).");
+    if (const std::optional<std::string> problem = locationRangeProblem(*place))
+        return toQString(*problem);
+    return std::nullopt;
 }
 
 } // namespace
@@ -117,30 +144,38 @@ const std::vector<PdfReport>& pdfReports() {
     // date and place, through the same page routines, without the windows.
     static const std::vector<PdfReport> table = {
         {"chart",
-         [](MainWindow& window, const ProgramOptions& options, const QString& file) {
+         [](MainWindow& window, const ProgramOptions& options, const std::string& path,
+            std::string* problem) {
              AlmanacSession& session = window.almanacSession();
              if (!session.prepareChart(session.state().currentDate, options.days)) return false;
              const AppState& state = session.state();
-             return printReportToPdf(file, chartPageRoutine(state.chart, state));
+             return printReportToPdf(path, chartPageRoutine(state.chart, state), problem);
          }},
         {"calendar",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
-             return printFollowed(window.almanacSession(), Follows::Calendar, file,
+         [](MainWindow& window, const ProgramOptions&, const std::string& path,
+            std::string* problem) {
+             return printFollowed(window.almanacSession(), Follows::Calendar, path, problem,
                                   &printCalendarPages);
          }},
         {"track",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
-             return printFollowed(window.almanacSession(), Follows::Track, file, &printTrackPages);
+         [](MainWindow& window, const ProgramOptions&, const std::string& path,
+            std::string* problem) {
+             return printFollowed(window.almanacSession(), Follows::Track, path, problem,
+                                  &printTrackPages);
          }},
         {"details",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
+         [](MainWindow& window, const ProgramOptions&, const std::string& path,
+            std::string* problem) {
              // The details come with the day; the line at now on today's date.
              const AppState& state = window.almanacSession().state();
              const std::optional<double> now =
                  nowOnShownDate(state, QDateTime::currentDateTimeUtc());
-             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printDetailsPage(printer, painter, state, now);
-             });
+             return printReportToPdf(
+                 path,
+                 [&](QPrinter& printer, QPainter& painter) {
+                     printDetailsPage(printer, painter, state, now);
+                 },
+                 problem);
          }},
     };
     return table;
@@ -167,7 +202,8 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
     bool scripted = false;
     if (!options.screenshotFile.isEmpty()) {
         scripted = true;
-        if (!savePng(shown(&window), options.screenshotFile, error)) return 1;
+        if (!savePng(shown(&window), options.screenshotFile, options.screenshotPath, error))
+            return 1;
     }
     for (const ScreenshotWindow& entry : screenshotWindows()) {
         if (options.windowName != QLatin1String(entry.name)) continue;
@@ -178,13 +214,19 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
             error = QStringLiteral("The %1 window could not be opened.").arg(options.windowName);
             return 1;
         }
-        if (!savePng(other, options.windowFile, error)) return 1;
+        if (!savePng(other, options.windowFile, options.windowPath, error)) return 1;
     }
     for (const PdfReport& entry : pdfReports()) {
         if (options.pdfKind != QLatin1String(entry.name)) continue;
         scripted = true;
-        if (!entry.write(window, options, options.pdfFile)) {
-            error = QStringLiteral("Cannot write the PDF file \"%1\".").arg(shownPath(options.pdfFile));
+        if (const std::optional<QString> refusal = reportRefusal(window.almanacSession().state())) {
+            error = *refusal;
+            return 1;
+        }
+        std::string problem = "the report could not be made";
+        if (!entry.write(window, options, options.pdfPath, &problem)) {
+            error = QStringLiteral("Cannot write the PDF file \"%1\" (%2).")
+                        .arg(shownPath(options.pdfFile), QString::fromLocal8Bit(problem));
             return 1;
         }
     }

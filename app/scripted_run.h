@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -22,10 +23,13 @@ struct ScreenshotWindow {
     std::function<QWidget*(MainWindow&, const ProgramOptions&)> open;
 };
 
-// A report --pdf can print: `write` prints it into `file`; false on failure.
+// A report --pdf can print: `write` prints it into the file `path` (the
+// name's bytes); false on failure, with the reason in `problem`.
 struct PdfReport {
     const char* name;
-    std::function<bool(MainWindow&, const ProgramOptions&, const QString& file)> write;
+    std::function<bool(MainWindow&, const ProgramOptions&, const std::string& path,
+                       std::string* problem)>
+        write;
 };
 
 // The tables of those names; each window adds its own entry.

@@ -180,8 +180,10 @@ std::optional<Failure> checkPlaceOption(const char* option, const std::string& t
 std::optional<Failure> parseNumberOption(const std::optional<std::string>& text, const char* option,
                                          LocationField field, double& value) {
     if (!text) return std::nullopt;
-    if (!parseDecimal(*text, value))
+    const std::optional<double> number = parsePlainDecimal(*text);
+    if (!number)
         return badInput(std::string(option) + " needs a number, not '" + echoText(*text) + "'");
+    value = *number;
     return checkPlaceOption(option, *text, field, value);
 }
 
@@ -224,8 +226,10 @@ std::string defaultSettingsPath(const CliEnvironment& env) {
 }
 
 // The place list and preferences for the command, from the settings file or
-// the ad-hoc options.
-std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env, AppState& s) {
+// the ad-hoc options. What the reader did not take from the file goes to
+// `warning`, to be said on standard error.
+std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env, AppState& s,
+                                    std::string& warning) {
     const bool adHoc =
         a.latitudeText || a.longitudeText || a.zoneText || a.tzName || a.declinationText;
     if (adHoc && a.locationName)
@@ -234,7 +238,8 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
         return badInput("locations lists the settings file; --lat and the like do not apply");
     const std::string path = a.settingsFile ? *a.settingsFile : defaultSettingsPath(env);
     std::string problem;
-    const SettingsLoad load = loadSettings(path, s.locations, s.preferences, &problem);
+    std::vector<SkippedLine> skipped;
+    const SettingsLoad load = loadSettings(path, s.locations, s.preferences, &problem, &skipped);
     if (adHoc) {
         Location place;
         if (auto f = adHocPlace(a, place)) return f;
@@ -245,17 +250,15 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     }
     const std::string shown =
         a.settingsFile ? shownPath(*a.settingsFile) : std::string(SETTINGS_FILE_NAME);
-    if (load == SettingsLoad::Missing)
-        return Failure{
-            EXIT_FILE_PROBLEM,
-            std::string(PROGRAM) + ": " + missingFileMessage(shown) +
-                " (give a place with --lat, --lon and --zone, or a file with --settings)"};
-    if (load == SettingsLoad::Unreadable)
-        return Failure{EXIT_FILE_PROBLEM,
-                       std::string(PROGRAM) + ": " + shown + " cannot be read: " + problem};
-    if (load != SettingsLoad::Loaded)
-        return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + shown +
-                                              " is not a settings file this program can read"};
+    if (const std::optional<std::string> message = settingsLoadMessage(load, shown, problem)) {
+        const char* const advice = load == SettingsLoad::Missing
+                                       ? " (give a place with --lat, --lon and --zone, or a "
+                                         "file with --settings)"
+                                       : "";
+        return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + *message + advice};
+    }
+    if (!skipped.empty())
+        warning = std::string(PROGRAM) + ": " + skippedLinesMessage(shown, skipped) + "\n";
     if (a.locationName) {
         if (const auto index = findLocation(s.locations, utf8ToWindows1252(*a.locationName))) {
             s.locations.current = *index;
@@ -362,6 +365,7 @@ std::string computationFailure(AlmanacError error) {
 
 std::optional<Failure> checkOptionsFit(const CliArgs& a) {
     if (a.outputFile && a.command != "chart") return badInput("-o applies to chart only");
+    if (a.outputFile && a.outputFile->empty()) return badInput("-o needs a file name");
     return std::nullopt;
 }
 
@@ -370,13 +374,15 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     AppState s;
     std::optional<Failure> f = checkOptionsFit(a);
     if (!f) f = readPositional(a, env, in);
-    if (!f) f = resolvePlace(a, env, s);
+    std::string warning;
+    if (!f) f = resolvePlace(a, env, s, warning);
     if (!f) f = applyPreferences(a, env, s.locations, s.preferences);
     if (!f && a.command != "locations") f = checkPlaceRanges(s.locations);
-    if (f) return {f->status, "", f->message + "\n"};
+    if (f) return {f->status, "", warning + f->message + "\n"};
 
     s.currentDate = in.date;
     CliResult r;
+    r.err = warning;
     if (a.command == "locations") {
         r.out = locationsReport(s, a.json);
         return r;
@@ -394,7 +400,7 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
                      s.calendar);
     else
         error = take(computeChart(in.date, in.days, place, s.preferences), s.chart);
-    if (error) return {EXIT_FILE_PROBLEM, "", computationFailure(*error) + "\n"};
+    if (error) return {EXIT_FILE_PROBLEM, "", warning + computationFailure(*error) + "\n"};
 
     if (a.command == "day") {
         s.day = formatDayAlmanac(numbers, s.preferences);
@@ -409,10 +415,10 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
         r.out = chartText(s.chart, place, s.preferences); // the export's own bytes
     } else if (a.outputFile) {
         std::string problem;
-        if (!writeFileReplacing(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
+        if (!writeOutputFile(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
             return {EXIT_FILE_PROBLEM, "",
-                    std::string(PROGRAM) + ": Cannot create file: " + shownPath(*a.outputFile) +
-                        " (" + problem + ")\n"};
+                    warning + std::string(PROGRAM) + ": Cannot create file: " +
+                        shownPath(*a.outputFile) + " (" + problem + ")\n"};
     } else {
         r.out = chartReport(s, a.json);
     }

@@ -60,12 +60,29 @@ std::optional<double> parseWithLetter(std::string text, char positive, char nega
             text.pop_back();
         }
     }
-    double value = 0.0;
-    if (!parseDecimal(text, value) || !std::isfinite(value)) return std::nullopt;
-    return sign * value;
+    const std::optional<double> value = parsePlainDecimal(text);
+    if (!value) return std::nullopt;
+    return sign * *value;
 }
 
 } // namespace
+
+std::optional<double> parsePlainDecimal(std::string_view text) {
+    size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+    size_t digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(text[i])))
+            ++digits;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    double value = 0.0;
+    if (digits == 0 || !parseDecimal(text, value) || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
 
 std::optional<double> parseLatitudeText(const std::string& text) {
     return parseWithLetter(text, 'N', 'S');

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace skyledger {
@@ -33,6 +34,11 @@ struct CliArgs {
 // command or one of its arguments. On a problem gives false and a
 // one-line description in `error`.
 bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::string& error);
+
+// A number as a person types it at a shell: an optional sign, digits and at
+// most one point ("4,5", "50%" and "1e2" are refused, though the settings
+// file's reader takes them).
+std::optional<double> parsePlainDecimal(std::string_view text);
 
 // A latitude in degrees from "51.48", "-33.9", "51.48N" or "33.9S"; a
 // longitude, positive west, from "0.0015", "0.0015W" or "151.21E". A sign and

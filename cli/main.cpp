@@ -1,5 +1,6 @@
 // Entry point of skyledger-cli.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "support/daylight_saving.h"
 
 namespace {
 
@@ -20,13 +22,15 @@ skyledger::CliEnvironment environment(const char* argv0) {
     std::tm local{};
     localtime_r(&now, &local);
     env.today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    env.daylightSavingNow = local.tm_isdst > 0;
+    env.daylightSavingNow = skyledger::daylightSavingInForce(now);
     return env;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit makes a write fail, reported, instead of killing us.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const skyledger::CliResult result = skyledger::runCli(args, environment(argv[0]));
     errno = 0;

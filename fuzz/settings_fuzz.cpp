@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/settings_file.h"
 
@@ -31,10 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     LocationList first;
     Preferences firstPrefs;
-    parseSettingsText(bytes, first, firstPrefs);
+    std::vector<SkippedLine> skipped;
+    parseSettingsText(bytes, first, firstPrefs, &skipped);
     require(first.count() == 0 || (first.current >= 0 && first.current < first.count()));
 
     const std::string text = settingsText(first, firstPrefs);
+    // A file with a line not taken is never one a save gives back unchanged,
+    // so it is always kept as a backup before it is replaced.
+    require(skipped.empty() || text != bytes);
     LocationList second;
     Preferences secondPrefs;
     require(parseSettingsText(text, second, secondPrefs) == SettingsLoad::Loaded);

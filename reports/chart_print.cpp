@@ -161,7 +161,7 @@ bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFil
     const QString fileName = choose();
     if (fileName.isEmpty()) return false;
     const std::string bytes = chartText(chart, chart.location, shownPreferences(chart, state));
-    if (!writeFileReplacing(QFile::encodeName(fileName).toStdString(), bytes)) {
+    if (!writeOutputFile(QFile::encodeName(fileName).toStdString(), bytes)) {
         messages(owner, QStringLiteral("Error"), QStringLiteral("Cannot create file"));
         return false;
     }

@@ -1,16 +1,19 @@
 #include "reports/print_report.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "almanac/app_state.h"
 #include "almanac/display_format.h"
 #include "gui/layout_metrics.h"
 #include "gui/text_drawing.h"
+#include "support/file_io.h"
 
 namespace skyledger {
 
@@ -18,11 +21,37 @@ namespace {
 
 const QString DOCUMENT_NAME = QStringLiteral("Skyledger");
 
-void runPages(QPrinter& printer, const PageRoutine& pages) {
+bool runPages(QPrinter& printer, const PageRoutine& pages) {
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     pages(printer, painter);
-    painter.end();
+    return painter.end();
+}
+
+// Prints with `printer` (set up for PDF) into a draft in a private folder,
+// then writes the finished document to `path` through the output-file
+// routine: a full disk or a second writer never leaves a cut-off file there,
+// and a FIFO or a link is treated as the command line's -o treats it.
+bool printPdfThroughDraft(QPrinter& printer, const std::string& path, const PageRoutine& pages,
+                          std::string* problem) {
+    const QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        if (problem != nullptr) *problem = scratch.errorString().toStdString();
+        return false;
+    }
+    const QString draft = scratch.filePath(QStringLiteral("report.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(draft);
+    QFile drafted(draft);
+    const bool printed = runPages(printer, pages) && drafted.open(QIODevice::ReadOnly);
+    const QByteArray bytes = printed ? drafted.readAll() : QByteArray();
+    // A draft cut short (its own folder full) lacks the closing marker.
+    if (!bytes.trimmed().endsWith("%%EOF")) {
+        if (problem != nullptr) *problem = "the PDF could not be made";
+        return false;
+    }
+    return writeOutputFile(
+        path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), problem);
 }
 
 } // namespace
@@ -84,20 +113,27 @@ void printReport(QWidget* owner, const PageRoutine& pages) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     if (dialog.exec() != QDialog::Accepted) return;
-    runPages(printer, pages);
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty()) {
+        runPages(printer, pages);
+        return;
+    }
+    std::string problem;
+    if (!printPdfThroughDraft(printer, QFile::encodeName(file).toStdString(), pages, &problem)) {
+        QMessageBox::warning(owner, DOCUMENT_NAME,
+                             QStringLiteral("Cannot write the PDF file \"%1\" (%2).")
+                                 .arg(file, QString::fromLocal8Bit(problem)));
+    }
+}
+
+bool printReportToPdf(const std::string& path, const PageRoutine& pages, std::string* problem) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(DOCUMENT_NAME);
+    return printPdfThroughDraft(printer, path, pages, problem);
 }
 
 bool printReportToPdf(const QString& fileName, const PageRoutine& pages) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(DOCUMENT_NAME);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    pages(printer, painter);
-    if (!painter.end()) return false;
-    const QFileInfo written(fileName);
-    return written.exists() && written.size() > 0;
+    return printReportToPdf(QFile::encodeName(fileName).toStdString(), pages);
 }
 
 } // namespace skyledger

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <string_view>
+#include <string>
 
 class QPainter;
 class QPrinter;
@@ -68,11 +69,17 @@ void drawReportHead(QPainter& painter, const PrintFonts& fonts, const PageMargin
 using PageRoutine = std::function<void(QPrinter& printer, QPainter& painter)>;
 
 // Asks for a printer with the print dialog (which also offers a PDF file) and
-// prints the report there as the document "Skyledger"; nothing on cancel.
+// prints the report there as the document "Skyledger"; nothing on cancel. A
+// PDF file is written as printReportToPdf writes it; a failure is shown.
 void printReport(QWidget* owner, const PageRoutine& pages);
 
-// Prints the report into a PDF file without any dialog. False when the file
-// cannot be written.
+// Prints the report into the PDF file `path` (the name's bytes) without any
+// dialog: whole or not at all, through writeOutputFile. False, with the
+// reason in `problem`, when the file cannot be written; a file already there
+// is then left as it was.
+[[nodiscard]] bool printReportToPdf(const std::string& path, const PageRoutine& pages,
+                                    std::string* problem = nullptr);
+// The same for a file name Qt holds.
 [[nodiscard]] bool printReportToPdf(const QString& fileName, const PageRoutine& pages);
 
 } // namespace skyledger

@@ -1,9 +1,11 @@
-// Location list editing: sorted insertion, exchange sort by name, deletion
+// Location list editing: sorted insertion, stable sort by name, deletion
 // and the Location dialog's checks of its number fields.
 #include "settings/location_list.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
+#include <vector>
 
 #include "settings/location_range.h"
 #include "settings/names.h"
@@ -54,19 +56,22 @@ int32_t findInsertPosition(const LocationList& list, std::string_view name) {
 }
 
 void sortLocations(LocationList& list) {
-    const int32_t n = list.count();
-    for (int32_t i = 0; i < n; ++i) {
-        for (int32_t k = i + 1; k < n; ++k) {
-            Location& a = list.records[static_cast<size_t>(i)];
-            Location& b = list.records[static_cast<size_t>(k)];
-            if (compareNames(a.name, b.name) <= 0) continue;
-            std::swap(a, b);
-            if (list.current == i)
-                list.current = k;
-            else if (list.current == k)
-                list.current = i;
-        }
+    // Stable: places of equal names keep their order. Sorting positions, not
+    // records, lets the current place be found again afterwards.
+    std::vector<size_t> order(list.records.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return compareNames(list.records[a].name, list.records[b].name) < 0;
+    });
+    std::vector<Location> sorted;
+    sorted.reserve(order.size());
+    int32_t current = list.current;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (static_cast<int32_t>(order[i]) == list.current) current = static_cast<int32_t>(i);
+        sorted.push_back(std::move(list.records[order[i]]));
     }
+    list.records = std::move(sorted);
+    list.current = current;
 }
 
 void insertLocation(LocationList& list, int32_t position) {

@@ -39,9 +39,8 @@ struct LocationFieldValues {
 // them.
 int32_t findInsertPosition(const LocationList& list, std::string_view name);
 
-// Exchange sort by name: each position i is compared with every later
-// position k and the two records swap when the name at i sorts after the name
-// at k. The current index follows the current record through every swap.
+// Sorts by name with compareNames, stably (equal names keep their order), in
+// O(n log n). The current index follows the current record.
 void sortLocations(LocationList& list);
 
 // Inserts a new record (empty name, all values 0) at `position` (clamped to

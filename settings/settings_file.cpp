@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -17,6 +18,7 @@
 #include "settings/tokenizer.h"
 #include "support/file_io.h"
 #include "support/format_text.h"
+#include "support/messages.h"
 #include "support/parse_number.h"
 
 namespace skyledger {
@@ -33,6 +35,7 @@ class LineReader {
 
     bool next(std::string_view& line) {
         if (pos_ >= bytes_.size()) return false;
+        ++number_;
         size_t end = pos_;
         while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n')
             ++end;
@@ -43,10 +46,36 @@ class LineReader {
         return true;
     }
 
+    // The number of the line `next` gave last, from 1.
+    int32_t number() const { return number_; }
+
   private:
     std::string_view bytes_;
     size_t pos_ = 0;
+    int32_t number_ = 0;
 };
+
+// Collects the lines the reader did not take, when the caller asks for them.
+class SkipLog {
+  public:
+    explicit SkipLog(std::vector<SkippedLine>* lines) : lines_(lines) {}
+    void add(int32_t line, SkipReason why) {
+        if (lines_ != nullptr) lines_->push_back({line, why});
+    }
+
+  private:
+    std::vector<SkippedLine>* lines_;
+};
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// A place line: its first character after blanks is the name's quote.
+bool looksLikePlaceLine(std::string_view line) {
+    const size_t start = line.find_first_not_of(" \t");
+    return start != std::string_view::npos && line[start] == '"';
+}
 
 // A location value as the file can hold it: non-finite values and values too
 // large for the fixed-point format become 0.
@@ -54,23 +83,29 @@ double storableValue(double v) {
     return std::isfinite(v) && std::fabs(v) <= LARGEST_STORED_VALUE ? v : 0.0;
 }
 
-double readValue(const std::string& token) {
+// A location value, 0 when it cannot be read (`readable` then false).
+double readValue(const std::string& token, bool& readable) {
     double v = 0.0;
-    return parseDecimal(token, v) ? storableValue(v) : 0.0;
+    readable = parseDecimal(token, v) && storableValue(v) == v;
+    return readable ? v : 0.0;
 }
 
 // Reads the integer value of a keyword line into `value`; a missing or
 // unreadable value leaves it unchanged.
 // A keyword's on/off value: any non-zero number is on.
-void readKeywordFlag(const std::vector<std::string>& tokens, bool& value) {
+// False when the value is missing or unreadable.
+bool readKeywordFlag(const std::vector<std::string>& tokens, bool& value) {
     int32_t v = 0;
-    if (tokens.size() >= 2 && parseInteger(tokens[1], v)) value = v != 0;
+    if (tokens.size() < 2 || !parseInteger(tokens[1], v)) return false;
+    value = v != 0;
+    return true;
 }
 
 enum class BlockLine { Record, Blank, End };
 
-// Reads one line of the location block into `loc`.
-BlockLine readLocationLine(std::string_view line, Location& loc) {
+// Reads one line of the location block into `loc`; a value that is missing
+// or cannot be read is noted in `log`.
+BlockLine readLocationLine(std::string_view line, int32_t lineNumber, Location& loc, SkipLog& log) {
     size_t start = 0;
     while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
         ++start;
@@ -89,16 +124,25 @@ BlockLine readLocationLine(std::string_view line, Location& loc) {
     }
     double* const fields[] = {&loc.latitude, &loc.longitude, &loc.magneticDeclination,
                               &loc.timeZone};
-    for (size_t i = 0; i < 4 && i < numbers.size(); ++i)
-        *fields[i] = readValue(numbers[i]);
-    if (numbers.size() > 4) loc.zone = std::move(numbers[4]);
+    bool allRead = numbers.size() >= 4;
+    if (!allRead) log.add(lineNumber, SkipReason::MissingNumber);
+    for (size_t i = 0; i < 4 && i < numbers.size(); ++i) {
+        bool readable = true;
+        *fields[i] = readValue(numbers[i], readable);
+        if (!readable && allRead) log.add(lineNumber, SkipReason::UnreadableNumber);
+        allRead = allRead && readable;
+    }
+    // A zone name starts with a letter; another sixth token (a number, the
+    // comma of a decimal comma) is left to be ignored, as it always was.
+    if (numbers.size() > 4 && std::isalpha(static_cast<unsigned char>(numbers[4].front())))
+        loc.zone = std::move(numbers[4]);
     return BlockLine::Record;
 }
 
 // Reads a "locations" line and the location lines after it into a new list.
 // Returns false when the block ended at the "end" line.
 bool readLocationBlock(const std::vector<std::string>& tokens, LineReader& lines,
-                       LocationList& list) {
+                       LocationList& list, SkipLog& log) {
     int32_t index = 0;
     if (tokens.size() >= 2 && !parseInteger(tokens[1], index)) index = 0;
     int32_t count = -1;
@@ -111,7 +155,7 @@ bool readLocationBlock(const std::vector<std::string>& tokens, LineReader& lines
     std::string_view line;
     while ((!bounded || list.count() < count) && lines.next(line)) {
         Location loc;
-        const BlockLine kind = readLocationLine(line, loc);
+        const BlockLine kind = readLocationLine(line, lines.number(), loc, log);
         if (kind == BlockLine::End) return false;
         if (kind == BlockLine::Record) list.records.push_back(std::move(loc));
     }
@@ -148,17 +192,39 @@ std::string valueText(double v, int decimals) {
     return text;
 }
 
+// One place's line of the list, without its line end: every field this
+// program keeps for a place, in the order the reader takes them.
+std::string placeLine(const Location& loc) {
+    std::string line =
+        formatText("  %s %s %s %s %s", quotedName(loc.name), valueText(loc.latitude, 2),
+                   valueText(loc.longitude, 2), valueText(loc.magneticDeclination, 1),
+                   valueText(loc.timeZone, 1));
+    // The zone goes last: an older reader takes five fields and ignores the rest.
+    if (!loc.zone.empty()) line += " " + quotedName(loc.zone);
+    return line;
+}
+
 void appendLine(std::string& out, std::string_view line) {
     out += line;
     out += "\r\n";
 }
 
-// Keeps an existing file at `path` that is not an understood settings file
-// (a later version's, a damaged or an unreadable one) under a backup name
-// before it is replaced; `backup` receives that name. False, with the reason,
+// True when `bytes` are exactly what this program would write from what it
+// reads in them: nothing in them would be lost or changed by a save.
+bool writtenAsRead(std::string_view bytes) {
+    LocationList list;
+    Preferences prefs;
+    return parseSettingsText(bytes, list, prefs) == SettingsLoad::Loaded &&
+           settingsText(list, prefs) == bytes;
+}
+
+// Keeps an existing file at `path` under a backup name before it is replaced,
+// unless a save would give back its very bytes (a later version's file, a
+// damaged or hand-made one, one this reader only partly took, an unreadable
+// one are all kept); `backup` receives that name. False, with the reason,
 // when such a file could not be kept or the path holds no regular file.
-bool keepUnlessUnderstood(const std::string& path, std::optional<std::string>& backup,
-                          std::string* problem) {
+bool keepUnlessWrittenAsRead(const std::string& path, bool always,
+                             std::optional<std::string>& backup, std::string* problem) {
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;
     if (!S_ISREG(st.st_mode)) {
@@ -166,7 +232,7 @@ bool keepUnlessUnderstood(const std::string& path, std::optional<std::string>& b
         return false;
     }
     std::string bytes;
-    if (readWholeFile(path, bytes) && isSettingsText(bytes)) return true;
+    if (!always && readWholeFile(path, bytes) && writtenAsRead(bytes)) return true;
     backup = keepBackup(path, SETTINGS_BACKUP_SUFFIX, problem);
     return backup.has_value();
 }
@@ -194,6 +260,67 @@ std::string settingsPath(std::string_view directory) {
     return path;
 }
 
+std::string notUnderstoodWhy(std::string_view bytes) {
+    if (bytes.empty()) return "the file is empty";
+    LineReader lines(bytes);
+    std::string_view first;
+    lines.next(first);
+    const std::string_view program =
+        SETTINGS_VERSION_LINE.substr(0, SETTINGS_VERSION_LINE.find(' ') + 1);
+    if (first.size() <= 40 && first.size() > program.size() &&
+        sameName(first.substr(0, program.size()), program))
+        return "it was written by another version (\"" + std::string(first) + "\")";
+    return "its first line is not \"" + std::string(SETTINGS_VERSION_LINE) + "\"";
+}
+
+std::optional<std::string> settingsLoadMessage(SettingsLoad load, std::string_view shownName,
+                                               std::string_view problem) {
+    const std::string name(shownName);
+    switch (load) {
+    case SettingsLoad::Loaded:
+        return std::nullopt;
+    case SettingsLoad::Missing:
+        return missingFileMessage(name);
+    case SettingsLoad::Unreadable:
+        return name + " cannot be read: " + std::string(problem);
+    case SettingsLoad::NotUnderstood:
+        break;
+    }
+    return name + " is not a settings file this program can read (" + std::string(problem) + ")";
+}
+
+std::string skippedLinesMessage(std::string_view shownName,
+                                const std::vector<SkippedLine>& skipped) {
+    constexpr size_t MOST_NAMED = 5;
+    std::string text = std::string(shownName) + " was not read in full:";
+    for (size_t i = 0; i < skipped.size() && i < MOST_NAMED; ++i) {
+        text += i == 0 ? " line " : ", line ";
+        text += std::to_string(skipped[i].line) + " (" + skipReasonText(skipped[i].why) + ")";
+    }
+    if (skipped.size() > MOST_NAMED)
+        text += " and " + std::to_string(skipped.size() - MOST_NAMED) + " more lines";
+    text += ". The file as it is will be kept as a backup when the settings are next saved.";
+    return text;
+}
+
+std::string skipReasonText(SkipReason why) {
+    switch (why) {
+    case SkipReason::BeyondCount:
+        return "beyond the count of places";
+    case SkipReason::UnreadableNumber:
+        return "a number that cannot be read";
+    case SkipReason::MissingNumber:
+        return "numbers missing";
+    case SkipReason::UnknownLine:
+        return "not a line of a settings file";
+    case SkipReason::SecondList:
+        return "a second list of places, read in place of the first";
+    case SkipReason::AfterEnd:
+        break;
+    }
+    return "after the end line";
+}
+
 std::string settingsBackupPath(const std::string& path) {
     return path + std::string(SETTINGS_BACKUP_SUFFIX);
 }
@@ -210,24 +337,40 @@ bool isSettingsText(std::string_view bytes) {
     return lines.next(first) && sameName(first, SETTINGS_VERSION_LINE);
 }
 
-SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Preferences& prefs) {
+SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Preferences& prefs,
+                               std::vector<SkippedLine>* skipped) {
     setDefaultSettings(list, prefs);
+    if (skipped != nullptr) skipped->clear();
     if (!isSettingsText(bytes)) return SettingsLoad::NotUnderstood;
+    SkipLog log(skipped);
     LineReader lines(bytes);
     std::string_view line;
     lines.next(line); // the version line
-    while (lines.next(line)) {
+    bool ended = false;
+    while (!ended && lines.next(line)) {
         const std::vector<std::string> tokens = tokenizeLine(line);
         if (tokens.empty()) continue;
         const std::string& keyword = tokens.front();
-        if (sameName(keyword, "end")) break;
-        if (sameName(keyword, "magneticbearings")) {
-            readKeywordFlag(tokens, prefs.magneticBearings);
+        const int32_t number = lines.number();
+        if (looksLikePlaceLine(line)) {
+            log.add(number, list.present ? SkipReason::BeyondCount : SkipReason::UnknownLine);
+        } else if (sameName(keyword, "end")) {
+            ended = true;
+        } else if (sameName(keyword, "magneticbearings")) {
+            if (!readKeywordFlag(tokens, prefs.magneticBearings))
+                log.add(number, SkipReason::UnreadableNumber);
         } else if (sameName(keyword, "time12hr")) {
-            readKeywordFlag(tokens, prefs.twelveHourClock);
+            if (!readKeywordFlag(tokens, prefs.twelveHourClock))
+                log.add(number, SkipReason::UnreadableNumber);
         } else if (sameName(keyword, "locations")) {
-            if (!readLocationBlock(tokens, lines, list)) break;
+            if (list.present) log.add(number, SkipReason::SecondList);
+            ended = !readLocationBlock(tokens, lines, list, log);
+        } else {
+            log.add(number, SkipReason::UnknownLine);
         }
+    }
+    while (lines.next(line)) {
+        if (!isBlank(line)) log.add(lines.number(), SkipReason::AfterEnd);
     }
     if (list.present) clampCurrent(list);
     return SettingsLoad::Loaded;
@@ -239,36 +382,37 @@ std::string settingsText(const LocationList& list, const Preferences& prefs) {
     appendLine(out, formatText("magneticbearings %d", prefs.magneticBearings ? 1 : 0));
     appendLine(out, formatText("time12hr %d", prefs.twelveHourClock ? 1 : 0));
     appendLine(out, formatText("locations %d %d", list.current, list.count()));
-    for (const Location& loc : list.records) {
-        std::string line =
-            formatText("  %s %s %s %s %s", quotedName(loc.name), valueText(loc.latitude, 2),
-                       valueText(loc.longitude, 2), valueText(loc.magneticDeclination, 1),
-                       valueText(loc.timeZone, 1));
-        // The zone goes last: an older reader takes five fields and ignores the rest.
-        if (!loc.zone.empty()) line += " " + quotedName(loc.zone);
-        appendLine(out, line);
-    }
+    for (const Location& loc : list.records)
+        appendLine(out, placeLine(loc));
     appendLine(out, "end");
     return out;
 }
 
 SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs,
-                          std::string* problem) {
+                          std::string* problem, std::vector<SkippedLine>* skipped,
+                          std::optional<std::string>* bytesRead) {
     setDefaultSettings(list, prefs);
+    if (skipped != nullptr) skipped->clear();
+    if (bytesRead != nullptr) bytesRead->reset();
     struct stat st {};
     if (stat(path.c_str(), &st) != 0 && errno == ENOENT) return SettingsLoad::Missing;
     std::string bytes;
     if (!readWholeFile(path, bytes, problem)) return SettingsLoad::Unreadable;
-    return parseSettingsText(bytes, list, prefs);
+    if (bytesRead != nullptr) *bytesRead = bytes;
+    const SettingsLoad load = parseSettingsText(bytes, list, prefs, skipped);
+    if (load == SettingsLoad::NotUnderstood && problem != nullptr)
+        *problem = notUnderstoodWhy(bytes);
+    return load;
 }
 
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs, std::string* problem) {
+                          const Preferences& prefs, std::string* problem, bool alwaysKeepOld) {
     // The file behind a link is replaced, and its backup kept beside it.
     const std::optional<std::string> target = followLinks(path, problem);
     if (!target) return SettingsSave::Failed;
     std::optional<std::string> backup;
-    if (!keepUnlessUnderstood(*target, backup, problem)) return SettingsSave::Failed;
+    if (!keepUnlessWrittenAsRead(*target, alwaysKeepOld, backup, problem))
+        return SettingsSave::Failed;
     if (!writeFileReplacing(*target, settingsText(list, prefs), problem)) {
         // The old file is still in place: a backup of it would only confuse.
         if (backup) unlink(backup->c_str());

@@ -33,14 +33,18 @@
 // Saving writes a temporary file beside the settings file and renames it over
 // the old one, so the path always holds a complete old or new file, whatever
 // happens during the save. A settings path that is a symbolic link keeps
-// pointing at the saved file. An existing file that is not a settings file of
-// this version (its first line is not "skyledger 1.0", or it cannot be read)
-// is first kept as "<path>.bak", or ".bak.1", ".bak.2", ... when earlier
-// backups exist, so that no file the user had is ever lost.
+// pointing at the saved file. An existing file whose bytes are not exactly
+// what this program would write from what it reads in them (another version's
+// file, one read only in part, one that cannot be read) is first kept as
+// "<path>.bak", or ".bak.1", ".bak.2", ... when earlier backups exist, so
+// that no file the user had is ever lost.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/location.h"
 
@@ -78,13 +82,49 @@ enum class SettingsLoad {
 
 enum class SettingsSave { Saved, Failed };
 
+// Why the reader did not take a line (or took it only in part).
+enum class SkipReason {
+    BeyondCount,      // a place line after the count of places was read
+    UnreadableNumber, // a value that does not parse (read as 0)
+    MissingNumber,    // a place line with fewer than four values (the rest 0)
+    UnknownLine,      // no keyword this reader knows
+    SecondList,       // a second "locations" line: its list replaces the first
+    AfterEnd,         // after the "end" line (or an unquoted place named End)
+};
+
+struct SkippedLine {
+    int32_t line = 0; // from 1, the version line being line 1
+    SkipReason why = SkipReason::UnknownLine;
+    bool operator==(const SkippedLine&) const = default;
+};
+
+// A few words for the reason, as the messages show it.
+std::string skipReasonText(SkipReason why);
+
+// Why the file at hand is not a settings file this reader understands: it is
+// empty, another version wrote it, or its first line is something else.
+std::string notUnderstoodWhy(std::string_view bytes);
+
+// What both programs say about a settings file they could not use, naming it
+// `shownName`: missing, unreadable (with the system's reason in `problem`) or
+// not understood (with notUnderstoodWhy); nothing for a loaded file.
+std::optional<std::string> settingsLoadMessage(SettingsLoad load, std::string_view shownName,
+                                               std::string_view problem);
+
+// What both programs say, once, about a file read only in part: the first
+// few lines not taken with their reasons, and that the file will be kept.
+std::string skippedLinesMessage(std::string_view shownName,
+                                const std::vector<SkippedLine>& skipped);
+
 // Magnetic bearings on, 24-hour clock, no list, current index 0. The time
 // basis is left alone: it is not a stored setting.
 void setDefaultSettings(LocationList& list, Preferences& prefs);
 
 // Reads settings from the bytes of a settings file, starting from the
-// defaults. Gives Loaded or NotUnderstood.
-SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Preferences& prefs);
+// defaults. Gives Loaded or NotUnderstood. The lines not taken, or taken only
+// in part, go to `skipped` when it is given (the rules above stay the same).
+SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Preferences& prefs,
+                               std::vector<SkippedLine>* skipped = nullptr);
 
 // The bytes of the settings file for this state.
 std::string settingsText(const LocationList& list, const Preferences& prefs);
@@ -94,15 +134,21 @@ bool isSettingsText(std::string_view bytes);
 
 // Sets the defaults and reads the settings file at `path` if there is one.
 // For Unreadable, `problem` receives the reason (the system's text, such as
-// "Permission denied" or "Is a directory", or "not a regular file").
+// "Permission denied" or "Is a directory", or "not a regular file"); for
+// NotUnderstood, notUnderstoodWhy. `skipped` receives the lines not taken;
+// `bytesRead` the file's bytes when it could be read.
 SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs,
-                          std::string* problem = nullptr);
+                          std::string* problem = nullptr,
+                          std::vector<SkippedLine>* skipped = nullptr,
+                          std::optional<std::string>* bytesRead = nullptr);
 
-// Writes the whole settings file at `path`, keeping a file that is not
-// understood as a backup first. On failure the old file is left as it was
+// Writes the whole settings file at `path`, keeping the file there first as a
+// backup unless its bytes are exactly what this program would write from what
+// it reads in them. On failure the old file is left as it was
 // and `problem` receives the reason; a directory or other special file at the
-// path is never touched.
+// path is never touched. `alwaysKeepOld` keeps any file there as a backup.
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs, std::string* problem = nullptr);
+                          const Preferences& prefs, std::string* problem = nullptr,
+                          bool alwaysKeepOld = false);
 
 } // namespace skyledger

@@ -3,6 +3,7 @@
 // refuse to follow a link, flush it to the disk or say why an open failed.
 #include "support/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -11,6 +12,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <ctime>
+#include <thread>
 
 namespace skyledger {
 
@@ -45,6 +48,24 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The letters and digits after the temporary's stem.
+constexpr size_t RANDOM_SUFFIX_LENGTH = 8;
+
+// The temporary's name for `target` without its random suffix.
+std::string temporaryStem(const std::string& target) {
+    return "." + fileNameOf(target).substr(0, TEMPORARY_NAME_PART) + ".";
+}
+
+bool isRandomSuffix(std::string_view text) {
+    if (text.size() != RANDOM_SUFFIX_LENGTH) return false;
+    for (char c : text) {
+        const bool alphanumeric =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!alphanumeric) return false;
+    }
+    return true;
+}
+
 // Eight letters and digits that no other process is likely to pick.
 std::string randomSuffix() {
     static constexpr char ALPHABET[] =
@@ -63,6 +84,7 @@ std::string randomSuffix() {
         }
     }
     std::string suffix;
+    static_assert(sizeof noise == RANDOM_SUFFIX_LENGTH);
     for (unsigned char b : noise)
         suffix += ALPHABET[b % (sizeof ALPHABET - 1)];
     return suffix;
@@ -105,6 +127,43 @@ int writeNewFile(const std::string& name, std::string_view bytes) {
     const int error = finishFile(fd, bytes);
     if (error != 0) unlink(name.c_str());
     return error;
+}
+
+// A FIFO, a terminal or another device: written in place, never replaced.
+bool isStreamTarget(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode));
+}
+
+// Opens a stream target for writing. A FIFO without a reader refuses a
+// non-blocking open, so the open is retried until `readerWait` has passed.
+int openStreamTarget(const std::string& path, double readerWait) {
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::duration<double>(readerWait > 0.0 ? readerWait : 0.0);
+    for (;;) {
+        const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd >= 0 || errno != ENXIO || std::chrono::steady_clock::now() >= deadline) return fd;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+bool writeStreamTarget(const std::string& path, std::string_view bytes, std::string* problem,
+                       double readerWait) {
+    const int fd = openStreamTarget(path, readerWait);
+    if (fd < 0) {
+        if (errno == ENXIO)
+            setProblem(problem, "no program reads the FIFO");
+        else
+            setSystemProblem(problem, errno);
+        return false;
+    }
+    // Blocking again, so a slow reader slows the writes instead of failing them.
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    int error = writeAll(fd, bytes) ? 0 : errno;
+    if (close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
+    if (error != 0) setSystemProblem(problem, error);
+    return error == 0;
 }
 
 } // namespace
@@ -194,8 +253,7 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
     }
 
     const std::string directory = directoryOf(*target);
-    const std::string stem =
-        directory + "/." + fileNameOf(*target).substr(0, TEMPORARY_NAME_PART) + ".";
+    const std::string stem = directory + "/" + temporaryStem(*target);
     const mode_t mode = exists ? (old.st_mode & 0777) : 0666;
     std::string temporary;
     int fd = -1;
@@ -221,26 +279,73 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
         return false;
     }
     syncDirectory(directory);
+    removeStaleTemporaries(*target);
     return true;
 }
 
+bool writeOutputFile(const std::string& path, std::string_view bytes, std::string* problem,
+                     double readerWait) {
+    if (path.empty()) {
+        setProblem(problem, "no file name");
+        return false;
+    }
+    if (isStreamTarget(path)) return writeStreamTarget(path, bytes, problem, readerWait);
+    return writeFileReplacing(path, bytes, problem);
+}
+
+int removeStaleTemporaries(const std::string& path, double olderThanSeconds) {
+    const std::string directory = directoryOf(path);
+    const std::string stem = temporaryStem(path);
+    DIR* dir = opendir(directory.c_str());
+    if (dir == nullptr) return 0;
+    const std::time_t now = std::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() != stem.size() + RANDOM_SUFFIX_LENGTH ||
+            name.substr(0, stem.size()) != stem || !isRandomSuffix(name.substr(stem.size())))
+            continue;
+        const std::string full = directory + "/" + std::string(name);
+        struct stat st {};
+        if (lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid())
+            continue;
+        if (std::difftime(now, st.st_mtime) < olderThanSeconds) continue;
+        if (unlink(full.c_str()) == 0) ++removed;
+    }
+    closedir(dir);
+    return removed;
+}
+
+namespace {
+
+// The n-th name for a file kept beside `path`: path + suffix, then ".1", ...
+std::string nameBeside(const std::string& path, std::string_view suffix, int n) {
+    std::string name = path + std::string(suffix);
+    if (n > 0) name += "." + std::to_string(n);
+    return name;
+}
+
+} // namespace
+
 std::optional<std::string> keepBackup(const std::string& path, std::string_view suffix,
                                       std::string* problem) {
-    bool linksWork = true;
     std::string bytes;
-    bool haveBytes = false;
     for (int n = 0; n < MOST_BACKUPS; ++n) {
-        std::string name = path + std::string(suffix);
-        if (n > 0) name += "." + std::to_string(n);
-        if (linksWork) {
-            if (link(path.c_str(), name.c_str()) == 0) return name;
-            if (errno == EEXIST) continue;
-            linksWork = false; // a file system without hard links: copy instead
-        }
-        if (!haveBytes) {
-            if (!readWholeFile(path, bytes, problem)) return std::nullopt;
-            haveBytes = true;
-        }
+        const std::string name = nameBeside(path, suffix, n);
+        if (link(path.c_str(), name.c_str()) == 0) return name;
+        if (errno == EEXIST) continue;
+        // A file system without hard links: a copy instead.
+        if (!readWholeFile(path, bytes, problem)) return std::nullopt;
+        return writeUnderFreeName(path, suffix, bytes, problem);
+    }
+    setSystemProblem(problem, EEXIST);
+    return std::nullopt;
+}
+
+std::optional<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
+                                              std::string_view bytes, std::string* problem) {
+    for (int n = 0; n < MOST_BACKUPS; ++n) {
+        const std::string name = nameBeside(path, suffix, n);
         const int error = writeNewFile(name, bytes);
         if (error == 0) {
             syncDirectory(directoryOf(path));

@@ -36,11 +36,34 @@ std::optional<std::string> followLinks(const std::string& path, std::string* pro
 bool writeFileReplacing(const std::string& path, std::string_view bytes,
                         std::string* problem = nullptr);
 
+// Writes an output file the user named (a chart export, a PDF, a picture):
+// a FIFO, a terminal or another device, also through /dev/stdout and its
+// like, is written directly, as a shell redirection would; anything else goes
+// through writeFileReplacing, which refuses a directory or a dangling link.
+// A FIFO that no program reads is given up after `readerWait` seconds rather
+// than waited on for ever. False, with the reason, when any write fails (a
+// full disk, a file-size limit) or the name is empty.
+bool writeOutputFile(const std::string& path, std::string_view bytes,
+                     std::string* problem = nullptr, double readerWait = 2.0);
+
+// Removes the temporaries writeFileReplacing left beside `path` when a run
+// was killed mid-way: files of its own naming (".<name>.<8 letters and
+// digits>") owned by this user and unchanged for `olderThanSeconds`. Files of
+// any other name are never touched. Gives the number removed.
+int removeStaleTemporaries(const std::string& path, double olderThanSeconds = 60.0);
+
 // Keeps the regular file at `path` under the first free name among
 // path + suffix, path + suffix + ".1", path + suffix + ".2", ...: a hard link
 // where the file system allows one, a copy otherwise. An existing backup is
 // never overwritten. Gives the name used, or nothing with the reason.
 std::optional<std::string> keepBackup(const std::string& path, std::string_view suffix,
                                       std::string* problem = nullptr);
+
+// Writes `bytes` to a new file under the first free name among
+// path + suffix, path + suffix + ".1", ... (created exclusively, flushed to
+// the disk). Gives the name used, or nothing with the reason.
+std::optional<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
+                                              std::string_view bytes,
+                                              std::string* problem = nullptr);
 
 } // namespace skyledger

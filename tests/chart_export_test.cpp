@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "astro/constants.h"
 
 namespace skyledger {
@@ -56,6 +58,16 @@ TEST(ChartText, TwelveHourClockUniversalTimeAndTrueBearings) {
               std::string::npos);
     EXPECT_NE(text.find("\t06:05AM\t072\xB0\t12:30PM\t"), std::string::npos);
     EXPECT_NE(text.find("\t11:01PM\t"), std::string::npos);
+}
+
+// A name with escaped line ends in the settings file must not add lines.
+TEST(ChartText, LineEndsInTheNameShowAsSpaces) {
+    ChartTable chart;
+    chart.rows = {row(1, clock(9, 15))};
+    const Location place{"Two\r\nLines", 51.4779, 0.0015, -1.2, 0.0};
+    const std::string text = chartText(chart, place, Preferences{});
+    EXPECT_NE(text.find("\r\nTwo  Lines (51.48"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
 }
 
 TEST(ChartText, AnEventAtTheVeryEndOfTheDayKeepsItsBearingButNoTime) {

@@ -50,6 +50,14 @@ TEST(LocationList, SortKeepsTheCurrentRecordCurrent) {
     }
 }
 
+// Names equal but for letter case keep the order the user gave them.
+TEST(LocationList, SortIsStableForEqualNames) {
+    LocationList list = listOf({"Bay", "BAY", "Anchorage"}, 0);
+    sortLocations(list);
+    EXPECT_EQ(namesOf(list), (std::vector<std::string>{"Anchorage", "Bay", "BAY"}));
+    EXPECT_EQ(list.current, 1);
+}
+
 TEST(LocationList, InsertAndDelete) {
     LocationList list;
     insertLocation(list, findInsertPosition(list, "First"));

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -207,6 +208,61 @@ TEST(SettingsFile, TimeZoneNameIsAQuotedSixthFieldThatOlderReadersSkip) {
     }
 }
 
+std::string dataFile(const std::string& name) {
+    std::ifstream in(fs::path(SKYLEDGER_TEST_DATA) / "settings" / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Hostile files a user met: each line the reader did not take, or took only
+// in part, is named with its reason; what is read stays as the rules say.
+TEST(SettingsFile, ReaderNamesTheLinesItDidNotTake) {
+    using R = SkipReason;
+    const struct {
+        const char* file;
+        int32_t places;
+        std::vector<SkippedLine> skipped;
+    } cases[] = {
+        {"count_short.txt", 1, {{6, R::BeyondCount}}},
+        {"count_zero.txt", 0, {{5, R::BeyondCount}, {6, R::BeyondCount}, {7, R::BeyondCount}}},
+        {"nul_line.txt", 3, {{6, R::MissingNumber}, {8, R::BeyondCount}}},
+        {"unquoted_end.txt", 1, {{7, R::AfterEnd}, {8, R::AfterEnd}, {9, R::AfterEnd}}},
+        {"two_lists.txt", 1, {{7, R::SecondList}}},
+        {"garbage.txt", 2, {{8, R::AfterEnd}, {9, R::AfterEnd}, {10, R::AfterEnd}}},
+        {"garbage_after_version.txt", 2, {{2, R::UnknownLine}}},
+        {"decimal_commas.txt", 2, {{5, R::UnreadableNumber}}},
+    };
+    for (const auto& c : cases) {
+        LocationList list;
+        Preferences prefs;
+        std::vector<SkippedLine> skipped;
+        EXPECT_EQ(parseSettingsText(dataFile(c.file), list, prefs, &skipped), SettingsLoad::Loaded);
+        EXPECT_EQ(list.count(), c.places) << c.file;
+        EXPECT_EQ(skipped, c.skipped) << c.file;
+    }
+    std::vector<SkippedLine> none = {{1, R::UnknownLine}};
+    LocationList list;
+    Preferences prefs;
+    parseSettingsText(SAMPLE_TEXT, list, prefs, &none);
+    EXPECT_TRUE(none.empty());
+    EXPECT_EQ(skippedLinesMessage("places.txt", {{6, R::BeyondCount}, {9, R::UnreadableNumber}}),
+              "places.txt was not read in full: line 6 (beyond the count of places), line 9 (a "
+              "number that cannot be read). The file as it is will be kept as a backup when the "
+              "settings are next saved.");
+}
+
+// Each file that cannot be used says why, in words both programs share.
+TEST(SettingsFile, UnusableFilesSayWhy) {
+    EXPECT_EQ(notUnderstoodWhy(""), "the file is empty");
+    EXPECT_EQ(notUnderstoodWhy(dataFile("newer_version.txt")),
+              "it was written by another version (\"skyledger 9.9\")");
+    EXPECT_EQ(notUnderstoodWhy("<html>\r\n"), "its first line is not \"skyledger 1.0\"");
+    EXPECT_EQ(settingsLoadMessage(SettingsLoad::Unreadable, "s.txt", "Not a directory"),
+              "s.txt cannot be read: Not a directory");
+    EXPECT_EQ(settingsLoadMessage(SettingsLoad::NotUnderstood, "s.txt", "the file is empty"),
+              "s.txt is not a settings file this program can read (the file is empty)");
+    EXPECT_EQ(settingsLoadMessage(SettingsLoad::Loaded, "s.txt", ""), std::nullopt);
+}
+
 TEST(SettingsFile, LongLinesAndNamesAreReadWhole) {
     LocationList list;
     list.present = true;
@@ -330,6 +386,20 @@ TEST_F(SettingsFileOnDisk, FileNotUnderstoodIsKeptAsBackup) {
     ASSERT_EQ(saveSettings(path_, sampleList(), prefs), SettingsSave::Saved);
     EXPECT_EQ(contents(settingsBackupPath(path_)), later);
     EXPECT_TRUE(isSettingsText(contents(path_)));
+}
+
+// A file that a save would not give back byte for byte (read only in part,
+// or written by hand) is kept before it is replaced; one that would is not.
+TEST_F(SettingsFileOnDisk, FileNotWrittenAsReadIsKeptAsBackup) {
+    for (const char* name : {"count_short.txt", "decimal_commas.txt", "garbage.txt"}) {
+        fs::remove(settingsBackupPath(path_));
+        write(path_, dataFile(name));
+        LocationList list;
+        Preferences prefs;
+        ASSERT_EQ(loadSettings(path_, list, prefs), SettingsLoad::Loaded);
+        ASSERT_EQ(saveSettings(path_, list, prefs), SettingsSave::Saved);
+        EXPECT_EQ(contents(settingsBackupPath(path_)), dataFile(name)) << name;
+    }
 }
 
 TEST_F(SettingsFileOnDisk, FailedSaveLeavesTheOldFileAlone) {

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -162,6 +163,28 @@ TEST_F(SafeSave, SymlinkedSettingsFileKeepsItsLinkAndADirectoryIsNeverMoved) {
     EXPECT_EQ(saveSettings(taken, placesNamed("X", 1), Preferences{}), SettingsSave::Failed);
     EXPECT_TRUE(fs::is_directory(fs::path(taken) / "inside"));
     EXPECT_FALSE(fs::exists(taken + ".bak"));
+}
+
+// Kills during saves leave temporaries of the program's own naming; the next
+// save removes those older than a minute, and nothing else.
+TEST_F(SafeSave, StaleTemporariesOfThisProgramGoAtTheNextSave) {
+    const std::string stem = "." + std::string(SETTINGS_FILE_NAME) + ".";
+    const fs::path stale = dir_ / (stem + "Ab3dEf9Z");
+    const fs::path fresh = dir_ / (stem + "Qw3rTy12");
+    const fs::path notOurs = dir_ / (stem + "notmine");
+    const fs::path staleLink = dir_ / (stem + "Link0123");
+    for (const fs::path& p : {stale, fresh, notOurs})
+        write(p, "4 MB of an interrupted save");
+    fs::create_symlink(stale, staleLink);
+    const auto twoMinutesAgo = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    fs::last_write_time(stale, twoMinutesAgo);
+    fs::last_write_time(notOurs, twoMinutesAgo);
+
+    ASSERT_EQ(saveSettings(path_, placesNamed("P", 2), Preferences{}), SettingsSave::Saved);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(notOurs));
+    EXPECT_TRUE(fs::is_symlink(staleLink));
 }
 
 } // namespace

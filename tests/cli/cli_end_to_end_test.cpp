@@ -329,6 +329,11 @@ TEST_F(CliTest, BadInputGivesOneLineAndStatusTwo) {
         {{"--location", "Atlantis", "day"}, "no place named 'Atlantis'"},
         {{"--lat", "95", "--lon", "0", "--zone", "0", "day"}, "--lat 95 is outside -90 to 90"},
         {{"--lat", "10", "--lon", "0", "day"}, "needs --lat, --lon and --zone"},
+        // Typed at a shell: a plain decimal, not what the settings file takes.
+        {{"--lat", "4,5", "--lon", "0", "--zone", "0", "day"}, "--lat needs a latitude"},
+        {{"--lat", "50%", "--lon", "0", "--zone", "0", "day"}, "--lat needs a latitude"},
+        {{"--lat", "10", "--lon", "0,5W", "--zone", "0", "day"}, "--lon needs a longitude"},
+        {{"--lat", "10", "--lon", "0", "--zone", "1e1", "day"}, "--zone needs a number"},
         {{"day", "--location"}, "'--location' needs a value"},
         {{"chart", "2026-01-01", "367"}, "DAYS must be"},
         {{"chart", "2026-01-01"}, "chart needs START and DAYS"},

@@ -3,6 +3,7 @@
 // what reaches the terminal.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,18 +76,17 @@ TEST_F(CliFiles, ChartOutputRefusesSpecialFilesAndFollowsASymlink) {
     const std::string chart = readAll(plain);
     ASSERT_FALSE(chart.empty());
 
-    const fs::path fifo = dir_ / "fifo";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const fs::path directory = dir_ / "directory";
     fs::create_directory(directory);
-    for (const fs::path& special : {fifo, directory}) {
-        const CliRun r = chartTo(special);
-        EXPECT_EQ(r.status, 1) << special;
-        EXPECT_EQ(r.err, "skyledger-cli: Cannot create file: " + special.string() +
-                             " (not a regular file)\n");
-    }
-    EXPECT_TRUE(fs::is_fifo(fifo));
+    const CliRun r = chartTo(directory);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "skyledger-cli: Cannot create file: " + directory.string() +
+                         " (not a regular file)\n");
     EXPECT_TRUE(fs::is_directory(directory));
+    const fs::path dangling = dir_ / "dangling.txt";
+    fs::create_symlink(dir_ / "nowhere.txt", dangling);
+    EXPECT_EQ(chartTo(dangling).status, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "nowhere.txt"));
 
     const fs::path target = dir_ / "target.txt";
     writeAll(target, "old");
@@ -105,6 +105,47 @@ TEST_F(CliFiles, ChartOutputRefusesSpecialFilesAndFollowsASymlink) {
     EXPECT_EQ(refused.err,
               "skyledger-cli: Cannot create file: " + readOnly.string() + " (Permission denied)\n");
     EXPECT_EQ(readAll(readOnly), "keep");
+}
+
+// What a shell user writes into: a FIFO, a pipe through /dev/stdout, a
+// device. Written in place, never replaced; an empty name is bad input.
+TEST_F(CliFiles, ChartOutputWritesFifosPipesAndDevicesDirectly) {
+    const fs::path plain = dir_ / "plain.txt";
+    ASSERT_EQ(chartTo(plain).status, 0);
+    const std::string chart = readAll(plain);
+
+    const fs::path fifo = dir_ / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(chartTo(fifo).status, 0);
+    std::string fromFifo(chart.size() + 16, '\0');
+    fromFifo.resize(
+        static_cast<size_t>(std::max<ssize_t>(0, read(reader, fromFifo.data(), fromFifo.size()))));
+    close(reader);
+    EXPECT_EQ(fromFifo, chart);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    const std::string piped = shellQuoted(SKYLEDGER_CLI_PATH) + " --settings " +
+                              shellQuoted(settings_) +
+                              " --location Greenwich --basis universal chart 2026-01-01 3 -o "
+                              "/dev/stdout 2>&1 | cat";
+    FILE* pipe = popen(piped.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string fromPipe;
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        fromPipe.append(buffer, n);
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_EQ(fromPipe, chart);
+
+    EXPECT_EQ(chartTo("/dev/null").status, 0);
+    const CliRun full = chartTo("/dev/full");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_TRUE(contains(full.err, "No space left on device")) << full.err;
+    const CliRun unnamed = chartTo("");
+    EXPECT_EQ(unnamed.status, 2);
+    EXPECT_TRUE(contains(unnamed.err, "-o needs a file name")) << unnamed.err;
 }
 
 TEST_F(CliFiles, OutOfRangePlaceInTheFileIsRefusedWithItsNameAndField) {
@@ -144,6 +185,23 @@ TEST_F(CliFiles, UnreadableSettingsFileSaysWhy) {
     const fs::path other = dir_ / "other.txt";
     writeAll(other, "skyledger 2.0\r\n");
     EXPECT_TRUE(contains(problem(other.string()), "is not a settings file this program can read"));
+}
+
+// The command line says, once, what it did not take from the file, and why
+// a file of another version cannot be used.
+TEST_F(CliFiles, SettingsFileReadOnlyInPartIsNamedOnStandardError) {
+    const std::string data = std::string(SKYLEDGER_TEST_DATA) + "/settings/";
+    CliRun r = run({"--settings", data + "count_short.txt", "locations"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(contains(r.out, "Cabin"));
+    EXPECT_EQ(r.err, "skyledger-cli: " + data +
+                         "count_short.txt was not read in full: line 6 (beyond the count of "
+                         "places). The file as it is will be kept as a backup when the settings "
+                         "are next saved.\n");
+    r = run({"--settings", data + "newer_version.txt", "locations"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "(it was written by another version (\"skyledger 9.9\"))"))
+        << r.err;
 }
 
 TEST_F(CliFiles, ControlCharactersInANameNeverReachTheTerminal) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +21,10 @@
 #include "app/desktop_run.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
+#include "app/settings_saving.h"
 #include "gui/qt_text.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keeper.h"
 
 namespace skyledger {
 namespace {
@@ -169,6 +172,63 @@ TEST_F(LocationMenuTest, DeletingEveryPlaceLeavesAnEmptyBoxUntilANewOne) {
     EXPECT_DOUBLE_EQ(state.locations.records[0].latitude, -0.18);
     EXPECT_DOUBLE_EQ(state.locations.records[0].magneticDeclination, -2.5);
     EXPECT_EQ(window->locationBox()->currentText(), QStringLiteral("Quito"));
+}
+
+} // namespace
+} // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+std::string fileBytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// OK in the Location dialog saves at once, as the exit would; a file changed
+// by another copy since it was read is replaced only when the user says so.
+TEST_F(LocationMenuTest, ClosingTheDialogWithAChangeSavesAndAsksBeforeReplacingAChangedFile) {
+    QTemporaryDir dir;
+    const std::string path = settingsPath(dir.path().toStdString());
+    QFile::copy(QStringLiteral(SKYLEDGER_DEFAULT_SETTINGS), QString::fromStdString(path));
+    SettingsKeeper keeper(path);
+    ASSERT_EQ(keeper.load(state.locations, state.preferences), SettingsLoad::Loaded);
+    start();
+    int asked = 0;
+    bool answer = false;
+    window->setSettingsSaver([&] {
+        saveChangedSettings(
+            keeper, state,
+            [this](QWidget*, const QString&, const QString& t) { messages.push_back(t); },
+            window.get(), [&](QWidget*, const QString&) { return ++asked, answer; });
+    });
+    const auto rename = [&](const char* name) {
+        useDialog([&](LocationDialog& d) {
+            d.nameEdit()->setText(QString::fromLatin1(name));
+            click(d.okButton());
+        });
+    };
+    rename("Zanzibar");
+    EXPECT_NE(fileBytes(path).find("\"Zanzibar\""), std::string::npos);
+    EXPECT_EQ(asked, 0);
+
+    const std::string otherCopy = settingsText(LocationList{}, Preferences{});
+    QFile other(QString::fromStdString(path));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    other.write(otherCopy.data(), static_cast<qint64>(otherCopy.size()));
+    other.close();
+    rename("Quito");
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(fileBytes(path), otherCopy);
+    EXPECT_NE(fileBytes(path + ".conflict").find("\"Quito\""), std::string::npos);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral(".conflict")));
+
+    answer = true;
+    rename("Lima");
+    EXPECT_EQ(asked, 2);
+    EXPECT_NE(fileBytes(path).find("\"Lima\""), std::string::npos);
+    EXPECT_EQ(fileBytes(settingsBackupPath(path)), otherCopy);
 }
 
 } // namespace

@@ -1,0 +1,84 @@
+// Loading and saving the settings file for the desktop program.
+#include "app/settings_saving.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "almanac/app_state.h"
+#include "settings/settings_keeper.h"
+
+namespace skyledger {
+
+namespace {
+
+const QString CAPTION = QStringLiteral("Skyledger Settings");
+
+QString shownFile(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// Core texts name the file by its bytes; the file's name may not be UTF-8.
+QString fromCore(const std::string& text) {
+    return QString::fromLocal8Bit(text);
+}
+
+} // namespace
+
+QStringList loadSettingsForWindow(SettingsKeeper& keeper, AppState& state) {
+    std::string problem;
+    std::vector<SkippedLine> skipped;
+    const SettingsLoad load = keeper.load(state.locations, state.preferences, &problem, &skipped);
+    QStringList said;
+    if (load == SettingsLoad::Unreadable || load == SettingsLoad::NotUnderstood) {
+        state.locations.present = true; // the defaults: no places yet
+        said << fromCore(*settingsLoadMessage(load, keeper.path(), problem));
+    }
+    if (!skipped.empty()) said << fromCore(skippedLinesMessage(keeper.path(), skipped));
+    return said;
+}
+
+bool askToReplaceChangedFile(QWidget* owner, const QString& file) {
+    QMessageBox box(QMessageBox::Warning, CAPTION,
+                    QStringLiteral("The settings file \"%1\" was changed by another program "
+                                   "while Skyledger ran.\n\nReplace it with this run's places "
+                                   "and display settings (the changed file is kept as a "
+                                   "backup), or Keep it (this run's settings are saved beside "
+                                   "it)?")
+                        .arg(file),
+                    QMessageBox::NoButton, owner);
+    QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("&Keep"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == replace;
+}
+
+bool saveChangedSettings(SettingsKeeper& keeper, const AppState& state, const MessageSink& messages,
+                         QWidget* owner, const ReplaceQuestion& ask) {
+    if (!keeper.changed(state.locations, state.preferences)) return true;
+    const QString file = shownFile(keeper.path());
+    const bool replace = keeper.changedOnDisk() && ask && ask(owner, file);
+    const SettingsKeeper::SaveResult result =
+        keeper.save(state.locations, state.preferences, replace);
+    switch (result.outcome) {
+    case SettingsKeeper::Outcome::Unchanged:
+    case SettingsKeeper::Outcome::Saved:
+        return true;
+    case SettingsKeeper::Outcome::SavedBeside:
+        messages(owner, CAPTION,
+                 QStringLiteral("The settings file \"%1\" was changed by another program while "
+                                "Skyledger ran and is left as it is. This run's places and "
+                                "display settings are saved in \"%2\".")
+                     .arg(file, shownFile(result.beside)));
+        return true;
+    case SettingsKeeper::Outcome::Failed:
+        break;
+    }
+    messages(owner, QStringLiteral("Error"),
+             QStringLiteral("Cannot write the settings file \"%1\" (%2).\nThe places and display "
+                            "settings were not saved.")
+                 .arg(file, fromCore(result.problem)));
+    return false;
+}
+
+} // namespace skyledger

@@ -1,0 +1,65 @@
+// The settings file's keeper: saves only changes, and never over a file it
+// did not see.
+#include "settings/settings_keeper.h"
+
+#include "support/file_io.h"
+
+namespace skyledger {
+
+namespace {
+
+// The file's bytes now; none when it is absent or cannot be read.
+std::optional<std::string> bytesOnDisk(const std::string& path) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+SettingsLoad SettingsKeeper::load(LocationList& list, Preferences& prefs, std::string* problem,
+                                  std::vector<SkippedLine>* skipped) {
+    const SettingsLoad result = loadSettings(path_, list, prefs, problem, skipped, &diskBytes_);
+    keptText_ = settingsText(list, prefs);
+    return result;
+}
+
+bool SettingsKeeper::changed(const LocationList& list, const Preferences& prefs) const {
+    return settingsText(list, prefs) != keptText_;
+}
+
+bool SettingsKeeper::changedOnDisk() const {
+    return bytesOnDisk(path_) != diskBytes_;
+}
+
+SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const Preferences& prefs,
+                                                bool replaceChangedFile) {
+    SaveResult result;
+    if (!changed(list, prefs)) return result;
+    const std::string text = settingsText(list, prefs);
+    const bool changedElsewhere = changedOnDisk();
+    if (changedElsewhere && !replaceChangedFile) {
+        std::optional<std::string> beside =
+            writeUnderFreeName(path_, SETTINGS_CONFLICT_SUFFIX, text, &result.problem);
+        if (!beside) {
+            result.outcome = Outcome::Failed;
+            return result;
+        }
+        // The file on disk is still not this run's: a later save asks again.
+        keptText_ = text;
+        result.outcome = Outcome::SavedBeside;
+        result.beside = std::move(*beside);
+        return result;
+    }
+    if (saveSettings(path_, list, prefs, &result.problem, changedElsewhere) !=
+        SettingsSave::Saved) {
+        result.outcome = Outcome::Failed;
+        return result;
+    }
+    keptText_ = text;
+    diskBytes_ = bytesOnDisk(path_);
+    result.outcome = Outcome::Saved;
+    return result;
+}
+
+} // namespace skyledger
