@@ -11,7 +11,8 @@ namespace skyledger {
 
 namespace {
 
-const char* const COMMANDS[] = {"day", "chart", "track", "calendar", "locations"};
+const char* const COMMANDS[] = {"day",       "chart",  "track",      "calendar",
+                                "locations", "cities", "declination"};
 
 bool isCommand(const std::string& word) {
     for (const char* c : COMMANDS)
@@ -27,6 +28,7 @@ std::optional<std::string>* valueSlot(CliArgs& a, const std::string& name) {
     if (name == "--lon") return &a.longitudeText;
     if (name == "--zone") return &a.zoneText;
     if (name == "--declination") return &a.declinationText;
+    if (name == "--city") return &a.city;
     if (name == "--basis") return &a.basis;
     if (name == "--clock") return &a.clock;
     if (name == "--bearings") return &a.bearings;

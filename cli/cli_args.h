@@ -10,13 +10,15 @@
 namespace skyledger {
 
 struct CliArgs {
-    std::string command; // day, chart, track, calendar, locations; empty when none
+    // day, chart, track, calendar, locations, cities, declination; empty when none
+    std::string command;
     std::vector<std::string> positional;
     std::optional<std::string> locationName;
     std::optional<std::string> latitudeText;
     std::optional<std::string> longitudeText;
     std::optional<std::string> zoneText;
     std::optional<std::string> declinationText;
+    std::optional<std::string> city; // locations add: the atlas's first match
     std::optional<std::string> basis;    // standard, daylight, universal
     std::optional<std::string> clock;    // 12, 24
     std::optional<std::string> bearings; // magnetic, true
