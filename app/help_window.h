@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 
 class QTextBrowser;
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 #include "settings/location_list.h"
 #include "support/format_text.h"
 

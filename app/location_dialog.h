@@ -6,8 +6,8 @@
 
 #include <QDialog>
 
-#include "app/layout_metrics.h"
-#include "app/message_sink.h"
+#include "gui/layout_metrics.h"
+#include "gui/message_sink.h"
 #include "settings/location.h"
 #include "settings/location_list.h"
 

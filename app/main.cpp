@@ -6,10 +6,10 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
-#include "app/layout_metrics.h"
 #include "app/main_window.h"
-#include "app/message_sink.h"
 #include "app/program_options.h"
+#include "gui/layout_metrics.h"
+#include "gui/message_sink.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 

@@ -21,11 +21,12 @@
 #include "app/help_window.h"
 #include "app/location_dialog.h"
 #include "app/multiday_dialog.h"
-#include "app/qt_text.h"
 #include "app/toolbar_control.h"
+#include "gui/colours.h"
+#include "gui/moon_disc.h"
+#include "gui/qt_text.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_window.h"
-#include "reports/moon_disc.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
 #include "support/format_text.h"
@@ -33,9 +34,6 @@
 namespace skyledger {
 
 namespace {
-
-const QColor LIGHT_GREY(192, 192, 192);
-const QColor DARK_GREY(128, 128, 128);
 
 // The toolbar images are 17 pixels square.
 constexpr int TOOLBAR_BUTTON_SIZE = 17;
@@ -445,7 +443,7 @@ void MainWindow::paintClientArea(QPainter& p) const {
     const QRect textBox(centreX - textBoxWidth / 2, centreY - metrics.lineHeight / 2, textBoxWidth,
                         metrics.lineHeight);
     p.setFont(metrics.uiFont);
-    p.setPen(DARK_GREY);
+    p.setPen(GREY);
     p.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                toQString(formatText("%d%%", state.day.illuminationPercent)));
 }

@@ -13,8 +13,8 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/almanac_view.h"
-#include "app/layout_metrics.h"
-#include "app/message_sink.h"
+#include "gui/layout_metrics.h"
+#include "gui/message_sink.h"
 
 class QAction;
 class QComboBox;

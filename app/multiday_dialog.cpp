@@ -12,8 +12,8 @@
 
 #include "almanac/chart.h"
 #include "almanac/display_format.h"
-#include "app/layout_metrics.h"
-#include "app/qt_text.h"
+#include "gui/layout_metrics.h"
+#include "gui/qt_text.h"
 #include "support/format_text.h"
 #include "support/parse_number.h"
 

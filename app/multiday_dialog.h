@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "almanac/civil_calendar.h"
-#include "app/message_sink.h"
+#include "gui/message_sink.h"
 
 class QComboBox;
 class QLabel;

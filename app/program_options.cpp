@@ -11,7 +11,7 @@
 #include "app/help_window.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_print.h"

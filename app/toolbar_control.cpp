@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <utility>
 
-#include "app/qt_text.h"
+#include "gui/colours.h"
+#include "gui/qt_text.h"
 
 namespace skyledger {
 
@@ -16,8 +17,6 @@ namespace {
 int pitchOf(int buttonSize) {
     return buttonSize + 5;
 }
-
-const QColor GROUND(192, 192, 192);
 
 } // namespace
 
@@ -55,7 +54,7 @@ ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int col
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, GROUND);
+    pal.setColor(QPalette::Window, LIGHT_GREY);
     setPalette(pal);
     setAutoFillBackground(true);
     tipTimer.setSingleShot(true);

@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 
 namespace skyledger {
 

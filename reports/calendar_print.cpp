@@ -6,16 +6,16 @@
 #include "almanac/app_state.h"
 #include "almanac/display_format.h"
 #include "almanac/report_text.h"
-#include "reports/moon_disc.h"
+#include "gui/colours.h"
+#include "gui/moon_disc.h"
+#include "gui/text_drawing.h"
 #include "reports/print_report.h"
-#include "reports/text_drawing.h"
 
 namespace skyledger {
 
 namespace {
 
 const char* const WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
-const QColor GREY(128, 128, 128);
 constexpr int WEEKS = 6;
 constexpr int WEEKDAYS = 7;
 

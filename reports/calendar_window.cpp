@@ -5,20 +5,19 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/report_text.h"
-#include "app/layout_metrics.h"
-#include "app/qt_text.h"
+#include "gui/colours.h"
+#include "gui/layout_metrics.h"
+#include "gui/qt_text.h"
+#include "gui/text_drawing.h"
+#include "gui/window_placement.h"
 #include "reports/calendar_print.h"
 #include "reports/report_window.h"
-#include "reports/text_drawing.h"
-#include "reports/window_placement.h"
 
 namespace skyledger {
 
 namespace {
 
 const char* const WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
-const QColor LIGHT_GREY(192, 192, 192);
-const QColor GREY(128, 128, 128);
 constexpr int WEEKS = 6;
 constexpr int WEEKDAYS = 7;
 constexpr int CLIENT_WIDTH = 700;

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "almanac/almanac_view.h"
-#include "reports/moon_disc.h"
+#include "gui/moon_disc.h"
 #include "reports/print_job.h"
 
 class QPushButton;

@@ -8,9 +8,10 @@
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
-#include "app/layout_metrics.h"
-#include "app/qt_text.h"
-#include "reports/moon_disc.h"
+#include "gui/colours.h"
+#include "gui/layout_metrics.h"
+#include "gui/moon_disc.h"
+#include "gui/qt_text.h"
 #include "support/file_io.h"
 #include "support/format_text.h"
 
@@ -19,7 +20,6 @@ namespace skyledger {
 namespace {
 
 const char* const TITLE = "Sun/Moon Rise/Set Information";
-const QColor GRID_GREY(128, 128, 128);
 
 // Where a page's text goes; everything the page routine draws with.
 struct ChartPage {
@@ -84,7 +84,7 @@ void printRow(const ChartPage& p, const ChartRow& row, int y, bool twelveHourClo
 void printGrid(const ChartPage& p, int tableTop, int rowsOnPage) {
     QPainter& painter = p.painter;
     painter.save();
-    painter.setPen(QPen(GRID_GREY, 1, Qt::SolidLine));
+    painter.setPen(QPen(GREY, 1, Qt::SolidLine));
     const int bottom = tableTop + rowsOnPage * p.fonts.bodyLine;
     // Lines end one pixel short of their end point, as the pages were drawn.
     const int right = p.layout.tableRight - p.layout.gap - 1;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/message_sink.h"
+#include "gui/message_sink.h"
 #include "reports/chart_layout.h"
 #include "reports/print_report.h"
 

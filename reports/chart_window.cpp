@@ -9,17 +9,16 @@
 #include <algorithm>
 
 #include "almanac/app_state.h"
-#include "app/qt_text.h"
-#include "reports/moon_disc.h"
+#include "gui/colours.h"
+#include "gui/moon_disc.h"
+#include "gui/qt_text.h"
+#include "gui/window_placement.h"
 #include "reports/report_window.h"
-#include "reports/window_placement.h"
 
 namespace skyledger {
 
 namespace {
 
-const QColor BACKGROUND(192, 192, 192);
-const QColor GRID_GREY(128, 128, 128);
 constexpr int WHEEL_NOTCH = 120; // angle delta of one notch of a mouse wheel
 
 // One line of text in a cell, its top at the cell's top; placed by its
@@ -47,7 +46,7 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
     setFont(metrics.uiFont);
     setFocusPolicy(Qt::StrongFocus);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, BACKGROUND);
+    palette.setColor(QPalette::Window, LIGHT_GREY);
     setPalette(palette);
     setAutoFillBackground(true);
     if (!services_.messages) services_.messages = showMessageBox;
@@ -149,7 +148,7 @@ void ChartWindow::paintEvent(QPaintEvent*) {
 
     // The rules; like the platform's lines they stop one pixel short of their
     // end point.
-    painter.setPen(QPen(GRID_GREY, 1, Qt::SolidLine));
+    painter.setPen(QPen(GREY, 1, Qt::SolidLine));
     for (int i = 1; i <= visibleRows_ + 1; ++i)
         painter.drawLine(g, y0 + i * l, c.tableRight - g - 1, y0 + i * l);
     const int rulesBottom = y0 + (visibleRows_ + 1) * l;

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 #include "reports/chart_layout.h"
 #include "reports/chart_print.h"
 

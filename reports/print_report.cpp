@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 
 namespace skyledger {
 

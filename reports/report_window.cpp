@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/layout_metrics.h"
-#include "app/qt_text.h"
+#include "gui/layout_metrics.h"
+#include "gui/qt_text.h"
 
 namespace skyledger {
 

@@ -7,16 +7,16 @@
 #include "almanac/display_format.h"
 #include "almanac/report_text.h"
 #include "almanac/track.h"
-#include "app/layout_metrics.h"
+#include "gui/colours.h"
+#include "gui/layout_metrics.h"
+#include "gui/text_drawing.h"
 #include "reports/print_report.h"
-#include "reports/text_drawing.h"
 #include "reports/track_layout.h"
 
 namespace skyledger {
 
 namespace {
 
-const QColor GREY(128, 128, 128);
 constexpr int SAMPLES_PER_HALF = TRACK_SAMPLES / 2;
 
 void drawSample(QPainter& p, const TrackLayout& t, const TrackSample& sample, int index,

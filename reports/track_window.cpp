@@ -12,19 +12,18 @@
 #include "almanac/display_format.h"
 #include "almanac/report_text.h"
 #include "almanac/track.h"
-#include "app/layout_metrics.h"
-#include "app/qt_text.h"
+#include "gui/colours.h"
+#include "gui/layout_metrics.h"
+#include "gui/qt_text.h"
+#include "gui/text_drawing.h"
+#include "gui/window_placement.h"
 #include "reports/report_window.h"
-#include "reports/text_drawing.h"
 #include "reports/track_print.h"
-#include "reports/window_placement.h"
 
 namespace skyledger {
 
 namespace {
 
-const QColor LIGHT_GREY(192, 192, 192);
-const QColor GREY(128, 128, 128);
 constexpr int CLIENT_HEIGHT = 400;
 constexpr int INITIAL_WIDTH = 700;
 constexpr int NOON_SAMPLE = 48;

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "almanac/almanac_session.h"
-#include "app/layout_metrics.h"
 #include "app/multiday_dialog.h"
+#include "gui/layout_metrics.h"
 #include "reports/chart_print.h"
 #include "reports/chart_window.h"
 #include "settings/settings_file.h"

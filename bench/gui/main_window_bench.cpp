@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 
 #include "almanac/almanac_session.h"
-#include "app/layout_metrics.h"
 #include "app/main_window.h"
+#include "gui/layout_metrics.h"
 #include "settings/settings_file.h"
 
 namespace {

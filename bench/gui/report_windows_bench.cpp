@@ -7,7 +7,7 @@
 #include <QWindow>
 
 #include "almanac/almanac_session.h"
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 #include "reports/calendar_window.h"
 #include "reports/track_window.h"
 

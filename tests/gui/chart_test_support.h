@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "almanac/app_state.h"
-#include "app/layout_metrics.h"
-#include "app/message_sink.h"
+#include "gui/layout_metrics.h"
+#include "gui/message_sink.h"
 #include "settings/settings_file.h"
 
 namespace skyledger {

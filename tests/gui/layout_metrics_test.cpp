@@ -1,8 +1,8 @@
 // The layout metrics, measured on the offscreen screen.
 #include <gtest/gtest.h>
 
-#include "app/layout_metrics.h"
-#include "app/qt_text.h"
+#include "gui/layout_metrics.h"
+#include "gui/qt_text.h"
 
 namespace skyledger {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/location_dialog.h"
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 #include "settings/location_list.h"
 #include "settings/settings_file.h"
 

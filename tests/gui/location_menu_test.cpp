@@ -19,7 +19,7 @@
 #include "almanac/day_almanac.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 #include "settings/settings_file.h"
 
 namespace skyledger {

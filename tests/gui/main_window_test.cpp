@@ -15,8 +15,8 @@
 #include "almanac/day_almanac.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
 #include "app/toolbar_control.h"
+#include "gui/qt_text.h"
 #include "settings/settings_file.h"
 
 namespace skyledger {

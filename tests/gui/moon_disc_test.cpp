@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "reports/moon_disc.h"
+#include "gui/moon_disc.h"
 
 namespace skyledger {
 namespace {

@@ -16,9 +16,9 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/report_text.h"
-#include "app/layout_metrics.h"
 #include "app/main_window.h"
 #include "app/program_options.h"
+#include "gui/layout_metrics.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
 #include "reports/track_print.h"

@@ -1,8 +1,8 @@
-#include "reports/text_drawing.h"
+#include "gui/text_drawing.h"
 
 #include <QPainter>
 
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 
 namespace skyledger {
 

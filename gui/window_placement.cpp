@@ -1,5 +1,5 @@
 // Keeping a new window on the screen.
-#include "reports/window_placement.h"
+#include "gui/window_placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

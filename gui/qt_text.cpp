@@ -1,4 +1,4 @@
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 
 #include "support/windows1252.h"
 

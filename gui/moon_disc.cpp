@@ -2,7 +2,7 @@
 // fill the whole disc in one colour, one half of it in the other, then the
 // terminator ellipse (whose half-width is cos(phase) of the disc's) in the
 // second colour again.
-#include "reports/moon_disc.h"
+#include "gui/moon_disc.h"
 
 #include <QPainter>
 #include <cmath>

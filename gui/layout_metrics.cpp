@@ -1,5 +1,5 @@
 // Measuring the user-interface font and deriving the layout metrics.
-#include "app/layout_metrics.h"
+#include "gui/layout_metrics.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <cstdlib>
 
-#include "app/qt_text.h"
+#include "gui/qt_text.h"
 
 namespace skyledger {
 

@@ -1,5 +1,5 @@
 // The program's message box.
-#include "app/message_sink.h"
+#include "gui/message_sink.h"
 
 #include <QMessageBox>
 
