@@ -6,14 +6,18 @@
 
 #include <QDialog>
 
+#include "almanac/civil_calendar.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
 #include "settings/location.h"
 #include "settings/location_list.h"
 
+class QCompleter;
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QPushButton;
+class QStandardItemModel;
 
 namespace skyledger {
 
@@ -30,6 +34,9 @@ class LocationDialog : public QDialog {
     // dialog; a modal message box unless set.
     void setMessageSink(MessageSink sink);
 
+    // The date the magnetic model is asked for (today unless set).
+    void setModelDate(const CivilDate& date) { modelDate_ = date; }
+
     // True while the fields stand for a place not yet in the list.
     [[nodiscard]] bool isNewEntry() const { return newEntry_; }
 
@@ -43,6 +50,8 @@ class LocationDialog : public QDialog {
     [[nodiscard]] QPushButton* deleteButton() const { return deleteButton_; }
     [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
     [[nodiscard]] QPushButton* okButton() const { return okButton_; }
+    [[nodiscard]] QPushButton* modelButton() const { return modelButton_; }
+    [[nodiscard]] QCompleter* cityCompleter() const { return cityCompleter_; }
     [[nodiscard]] QLabel* label(int row) const { return labels_[row]; }
 
     static constexpr int ROW_COUNT = 5;
@@ -56,6 +65,10 @@ class LocationDialog : public QDialog {
     void startNew();
     void deleteCurrent();
     void confirm();
+    void offerCities(const QString& typed);
+    void chooseCity(const QModelIndex& index);
+    void fillModelDeclination();
+    void refuse(const std::string& message, QLineEdit* field);
     QLineEdit* refusedField(const LocationFieldTexts& texts) const;
 
     LocationList& list_;
@@ -66,6 +79,10 @@ class LocationDialog : public QDialog {
     QPushButton* deleteButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    QPushButton* modelButton_ = nullptr;
+    QCompleter* cityCompleter_ = nullptr;
+    QStandardItemModel* cityMatches_ = nullptr;
+    CivilDate modelDate_;
     QLabel* labels_[ROW_COUNT] = {};
     QLineEdit* nameEdit_ = nullptr;
     QLineEdit* latitudeEdit_ = nullptr;
