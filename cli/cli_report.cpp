@@ -303,6 +303,14 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
 
 namespace {
 
+// Opens a document that is not about one computation: the schema's version
+// and the command.
+void beginDocument(JsonWriter& j, const std::string& command) {
+    j.beginObject();
+    j.integerMember("version", JSON_SCHEMA_VERSION);
+    j.stringMember("command", command);
+}
+
 // The place list as rows under a head line, the current place marked '*'.
 std::string placeRows(const LocationList& list) {
     size_t nameWidth = 4;
@@ -326,9 +334,7 @@ std::string placeRows(const LocationList& list) {
 std::string locationsReport(const AppState& s, bool json) {
     if (json) {
         JsonWriter j;
-        j.beginObject();
-        j.integerMember("version", JSON_SCHEMA_VERSION);
-        j.stringMember("command", "locations");
+        beginDocument(j, "locations");
         j.key("locations");
         j.beginArray();
         for (int32_t i = 0; i < s.locations.count(); ++i) {
@@ -349,9 +355,7 @@ std::string citiesReport(const std::string& query, const std::vector<const City*
                          bool json) {
     if (json) {
         JsonWriter j;
-        j.beginObject();
-        j.integerMember("version", JSON_SCHEMA_VERSION);
-        j.stringMember("command", "cities");
+        beginDocument(j, "cities");
         j.stringMember("query", query);
         j.key("cities");
         j.beginArray();
@@ -392,9 +396,7 @@ std::string declinationReport(double latitude, double longitude, const CivilDate
                               const ModelDeclination& d, bool json) {
     if (json) {
         JsonWriter j;
-        j.beginObject();
-        j.integerMember("version", JSON_SCHEMA_VERSION);
-        j.stringMember("command", "declination");
+        beginDocument(j, "declination");
         j.numberMember("latitude", latitude);
         j.numberMember("longitude", longitude);
         j.stringMember("date", isoDate(date));
@@ -423,9 +425,7 @@ std::string placeEditReport(const std::string& verb, const std::string& name,
     const Location* current = list.currentLocation();
     if (json) {
         JsonWriter j;
-        j.beginObject();
-        j.integerMember("version", JSON_SCHEMA_VERSION);
-        j.stringMember("command", "locations " + verb);
+        beginDocument(j, "locations " + verb);
         if (index >= 0) {
             j.key("location");
             j.beginObject();
