@@ -21,6 +21,9 @@ struct Location {
     // Degrees, positive when magnetic north lies east of true north.
     double magneticDeclination = 0.0;
     double timeZone = 0.0; // hours added to local standard time to get UT (positive west)
+    // The place's IANA time-zone name ("Europe/London"), or empty for none. A
+    // name the time-zone database does not know is kept as it was read.
+    std::string zone = {};
 };
 
 // The user's places. "No list" (present == false: no settings file was read)

@@ -91,6 +91,7 @@ BlockLine readLocationLine(std::string_view line, Location& loc) {
                               &loc.timeZone};
     for (size_t i = 0; i < 4 && i < numbers.size(); ++i)
         *fields[i] = readValue(numbers[i]);
+    if (numbers.size() > 4) loc.zone = std::move(numbers[4]);
     return BlockLine::Record;
 }
 
@@ -243,10 +244,13 @@ std::string settingsText(const LocationList& list, const Preferences& prefs) {
     appendLine(out, formatText("time12hr %d", prefs.twelveHourClock ? 1 : 0));
     appendLine(out, formatText("locations %d %d", list.current, list.count()));
     for (const Location& loc : list.records) {
-        appendLine(out,
-                   formatText("  %s %s %s %s %s", quotedName(loc.name), valueText(loc.latitude, 2),
-                              valueText(loc.longitude, 2), valueText(loc.magneticDeclination, 1),
-                              valueText(loc.timeZone, 1)));
+        std::string line =
+            formatText("  %s %s %s %s %s", quotedName(loc.name), valueText(loc.latitude, 2),
+                       valueText(loc.longitude, 2), valueText(loc.magneticDeclination, 1),
+                       valueText(loc.timeZone, 1));
+        // The zone goes last: an older reader takes five fields and ignores the rest.
+        if (!loc.zone.empty()) line += " " + quotedName(loc.zone);
+        appendLine(out, line);
     }
     appendLine(out, "end");
     return out;

@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include "settings/tokenizer.h"
 
 namespace skyledger {
 namespace {
@@ -164,6 +167,44 @@ TEST(SettingsFile, DamagedFilesKeepWhatIsReadable) {
     EXPECT_EQ(big.records[0].longitude, 0.0);
     EXPECT_EQ(big.records[0].magneticDeclination, -1.0e7);
     EXPECT_EQ(big.records[0].timeZone, 0.0);
+}
+
+TEST(SettingsFile, TimeZoneNameIsAQuotedSixthFieldThatOlderReadersSkip) {
+    const std::string text = "skyledger 1.0\r\nmagneticbearings 1\r\ntime12hr 0\r\nlocations 0 3\r\n"
+                             "  \"Greenwich\" 51.48 0.00 1.0 0.0 \"Europe/London\"\r\n"
+                             "  \"Nowhere\" 1.00 2.00 3.0 4.0 \"Mars/Olympus_Mons\"\r\n"
+                             "  \"Old\" 5.00 6.00 7.0 8.0\r\n"
+                             "end\r\n";
+    LocationList list;
+    Preferences prefs;
+    ASSERT_EQ(parseSettingsText(text, list, prefs), SettingsLoad::Loaded);
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.records[0].zone, "Europe/London");
+    EXPECT_EQ(list.records[0].timeZone, 0.0);
+    EXPECT_EQ(list.records[1].zone, "Mars/Olympus_Mons"); // unknown, yet kept
+    EXPECT_EQ(list.records[1].timeZone, 4.0);
+    EXPECT_EQ(list.records[2].zone, ""); // a line of the older format
+    EXPECT_EQ(settingsText(list, prefs), text);
+
+    // The older rule: the name and the first four numbers of the tokens, the
+    // rest ignored. It finds in each line what it wrote without the zone.
+    LocationList withoutZones = list;
+    for (Location& loc : withoutZones.records)
+        loc.zone.clear();
+    const std::string older = settingsText(withoutZones, prefs);
+    size_t a = 0;
+    size_t b = 0;
+    for (int line = 0; line < 9; ++line) {
+        const size_t aEnd = text.find("\r\n", a);
+        const size_t bEnd = older.find("\r\n", b);
+        const std::vector<std::string> got = tokenizeLine(text.substr(a, aEnd - a));
+        const std::vector<std::string> want = tokenizeLine(older.substr(b, bEnd - b));
+        ASSERT_GE(got.size(), want.size());
+        EXPECT_EQ(std::vector<std::string>(got.begin(), got.begin() + std::ptrdiff_t(want.size())),
+                  want);
+        a = aEnd + 2;
+        b = bEnd + 2;
+    }
 }
 
 TEST(SettingsFile, LongLinesAndNamesAreReadWhole) {
