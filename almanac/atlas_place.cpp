@@ -24,6 +24,7 @@ Location placeFromCity(const City& city, const CivilDate& date) {
     place.latitude = city.latitude;
     place.longitude = city.longitude;
     place.magneticDeclination = modelDeclination(city.latitude, city.longitude, date).degrees;
+    place.zone = city.zone;
     return place;
 }
 

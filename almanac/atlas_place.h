@@ -22,9 +22,9 @@ struct ModelDeclination {
 // `latitude` (degrees north) and `longitude` (degrees WEST) on `date`.
 ModelDeclination modelDeclination(double latitude, double longitude, const CivilDate& date);
 
-// The city as a place: its name, position and zone, and the model's
-// declination on `date`. The standard offset (timeZone) is left at 0 for the
-// caller to take from the zone.
+// The city as a place: its name, position and time-zone name, and the
+// model's declination on `date`. The standard offset (timeZone) is left at 0
+// for the caller to take from the zone.
 Location placeFromCity(const City& city, const CivilDate& date);
 
 } // namespace skyledger

@@ -73,6 +73,7 @@ TEST_F(CliPlaces, AddsAPlaceByCityWithTheModelsDeclination) {
     ASSERT_NE(added, nullptr);
     EXPECT_NEAR(added->latitude, 69.64, 0.01);
     EXPECT_NEAR(added->longitude, -18.99, 0.01);
+    EXPECT_EQ(added->zone, "Europe/Oslo");
     const double model = modelDeclination(69.635, -18.992, CivilDate{2026, 7, 1}).degrees;
     EXPECT_NEAR(added->magneticDeclination, model, 0.6); // today's value, rounded to 0.1
     EXPECT_EQ(list.currentLocation(), added);             // the new place is current
