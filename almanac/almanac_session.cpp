@@ -2,6 +2,7 @@
 #include "almanac/almanac_session.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "astro/planetary_series.h"
 #include "settings/location_list.h"
@@ -31,21 +32,77 @@ CivilDate clampedDate(CivilDate date) {
 
 } // namespace
 
-AlmanacSession::AlmanacSession(AppState& state) : state_(state) {}
+// The listeners in the order they subscribed. Shared with the subscriptions
+// so that one outliving the session ends without touching it.
+struct AlmanacSession::Listeners {
+    struct Entry {
+        uint64_t id;
+        AlmanacView* view;
+        Follows follows;
+    };
+    std::vector<Entry> entries;
+    uint64_t nextId = 1;
 
-void AlmanacSession::addView(AlmanacView& view) {
-    if (std::find(views_.begin(), views_.end(), &view) == views_.end()) views_.push_back(&view);
+    [[nodiscard]] bool contains(uint64_t id) const {
+        return std::any_of(entries.begin(), entries.end(),
+                           [id](const Entry& e) { return e.id == id; });
+    }
+};
+
+AlmanacSession::AlmanacSession(AppState& state)
+    : state_(state), listeners_(std::make_shared<Listeners>()) {}
+
+AlmanacSession::~AlmanacSession() = default;
+
+AlmanacSession::Subscription::Subscription(std::weak_ptr<Listeners> listeners, uint64_t id)
+    : listeners_(std::move(listeners)), id_(id) {}
+
+AlmanacSession::Subscription::Subscription(Subscription&& other) noexcept
+    : listeners_(std::move(other.listeners_)), id_(std::exchange(other.id_, 0)) {}
+
+AlmanacSession::Subscription&
+AlmanacSession::Subscription::operator=(Subscription&& other) noexcept {
+    if (this != &other) {
+        end();
+        listeners_ = std::move(other.listeners_);
+        id_ = std::exchange(other.id_, 0);
+    }
+    return *this;
 }
 
-void AlmanacSession::removeView(AlmanacView& view) {
-    views_.erase(std::remove(views_.begin(), views_.end(), &view), views_.end());
+AlmanacSession::Subscription::~Subscription() {
+    end();
+}
+
+void AlmanacSession::Subscription::end() {
+    if (const std::shared_ptr<Listeners> listeners = listeners_.lock()) {
+        std::erase_if(listeners->entries,
+                      [this](const Listeners::Entry& e) { return e.id == id_; });
+    }
+    listeners_.reset();
+    id_ = 0;
+}
+
+AlmanacSession::Subscription AlmanacSession::subscribe(AlmanacView& view, Follows follows) {
+    const uint64_t id = listeners_->nextId++;
+    listeners_->entries.push_back({id, &view, follows});
+    Subscription subscription(listeners_, id);
+    if (follows == Follows::Track) updateTrack();
+    if (follows == Follows::Calendar) updateCalendar();
+    return subscription;
+}
+
+bool AlmanacSession::followed(Follows report) const {
+    const auto& entries = listeners_->entries;
+    return std::any_of(entries.begin(), entries.end(),
+                       [report](const Listeners::Entry& e) { return e.follows == report; });
 }
 
 template <typename Notify> void AlmanacSession::notifyViews(Notify notify) {
-    // A view may remove itself (its window closes) while it is told.
-    const std::vector<AlmanacView*> views = views_;
-    for (AlmanacView* view : views)
-        if (std::find(views_.begin(), views_.end(), view) != views_.end()) notify(*view);
+    // A view may end its subscription (its window closes) while it is told.
+    const std::vector<Listeners::Entry> entries = listeners_->entries;
+    for (const Listeners::Entry& entry : entries)
+        if (listeners_->contains(entry.id)) notify(*entry.view);
 }
 
 void AlmanacSession::showMessage(const std::string& message) {
@@ -149,9 +206,9 @@ void AlmanacSession::recompute() {
         state_.day = formatDayAlmanac(numbers.value(), state_.preferences);
     }
     notifyViews([](AlmanacView& v) { v.dayChanged(); });
-    if (state_.trackOpen) updateTrack();
-    if (state_.calendarOpen && (state_.calendar.year != state_.currentDate.year ||
-                                state_.calendar.month != state_.currentDate.month))
+    if (followed(Follows::Track)) updateTrack();
+    if (followed(Follows::Calendar) && (state_.calendar.year != state_.currentDate.year ||
+                                        state_.calendar.month != state_.currentDate.month))
         updateCalendar();
 }
 
@@ -183,15 +240,6 @@ bool AlmanacSession::prepareChart(CivilDate start, int32_t days) {
     return true;
 }
 
-void AlmanacSession::openTrack() {
-    state_.trackOpen = true;
-    updateTrack();
-}
-
-void AlmanacSession::closeTrack() {
-    state_.trackOpen = false;
-}
-
 void AlmanacSession::updateTrack() {
     if (!state_.locations.present) {
         showMessage(missingFileMessage(TRACK_LOCATION_FILE_NAME));
@@ -210,15 +258,6 @@ void AlmanacSession::updateTrack() {
         state_.track = std::move(track).value();
     }
     notifyViews([](AlmanacView& v) { v.trackChanged(); });
-}
-
-void AlmanacSession::openCalendar() {
-    state_.calendarOpen = true;
-    updateCalendar();
-}
-
-void AlmanacSession::closeCalendar() {
-    state_.calendarOpen = false;
 }
 
 void AlmanacSession::updateCalendar() {

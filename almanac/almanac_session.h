@@ -8,16 +8,19 @@
 //   success. Without a location list every recomputation shows "Missing File:
 //   Skyledger Settings.txt" and changes nothing; with a list but no current
 //   place the day's results become empty, without a message.
-// - While the altitude/azimuth table is open, its track is recomputed after
-//   every successful recomputation of the day.
+// - Views subscribe; a subscription lasts as long as the object that holds
+//   it (a window holds its own, so it ends with the window).
+// - While a subscription follows the altitude/azimuth table, its track is
+//   recomputed after every successful recomputation of the day.
 // - A place whose values lie outside the ranges the Location dialog accepts
 //   (kept as it is in the list and the file) is not computed: the message
 //   naming the place and the field is shown once, and the results are empty.
-// - While the calendar is open, its grid is recomputed only when the month or
-//   the year differs from the month it shows.
+// - While a subscription follows the calendar, its grid is recomputed only
+//   when the month or the year differs from the month it shows.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,14 +30,41 @@
 
 namespace skyledger {
 
+// The report a subscription keeps computed besides the day.
+enum class Follows { DayOnly, Track, Calendar };
+
 class AlmanacSession {
+    struct Listeners;
+
   public:
     explicit AlmanacSession(AppState& state);
     AlmanacSession(const AlmanacSession&) = delete;
     AlmanacSession& operator=(const AlmanacSession&) = delete;
+    ~AlmanacSession();
 
-    void addView(AlmanacView& view);
-    void removeView(AlmanacView& view);
+    // A view's place among the session's listeners. The view hears every
+    // change and message until the subscription ends: when it is destroyed,
+    // assigned over or ended; a session that ends first ends it too.
+    class Subscription {
+      public:
+        Subscription() = default;
+        Subscription(Subscription&& other) noexcept;
+        Subscription& operator=(Subscription&& other) noexcept;
+        Subscription(const Subscription&) = delete;
+        Subscription& operator=(const Subscription&) = delete;
+        ~Subscription();
+        void end();
+
+      private:
+        friend class AlmanacSession;
+        Subscription(std::weak_ptr<Listeners> listeners, uint64_t id);
+        std::weak_ptr<Listeners> listeners_;
+        uint64_t id_ = 0;
+    };
+
+    // Adds `view` as a listener. Following the track or the calendar computes
+    // it now and keeps it computed while the subscription lasts.
+    [[nodiscard]] Subscription subscribe(AlmanacView& view, Follows follows = Follows::DayOnly);
 
     const AppState& state() const { return state_; }
 
@@ -69,16 +99,6 @@ class AlmanacSession {
     // empty list fails without a message.
     bool prepareChart(CivilDate start, int32_t days);
 
-    // The altitude/azimuth table: computed when it opens and after every
-    // recomputation while it is open.
-    void openTrack();
-    void closeTrack();
-
-    // The Moon calendar: computed for the current month when it opens; then
-    // it follows only changes of the month or the year.
-    void openCalendar();
-    void closeCalendar();
-
   private:
     // Stores a setting and recomputes.
     template <typename T> void change(T& field, T value);
@@ -87,11 +107,12 @@ class AlmanacSession {
     void showError(AlmanacError error);
     void showMessage(const std::string& message);
     template <typename Notify> void notifyViews(Notify notify);
+    [[nodiscard]] bool followed(Follows report) const;
 
     bool refusedForRange(const Location& place);
 
     AppState& state_;
-    std::vector<AlmanacView*> views_;
+    std::shared_ptr<Listeners> listeners_;
     // The last range message shown for the current place: said once, not at
     // every recomputation while that place stays current.
     std::string shownRangeProblem_;

@@ -1,6 +1,7 @@
 // Whoever shows the almanac: the session layer tells its views what changed
 // in the application state, and hands them the program's messages. The Qt
-// windows implement it; the tests use a recording one.
+// windows implement what concerns them; the rest is ignored, so a plain
+// AlmanacView is a listener that only keeps a report computed.
 #pragma once
 
 #include <string>
@@ -11,16 +12,16 @@ class AlmanacView {
   public:
     virtual ~AlmanacView() = default;
     // state().day was recomputed successfully (it changes only then).
-    virtual void dayChanged() = 0;
+    virtual void dayChanged() {}
     // state().track was recomputed: after every recomputation while the
-    // altitude/azimuth table is open, and when it opens.
-    virtual void trackChanged() = 0;
+    // track is followed, and when a subscription starts following it.
+    virtual void trackChanged() {}
     // state().calendar was recomputed: when the calendar opens, and when the
-    // month or the year changed while it is open.
-    virtual void calendarChanged() = 0;
+    // month or the year changed while it is followed.
+    virtual void calendarChanged() {}
     // Windows-1252 text for a message box captioned "Error" with an OK button.
     // Every view hears it; only the one that owns message boxes shows it.
-    virtual void showError(const std::string& message) = 0;
+    virtual void showError(const std::string& /*message*/) {}
 };
 
 } // namespace skyledger

@@ -19,8 +19,6 @@ struct AppState {
     ChartTable chart;
     TrackTable track;
     MoonCalendarGrid calendar; // knows the month it shows
-    bool trackOpen = false;    // the altitude/azimuth table follows every recomputation
-    bool calendarOpen = false; // the calendar follows month and year changes
 };
 
 } // namespace skyledger

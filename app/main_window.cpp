@@ -185,20 +185,20 @@ MainWindow::MainWindow(AlmanacSession& session, const LayoutMetrics& metrics, Me
     setWindowTitle(QStringLiteral("Skyledger"));
     buildMenus();
     buildControls();
-    session.addView(*this);
+    subscription = session.subscribe(*this);
     session.recompute();
 }
 
 MainWindow::~MainWindow() {
-    session.removeView(*this);
     if (help) help->close();
 }
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Multi-&day Chart..."), this, &MainWindow::openMultiDayChart);
-    file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openAltAzTable);
-    file->addAction(QStringLiteral("&Moon Calendar..."), this, &MainWindow::openMoonCalendar);
+    file->addAction(QStringLiteral("&Alt/Az Table..."), this, &MainWindow::openReport<TrackWindow>);
+    file->addAction(QStringLiteral("&Moon Calendar..."), this,
+                    &MainWindow::openReport<MoonCalendarWindow>);
     file->addAction(QStringLiteral("&Location..."), this, &MainWindow::openLocationDialog);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
@@ -456,15 +456,7 @@ void MainWindow::dayChanged() {
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(toQString(*texts[i]));
     client->update(geometry.discBox.adjusted(0, 0, 1, 1));
-    // The chart's rows stay as they were asked for, but its times follow the
-    // clock preference, which may just have changed.
-    if (multiDayChart) multiDayChart->update();
 }
-
-// The report windows listen to the session themselves.
-void MainWindow::trackChanged() {}
-
-void MainWindow::calendarChanged() {}
 
 void MainWindow::showError(const std::string& message) {
     messages(this, QStringLiteral("Error"), toQString(message));
@@ -476,17 +468,7 @@ void MainWindow::openMultiDayChart() {
         [this](CivilDate start, int32_t days) { return session.prepareChart(start, days); }, this,
         messages);
     if (request.exec() != QDialog::Accepted) return;
-    openChartWindow()->show();
-}
-
-ChartWindow* MainWindow::openChartWindow() {
-    ChartWindow::Services services;
-    services.messages = messages;
-    return replaceChartWindow(multiDayChart, metrics, state, this, services);
-}
-
-ChartWindow* MainWindow::chartWindow() const {
-    return multiDayChart.data();
+    openReport<ChartWindow>();
 }
 
 void MainWindow::openLocationDialog() {
@@ -496,29 +478,6 @@ void MainWindow::openLocationDialog() {
     // Whatever the result: a Delete is applied at once, even under Cancel.
     session.locationsEdited();
     fillLocationBox();
-}
-
-// Opening a report again replaces the open one. The old window leaves the
-// session before the new one joins it: a window's end tells the session that
-// its report no longer needs computing.
-void MainWindow::openMoonCalendar() {
-    delete calendarWindow;
-    calendarWindow = new MoonCalendarWindow(metrics, session, this);
-    calendarWindow->show();
-}
-
-void MainWindow::openAltAzTable() {
-    delete trackWindow;
-    trackWindow = new TrackWindow(metrics, session, this);
-    trackWindow->show();
-}
-
-MoonCalendarWindow* MainWindow::moonCalendarWindow() const {
-    return calendarWindow;
-}
-
-TrackWindow* MainWindow::altAzTableWindow() const {
-    return trackWindow;
 }
 
 void MainWindow::openHelp() {

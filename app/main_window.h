@@ -24,9 +24,6 @@ namespace skyledger {
 
 class ToolbarControl;
 class HelpWindow;
-class ChartWindow;
-class MoonCalendarWindow;
-class TrackWindow;
 
 // The eight value fields.
 enum class ResultField {
@@ -96,18 +93,25 @@ class MainWindow : public QMainWindow, public AlmanacView {
                MessageSink messages = showMessageBox, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The other windows, opened from the File menu. Each does nothing until
-    // its window exists, and its menu item stays disabled.
+    // The windows of the File menu.
     // The chart request dialog; when it computed a chart, the chart window.
     void openMultiDayChart();
-    // The chart window over the chart the session prepared last, in place of
-    // an open one.
-    ChartWindow* openChartWindow();
-    // The open chart window, or null.
-    [[nodiscard]] ChartWindow* chartWindow() const;
     void openLocationDialog();
-    void openMoonCalendar();
-    void openAltAzTable();
+
+    // A report window (ChartWindow, MoonCalendarWindow, TrackWindow ...) on
+    // the session's state as it is now, shown in place of an open one of its
+    // kind; the chart window shows the chart the session prepared last.
+    template <typename Report> Report* openReport() {
+        delete reportWindow<Report>();
+        auto* window = new Report(metrics, session, this);
+        window->setMessageSink(messages);
+        window->show();
+        return window;
+    }
+    // The open report window of that kind, or null.
+    template <typename Report> [[nodiscard]] Report* reportWindow() const {
+        return findChild<Report*>(QString(), Qt::FindDirectChildrenOnly);
+    }
     // The Help menu.
     void openHelp();
     void openAbout();
@@ -127,9 +131,6 @@ class MainWindow : public QMainWindow, public AlmanacView {
     [[nodiscard]] ToolbarControl* toolbar(int controlId) const;
     [[nodiscard]] QLabel* resultField(ResultField field) const;
     [[nodiscard]] HelpWindow* helpWindow() const;
-    // The open report windows, or null.
-    [[nodiscard]] MoonCalendarWindow* moonCalendarWindow() const;
-    [[nodiscard]] TrackWindow* altAzTableWindow() const;
     // The File and Help menu actions, by their menu text without '&'.
     [[nodiscard]] QAction* menuAction(const QString& text) const;
 
@@ -139,8 +140,6 @@ class MainWindow : public QMainWindow, public AlmanacView {
 
     // AlmanacView
     void dayChanged() override;
-    void trackChanged() override;
-    void calendarChanged() override;
     void showError(const std::string& message) override;
 
   private:
@@ -171,9 +170,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     std::array<QLabel*, 8> fields{};
     QString settingsPath;
     QPointer<HelpWindow> help;
-    QPointer<ChartWindow> multiDayChart;
-    QPointer<MoonCalendarWindow> calendarWindow;
-    QPointer<TrackWindow> trackWindow;
+    AlmanacSession::Subscription subscription;
 };
 
 // Writes the settings file at exit. When that fails the user is told, with

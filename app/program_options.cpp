@@ -84,17 +84,15 @@ const std::vector<ScreenshotWindow>& screenshotWindows() {
              // the request dialog.
              AlmanacSession& session = window.almanacSession();
              if (!session.prepareChart(session.state().currentDate, options.days)) return nullptr;
-             return shown(window.openChartWindow());
+             return shown(window.openReport<ChartWindow>());
          }},
         {"calendar",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             window.openMoonCalendar();
-             return shown(window.moonCalendarWindow());
+             return shown(window.openReport<MoonCalendarWindow>());
          }},
         {"track",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             window.openAltAzTable();
-             return shown(window.altAzTableWindow());
+             return shown(window.openReport<TrackWindow>());
          }},
         {"location",
          [](MainWindow& window, const ProgramOptions&) -> QWidget* {
@@ -122,22 +120,22 @@ const std::vector<PdfReport>& pdfReports() {
         {"calendar",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
              AlmanacSession& session = window.almanacSession();
-             session.openCalendar();
-             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+             AlmanacView printout;
+             const AlmanacSession::Subscription computed =
+                 session.subscribe(printout, Follows::Calendar);
+             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
                  printCalendarPages(printer, painter, session.state());
              });
-             session.closeCalendar();
-             return written;
          }},
         {"track",
          [](MainWindow& window, const ProgramOptions&, const QString& file) {
              AlmanacSession& session = window.almanacSession();
-             session.openTrack();
-             const bool written = printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
+             AlmanacView printout;
+             const AlmanacSession::Subscription computed =
+                 session.subscribe(printout, Follows::Track);
+             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
                  printTrackPages(printer, painter, session.state());
              });
-             session.closeTrack();
-             return written;
          }},
     };
     return table;

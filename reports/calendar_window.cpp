@@ -7,11 +7,8 @@
 #include "almanac/report_text.h"
 #include "gui/colours.h"
 #include "gui/layout_metrics.h"
-#include "gui/qt_text.h"
 #include "gui/text_drawing.h"
-#include "gui/window_placement.h"
 #include "reports/calendar_print.h"
-#include "reports/report_window.h"
 
 namespace skyledger {
 
@@ -29,25 +26,13 @@ constexpr int DISC_INSET = 2;
 
 MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSession& session,
                                        QWidget* owner)
-    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
-      printJob_(&printReport) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Moon Calendar"));
-    setFont(metrics.uiFont);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, LIGHT_GREY);
-    setPalette(palette);
-    setAutoFillBackground(true);
-
+    : ReportWindow(metrics, session, owner, QStringLiteral("Moon Calendar"), Follows::Calendar) {
     const int g = metrics.gap;
     const int height = 2 * g + metrics.buttonHeight + CALENDAR_HEIGHT;
     setFixedSize(CLIENT_WIDTH, height);
-    placeOnScreen(*this, QPoint(150, 150));
-    cancel_ = makeReportButton(metrics, "Cancel", g, this);
-    print_ = makeReportButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
-    connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
-    closeOnEscape(*this);
-    connect(print_, &QPushButton::clicked, this, &MoonCalendarWindow::print);
+    placeNear(QPoint(150, 150));
+    print_ = addButton("Print");
+    connect(print_, &QPushButton::clicked, this, &MoonCalendarWindow::printCalendar);
 
     area_ = {g, 2 * g + metrics.buttonHeight, CLIENT_WIDTH - g, height - g};
     // Integer arithmetic throughout, so that the seven columns sit centred
@@ -56,14 +41,6 @@ MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSess
     rowHeight_ = (area_.bottom - area_.top - metrics.lineHeight) / WEEKS;
     firstColumn_ =
         area_.left + (area_.right - area_.left) / 2 - (WEEKDAYS * cellWidth_ - 2 * g) / 2;
-
-    session_.addView(*this);
-    session_.openCalendar();
-}
-
-MoonCalendarWindow::~MoonCalendarWindow() {
-    session_.removeView(*this);
-    session_.closeCalendar();
 }
 
 void MoonCalendarWindow::calendarChanged() {
@@ -118,9 +95,9 @@ void MoonCalendarWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void MoonCalendarWindow::print() {
+void MoonCalendarWindow::printCalendar() {
     const AppState& state = session_.state();
-    printJob_(this, [&state](QPrinter& printer, QPainter& painter) {
+    print([&state](QPrinter& printer, QPainter& painter) {
         printCalendarPages(printer, painter, state);
     });
 }

@@ -12,8 +12,6 @@
 #include "gui/colours.h"
 #include "gui/moon_disc.h"
 #include "gui/qt_text.h"
-#include "gui/window_placement.h"
-#include "reports/report_window.h"
 
 namespace skyledger {
 
@@ -38,37 +36,20 @@ void drawCell(QPainter& painter, const QFontMetrics& metrics, int left, int widt
 
 } // namespace
 
-ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner,
-                         Services services)
-    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), state_(state), chart_(state.chart),
-      services_(std::move(services)) {
-    setWindowTitle(QStringLiteral("Multi-day Chart"));
-    setFont(metrics.uiFont);
+ChartWindow::ChartWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner)
+    : ReportWindow(metrics, session, owner, QStringLiteral("Multi-day Chart"), Follows::DayOnly),
+      state_(session.state()), chart_(state_.chart),
+      chooseTextFile_([owner] { return chooseChartTextFile(owner); }) {
     setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, LIGHT_GREY);
-    setPalette(palette);
-    setAutoFillBackground(true);
-    if (!services_.messages) services_.messages = showMessageBox;
-    if (!services_.chooseTextFile)
-        services_.chooseTextFile = [owner] { return chooseChartTextFile(owner); };
-    if (!services_.print)
-        services_.print = [owner](const PageRoutine& pages) { printReport(owner, pages); };
-
     const int g = metrics.gap;
     const int l = metrics.lineHeight;
-    cancelButton_ = makeReportButton(metrics, "Cancel", g, this);
-    printButton_ =
-        makeReportButton(metrics, "Print...", cancelButton_->geometry().right() + 1 + g, this);
-    saveButton_ =
-        makeReportButton(metrics, "Save As...", printButton_->geometry().right() + 1 + g, this);
-    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
-    closeOnEscape(*this);
+    printButton_ = addButton("Print...");
+    saveButton_ = addButton("Save As...");
     connect(printButton_, &QPushButton::clicked, this, &ChartWindow::printChart);
     connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
 
     layout_ = makeChartLayout([&](std::string_view text) { return metrics.textWidth(text); }, g, l,
-                              g, state.preferences.twelveHourClock);
+                              g, state_.preferences.twelveHourClock);
 
     rowCount_ = chart_.rowCount();
     visibleRows_ = std::min(rowCount_, MAX_VISIBLE_ROWS);
@@ -85,10 +66,15 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, const AppState& state, QW
         scrollBar_->setFocusPolicy(Qt::NoFocus);
         scrollBar_->installEventFilter(this);
         connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartWindow::scrollTo);
+        scrollWithKeys(scrollBar_);
         width += metrics.scrollBarWidth;
     }
     setFixedSize(width, height);
-    placeOnScreen(*this, QPoint(100, 100));
+    placeNear(QPoint(100, 100));
+}
+
+void ChartWindow::dayChanged() {
+    update();
 }
 
 void ChartWindow::scrollTo(int row) {
@@ -156,14 +142,6 @@ void ChartWindow::paintEvent(QPaintEvent*) {
         painter.drawLine(x, y0 + l, x, rulesBottom - 1);
 }
 
-void ChartWindow::keyPressEvent(QKeyEvent* event) {
-    if (!scrollBar_) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (!scrollByKey(*scrollBar_, event->key())) QWidget::keyPressEvent(event);
-}
-
 void ChartWindow::wheelEvent(QWheelEvent* event) {
     scrollByNotches(event->angleDelta().y());
     event->accept();
@@ -180,24 +158,14 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChartWindow::printChart() {
-    services_.print(chartPageRoutine(chart_, state_));
+    print(chartPageRoutine(chart_, state_));
     close();
 }
 
 void ChartWindow::saveChart() {
     // The window closes next: the message belongs to the main window.
-    saveChartText(chart_, state_, services_.chooseTextFile, services_.messages, parentWidget());
+    saveChartText(chart_, state_, chooseTextFile_, messages_, parentWidget());
     close();
-}
-
-ChartWindow* replaceChartWindow(QPointer<ChartWindow>& slot, const LayoutMetrics& metrics,
-                                const AppState& state, QWidget* owner,
-                                ChartWindow::Services services) {
-    delete slot.data();
-    auto* window = new ChartWindow(metrics, state, owner, std::move(services));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    slot = window;
-    return window;
 }
 
 } // namespace skyledger

@@ -3,49 +3,42 @@
 // paints from the chart table of the application state and computes nothing.
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
-
 #include "gui/layout_metrics.h"
 #include "reports/chart_layout.h"
 #include "reports/chart_print.h"
+#include "reports/report_window.h"
 
 class QPushButton;
 class QScrollBar;
 
 namespace skyledger {
 
-struct AppState;
-
-class ChartWindow : public QWidget {
+class ChartWindow : public ReportWindow {
     Q_OBJECT
 
   public:
     static constexpr int MAX_VISIBLE_ROWS = 21;
     static constexpr int PAGE_ROWS = 7;
 
-    // What the buttons reach outside the window; each left empty gets the
-    // desktop's own (the print dialog, the save dialog, a message box).
-    struct Services {
-        std::function<void(const PageRoutine&)> print;
-        SaveFileChooser chooseTextFile;
-        MessageSink messages;
-    };
-
-    // The window over the chart of `state` as it is now: it keeps those rows,
-    // whatever later requests do to the shared table. The clock preference
-    // sizes the time columns now and formats the times at every painting;
+    // The report window over the session's chart as it is now: it keeps those
+    // rows, whatever later requests do to the shared table. The clock
+    // preference sizes the time columns now and formats the times at every
+    // painting, so the window paints again whenever the day is recomputed;
     // printing and saving use the current place and preferences. `owner` is
     // the main window.
-    ChartWindow(const LayoutMetrics& metrics, const AppState& state, QWidget* owner,
-                Services services = {});
+    ChartWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner = nullptr);
+
+    // The times follow the clock preference, which may just have changed.
+    void dayChanged() override;
+
+    // Where "Save As..." asks for the file: the save dialog unless replaced.
+    void setSaveFileChooser(SaveFileChooser choose) { chooseTextFile_ = std::move(choose); }
 
     [[nodiscard]] int topRow() const { return topRow_; }
     [[nodiscard]] int visibleRows() const { return visibleRows_; }
     [[nodiscard]] const ChartLayout& chartLayout() const { return layout_; }
     // The scroll bar; null when every row fits.
     [[nodiscard]] QScrollBar* scrollBar() const { return scrollBar_; }
-    [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
     [[nodiscard]] QPushButton* printButton() const { return printButton_; }
     [[nodiscard]] QPushButton* saveButton() const { return saveButton_; }
     // The top of the table: the header line starts here.
@@ -56,7 +49,6 @@ class ChartWindow : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -66,25 +58,17 @@ class ChartWindow : public QWidget {
     void printChart();
     void saveChart();
 
-    const LayoutMetrics& metrics_;
     const AppState& state_;
     const ChartTable chart_;
-    Services services_;
+    SaveFileChooser chooseTextFile_;
     ChartLayout layout_;
     int rowCount_ = 0;
     int visibleRows_ = 0;
     int topRow_ = 0;
     int wheelRemainder_ = 0;
-    QPushButton* cancelButton_;
     QPushButton* printButton_;
     QPushButton* saveButton_;
     QScrollBar* scrollBar_ = nullptr;
 };
-
-// Closes the chart window in `slot` if one is open, then opens a new one for
-// the chart of `state` at its first row; the window is deleted when closed.
-ChartWindow* replaceChartWindow(QPointer<ChartWindow>& slot, const LayoutMetrics& metrics,
-                                const AppState& state, QWidget* owner,
-                                ChartWindow::Services services = {});
 
 } // namespace skyledger

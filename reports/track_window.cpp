@@ -1,7 +1,6 @@
 #include "reports/track_window.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -14,10 +13,7 @@
 #include "almanac/track.h"
 #include "gui/colours.h"
 #include "gui/layout_metrics.h"
-#include "gui/qt_text.h"
 #include "gui/text_drawing.h"
-#include "gui/window_placement.h"
-#include "reports/report_window.h"
 #include "reports/track_print.h"
 
 namespace skyledger {
@@ -31,23 +27,11 @@ constexpr int NOON_SAMPLE = 48;
 } // namespace
 
 TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner)
-    : QWidget(owner, REPORT_WINDOW_FLAGS), metrics_(metrics), session_(session),
-      printJob_(&printReport) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Alt/Az Table"));
-    setFont(metrics.uiFont);
+    : ReportWindow(metrics, session, owner, QStringLiteral("Alt/Az Table"), Follows::Track) {
     setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, LIGHT_GREY);
-    setPalette(palette);
-    setAutoFillBackground(true);
-
     const int g = metrics.gap;
-    cancel_ = makeReportButton(metrics, "Cancel", g, this);
-    print_ = makeReportButton(metrics, "Print", cancel_->geometry().right() + 1 + g, this);
-    connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
-    closeOnEscape(*this);
-    connect(print_, &QPushButton::clicked, this, &TrackWindow::print);
+    print_ = addButton("Print");
+    connect(print_, &QPushButton::clicked, this, &TrackWindow::printTable);
 
     // The lines that fit below the buttons and the two head lines.
     visibleLines_ = (CLIENT_HEIGHT - 3 * g - metrics.buttonHeight) / metrics.lineHeight - 2;
@@ -66,18 +50,11 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
         topSample_ = value;
         update();
     });
+    scrollWithKeys(scrollBar_);
 
     resize(INITIAL_WIDTH, CLIENT_HEIGHT);
     applyLayout();
-    placeOnScreen(*this, QPoint(125, 125));
-
-    session_.addView(*this);
-    session_.openTrack();
-}
-
-TrackWindow::~TrackWindow() {
-    session_.removeView(*this);
-    session_.closeTrack();
+    placeNear(QPoint(125, 125));
 }
 
 void TrackWindow::applyLayout() {
@@ -148,13 +125,9 @@ void TrackWindow::wheelEvent(QWheelEvent* event) {
     QApplication::sendEvent(scrollBar_, event);
 }
 
-void TrackWindow::keyPressEvent(QKeyEvent* event) {
-    if (!scrollByKey(*scrollBar_, event->key())) QWidget::keyPressEvent(event);
-}
-
-void TrackWindow::print() {
+void TrackWindow::printTable() {
     const AppState& state = session_.state();
-    printJob_(this, [&state](QPrinter& printer, QPainter& painter) {
+    print([&state](QPrinter& printer, QPainter& painter) {
         printTrackPages(printer, painter, state);
     });
     // The table is printed; the window has done its work.

@@ -47,21 +47,20 @@ inline AppState stateAt(const Location& place, CivilDate date, TimeBasis basis,
 // The main window's recomputation of the state's day.
 inline void recomputeDay(AppState& s, RecordingView& view) {
     AlmanacSession session(s);
-    session.addView(view);
+    const AlmanacSession::Subscription heard = session.subscribe(view);
     session.recompute();
 }
 
 // The altitude/azimuth table opening on the state's date.
 inline void openTrackOf(AppState& s, RecordingView& view) {
     AlmanacSession session(s);
-    session.addView(view);
-    session.openTrack();
+    const AlmanacSession::Subscription heard = session.subscribe(view, Follows::Track);
 }
 
 // The chart request dialog's OK.
 inline bool prepareChartOf(AppState& s, RecordingView& view, CivilDate start, int32_t days) {
     AlmanacSession session(s);
-    session.addView(view);
+    const AlmanacSession::Subscription heard = session.subscribe(view);
     return session.prepareChart(start, days);
 }
 

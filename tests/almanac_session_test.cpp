@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,11 +26,14 @@ const Location SYDNEY{.name = "Sydney",
 class Session : public ::testing::Test {
   protected:
     Session() : state_(stateAt(GREENWICH, {2026, 1, 31}, TimeBasis::Universal)), session_(state_) {
-        session_.addView(view_);
+        heard_ = session_.subscribe(view_);
     }
     AppState state_;
     AlmanacSession session_;
     RecordingView view_;
+    AlmanacSession::Subscription heard_;
+    // A report window that keeps the track or the calendar computed.
+    AlmanacView reportWindow_;
 };
 
 TEST_F(Session, WithoutAListEveryRecomputationSaysSoAndChangesNothing) {
@@ -38,8 +42,7 @@ TEST_F(Session, WithoutAListEveryRecomputationSaysSoAndChangesNothing) {
     none.track.samples[3].sunAltitude = 12.0;
     AlmanacSession session(none);
     RecordingView view;
-    session.addView(view);
-    session.openTrack();
+    const AlmanacSession::Subscription heard = session.subscribe(view, Follows::Track);
     session.setDay(2);
     session.setTimeBasis(TimeBasis::Daylight);
     EXPECT_EQ(view.errors,
@@ -51,13 +54,14 @@ TEST_F(Session, WithoutAListEveryRecomputationSaysSoAndChangesNothing) {
     EXPECT_EQ(none.currentDate.day, 2); // the date itself follows the box
     // The calendar still lays out its month without a place, silently.
     view.clear();
-    session.openCalendar();
+    AlmanacView calendarWindow;
+    const AlmanacSession::Subscription open = session.subscribe(calendarWindow, Follows::Calendar);
     EXPECT_EQ(view.calls, Calls{"calendar"});
     EXPECT_FALSE(none.calendar.phasesValid);
 }
 
-TEST_F(Session, TheOpenTrackFollowsEveryRecomputationAndStopsWhenClosed) {
-    session_.openTrack();
+TEST_F(Session, TheFollowedTrackFollowsEveryRecomputationAndStopsWhenItsSubscriptionEnds) {
+    AlmanacSession::Subscription open = session_.subscribe(reportWindow_, Follows::Track);
     const double firstNoon = state_.track.samples[48].sunAltitude;
     session_.setDay(1);
     session_.setTimeBasis(TimeBasis::Standard);
@@ -65,13 +69,13 @@ TEST_F(Session, TheOpenTrackFollowsEveryRecomputationAndStopsWhenClosed) {
     EXPECT_EQ(view_.calls, (Calls{"track", "day", "track", "day", "track", "day", "track"}));
     EXPECT_NE(state_.track.samples[48].sunAltitude, firstNoon); // another date
     view_.clear();
-    session_.closeTrack();
+    open.end();
     session_.setDay(2);
     EXPECT_EQ(view_.calls, Calls{"day"});
 }
 
 TEST_F(Session, TheCalendarFollowsOnlyMonthAndYearChanges) {
-    session_.openCalendar();
+    AlmanacSession::Subscription open = session_.subscribe(reportWindow_, Follows::Calendar);
     EXPECT_EQ(state_.calendar.month, 1);
     const double phaseOfThe3rd = state_.calendar.phaseAngle[6];
     session_.setDay(3);
@@ -86,7 +90,7 @@ TEST_F(Session, TheCalendarFollowsOnlyMonthAndYearChanges) {
     EXPECT_EQ(state_.calendar.year, 2027);
     EXPECT_EQ(state_.calendar.month, 2);
     view_.clear();
-    session_.closeCalendar();
+    open.end();
     session_.setMonth(3);
     EXPECT_EQ(view_.calls, Calls{"day"});
 }
@@ -112,13 +116,14 @@ void* refuseEveryBlock(size_t) {
 }
 
 TEST_F(Session, AFailedComputationKeepsTheDayAndSaysWhy) {
-    session_.openTrack();
+    const AlmanacSession::Subscription open = session_.subscribe(reportWindow_, Follows::Track);
     const DayAlmanac before = state_.day;
     const TrackTable trackBefore = state_.track;
     view_.clear();
     setTermAllocator(refuseEveryBlock);
     session_.setDay(15);
-    session_.openTrack();
+    AlmanacView secondTable;
+    const AlmanacSession::Subscription reopened = session_.subscribe(secondTable, Follows::Track);
     const bool charted = session_.prepareChart({2026, 1, 1}, 3);
     setTermAllocator(nullptr);
     EXPECT_FALSE(charted);
@@ -166,18 +171,43 @@ TEST_F(Session, AChartRequestIsCheckedThenFilledOrRefusedWithOneMessage) {
     AppState none;
     AlmanacSession session(none);
     RecordingView view;
-    session.addView(view);
+    const AlmanacSession::Subscription heard = session.subscribe(view);
     EXPECT_FALSE(session.prepareChart({2026, 1, 1}, 366));
     EXPECT_EQ(view.errors, Calls{"Missing File: Skyledger Settings.txt"});
 }
 
-TEST_F(Session, ARemovedViewHearsNothing) {
+TEST_F(Session, AViewWhoseSubscriptionEndedHearsNothing) {
     RecordingView other;
-    session_.addView(other);
-    session_.removeView(view_);
+    const AlmanacSession::Subscription otherHeard = session_.subscribe(other);
+    heard_.end();
     session_.setDay(5);
     EXPECT_TRUE(view_.calls.empty());
     EXPECT_EQ(other.calls, Calls{"day"});
+    // Assigned over, a subscription ends too.
+    heard_ = session_.subscribe(view_);
+    heard_ = AlmanacSession::Subscription{};
+    session_.setDay(6);
+    EXPECT_TRUE(view_.calls.empty());
+}
+
+// A report window opened in place of another may subscribe before the old
+// one's subscription ends: the report stays followed until the last ends.
+TEST_F(Session, AReportIsFollowedUntilItsLastSubscriptionEnds) {
+    AlmanacView newTable;
+    auto oldOne = std::make_unique<AlmanacSession::Subscription>(
+        session_.subscribe(reportWindow_, Follows::Track));
+    AlmanacSession::Subscription newOne = session_.subscribe(newTable, Follows::Track);
+    oldOne.reset();
+    view_.clear();
+    session_.setDay(3);
+    EXPECT_EQ(view_.calls, (Calls{"day", "track"}));
+    AlmanacSession::Subscription moved = std::move(newOne);
+    newOne.end(); // a moved-from subscription holds nothing
+    session_.setDay(4);
+    EXPECT_EQ(view_.calls, (Calls{"day", "track", "day", "track"}));
+    moved.end();
+    session_.setDay(5);
+    EXPECT_EQ(view_.calls, (Calls{"day", "track", "day", "track", "day"}));
 }
 
 } // namespace
@@ -192,10 +222,11 @@ TEST(SessionRanges, APlaceOutOfRangeIsKeptButRefusedOnceWithItsNameAndField) {
     state.day.sunriseText = "07:00";
     AlmanacSession session(state);
     RecordingView view;
-    session.addView(view);
+    const AlmanacSession::Subscription heard = session.subscribe(view);
     session.recompute();
     session.setDay(2);
-    session.openTrack();
+    AlmanacView table;
+    const AlmanacSession::Subscription open = session.subscribe(table, Follows::Track);
     // One message for the place, however often the day is recomputed; the
     // results are empty, not those of an earlier place.
     EXPECT_EQ(view.errors, Calls{"Greenwich: latitude 95.00 out of range (-90..90)"});

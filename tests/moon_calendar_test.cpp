@@ -104,7 +104,8 @@ TEST(MoonCalendar, WithoutAPlaceOnlyTheDaysAreLaidOut) {
     AppState s;
     s.currentDate = {2002, 4, 1};
     AlmanacSession session(s);
-    session.openCalendar();
+    AlmanacView calendarWindow;
+    const AlmanacSession::Subscription open = session.subscribe(calendarWindow, Follows::Calendar);
     EXPECT_FALSE(s.calendar.phasesValid);
     EXPECT_EQ(s.calendar.dayNumber[1], 1);
 }

@@ -209,18 +209,18 @@ int main(int argc, char** argv) {
             key(Qt::Key_Return);
         },
         [&] {
-            activate(window.chartWindow());
-            shot("chart", window.chartWindow());
+            activate(window.reportWindow<ChartWindow>());
+            shot("chart", window.reportWindow<ChartWindow>());
         },
         [&] {
             key(Qt::Key_PageDown);
-            shot("chart_page_down", window.chartWindow());
+            shot("chart_page_down", window.reportWindow<ChartWindow>());
         },
         [&] {
             key(Qt::Key_Tab);
             key(Qt::Key_Tab);
         },
-        [&] { shot("chart_save_focus", window.chartWindow()); },
+        [&] { shot("chart_save_focus", window.reportWindow<ChartWindow>()); },
         [&] { key(Qt::Key_Space); },
         [&] { shot("save_dialog", modal()); },
         [&] { key(Qt::Key_Escape); },
@@ -233,12 +233,12 @@ int main(int argc, char** argv) {
             key(Qt::Key_M);
         },
         [&] {
-            activate(window.moonCalendarWindow());
-            shot("calendar", window.moonCalendarWindow());
+            activate(window.reportWindow<MoonCalendarWindow>());
+            shot("calendar", window.reportWindow<MoonCalendarWindow>());
         },
         [&] {
             key(Qt::Key_Tab);
-            shot("calendar_tab", window.moonCalendarWindow());
+            shot("calendar_tab", window.reportWindow<MoonCalendarWindow>());
         },
         [&] { key(Qt::Key_Space); },
         [&] { shot("print_dialog", modal()); },
@@ -253,12 +253,12 @@ int main(int argc, char** argv) {
             key(Qt::Key_A);
         },
         [&] {
-            activate(window.altAzTableWindow());
-            shot("track", window.altAzTableWindow());
+            activate(window.reportWindow<TrackWindow>());
+            shot("track", window.reportWindow<TrackWindow>());
         },
         [&] {
             key(Qt::Key_PageDown);
-            shot("track_page_down", window.altAzTableWindow());
+            shot("track_page_down", window.reportWindow<TrackWindow>());
         },
         [&] { key(Qt::Key_Escape); },
         [&] {

@@ -36,7 +36,7 @@ const LayoutMetrics& metrics() {
 void BM_YearChartFromOkToFirstPaint(benchmark::State& bench) {
     auto state = placesState();
     AlmanacSession session(*state);
-    QPointer<ChartWindow> slot;
+    std::unique_ptr<ChartWindow> window;
     QImage image;
     for (auto _ : bench) {
         bench.PauseTiming();
@@ -47,19 +47,19 @@ void BM_YearChartFromOkToFirstPaint(benchmark::State& bench) {
         dialog.daysField()->setText(QStringLiteral("366"));
         bench.ResumeTiming();
         dialog.okButton()->click();
-        ChartWindow* window = replaceChartWindow(slot, metrics(), *state, nullptr);
+        window = std::make_unique<ChartWindow>(metrics(), session);
         if (image.size() != window->size()) image = QImage(window->size(), QImage::Format_RGB32);
         window->render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
-    delete slot.data();
 }
 BENCHMARK(BM_YearChartFromOkToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_ScrollOneRowAndRepaint(benchmark::State& bench) {
     auto state = placesState();
-    AlmanacSession(*state).prepareChart(state->currentDate, YEAR);
-    ChartWindow window(metrics(), *state, nullptr);
+    AlmanacSession session(*state);
+    session.prepareChart(state->currentDate, YEAR);
+    ChartWindow window(metrics(), session);
     QScrollBar* bar = window.scrollBar();
     // A step paints the data lines again, as the window asks after scrolling.
     QImage image(window.size(), QImage::Format_RGB32);

@@ -65,7 +65,7 @@ TEST_F(ChartMenuTest, TheRequestOpensOneChartWindowAndACancelKeepsIt) {
         EXPECT_EQ(d.startDate().day, 20);
         ask(d, "30");
     });
-    QPointer<ChartWindow> first = window->chartWindow();
+    QPointer<ChartWindow> first = window->reportWindow<ChartWindow>();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowTitle(), QStringLiteral("Multi-day Chart"));
@@ -74,7 +74,7 @@ TEST_F(ChartMenuTest, TheRequestOpensOneChartWindowAndACancelKeepsIt) {
     first->scrollBar()->setValue(4);
 
     request([](MultiDayDialog& d) { d.cancelButton()->click(); });
-    EXPECT_EQ(window->chartWindow(), first.data());
+    EXPECT_EQ(window->reportWindow<ChartWindow>(), first.data());
     EXPECT_EQ(first->topRow(), 4);
 
     request([](MultiDayDialog& d) {
@@ -87,10 +87,10 @@ TEST_F(ChartMenuTest, TheRequestOpensOneChartWindowAndACancelKeepsIt) {
 
     request([](MultiDayDialog& d) { ask(d, "10"); });
     EXPECT_TRUE(first.isNull());
-    ASSERT_NE(window->chartWindow(), nullptr);
-    EXPECT_EQ(window->chartWindow()->topRow(), 0);
-    EXPECT_EQ(window->chartWindow()->visibleRows(), 10);
-    EXPECT_EQ(window->chartWindow()->scrollBar(), nullptr);
+    ASSERT_NE(window->reportWindow<ChartWindow>(), nullptr);
+    EXPECT_EQ(window->reportWindow<ChartWindow>()->topRow(), 0);
+    EXPECT_EQ(window->reportWindow<ChartWindow>()->visibleRows(), 10);
+    EXPECT_EQ(window->reportWindow<ChartWindow>()->scrollBar(), nullptr);
 }
 
 // Counts the paint events a widget receives.
@@ -105,7 +105,7 @@ struct PaintCounter : QObject {
 TEST_F(ChartMenuTest, AnOpenChartShowsTheOtherClockAtOnce) {
     window->show();
     request([](MultiDayDialog& d) { ask(d, "5"); });
-    ChartWindow* chart = window->chartWindow();
+    ChartWindow* chart = window->reportWindow<ChartWindow>();
     ASSERT_NE(chart, nullptr);
     const int timeWidth = chart->chartLayout().timeWidth;
     QApplication::processEvents();
@@ -132,7 +132,7 @@ TEST_F(ChartMenuTest, ScriptedScreenshotAndPdf) {
     EXPECT_EQ(runProgramOptions(*window, options, error), std::optional<int>(0))
         << error.toStdString();
 
-    ChartWindow* chart = window->chartWindow();
+    ChartWindow* chart = window->reportWindow<ChartWindow>();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(QImage(png).size(), chart->size());
     EXPECT_EQ(chart->scrollBar()->maximum(), 40 - 21);

@@ -115,22 +115,25 @@ TEST_F(ChartPrintTest, ARowEndingExactlyOnTheBottomMarginGoesToTheNextPage) {
 TEST_F(ChartPrintTest, PrintAndSaveAsEachCloseTheWindow) {
     computeChart(CivilDate{2024, 2, 20}, 3);
     const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
-    ChartWindow::Services services;
-    services.print = [&](const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); };
-    services.chooseTextFile = [] { return QString(); }; // the user cancels
-    const LayoutMetrics& m = testMetrics();
-    QPointer<ChartWindow> slot;
+    const auto open = [&] {
+        auto* window = new ChartWindow(testMetrics(), session);
+        window->setPrintJob(
+            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); });
+        window->setSaveFileChooser([] { return QString(); }); // the user cancels
+        window->show();
+        return QPointer<ChartWindow>(window);
+    };
 
-    replaceChartWindow(slot, m, *state, nullptr, services)->show();
-    QTest::mouseClick(slot->printButton(), Qt::LeftButton);
-    EXPECT_FALSE(slot->isVisible());
+    QPointer<ChartWindow> window = open();
+    QTest::mouseClick(window->printButton(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(datesOn(pdfPages(pdf).value(0)).size(), 3);
 
-    replaceChartWindow(slot, m, *state, nullptr, services)->show();
-    QTest::mouseClick(slot->saveButton(), Qt::LeftButton);
-    EXPECT_FALSE(slot->isVisible());
+    window = open();
+    QTest::mouseClick(window->saveButton(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("printed.pdf")});
-    delete slot.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 #ifdef SKYLEDGER_CLI_PATH

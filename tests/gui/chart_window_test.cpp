@@ -21,6 +21,7 @@ const QRgb GRID = qRgb(128, 128, 128);
 class ChartWindowTest : public ::testing::Test {
   protected:
     std::unique_ptr<AppState> state = greenwichState();
+    AlmanacSession session{*state};
     const LayoutMetrics& m = testMetrics();
 
     QImage paint(ChartWindow& window) {
@@ -47,14 +48,14 @@ class ChartWindowTest : public ::testing::Test {
 
 TEST_F(ChartWindowTest, AScrollBarOnlyAboveTwentyOneRowsAndTheWindowWiderByIt) {
     fillMadeUpChart(*state, 21);
-    ChartWindow fits(m, *state, nullptr);
+    ChartWindow fits(m, session);
     EXPECT_EQ(fits.scrollBar(), nullptr);
     EXPECT_EQ(fits.visibleRows(), 21);
     EXPECT_EQ(fits.width(), fits.chartLayout().tableRight);
     EXPECT_EQ(fits.height(), 3 * m.gap + 22 * m.lineHeight + m.buttonHeight);
 
     fillMadeUpChart(*state, 22);
-    ChartWindow scrolls(m, *state, nullptr);
+    ChartWindow scrolls(m, session);
     ASSERT_NE(scrolls.scrollBar(), nullptr);
     EXPECT_EQ(scrolls.scrollBar()->minimum(), 0);
     EXPECT_EQ(scrolls.scrollBar()->maximum(), 1);
@@ -64,15 +65,14 @@ TEST_F(ChartWindowTest, AScrollBarOnlyAboveTwentyOneRowsAndTheWindowWiderByIt) {
     EXPECT_EQ(scrolls.scrollBar()->geometry().left(), fits.width());
 
     fillMadeUpChart(*state, 3);
-    ChartWindow few(m, *state, nullptr);
+    ChartWindow few(m, session);
     EXPECT_EQ(few.visibleRows(), 3);
     EXPECT_EQ(few.height(), 3 * m.gap + 4 * m.lineHeight + m.buttonHeight);
 }
 
 TEST_F(ChartWindowTest, ScrollsByLinePageAndWheelWithinTheRows) {
     fillMadeUpChart(*state, 30);
-    QPointer<ChartWindow> slot;
-    ChartWindow* w = replaceChartWindow(slot, m, *state, nullptr);
+    auto* w = new ChartWindow(m, session);
     w->show();
     const int lastTop = 30 - 21;
     const QRect firstDate = cell(*w, w->chartLayout().dateX, w->chartLayout().dateWidth, 0);
@@ -107,10 +107,10 @@ TEST_F(ChartWindowTest, ScrollsByLinePageAndWheelWithinTheRows) {
     w->scrollBar()->setValue(5); // the thumb let go at row 5
     EXPECT_EQ(w->topRow(), 5);
 
-    // A new chart replaces the scrolled one and starts at its first row.
+    // A new chart's window starts at its first row.
+    delete w;
     fillMadeUpChart(*state, 12);
-    ChartWindow* fresh = replaceChartWindow(slot, m, *state, nullptr);
-    EXPECT_EQ(slot.data(), fresh);
+    auto* fresh = new ChartWindow(m, session);
     EXPECT_EQ(fresh->topRow(), 0);
     EXPECT_EQ(fresh->scrollBar(), nullptr);
     EXPECT_EQ(paint(*fresh).copy(firstDate), atStart);
@@ -122,7 +122,7 @@ TEST_F(ChartWindowTest, AMissingEventLeavesItsTwoCellsEmptyAndTheRestDrawn) {
     DayNumbers& row = state->chart.rows[1].numbers;
     row.moonrise = noEventValue;
     row.moonriseBearing = noEventValue;
-    ChartWindow w(m, *state, nullptr);
+    ChartWindow w(m, session);
     const QImage image = paint(w);
     const ChartLayout& c = w.chartLayout();
     EXPECT_EQ(inkIn(image, cell(w, c.timeX[CHART_MOONRISE], c.timeWidth, 1)), 0);
@@ -136,7 +136,7 @@ TEST_F(ChartWindowTest, AMissingEventLeavesItsTwoCellsEmptyAndTheRestDrawn) {
 
 TEST_F(ChartWindowTest, GreyRulesUnderEveryLineAndBeforeEachEventButNotInTheHeader) {
     fillMadeUpChart(*state, 4);
-    ChartWindow w(m, *state, nullptr);
+    ChartWindow w(m, session);
     const QImage image = paint(w);
     const ChartLayout& c = w.chartLayout();
     const int y0 = w.tableTop();
@@ -161,9 +161,9 @@ TEST_F(ChartWindowTest, GreyRulesUnderEveryLineAndBeforeEachEventButNotInTheHead
 
 TEST_F(ChartWindowTest, TwelveHourColumnsAreWiderByAmAndKeepTheirWidthWhenTheClockChanges) {
     fillMadeUpChart(*state, 2);
-    ChartWindow daily(m, *state, nullptr);
+    ChartWindow daily(m, session);
     state->preferences.twelveHourClock = true;
-    ChartWindow twelve(m, *state, nullptr);
+    ChartWindow twelve(m, session);
     const int am = m.textWidth("AM");
     EXPECT_EQ(twelve.chartLayout().timeWidth, daily.chartLayout().timeWidth + am);
     EXPECT_EQ(twelve.width(), daily.width() + 4 * am);
@@ -182,7 +182,7 @@ TEST_F(ChartWindowTest, ThePercentageIsTruncated) {
     state->chart.rows[0].numbers.illuminationPercent = 99.0;
     state->chart.rows[1].numbers.illuminationPercent = 99.9;
     state->chart.rows[2].numbers.illuminationPercent = 100.0;
-    ChartWindow w(m, *state, nullptr);
+    ChartWindow w(m, session);
     const QImage image = paint(w);
     const ChartLayout& c = w.chartLayout();
     const auto figure = [&](int k) { return image.copy(cell(w, c.illumX, c.illumWidth, k)); };
@@ -191,9 +191,8 @@ TEST_F(ChartWindowTest, ThePercentageIsTruncated) {
 }
 
 TEST_F(ChartWindowTest, KeepsItsRowsWhenALaterRequestFails) {
-    AlmanacSession session(*state);
     ASSERT_TRUE(session.prepareChart(CivilDate{2024, 3, 1}, 30));
-    ChartWindow w(m, *state, nullptr);
+    ChartWindow w(m, session);
     w.scrollBar()->setValue(9);
     const QImage before = paint(w);
     session.editLocations() = LocationList{}; // no places: the next request fails

@@ -143,13 +143,14 @@ TEST_F(KeyboardTest, ChartRequestByKeysAndEscapeClosesEachReportWindow) {
     press(Qt::Key_D);
     driver.stop();
     ASSERT_TRUE(requested);
-    ASSERT_NE(window->chartWindow(), nullptr);
-    EXPECT_EQ(window->chartWindow()->visibleRows(), 3);
+    ASSERT_NE(window->reportWindow<ChartWindow>(), nullptr);
+    EXPECT_EQ(window->reportWindow<ChartWindow>()->visibleRows(), 3);
 
-    window->openMoonCalendar();
-    window->openAltAzTable();
-    QPointer<QWidget> reports[] = {window->chartWindow(), window->moonCalendarWindow(),
-                                   window->altAzTableWindow()};
+    window->openReport<MoonCalendarWindow>();
+    window->openReport<TrackWindow>();
+    QPointer<QWidget> reports[] = {window->reportWindow<ChartWindow>(),
+                                   window->reportWindow<MoonCalendarWindow>(),
+                                   window->reportWindow<TrackWindow>()};
     for (QPointer<QWidget>& report : reports) {
         ASSERT_TRUE(report);
         QApplication::setActiveWindow(report);
@@ -163,9 +164,9 @@ TEST_F(KeyboardTest, ChartRequestByKeysAndEscapeClosesEachReportWindow) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(report.isNull()) << report->windowTitle().toStdString();
     }
-    EXPECT_EQ(window->chartWindow(), nullptr);
-    EXPECT_EQ(window->moonCalendarWindow(), nullptr);
-    EXPECT_EQ(window->altAzTableWindow(), nullptr);
+    EXPECT_EQ(window->reportWindow<ChartWindow>(), nullptr);
+    EXPECT_EQ(window->reportWindow<MoonCalendarWindow>(), nullptr);
+    EXPECT_EQ(window->reportWindow<TrackWindow>(), nullptr);
 }
 
 } // namespace

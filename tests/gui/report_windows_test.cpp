@@ -112,9 +112,8 @@ class ReportWindows : public ::testing::Test {
     AppState state = stateAt(GREENWICH, {2002, 4, 2}, TimeBasis::Standard);
     AlmanacSession session{state};
     RecordingView recorded;
+    AlmanacSession::Subscription heard = session.subscribe(recorded);
     QTemporaryDir dir;
-
-    ReportWindows() { session.addView(recorded); }
 
     QString printed(const char* name, const PageRoutine& pages) {
         const QString file = dir.filePath(QString::fromLatin1(name));
@@ -196,12 +195,16 @@ TEST_F(ReportWindows, CalendarFollowsOnlyTheMonthAndYear) {
     QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closed.isNull());
-    EXPECT_FALSE(state.calendarOpen); // no longer recomputed for month changes
+    // Its subscription ended with it: the month is no longer followed.
+    recorded.clear();
+    session.setMonth(7);
+    EXPECT_EQ(recorded.calls, std::vector<std::string>{"day"});
 }
 
 TEST_F(ReportWindows, CalendarPrintsOnePageOfThreeQuarterInchCells) {
     session.setDate({2003, 3, 10});
-    session.openCalendar();
+    AlmanacView calendarWindow;
+    const AlmanacSession::Subscription open = session.subscribe(calendarWindow, Follows::Calendar);
     const QString file = printed("calendar.pdf", [&](QPrinter& printer, QPainter& painter) {
         printCalendarPages(printer, painter, state);
     });
@@ -329,7 +332,9 @@ TEST_F(ReportWindows, TrackPrintsTheMorningLeftAndTheAfternoonRightThenCloses) {
     QTest::mouseClick(window->printButton(), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(open.isNull());
-    EXPECT_FALSE(state.trackOpen);
+    recorded.clear();
+    session.setDay(3);
+    EXPECT_EQ(recorded.calls, std::vector<std::string>{"day"}); // the track no longer followed
     ASSERT_FALSE(file.isEmpty());
 
     EXPECT_EQ(pdfPageCount(file), 1);
@@ -393,27 +398,30 @@ TEST_F(ReportWindows, TheFileMenuOpensOneOfEachAndTheMainWindowTakesThemAlong) {
     ASSERT_TRUE(calendarItem->isEnabled() && trackItem->isEnabled());
 
     calendarItem->trigger();
-    QPointer<MoonCalendarWindow> first = main->moonCalendarWindow();
+    QPointer<MoonCalendarWindow> first = main->reportWindow<MoonCalendarWindow>();
     calendarItem->trigger();
-    QPointer<MoonCalendarWindow> second = main->moonCalendarWindow();
+    QPointer<MoonCalendarWindow> second = main->reportWindow<MoonCalendarWindow>();
     EXPECT_TRUE(first.isNull());
     ASSERT_FALSE(second.isNull());
     EXPECT_TRUE(second->isVisible());
-    EXPECT_TRUE(state.calendarOpen); // the old window's end did not close the new one's month
     EXPECT_EQ(main->findChildren<MoonCalendarWindow*>().size(), 1);
 
     trackItem->trigger();
     trackItem->trigger();
-    QPointer<TrackWindow> track = main->altAzTableWindow();
+    QPointer<TrackWindow> track = main->reportWindow<TrackWindow>();
     ASSERT_FALSE(track.isNull());
-    EXPECT_TRUE(state.trackOpen);
     EXPECT_EQ(main->findChildren<TrackWindow*>().size(), 1);
+    // The old windows' ends did not stop what the new ones follow.
+    recorded.clear();
+    session.setMonth(9);
+    EXPECT_EQ(recorded.calls, (std::vector<std::string>{"day", "track", "calendar"}));
 
     main.reset();
     EXPECT_TRUE(second.isNull());
     EXPECT_TRUE(track.isNull());
-    EXPECT_FALSE(state.calendarOpen);
-    EXPECT_FALSE(state.trackOpen);
+    recorded.clear();
+    session.setMonth(10);
+    EXPECT_EQ(recorded.calls, std::vector<std::string>{"day"});
 }
 
 TEST_F(ReportWindows, TheCommandLinePrintsBothReportsForTheDateAndPlaceGiven) {
@@ -435,7 +443,9 @@ TEST_F(ReportWindows, TheCommandLinePrintsBothReportsForTheDateAndPlaceGiven) {
         EXPECT_TRUE(text.contains(QStringLiteral("-- Mar-03")) ||
                     text.contains(QStringLiteral("-- 09-Mar-03")))
             << kind;
-        EXPECT_FALSE(state.calendarOpen || state.trackOpen); // nothing keeps computing
+        recorded.clear();
+        session.setDay(10);
+        EXPECT_EQ(recorded.calls, std::vector<std::string>{"day"}); // nothing keeps computing
     }
 }
 
