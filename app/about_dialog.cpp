@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "support/version.h"
+
 namespace skyledger {
 
 namespace {
@@ -30,10 +32,12 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     auto dluY = [baseY](int units) { return units * baseY / 8; };
     setFixedSize(dluX(210), dluY(79));
 
-    const char* const lines[] = {"Skyledger 2.0", "Copyright \u00A9 2026 The Skyledger authors.",
-                                 "Free to use, copy and share; no warranty of any kind."};
+    const QString lines[] = {
+        QStringLiteral("Skyledger %1").arg(QLatin1String(programVersion())),
+        QStringLiteral("Copyright \u00A9 2026 The Skyledger authors."),
+        QStringLiteral("Under the MIT licence; no warranty of any kind.")};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(lines[i]), this);
+        auto* label = new QLabel(lines[i], this);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setGeometry(dluX(5), dluY(8 + i * 12), dluX(200), dluY(10));
     }

@@ -10,6 +10,7 @@
 #include "app/program_options.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
+#include "gui/qt_messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 
@@ -24,6 +25,7 @@ void printLine(std::FILE* stream, const QString& text) {
 
 int main(int argc, char** argv) {
     using namespace skyledger;
+    quietenQtOffscreenMessages();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyledger"));
@@ -36,6 +38,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(programUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        printLine(stdout, versionLine());
         return 0;
     }
     const bool scripted = !options.screenshotFile.isEmpty() || !options.windowName.isEmpty() ||

@@ -20,6 +20,7 @@
 #include "reports/track_print.h"
 #include "reports/track_window.h"
 #include "settings/names.h"
+#include "support/version.h"
 
 namespace skyledger {
 
@@ -155,6 +156,8 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
         };
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
         } else if (arg == QLatin1String("--date")) {
             if (!values(1)) return false;
             options.date = parseDate(arguments[++i]);
@@ -225,6 +228,7 @@ QString programUsage() {
                "  --pdf KIND FILE.pdf        print a report into FILE and exit (KIND: %4)\n"
                "  --days N                   days of the chart report, 1 to %5 (default %6)\n"
                "  --help                     show this text\n"
+               "  --version                  show the program's version\n"
                "\n"
                "The places and display settings are kept in \"Skyledger Settings.txt\" beside\n"
                "the program. Exit status: 0 done, 1 a file could not be written, 2 bad input.\n")
@@ -233,6 +237,10 @@ QString programUsage() {
         .arg(namesOf(screenshotWindows()), namesOf(pdfReports()))
         .arg(MAX_REPORT_DAYS)
         .arg(DEFAULT_REPORT_DAYS);
+}
+
+QString versionLine() {
+    return QStringLiteral("skyledger %1").arg(QLatin1String(programVersion()));
 }
 
 bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {

@@ -33,6 +33,7 @@ struct ProgramOptions {
     QString pdfFile;
     int32_t days = DEFAULT_REPORT_DAYS;
     bool help = false;
+    bool version = false;
 };
 
 // A window --screenshot-window can render: `open` shows it (on the main
@@ -58,6 +59,9 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
 
 // The text --help prints.
 [[nodiscard]] QString programUsage();
+
+// The line --version prints: "skyledger 2.1".
+[[nodiscard]] QString versionLine();
 
 // Puts the date and place the options name into the state the main window
 // opens on. False, with a message in `error`, when the settings have no place

@@ -21,6 +21,7 @@
 #include "support/format_text.h"
 #include "support/parse_number.h"
 #include "support/terminal_text.h"
+#include "support/version.h"
 #include "support/windows1252.h"
 
 namespace skyledger {
@@ -29,7 +30,6 @@ namespace {
 
 using Failure = CliFailure;
 const char* const PROGRAM = CLI_PROGRAM;
-const char* const VERSION_TEXT = "skyledger-cli 1.0\n";
 // The -o value that means the standard output.
 const char* const STANDARD_OUTPUT_NAME = "-";
 
@@ -437,7 +437,7 @@ CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& env
     std::string error;
     if (!parseCliArgs(argv, args, error))
         return {EXIT_BAD_INPUT, "", badInput(error).message + "\n"};
-    if (args.version) return {0, VERSION_TEXT, ""};
+    if (args.version) return {0, std::string(PROGRAM) + " " + programVersion() + "\n", ""};
     if (args.help && !args.command.empty()) return {0, commandHelp(args.command), ""};
     if (args.help) {
         const std::string settings =

@@ -3,8 +3,11 @@
 #   P/share/skyledger/default_settings.txt   the places a new user starts with
 #   P/share/applications/skyledger.desktop
 #   P/share/icons/hicolor/{16..256}x../apps/skyledger.png and scalable/apps/skyledger.svg
+#   P/share/doc/skyledger/copyright, changelog.gz   the licences and the changes
+#   P/share/man/man1/skyledger-cli.1.gz, skyledger.1.gz
 # and `cpack -G DEB` in the build tree makes skyledger_<version>_<arch>.deb.
 include(GNUInstallDirs)
+set(SKYLEDGER_MAINTAINER "Skyledger maintainers <maintainers@skyledger.invalid>")
 
 # The programs find the shipped places through this path relative to their
 # own directory, so an installed tree can be moved as a whole.
@@ -52,13 +55,41 @@ if(TARGET skyledger)
   endif()
 endif()
 
+# The licences in Debian's machine-readable form, and the package changelog
+# made from CHANGELOG.md.
+set(SKYLEDGER_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/skyledger)
+find_program(SKYLEDGER_GZIP gzip REQUIRED)
+set(SKYLEDGER_CHANGELOG ${CMAKE_BINARY_DIR}/packaging/changelog)
+add_custom_command(OUTPUT ${SKYLEDGER_CHANGELOG}.gz
+  COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR}/CHANGELOG.md -DDST=${SKYLEDGER_CHANGELOG}
+    -DVERSION=${PROJECT_VERSION} -DPACKAGE=skyledger
+    "-DMAINTAINER=${SKYLEDGER_MAINTAINER}"
+    -P ${CMAKE_SOURCE_DIR}/cmake/debian_changelog.cmake
+  COMMAND ${SKYLEDGER_GZIP} -9nf ${SKYLEDGER_CHANGELOG}
+  DEPENDS ${CMAKE_SOURCE_DIR}/CHANGELOG.md ${CMAKE_SOURCE_DIR}/cmake/debian_changelog.cmake
+  COMMENT "Making the package changelog from CHANGELOG.md"
+  VERBATIM)
+add_custom_target(skyledger_changelog ALL DEPENDS ${SKYLEDGER_CHANGELOG}.gz)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${SKYLEDGER_CHANGELOG}.gz
+  DESTINATION ${SKYLEDGER_DOC_DIR})
+
+# The manual pages, from the installed programs' own help (last, when the
+# programs and their shipped places are in place).
+find_program(SKYLEDGER_HELP2MAN help2man REQUIRED)
+install(CODE "
+  set(SKYLEDGER_HELP2MAN \"${SKYLEDGER_HELP2MAN}\")
+  set(SKYLEDGER_GZIP \"${SKYLEDGER_GZIP}\")
+  set(SKYLEDGER_MAN_INCLUDES \"${CMAKE_SOURCE_DIR}/packaging\")
+  set(SKYLEDGER_MAN_SCRATCH \"${CMAKE_BINARY_DIR}/manual_pages_run\")")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/manual_pages.cmake)
+
 # The Debian package. Its library dependencies come from dpkg-shlibdeps, so
 # they are the ones the installed programs really link (Qt 6, the C++
 # runtime); the desktop program draws with Liberation Sans, which no library
 # pulls in.
 set(CPACK_PACKAGE_NAME skyledger)
 set(CPACK_PACKAGE_VENDOR "Skyledger")
-set(CPACK_PACKAGE_CONTACT "Skyledger maintainers <maintainers@skyledger.invalid>")
+set(CPACK_PACKAGE_CONTACT "${SKYLEDGER_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sun and Moon almanac for the desktop")
 set(CPACK_PACKAGE_DESCRIPTION
   "Skyledger gives the local times of sunrise, sunset, moonrise and moonset,

@@ -287,7 +287,7 @@ TEST_F(CliTest, UnwritableChartFileLeavesNothingBehind) {
 TEST_F(CliTest, HelpAndVersion) {
     CliRun r = run({"--version"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "skyledger-cli 1.0\n");
+    EXPECT_EQ(r.out, "skyledger-cli " SKYLEDGER_PROJECT_VERSION "\n");
     r = run({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Usage: skyledger-cli [OPTIONS] COMMAND"), std::string::npos);

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 
+#include "tests/gui/qt_test_environment.h"
+
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const skyledger::QtTestEnvironment environment;
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "reports/print_report.h"
+#include "tests/gui/qt_test_environment.h"
 
 namespace skyledger {
 namespace {
@@ -45,7 +46,10 @@ TEST(PrintReportToPdf, WritesEveryPageAndFailsForAnUnwritablePath) {
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().contains("/Count 2"));
+    const QtMessageCatcher qt;
     EXPECT_FALSE(printReportToPdf(dir.filePath(QStringLiteral("missing/x.pdf")), twoPages));
+    for (const QString& message : qt.messages()) // at most the painter's refusal
+        EXPECT_TRUE(message.startsWith(QStringLiteral("QPainter::begin"))) << message.toStdString();
 }
 
 TEST(PrintFonts, AreAQuarterAndASixthOfAnInchHigh) {

@@ -1,7 +1,9 @@
 // The desktop program's command line, and the About box it can render.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -89,6 +91,27 @@ TEST(AboutDialog, OnlyOkClosesIt) {
     ok->click();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), 0);
+}
+
+// One version, the build's, wherever the program shows it; every line of the
+// About box fits its label.
+TEST(AboutDialog, ShowsTheBuildsVersionLikeVersionDoes) {
+    ProgramOptions o;
+    QString error;
+    ASSERT_TRUE(parse({"--version"}, o, error));
+    EXPECT_TRUE(o.version);
+    EXPECT_EQ(versionLine(), QStringLiteral("skyledger " SKYLEDGER_PROJECT_VERSION));
+
+    AboutDialog about(nullptr);
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        texts << label->text();
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << label->text().toStdString();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("Skyledger " SKYLEDGER_PROJECT_VERSION)))
+        << texts.join('|').toStdString();
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "reports/calendar_window.h"
 #include "reports/track_window.h"
 #include "settings/settings_file.h"
+#include "tests/gui/qt_test_environment.h"
 
 namespace skyledger {
 namespace {
@@ -85,7 +86,7 @@ TEST(DoubleScale, ReportWindowsOpenOnTheScreenThatTheScaleHasMadeSmaller) {
 } // namespace skyledger
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const skyledger::QtTestEnvironment environment;
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);

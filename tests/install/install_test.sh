@@ -84,7 +84,9 @@ env HOME="$work/home" XDG_CONFIG_HOME="$work/config2" "$work/portable/skyledger-
 gui="$prefix/bin/skyledger"
 if [ -x "$gui" ]; then
   desktop="$prefix/share/applications/skyledger.desktop"
-  desktop-file-validate "$desktop" || fail "desktop-file-validate"
+  # Valid, and without a hint either (desktop-file-validate exits 0 on hints).
+  hints="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $hints"
+  [ -z "$hints" ] || fail "desktop-file-validate: $hints"
   for size in 16 32 48 64 128 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/skyledger.png"
     [ -f "$png" ] || fail "no $png"
@@ -98,7 +100,9 @@ if [ -x "$gui" ]; then
   rm -rf "$work/config/Skyledger"
   as_user mkdir -m 700 "$work/home/runtime"
   run env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/home/runtime" \
-    "$gui" --screenshot "$work/home/window.png" || fail "skyledger --screenshot"
+    "$gui" --screenshot "$work/home/window.png" 2>"$work/gui.err" || fail "skyledger --screenshot"
+  # A scripted offscreen run prints nothing, not even Qt's window-manager warnings.
+  [ ! -s "$work/gui.err" ] || { cat "$work/gui.err"; fail "skyledger --screenshot printed messages"; }
   [ -s "$work/home/window.png" ] || fail "no screenshot"
   [ -f "$user_file" ] || fail "the desktop program did not use the user settings folder"
   [ ! -e "$prefix/bin/Skyledger Settings.txt" ] || fail "the desktop program wrote its folder"
