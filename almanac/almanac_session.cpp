@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "almanac/local_time.h"
 #include "astro/planetary_series.h"
 #include "settings/location_list.h"
 #include "settings/location_range.h"
@@ -188,12 +189,20 @@ void AlmanacSession::locationsEdited() {
     recompute();
 }
 
+void AlmanacSession::reportUnknownZone(const Location* place) {
+    const std::optional<std::string> problem = place ? unknownZoneProblem(*place) : std::nullopt;
+    if (problem && *problem != shownZoneProblem_) showMessage(*problem);
+    shownZoneProblem_ = problem.value_or("");
+}
+
 void AlmanacSession::recompute() {
     if (!state_.locations.present) {
         showError(AlmanacError::NoLocationList);
         return;
     }
     const Location* place = state_.locations.currentLocation();
+    state_.preferences.timeBasis = basisAvailableAt(place, state_.preferences.timeBasis);
+    reportUnknownZone(place);
     if (!place || refusedForRange(*place)) {
         state_.day = DayAlmanac{};
     } else {

@@ -15,6 +15,10 @@
 // - A place whose values lie outside the ranges the Location dialog accepts
 //   (kept as it is in the list and the file) is not computed: the message
 //   naming the place and the field is shown once, and the results are empty.
+// - A place whose time-zone name the database does not know is computed as a
+//   place without a zone; the message naming it is shown once.
+// - On local time, a change to a place without a zone falls back to standard
+//   time.
 // - While a subscription follows the calendar, its grid is recomputed only
 //   when the month or the year differs from the month it shows.
 #pragma once
@@ -110,12 +114,14 @@ class AlmanacSession {
     [[nodiscard]] bool followed(Follows report) const;
 
     bool refusedForRange(const Location& place);
+    void reportUnknownZone(const Location* place);
 
     AppState& state_;
     std::shared_ptr<Listeners> listeners_;
     // The last range message shown for the current place: said once, not at
     // every recomputation while that place stays current.
     std::string shownRangeProblem_;
+    std::string shownZoneProblem_; // likewise for an unknown zone name
 };
 
 } // namespace skyledger

@@ -1,6 +1,10 @@
 // Places filled from the atlas and the World Magnetic Model.
 #include "almanac/atlas_place.h"
 
+#include <cmath>
+#include <optional>
+
+#include "almanac/local_time.h"
 #include "astro/magnetic_model.h"
 
 namespace skyledger {
@@ -25,6 +29,12 @@ Location placeFromCity(const City& city, const CivilDate& date) {
     place.longitude = city.longitude;
     place.magneticDeclination = modelDeclination(city.latitude, city.longitude, date).degrees;
     place.zone = city.zone;
+    // The standard offset from the database; without it, the nominal offset
+    // of the longitude (positive west, as the offset counts).
+    if (const std::optional<TimeZone> zone = TimeZone::find(city.zone))
+        place.timeZone = zone->standardOffsetDaysNow() * 24.0;
+    else
+        place.timeZone = std::round(city.longitude / 15.0);
     return place;
 }
 

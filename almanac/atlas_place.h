@@ -22,9 +22,10 @@ struct ModelDeclination {
 // `latitude` (degrees north) and `longitude` (degrees WEST) on `date`.
 ModelDeclination modelDeclination(double latitude, double longitude, const CivilDate& date);
 
-// The city as a place: its name, position and time-zone name, and the
-// model's declination on `date`. The standard offset (timeZone) is left at 0
-// for the caller to take from the zone.
+// The city as a place: its name, position and time-zone name, the zone's
+// standard offset today from the time-zone database (the longitude's nominal
+// offset, a whole hour, when the database does not know the zone), and the
+// model's declination on `date`.
 Location placeFromCity(const City& city, const CivilDate& date);
 
 } // namespace skyledger

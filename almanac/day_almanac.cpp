@@ -5,6 +5,7 @@
 
 #include "almanac/display_format.h"
 #include "almanac/horizontal_position.h"
+#include "almanac/local_time.h"
 #include "almanac/phase_angle.h"
 #include "astro/constants.h"
 #include "astro/julian_day.h"
@@ -42,12 +43,19 @@ struct DayFrame {
     double td0; // the same instant in dynamical time
 };
 
-DayFrame dayFrame(const CivilDate& date, const Location& location, const Preferences& prefs) {
+double noonOnOffset(const CivilDate& date, double offsetDays) {
+    return julianDay({date.year, date.month, date.day + 0.5}) + offsetDays;
+}
+
+// The day on a clock of one fixed offset (days), with the day's illumination
+// and phase at the noon of `noonOffsetDays`.
+DayFrame dayFrame(const CivilDate& date, const Location& location, const Preferences& prefs,
+                  double offsetDays, double noonOffsetDays) {
     DayFrame f{};
     f.date = date;
-    f.offsetDays = timeOffsetDays(location, prefs.timeBasis);
+    f.offsetDays = offsetDays;
     f.observer = skyObserver(location, prefs);
-    f.noonJd = localNoonJulianDay(date, location, prefs.timeBasis);
+    f.noonJd = noonOnOffset(date, noonOffsetDays);
     f.noonT = julianCenturies(f.noonJd);
     f.deltaTSeconds = deltaT(f.noonT);
     const double d0 = std::floor(f.noonT * 36525.0 - 0.5 - f.offsetDays) + f.offsetDays + 0.5;
@@ -149,27 +157,19 @@ void eventTexts(double time, double bearing, bool twelveHourClock, std::string& 
     if (formatEventTime(time, twelveHourClock, timeText) == 0) bearingText = formatBearing(bearing);
 }
 
-} // namespace
-
-double localNoonJulianDay(const CivilDate& date, const Location& location, TimeBasis timeBasis) {
-    return julianDay({date.year, date.month, date.day + 0.5}) + timeOffsetDays(location, timeBasis);
+// The offset in force at local noon of the date: the basis's own, or the
+// zone's on local time.
+double noonOffsetDays(const CivilDate& date, const Location& location, TimeBasis timeBasis) {
+    if (const std::optional<TimeZone> zone = basisZone(location, timeBasis))
+        return zone->offsetDaysAt(zone->instantOf(date, 12.0));
+    return timeOffsetDays(location, timeBasis);
 }
 
-double timeOffsetDays(const Location& location, TimeBasis timeBasis) {
-    switch (timeBasis) {
-    case TimeBasis::Daylight:
-        return (location.timeZone - 1.0) / 24.0;
-    case TimeBasis::Universal:
-        return 0.0;
-    case TimeBasis::Standard:
-        break;
-    }
-    return location.timeZone / 24.0;
-}
-
-AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Location& location,
-                                            const Preferences& preferences) {
-    const DayFrame f = dayFrame(date, location, preferences);
+// The day's numbers on a clock of one fixed offset, each event stamped with it.
+AlmanacResult<DayNumbers> dayNumbersOnOffset(const CivilDate& date, const Location& location,
+                                             const Preferences& preferences, double offsetDays,
+                                             double noonOffset) {
+    const DayFrame f = dayFrame(date, location, preferences, offsetDays, noonOffset);
     double deltaPsi = 0.0;
     double deltaEpsilon = 0.0;
     nutation(f.noonT, deltaPsi, deltaEpsilon);
@@ -189,7 +189,81 @@ AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Locatio
     if (!phase) return AlmanacError::PhaseSearchFailed;
     n.moonPhaseAngle = *phase;
     if (!sunEvents(f, n)) return AlmanacError::SeriesNotLoadable;
+    n.sunriseOffset = n.sunsetOffset = n.moonriseOffset = n.moonsetOffset = offsetDays;
     return n;
+}
+
+// One event of a day the clocks change, from the two computations on the
+// offset before and after the change: the one whose offset is in force at the
+// event. Both hold one only when the 25-hour day has two; the first is kept.
+struct EventSlot {
+    double DayNumbers::*time;
+    double DayNumbers::*bearing;
+    double DayNumbers::*offset;
+};
+
+constexpr EventSlot EVENT_SLOTS[4] = {
+    {&DayNumbers::sunrise, &DayNumbers::sunriseBearing, &DayNumbers::sunriseOffset},
+    {&DayNumbers::sunset, &DayNumbers::sunsetBearing, &DayNumbers::sunsetOffset},
+    {&DayNumbers::moonrise, &DayNumbers::moonriseBearing, &DayNumbers::moonriseOffset},
+    {&DayNumbers::moonset, &DayNumbers::moonsetBearing, &DayNumbers::moonsetOffset}};
+
+bool onItsOwnOffset(const TimeZone& zone, const CivilDate& date, const DayNumbers& n,
+                    const EventSlot& slot) {
+    const double time = n.*slot.time;
+    if (isNoEvent(time)) return false;
+    const double instant = noonOnOffset(date, n.*slot.offset) - 0.5 + time / TWO_PI;
+    return zone.offsetDaysAt(instant) == n.*slot.offset;
+}
+
+DayNumbers acrossTheChange(const TimeZone& zone, const CivilDate& date, const DayNumbers& before,
+                           const DayNumbers& after) {
+    DayNumbers n = before;
+    for (const EventSlot& slot : EVENT_SLOTS) {
+        if (onItsOwnOffset(zone, date, before, slot)) continue;
+        const bool later = onItsOwnOffset(zone, date, after, slot);
+        n.*slot.time = later ? after.*slot.time : noEventValue;
+        n.*slot.bearing = later ? after.*slot.bearing : noEventValue;
+        n.*slot.offset = after.*slot.offset;
+    }
+    return n;
+}
+
+} // namespace
+
+double localNoonJulianDay(const CivilDate& date, const Location& location, TimeBasis timeBasis) {
+    return noonOnOffset(date, noonOffsetDays(date, location, timeBasis));
+}
+
+double timeOffsetDays(const Location& location, TimeBasis timeBasis) {
+    switch (timeBasis) {
+    case TimeBasis::Daylight:
+        return (location.timeZone - 1.0) / 24.0;
+    case TimeBasis::Universal:
+        return 0.0;
+    case TimeBasis::Standard:
+    case TimeBasis::Local:
+        break;
+    }
+    return location.timeZone / 24.0;
+}
+
+AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Location& location,
+                                            const Preferences& preferences) {
+    const double noonOffset = noonOffsetDays(date, location, preferences.timeBasis);
+    const std::optional<TimeZone> zone = basisZone(location, preferences.timeBasis);
+    if (!zone) {
+        const double offset = timeOffsetDays(location, preferences.timeBasis);
+        return dayNumbersOnOffset(date, location, preferences, offset, noonOffset);
+    }
+    const LocalDay day = localDay(*zone, date);
+    AlmanacResult<DayNumbers> before =
+        dayNumbersOnOffset(date, location, preferences, day.startOffset, noonOffset);
+    if (!before.ok() || !day.changesClocks()) return before;
+    AlmanacResult<DayNumbers> after =
+        dayNumbersOnOffset(date, location, preferences, day.endOffset, noonOffset);
+    if (!after.ok()) return after;
+    return acrossTheChange(*zone, date, before.value(), after.value());
 }
 
 DayAlmanac formatDayAlmanac(const DayNumbers& n, const Preferences& preferences) {

@@ -41,6 +41,12 @@ struct DayNumbers {
     double moonPhaseAngle = 0.0;      // radians: 0 new, pi/2 first quarter, pi full, 3 pi/2 last
     double illuminationPercent = 0.0; // at local noon, not rounded
     bool southernHemisphere = false;  // the latitude is below 0: discs are drawn mirrored
+    // Days added to each event's clock time to obtain UT: the offset in force
+    // at the event, the same all day except on a day the clocks change.
+    double sunriseOffset = 0.0;
+    double sunsetOffset = 0.0;
+    double moonriseOffset = 0.0;
+    double moonsetOffset = 0.0;
 
     bool operator==(const DayNumbers&) const = default;
 };
@@ -67,16 +73,21 @@ struct DayAlmanac {
 };
 
 // Days added to a local clock time to obtain Universal Time: zone / 24 for
-// standard time, (zone - 1) / 24 for daylight-saving time, 0 for UT.
+// standard time, (zone - 1) / 24 for daylight-saving time, 0 for UT. Local
+// time has no single offset; it counts as standard time here.
 [[nodiscard]] double timeOffsetDays(const Location& location, TimeBasis timeBasis);
 
 // The Julian day (UT) of local noon of the date at the place in the time
-// basis: the instant of the day's illumination and phase.
+// basis: the instant of the day's illumination and phase. On local time it is
+// noon on the offset in force at noon.
 [[nodiscard]] double localNoonJulianDay(const CivilDate& date, const Location& location,
                                         TimeBasis timeBasis);
 
 // The numbers of one day at the place, with the time basis and bearing
-// reference of the preferences (the clock preference is not read). Fails with
+// reference of the preferences (the clock preference is not read). On local
+// time the day runs from local midnight to the next; each event is given on
+// the offset in force at it, so on a day the clocks change an event after the
+// change is found on the later offset. Fails with
 // SeriesNotLoadable when the Earth's series cannot be loaded and with
 // PhaseSearchFailed when the phase search finds no bracket.
 AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Location& location,

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "almanac/local_time.h"
 #include "support/format_text.h"
 
 namespace skyledger {
@@ -25,11 +26,12 @@ struct TimeBasisNames {
     const char* code;
     const char* name;
 };
-constexpr TimeBasisNames TIME_BASIS_NAMES[3] = {{TimeBasis::Standard, "ST", "standard"},
+constexpr TimeBasisNames TIME_BASIS_NAMES[4] = {{TimeBasis::Standard, "ST", "standard"},
                                                 {TimeBasis::Daylight, "DT", "daylight"},
-                                                {TimeBasis::Universal, "UT", "universal"}};
+                                                {TimeBasis::Universal, "UT", "universal"},
+                                                {TimeBasis::Local, "LT", "local"}};
 
-// A value outside the three (read from a file, say) counts as standard time.
+// A value outside the four (read from a file, say) counts as standard time.
 const TimeBasisNames& namesOf(TimeBasis basis) {
     for (const TimeBasisNames& names : TIME_BASIS_NAMES)
         if (names.basis == basis) return names;
@@ -110,10 +112,21 @@ std::optional<TimeBasis> timeBasisFromName(std::string_view name) {
     return std::nullopt;
 }
 
-std::string reportLocationLine(const Location& location, const Preferences& preferences) {
+std::string timeBasisLabel(const Location& location, TimeBasis basis,
+                           std::optional<CivilDate> oneDay) {
+    const std::optional<TimeZone> zone = basisZone(location, basis);
+    if (!zone) return basis == TimeBasis::Local ? timeBasisCode(TimeBasis::Standard)
+                                                : timeBasisCode(basis);
+    std::string label = zone->name();
+    if (oneDay) label += " " + zone->abbreviationAt(zone->instantOf(*oneDay, 12.0));
+    return label;
+}
+
+std::string reportLocationLine(const Location& location, const Preferences& preferences,
+                               std::optional<CivilDate> oneDay) {
     return formatText("%s (%s, %s), %s, %s bearings", location.name,
                       formatLatitude(location.latitude), formatLongitude(location.longitude),
-                      timeBasisCode(preferences.timeBasis),
+                      timeBasisLabel(location, preferences.timeBasis, oneDay),
                       preferences.magneticBearings ? "Magnetic" : "True");
 }
 

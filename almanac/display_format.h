@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "almanac/civil_calendar.h"
 #include "settings/location.h"
 
 namespace skyledger {
@@ -49,16 +50,25 @@ const char* monthAbbreviation(int32_t month);
 // "January" .. "December" for months 1..12; empty otherwise.
 const char* monthName(int32_t month);
 
-// "ST", "DT" or "UT", as the reports' location line shows the time basis.
+// "ST", "DT", "UT" or "LT", the time basis's code on the toolbar.
 const char* timeBasisCode(TimeBasis basis);
 
-// "standard", "daylight" or "universal", the time basis in words; and back.
+// "standard", "daylight", "universal" or "local", the time basis in words;
+// and back.
 const char* timeBasisName(TimeBasis basis);
 std::optional<TimeBasis> timeBasisFromName(std::string_view name);
 
-// "name (latitude, longitude), ST|DT|UT, Magnetic|True bearings", the line
-// under the title of every report.
-std::string reportLocationLine(const Location& location, const Preferences& preferences);
+// The time basis as a report's heading names it: "ST", "DT" or "UT"; on local
+// time the zone's name and, for a report of one day, the abbreviation in
+// force at its noon ("Europe/London BST"); "ST" for local time at a place
+// without a zone.
+std::string timeBasisLabel(const Location& location, TimeBasis basis,
+                           std::optional<CivilDate> oneDay = std::nullopt);
+
+// "name (latitude, longitude), <time basis label>, Magnetic|True bearings",
+// the line under the title of every report; `oneDay` for a report of one day.
+std::string reportLocationLine(const Location& location, const Preferences& preferences,
+                               std::optional<CivilDate> oneDay = std::nullopt);
 
 // Altitude (degrees) as the table shows it: a minus sign for negatives, then
 // the magnitude rounded to two digits, then the degree sign: 5.4 gives "05°",

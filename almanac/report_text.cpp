@@ -45,4 +45,11 @@ std::string trackTimeText(int32_t sample, bool twelveHourClock) {
     return text;
 }
 
+std::string trackTimeText(const TrackSample& sample, bool twelveHourClock) {
+    std::string text;
+    formatEventTime(sample.clockTime, twelveHourClock, text);
+    if (!sample.offsetNote.empty()) text += " " + sample.offsetNote;
+    return text;
+}
+
 } // namespace skyledger

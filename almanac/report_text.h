@@ -7,6 +7,7 @@
 #include <string>
 
 #include "almanac/civil_calendar.h"
+#include "almanac/track.h"
 
 namespace skyledger {
 
@@ -33,5 +34,9 @@ namespace skyledger {
 // The clock time of track sample 0..95 (every quarter hour from 00:00), on
 // the 12- or 24-hour clock.
 [[nodiscard]] std::string trackTimeText(int32_t sample, bool twelveHourClock);
+
+// The clock time of a track sample on the 12- or 24-hour clock, followed in
+// a clock hour the day shows twice by the abbreviation of its offset.
+[[nodiscard]] std::string trackTimeText(const TrackSample& sample, bool twelveHourClock);
 
 } // namespace skyledger

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "almanac/atlas_place.h"
+#include "almanac/local_time.h"
 #include "gui/qt_text.h"
 #include "settings/city_atlas.h"
 #include "settings/location_list.h"
@@ -38,9 +39,12 @@ class Windows1252Validator : public QValidator {
 // The label texts shown, and the texts the label column is measured with:
 // the column was sized for "Timezone:" though the label reads "Time Zone:".
 constexpr const char* LABEL_TEXTS[LocationDialog::ROW_COUNT] = {
-    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Time Zone:"};
+    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Time Zone:", "Zone Name:"};
 constexpr std::string_view MEASURED_LABELS[LocationDialog::ROW_COUNT] = {
-    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Timezone:"};
+    "Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Timezone:", "Zone Name:"};
+
+// The longest zone name the field is sized for.
+constexpr std::string_view WIDE_ZONE_NAME = "America/Argentina/Buenos_Aires";
 
 QString valueText(const char* format, double value) {
     return toQString(formatText(format, value));
@@ -84,6 +88,15 @@ LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics,
     longitudeEdit_ = new QLineEdit(this);
     declinationEdit_ = new QLineEdit(this);
     timeZoneEdit_ = new QLineEdit(this);
+    zoneNameBox_ = new QComboBox(this);
+    zoneNameBox_->setEditable(true);
+    zoneNameBox_->setInsertPolicy(QComboBox::NoInsert);
+    zoneNameBox_->setMaxVisibleItems(8);
+    zoneNameBox_->addItem(QString());
+    for (const std::string& zone : zoneNames())
+        zoneNameBox_->addItem(QString::fromStdString(zone));
+    zoneNameBox_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    zoneNameBox_->completer()->setCompletionMode(QCompleter::PopupCompletion);
     nameEdit_->setMaxLength(static_cast<int>(MAX_NAME_LENGTH));
     nameEdit_->setValidator(new Windows1252Validator(nameEdit_));
     cityMatches_ = new QStandardItemModel(this);
@@ -94,8 +107,8 @@ LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics,
     nameEdit_->setCompleter(cityCompleter_);
 
     QWidget* const tabOrder[] = {nameEdit_,     latitudeEdit_, longitudeEdit_, declinationEdit_,
-                                 modelButton_,  timeZoneEdit_, newButton_,     deleteButton_,
-                                 cancelButton_, okButton_};
+                                 modelButton_,  timeZoneEdit_, zoneNameBox_,   newButton_,
+                                 deleteButton_, cancelButton_, okButton_};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     nameEdit_->setFocus();
@@ -139,9 +152,12 @@ void LocationDialog::layOut(const LayoutMetrics& m) {
     const int nameWidth = m.textWidth(std::string(25, 'X'));
     const int angleWidth = m.textWidth("-999.999") + 2 * g;
     const int zoneWidth = m.textWidth("-99.9") + 2 * g;
-    QLineEdit* const edits[ROW_COUNT] = {nameEdit_, latitudeEdit_, longitudeEdit_, declinationEdit_,
-                                         timeZoneEdit_};
-    const int widths[ROW_COUNT] = {nameWidth, angleWidth, angleWidth, angleWidth, zoneWidth};
+    const int zoneNameWidth =
+        std::max(nameWidth, m.textWidth(WIDE_ZONE_NAME) + 2 * g + m.scrollBarWidth);
+    QWidget* const edits[ROW_COUNT] = {nameEdit_,        latitudeEdit_, longitudeEdit_,
+                                       declinationEdit_, timeZoneEdit_, zoneNameBox_};
+    const int widths[ROW_COUNT] = {nameWidth,  angleWidth, angleWidth,
+                                   angleWidth, zoneWidth,  zoneNameWidth};
     int rowTop = 0;
     for (int row = 0; row < ROW_COUNT; ++row) {
         rowTop = g + (row + 1) * (b + g);
@@ -152,8 +168,8 @@ void LocationDialog::layOut(const LayoutMetrics& m) {
     const QRect declination = declinationEdit_->geometry();
     modelButton_->setGeometry(declination.right() + 1 + g, declination.top(),
                               m.textWidth(toWindows1252(modelButton_->text())) + 2 * g, b);
-    // rowTop is now the top of the time-zone row, the last one.
-    setFixedSize(editColumn + nameWidth + g, rowTop + b + g);
+    // rowTop is now the top of the zone-name row, the last one.
+    setFixedSize(std::max(x, editColumn + zoneNameWidth + g), rowTop + b + g);
 }
 
 void LocationDialog::showCurrentOrEmpty() {
@@ -172,12 +188,14 @@ void LocationDialog::showLocation(const Location& loc) {
     longitudeEdit_->setText(valueText("%2f", loc.longitude));
     declinationEdit_->setText(valueText("%1f", loc.magneticDeclination));
     timeZoneEdit_->setText(valueText("%1f", loc.timeZone));
+    zoneNameBox_->setEditText(toQString(loc.zone));
 }
 
 void LocationDialog::clearFields() {
     for (QLineEdit* edit :
          {nameEdit_, latitudeEdit_, longitudeEdit_, declinationEdit_, timeZoneEdit_})
         edit->clear();
+    zoneNameBox_->setEditText(QString());
 }
 
 void LocationDialog::startNew() {
@@ -229,7 +247,16 @@ void LocationDialog::confirm() {
         refuse(*message, refusedField({latitude, longitude, declination, timeZone}));
         return;
     }
+    const std::string zone = toWindows1252(zoneNameBox_->currentText().trimmed());
+    if (!zone.empty() && !isKnownZone(zone)) {
+        if (messageSink_)
+            messageSink_(this, QStringLiteral("Error"), toQString(unknownZoneMessage(zone)));
+        zoneNameBox_->setFocus();
+        zoneNameBox_->lineEdit()->selectAll();
+        return;
+    }
     acceptLocationEdit(list_, newEntry_, toWindows1252(nameEdit_->text()), values);
+    list_.currentLocation()->zone = zone;
     accept();
 }
 
@@ -255,6 +282,8 @@ void LocationDialog::chooseCity(const QModelIndex& index) {
     latitudeEdit_->setText(valueText("%2f", place.latitude));
     longitudeEdit_->setText(valueText("%2f", place.longitude));
     declinationEdit_->setText(valueText("%1f", place.magneticDeclination));
+    timeZoneEdit_->setText(valueText("%1f", place.timeZone));
+    zoneNameBox_->setEditText(toQString(place.zone));
 }
 
 // The model's declination for the latitude and longitude as typed; the

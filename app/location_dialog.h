@@ -4,6 +4,7 @@
 // settings/location_list.h; the dialog itself only shows and reads texts.
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 
 #include "almanac/civil_calendar.h"
@@ -46,6 +47,9 @@ class LocationDialog : public QDialog {
     [[nodiscard]] QLineEdit* longitudeEdit() const { return longitudeEdit_; }
     [[nodiscard]] QLineEdit* declinationEdit() const { return declinationEdit_; }
     [[nodiscard]] QLineEdit* timeZoneEdit() const { return timeZoneEdit_; }
+    // The IANA time-zone name: editable, with the database's names to pick
+    // from and complete; empty for a place without a zone.
+    [[nodiscard]] QComboBox* zoneNameBox() const { return zoneNameBox_; }
     [[nodiscard]] QPushButton* newButton() const { return newButton_; }
     [[nodiscard]] QPushButton* deleteButton() const { return deleteButton_; }
     [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
@@ -54,7 +58,7 @@ class LocationDialog : public QDialog {
     [[nodiscard]] QCompleter* cityCompleter() const { return cityCompleter_; }
     [[nodiscard]] QLabel* label(int row) const { return labels_[row]; }
 
-    static constexpr int ROW_COUNT = 5;
+    static constexpr int ROW_COUNT = 6;
 
   private:
     void layOut(const LayoutMetrics& m);
@@ -89,6 +93,7 @@ class LocationDialog : public QDialog {
     QLineEdit* longitudeEdit_ = nullptr;
     QLineEdit* declinationEdit_ = nullptr;
     QLineEdit* timeZoneEdit_ = nullptr;
+    QComboBox* zoneNameBox_ = nullptr;
 };
 
 } // namespace skyledger

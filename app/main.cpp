@@ -6,6 +6,7 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
+#include "almanac/local_time.h"
 #include "app/main_window.h"
 #include "app/program_options.h"
 #include "gui/layout_metrics.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
         printLine(stderr, QStringLiteral("skyledger: ") + error);
         return 2;
     }
+    state.preferences.timeBasis = startingTimeBasis(state.locations, state.preferences.timeBasis);
     AlmanacSession session(state);
 
     // A scripted run has nobody to click a message box away: its messages go

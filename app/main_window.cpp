@@ -17,6 +17,7 @@
 
 #include "almanac/day_almanac.h"
 #include "almanac/display_format.h"
+#include "almanac/local_time.h"
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/location_dialog.h"
@@ -213,7 +214,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildControls() {
     const std::vector<QIcon> basisImages = {toolbarImage("button_st"), toolbarImage("button_dst"),
-                                            toolbarImage("button_ut")};
+                                            toolbarImage("button_ut"), toolbarImage("button_lt")};
     const std::vector<QIcon> clockImages = {toolbarImage("button_12hr"),
                                             toolbarImage("button_24hr")};
     const std::vector<QIcon> bearingImages = {toolbarImage("button_magnetic"),
@@ -230,9 +231,9 @@ void MainWindow::buildControls() {
     setCentralWidget(client);
 
     timeBasisBar = new ToolbarControl(
-        TIME_BASIS_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 3, 1, basisImages,
+        TIME_BASIS_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 4, 1, basisImages,
         {QStringLiteral("Standard Time"), QStringLiteral("Daylight Savings Time"),
-         QStringLiteral("Universal Time")},
+         QStringLiteral("Universal Time"), QStringLiteral("Local Time")},
         metrics, client, client);
     clockBar = new ToolbarControl(
         CLOCK_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 2, 1, clockImages,
@@ -334,6 +335,9 @@ void MainWindow::fillLocationBox() {
 }
 
 void MainWindow::selectToolbarButtons() {
+    const Location* place = state.locations.currentLocation();
+    timeBasisBar->setButtonAvailable(static_cast<int>(TimeBasis::Local),
+                                     place && hasKnownZone(*place));
     timeBasisBar->selectToolbarButton(static_cast<int>(state.preferences.timeBasis));
     clockBar->selectToolbarButton(state.preferences.twelveHourClock ? 0 : 1);
     bearingsBar->selectToolbarButton(state.preferences.magneticBearings ? 0 : 1);
@@ -455,6 +459,8 @@ void MainWindow::dayChanged() {
         &day.moonriseText, &day.moonriseBearingText, &day.moonsetText, &day.moonsetBearingText};
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(toQString(*texts[i]));
+    // Another place may have no zone: local time is then unavailable.
+    selectToolbarButtons();
     client->update(geometry.discBox.adjusted(0, 0, 1, 1));
 }
 

@@ -49,7 +49,8 @@ ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int col
                                const LayoutMetrics& metrics, QWidget* parent, QWidget* tipArea)
     : QWidget(parent), id(controlId), mode(mode), imageSize(buttonSize), columnCount(columns),
       rowCount(rows), images(std::move(images)), labels(std::move(labels)), metrics(metrics),
-      tipArea(tipArea), states(static_cast<size_t>(columns * rows), 0) {
+      tipArea(tipArea), states(static_cast<size_t>(columns * rows), 0),
+      unavailable(static_cast<size_t>(columns * rows), false) {
     setFixedSize(columns * pitchOf(imageSize) + 2, rows * pitchOf(imageSize) + 2);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -86,8 +87,18 @@ void ToolbarControl::setToolbarButtonState(int index, int state) {
     update();
 }
 
-void ToolbarControl::activateButton(int index) {
+void ToolbarControl::setButtonAvailable(int index, bool available) {
     if (index < 0 || index >= buttonCount()) return;
+    unavailable[static_cast<size_t>(index)] = !available;
+    update();
+}
+
+bool ToolbarControl::isButtonAvailable(int index) const {
+    return index >= 0 && index < buttonCount() && !unavailable[static_cast<size_t>(index)];
+}
+
+void ToolbarControl::activateButton(int index) {
+    if (!isButtonAvailable(index)) return;
     stopHover();
     keyboardButton = index;
     if (mode == Mode::Radio) {
@@ -135,9 +146,10 @@ void ToolbarControl::paintEvent(QPaintEvent*) {
         // that a dense screen shows the double-size image, not a blurred
         // enlargement.
         if (static_cast<size_t>(i) < images.size()) {
+            const QIcon::Mode look = isButtonAvailable(i) ? QIcon::Normal : QIcon::Disabled;
             p.drawPixmap(QRect(x, y, imageSize, imageSize),
                          images[static_cast<size_t>(i)].pixmap(QSize(imageSize, imageSize),
-                                                               devicePixelRatioF()));
+                                                               devicePixelRatioF(), look));
         }
         const bool pressed = toolbarButtonState(i) != 0;
         const QColor topLeft = pressed ? Qt::black : Qt::white;

@@ -50,8 +50,14 @@ class ToolbarControl : public QWidget {
     void setToolbarButtonState(int index, int state);
 
     // What a click on button `index` does: removes the tip, presses the
-    // button (radio) or flips it (toggle), then emits clicked().
+    // button (radio) or flips it (toggle), then emits clicked(). A button
+    // made unavailable does nothing.
     void activateButton(int index);
+
+    // Makes button `index` available or not; an unavailable one is drawn
+    // greyed and ignores clicks and keys. All are available at first.
+    void setButtonAvailable(int index, bool available);
+    [[nodiscard]] bool isButtonAvailable(int index) const;
 
     // The top-left corner of button `index`'s image, in toolbar pixels.
     [[nodiscard]] QPoint buttonOrigin(int index) const;
@@ -97,6 +103,7 @@ class ToolbarControl : public QWidget {
     const LayoutMetrics& metrics;
     QPointer<QWidget> tipArea;
     std::vector<int> states;
+    std::vector<bool> unavailable;
     int hovered = -1;
     int keyboardButton = 0;
     QTimer tipTimer;

@@ -35,6 +35,20 @@ void BM_chart366Days(benchmark::State& state) {
 }
 BENCHMARK(BM_chart366Days)->Unit(benchmark::kMillisecond);
 
+// The same chart on the place's local time: two changes of clocks, each day's
+// offsets from the time-zone database.
+void BM_chart366DaysLocalTime(benchmark::State& state) {
+    skyledger::AppState s = benchState();
+    s.locations.records[0].zone = "America/New_York";
+    s.preferences.timeBasis = skyledger::TimeBasis::Local;
+    for (auto _ : state) {
+        auto chart =
+            skyledger::computeChart({2026, 1, 1}, 366, s.locations.records[0], s.preferences);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_chart366DaysLocalTime)->Unit(benchmark::kMillisecond);
+
 // Far north, where the Moon and the Sun often stay up or down all day or
 // cross the horizon on days the solver's first estimate rules out.
 void BM_chart366DaysTromso(benchmark::State& state) {

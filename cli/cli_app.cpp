@@ -8,6 +8,7 @@
 #include "almanac/app_state.h"
 #include "almanac/chart_export.h"
 #include "almanac/display_format.h"
+#include "almanac/local_time.h"
 #include "astro/planetary_series.h"
 #include "cli/cli_args.h"
 #include "cli/cli_common.h"
@@ -44,7 +45,7 @@ const char* const HELP_TEXT =
     "  track [DATE]          Sun and Moon altitude and bearing every 15 minutes\n"
     "  calendar [YYYY-MM]    the month with the Moon's illuminated percentage per day\n"
     "  locations             the places of the settings file, '*' marks the current one\n"
-    "  locations add NAME (--city QUERY | --lat L --lon L --zone H) [--declination D]\n"
+    "  locations add NAME (--city QUERY | --lat L --lon L --zone H|--tz ZONE)\n"
     "                        add a place to the settings file\n"
     "  locations remove NAME | select NAME | rename OLD NEW\n"
     "                        remove a place, make it the current one, or rename it\n"
@@ -60,8 +61,11 @@ const char* const HELP_TEXT =
     "                        longitude west positive or with W/E, time zone in hours\n"
     "                        west of Greenwich (UT = local standard time + zone),\n"
     "                        magnetic declination east positive (default 0)\n"
-    "  --basis standard|daylight|universal\n"
-    "                        clock times (default: the system clock's daylight state)\n"
+    "  --tz ZONE             the ad-hoc place's time zone, such as Europe/London\n"
+    "                        (its standard offset stands in for --zone)\n"
+    "  --basis standard|daylight|universal|local\n"
+    "                        clock times (default: local for a place with a time\n"
+    "                        zone, else the system clock's daylight state)\n"
     "  --clock 12|24         12- or 24-hour clock (default: the settings file's)\n"
     "  --bearings magnetic|true\n"
     "                        bearing reference (default: the settings file's)\n"
@@ -111,11 +115,12 @@ const char* commandHelp(const std::string& command) {
                "2025 to 2030; other years are extrapolated and say so.\n";
     return "Usage: skyledger-cli [--settings FILE] [--json] locations\n"
            "       skyledger-cli locations add NAME --city QUERY [--declination D]\n"
-           "       skyledger-cli locations add NAME --lat L --lon L --zone H [--declination D]\n"
+           "       skyledger-cli locations add NAME --lat L --lon L (--zone H | --tz ZONE)\n"
+           "                     [--declination D]\n"
            "       skyledger-cli locations remove NAME | select NAME | rename OLD NEW\n"
            "Without a subcommand, the places of the settings file; '*' marks the current\n"
            "one. add stores a place: with --city, the atlas's first match gives every\n"
-           "field; the declination is the World Magnetic Model's for today unless given.\n"
+           "field, its standard offset from its zone; the declination is the World Magnetic Model's for today unless given.\n"
            "A name already in the list, or a value out of range, is refused (exit 2) and\n"
            "nothing changes. remove, select and rename find the place by its name in\n"
            "any letter case.\n";
@@ -213,10 +218,19 @@ std::optional<Failure> declinationOption(const CliArgs& a, double& declination) 
 }
 
 std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
-    if (!a.latitudeText || !a.longitudeText || !a.zoneText)
-        return badInput("an ad-hoc place needs --lat, --lon and --zone");
+    if (!a.latitudeText || !a.longitudeText || (!a.zoneText && !a.tzName))
+        return badInput("an ad-hoc place needs --lat, --lon and --zone or --tz");
     place = Location{"Ad-hoc place", 0.0, 0.0, 0.0, 0.0};
     if (auto f = placeCoordinates(a, place.latitude, place.longitude)) return f;
+    if (a.tzName) {
+        const std::optional<TimeZone> zone = TimeZone::find(*a.tzName);
+        if (!zone)
+            return badInput("--tz needs a time-zone name such as Europe/London, not '" +
+                            echoText(*a.tzName) + "'");
+        place.zone = zone->name();
+        // Without --zone the standard offset is the zone's own.
+        place.timeZone = zone->standardOffsetDaysNow() * 24.0;
+    }
     if (auto f = parseNumberOption(a.zoneText, "--zone", LocationField::TimeZone, place.timeZone))
         return f;
     return declinationOption(a, place.magneticDeclination);
@@ -233,7 +247,8 @@ std::string defaultSettingsPath(const CliEnvironment& env) {
 // The place list and preferences for the command, from the settings file or
 // the ad-hoc options.
 std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env, AppState& s) {
-    const bool adHoc = a.latitudeText || a.longitudeText || a.zoneText || a.declinationText;
+    const bool adHoc =
+        a.latitudeText || a.longitudeText || a.zoneText || a.tzName || a.declinationText;
     if (adHoc && a.locationName)
         return badInput("give either --location or an ad-hoc place, not both");
     if (adHoc && a.command == "locations")
@@ -280,15 +295,20 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     return std::nullopt;
 }
 
+// A place with a zone is given on its local time unless --basis says otherwise.
 std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& env,
-                                        Preferences& p) {
-    p.timeBasis = env.daylightSavingNow ? TimeBasis::Daylight : TimeBasis::Standard;
+                                        const LocationList& places, Preferences& p) {
+    p.timeBasis = startingTimeBasis(
+        places, env.daylightSavingNow ? TimeBasis::Daylight : TimeBasis::Standard);
     if (a.basis) {
         if (const std::optional<TimeBasis> basis = timeBasisFromName(*a.basis))
             p.timeBasis = *basis;
         else
-            return badInput("--basis takes standard, daylight or universal, not '" +
+            return badInput("--basis takes standard, daylight, universal or local, not '" +
                             echoText(*a.basis) + "'");
+        const Location* place = places.currentLocation();
+        if (a.command != "locations" && basisAvailableAt(place, p.timeBasis) != p.timeBasis)
+            return badInput("--basis local needs a place with a time zone (--tz)");
     }
     if (a.clock) {
         if (*a.clock == "12")
@@ -385,7 +405,7 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
         return runPlaceCommand(a, in.date,
                                a.settingsFile ? *a.settingsFile : defaultSettingsPath(env));
     if (!f) f = resolvePlace(a, env, s);
-    if (!f) f = applyPreferences(a, env, s.preferences);
+    if (!f) f = applyPreferences(a, env, s.locations, s.preferences);
     if (!f && a.command != "locations") f = checkPlaceRanges(s.locations);
     if (f) return {f->status, "", f->message + "\n"};
 

@@ -27,6 +27,7 @@ std::optional<std::string>* valueSlot(CliArgs& a, const std::string& name) {
     if (name == "--lat") return &a.latitudeText;
     if (name == "--lon") return &a.longitudeText;
     if (name == "--zone") return &a.zoneText;
+    if (name == "--tz") return &a.tzName;
     if (name == "--declination") return &a.declinationText;
     if (name == "--city") return &a.city;
     if (name == "--basis") return &a.basis;

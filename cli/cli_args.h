@@ -17,9 +17,10 @@ struct CliArgs {
     std::optional<std::string> latitudeText;
     std::optional<std::string> longitudeText;
     std::optional<std::string> zoneText;
+    std::optional<std::string> tzName; // an IANA time-zone name for an ad-hoc place
     std::optional<std::string> declinationText;
     std::optional<std::string> city; // locations add: the atlas's first match
-    std::optional<std::string> basis;    // standard, daylight, universal
+    std::optional<std::string> basis;    // standard, daylight, universal, local
     std::optional<std::string> clock;    // 12, 24
     std::optional<std::string> bearings; // magnetic, true
     std::optional<std::string> settingsFile;

@@ -31,8 +31,9 @@ std::optional<CliFailure> placeCoordinates(const CliArgs& args, double& latitude
 // --declination, when given, checked against its range.
 std::optional<CliFailure> declinationOption(const CliArgs& args, double& declination);
 
-// The place given by --lat, --lon, --zone and --declination (0 unless
-// given), each checked against its range; the place is named "Ad-hoc place".
+// The place given by --lat, --lon, --zone or --tz (a zone the database knows;
+// its standard offset unless --zone is given) and --declination (0 unless
+// given), each checked; the place is named "Ad-hoc place".
 std::optional<CliFailure> adHocPlace(const CliArgs& args, Location& place);
 
 } // namespace skyledger

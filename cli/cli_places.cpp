@@ -77,11 +77,11 @@ int32_t indexOfName(const LocationList& list, const std::string& name) {
 
 // The place `locations add` describes: a city of the atlas, or coordinates.
 std::optional<CliFailure> placeToAdd(const CliArgs& a, const CivilDate& date, Location& place) {
-    const bool coordinates = a.latitudeText || a.longitudeText || a.zoneText;
+    const bool coordinates = a.latitudeText || a.longitudeText || a.zoneText || a.tzName;
     if (a.city && coordinates)
-        return badInput("give either --city or --lat, --lon and --zone, not both");
+        return badInput("give either --city or --lat, --lon and --zone or --tz, not both");
     if (!a.city && !coordinates)
-        return badInput("locations add needs --city QUERY, or --lat, --lon and --zone");
+        return badInput("locations add needs --city QUERY, or --lat, --lon and --zone or --tz");
     if (a.city) {
         const std::vector<const City*> found = searchCities(utf8ToWindows1252(*a.city), 1);
         if (found.empty())
@@ -138,7 +138,7 @@ CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path)
         return failed(badInput(verb == "rename" ? "locations rename needs OLD and NEW"
                                                 : "locations " + verb + " needs one NAME"));
     if (verb != "add" && (a.city || a.latitudeText || a.longitudeText || a.zoneText ||
-                          a.declinationText))
+                          a.tzName || a.declinationText))
         return failed(badInput("--city, --lat and the like belong to locations add"));
     std::string name;
     if (auto f = placeName(p[1], name)) return failed(*f);

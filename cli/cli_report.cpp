@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "almanac/chart_export.h"
 #include "almanac/civil_calendar.h"
 #include "almanac/day_almanac.h"
 #include "almanac/display_format.h"
 #include "almanac/phase_angle.h"
+#include "almanac/report_text.h"
 #include "almanac/track.h"
 #include "astro/constants.h"
 #include "cli/json_writer.h"
@@ -69,8 +71,9 @@ Location shownPlace(const AppState& s) {
     return shown;
 }
 
-std::string heading(const AppState& s, const std::string& title) {
-    return title + "  " + reportLocationLine(shownPlace(s), s.preferences) + "\n";
+std::string heading(const AppState& s, const std::string& title,
+                    std::optional<CivilDate> oneDay = std::nullopt) {
+    return title + "  " + reportLocationLine(shownPlace(s), s.preferences, oneDay) + "\n";
 }
 
 void locationMembers(JsonWriter& j, const Location& l) {
@@ -79,6 +82,11 @@ void locationMembers(JsonWriter& j, const Location& l) {
     j.numberMember("longitude", l.longitude);
     j.numberMember("magneticDeclination", l.magneticDeclination);
     j.numberMember("timeZone", l.timeZone);
+    j.key("zone");
+    if (l.zone.empty())
+        j.null();
+    else
+        j.string(l.zone);
 }
 
 // The members every document starts with: the schema's version, the
@@ -98,9 +106,9 @@ void writeHead(JsonWriter& j, const AppState& s, const char* command) {
     j.endObject();
 }
 
-// "+HH:MM" or "-HH:MM": local clock time minus Universal Time.
-std::string utcOffsetText(const AppState& s) {
-    const double offsetDays = timeOffsetDays(place(s), s.preferences.timeBasis);
+// "+HH:MM" or "-HH:MM": local clock time minus Universal Time, for an offset
+// in days added to the clock time to obtain UT.
+std::string utcOffsetText(double offsetDays) {
     const long minutes = std::lround(-offsetDays * 1440.0);
     const long magnitude = std::labs(minutes);
     return formatText("%s%2d:%2d", minutes < 0 ? "-" : "+", static_cast<int32_t>(magnitude / 60),
@@ -108,8 +116,8 @@ std::string utcOffsetText(const AppState& s) {
 }
 
 // The ISO-8601 instant, to the second, of a clock time (radians of a day from
-// 0h local clock time of `date`), with its UTC offset.
-std::string isoInstant(const AppState& s, CivilDate date, double time) {
+// 0h local clock time of `date`), with the UTC offset in force at it.
+std::string isoInstant(CivilDate date, double time, double offsetDays) {
     long seconds = std::lround(time / TWO_PI * 86400.0);
     if (seconds >= 86400) {
         seconds -= 86400;
@@ -117,14 +125,14 @@ std::string isoInstant(const AppState& s, CivilDate date, double time) {
     }
     return formatText("%sT%2d:%2d:%2d%s", isoDate(date), static_cast<int32_t>(seconds / 3600),
                       static_cast<int32_t>(seconds / 60 % 60), static_cast<int32_t>(seconds % 60),
-                      utcOffsetText(s));
+                      utcOffsetText(offsetDays));
 }
 
 // One event: its clock text (null when it cannot be shown on the clock, at
 // the very end of the day), its instant and its bearing; null when the event
 // does not happen on the date.
 void eventMember(JsonWriter& j, const AppState& s, const char* name, const CivilDate& date,
-                 double time, double bearing) {
+                 double time, double bearing, double offsetDays) {
     j.key(name);
     if (isNoEvent(time)) {
         j.null();
@@ -137,7 +145,7 @@ void eventMember(JsonWriter& j, const AppState& s, const char* name, const Civil
         j.string(text);
     else
         j.null();
-    j.stringMember("instant", isoInstant(s, date, time));
+    j.stringMember("instant", isoInstant(date, time, offsetDays));
     j.numberMember("bearing", bearing);
     j.stringMember("bearingText", windows1252ToUtf8(formatBearing(bearing)));
     j.endObject();
@@ -145,10 +153,10 @@ void eventMember(JsonWriter& j, const AppState& s, const char* name, const Civil
 
 void numbersMembers(JsonWriter& j, const AppState& s, const CivilDate& date, const DayNumbers& n) {
     j.stringMember("date", isoDate(date));
-    eventMember(j, s, "sunrise", date, n.sunrise, n.sunriseBearing);
-    eventMember(j, s, "sunset", date, n.sunset, n.sunsetBearing);
-    eventMember(j, s, "moonrise", date, n.moonrise, n.moonriseBearing);
-    eventMember(j, s, "moonset", date, n.moonset, n.moonsetBearing);
+    eventMember(j, s, "sunrise", date, n.sunrise, n.sunriseBearing, n.sunriseOffset);
+    eventMember(j, s, "sunset", date, n.sunset, n.sunsetBearing, n.sunsetOffset);
+    eventMember(j, s, "moonrise", date, n.moonrise, n.moonriseBearing, n.moonriseOffset);
+    eventMember(j, s, "moonset", date, n.moonset, n.moonsetBearing, n.moonsetOffset);
     j.numberMember("illuminationPercent", n.illuminationPercent);
     j.stringMember("illuminationText",
                    formatText("%d%%", static_cast<int32_t>(n.illuminationPercent)));
@@ -176,7 +184,7 @@ std::string dayReport(const AppState& s, const DayNumbers& numbers, bool json) {
     if (json) return dayJson(s, numbers);
     const DayAlmanac& d = s.day;
     const size_t tw = s.preferences.twelveHourClock ? 7 : 5;
-    std::string out = heading(s, isoDate(s.currentDate)) + "\n";
+    std::string out = heading(s, isoDate(s.currentDate), s.currentDate) + "\n";
     out += padded("", 8) + padded("Rise", tw + 10) + "Set\n";
     out += padded("Sun", 8) + eventCells(d.sunriseText, d.sunriseBearingText, tw) +
            eventCells(d.sunsetText, d.sunsetBearingText, tw) + "\n";
@@ -215,13 +223,13 @@ std::string trackReport(const AppState& s, bool json) {
         j.stringMember("date", isoDate(s.currentDate));
         j.key("samples");
         j.beginArray();
-        for (int32_t i = 0; i < TRACK_SAMPLES; ++i) {
+        for (int32_t i = 0; i < s.track.count; ++i) {
             const TrackSample& t = s.track.samples[static_cast<size_t>(i)];
             std::string time;
-            formatEventTime(i * TRACK_SAMPLE_STEP, twelve, time);
+            formatEventTime(t.clockTime, twelve, time);
             j.beginObject();
             j.stringMember("time", time);
-            j.stringMember("instant", isoInstant(s, s.currentDate, i * TRACK_SAMPLE_STEP));
+            j.stringMember("instant", isoInstant(s.currentDate, t.clockTime, t.offsetDays));
             j.numberMember("sunAltitude", t.sunAltitude);
             j.numberMember("sunBearing", t.sunBearing);
             j.numberMember("moonAltitude", t.moonAltitude);
@@ -232,15 +240,16 @@ std::string trackReport(const AppState& s, bool json) {
         j.endObject();
         return j.text();
     }
-    const size_t tw = twelve ? 7 : 5;
-    std::string out = heading(s, isoDate(s.currentDate)) + "\n";
+    // Rows of a clock hour shown twice add their clock's abbreviation.
+    size_t tw = twelve ? 7 : 5;
+    for (int32_t i = 0; i < s.track.count; ++i)
+        tw = std::max(tw, trackTimeText(s.track.samples[static_cast<size_t>(i)], twelve).size());
+    std::string out = heading(s, isoDate(s.currentDate), s.currentDate) + "\n";
     out += padded("", tw + 2) + padded("Sun", 21) + "Moon\n";
     out += padded("Time", tw + 2) + "Alt   Az    Shad     Alt   Az\n";
-    for (int32_t i = 0; i < TRACK_SAMPLES; ++i) {
+    for (int32_t i = 0; i < s.track.count; ++i) {
         const TrackSample& t = s.track.samples[static_cast<size_t>(i)];
-        std::string time;
-        formatEventTime(i * TRACK_SAMPLE_STEP, twelve, time);
-        std::string line = padded(time, tw + 2) + padded(altitudeText(t.sunAltitude), 6) +
+        std::string line = padded(trackTimeText(t, twelve), tw + 2) + padded(altitudeText(t.sunAltitude), 6) +
                            padded(formatBearing(t.sunBearing), 6) +
                            padded(shadowText(t.sunAltitude), 9) +
                            padded(altitudeText(t.moonAltitude), 6) + formatBearing(t.moonBearing);

@@ -85,8 +85,9 @@ install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/manual_pages.cmake)
 
 # The Debian package. Its library dependencies come from dpkg-shlibdeps, so
 # they are the ones the installed programs really link (Qt 6, the C++
-# runtime); the desktop program draws with Liberation Sans, which no library
-# pulls in.
+# runtime, libdate-tz3); the time zones come from the system's tz database
+# (tzdata) and the desktop program draws with Liberation Sans, which no
+# library pulls in.
 set(CPACK_PACKAGE_NAME skyledger)
 set(CPACK_PACKAGE_VENDOR "Skyledger")
 set(CPACK_PACKAGE_CONTACT "${SKYLEDGER_MAINTAINER}")
@@ -103,7 +104,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 if(TARGET skyledger)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, tzdata")
 endif()
 include(CPack)

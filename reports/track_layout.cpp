@@ -3,9 +3,10 @@
 namespace skyledger {
 
 TrackLayout makeTrackLayout(const std::function<int(std::string_view)>& width, int spacing,
-                            int left, bool twelveHourClock) {
+                            int left, bool twelveHourClock, std::string_view offsetNote) {
     TrackLayout t;
     t.timeWidth = width("99:99") + (twelveHourClock ? width("AM") : 0);
+    if (!offsetNote.empty()) t.timeWidth += width(" ") + width(offsetNote);
     t.altWidth = width("-99\xB0");
     t.azWidth = width("999\xB0");
     t.shadWidth = width("99.99");

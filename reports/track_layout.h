@@ -25,8 +25,11 @@ struct TrackLayout {
 };
 
 // Text widths come from `width` (Windows-1252 text in, pixels out); the Time
-// column starts at `left`; `spacing` separates the columns.
+// column starts at `left`; `spacing` separates the columns. `offsetNote`, the
+// widest abbreviation the rows of a repeated clock hour carry, widens the
+// Time column to hold it after the time.
 [[nodiscard]] TrackLayout makeTrackLayout(const std::function<int(std::string_view)>& width,
-                                          int spacing, int left, bool twelveHourClock);
+                                          int spacing, int left, bool twelveHourClock,
+                                          std::string_view offsetNote = {});
 
 } // namespace skyledger

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "almanac/app_state.h"
 #include "almanac/display_format.h"
@@ -17,12 +18,16 @@ namespace skyledger {
 
 namespace {
 
-constexpr int SAMPLES_PER_HALF = TRACK_SAMPLES / 2;
 
-void drawSample(QPainter& p, const TrackLayout& t, const TrackSample& sample, int index,
-                bool twelveHour, int y, int line) {
+// The rows of each half of the page: 48, or up to 50 on a 25-hour day.
+int samplesPerHalf(const TrackTable& track) {
+    return std::max(TRACK_SAMPLES / 2, (track.count + 1) / 2);
+}
+
+void drawSample(QPainter& p, const TrackLayout& t, const TrackSample& sample, bool twelveHour,
+                int y, int line) {
     p.setPen(Qt::black);
-    drawTextAt(p, t.time, y, trackTimeText(index, twelveHour));
+    drawTextAt(p, t.time, y, trackTimeText(sample, twelveHour));
     p.setPen(sample.sunAltitude > 0.0 ? QColor(Qt::black) : GREY);
     drawTextInRow(p, t.sunAlt, t.sunAlt + t.altWidth, y, line, altitudeText(sample.sunAltitude),
                   TextAlign::Left);
@@ -37,10 +42,10 @@ void drawSample(QPainter& p, const TrackLayout& t, const TrackSample& sample, in
                   TextAlign::Left);
 }
 
-void drawGrid(QPainter& p, const TrackLayout& t, int s, int y0, int line) {
+void drawGrid(QPainter& p, const TrackLayout& t, int s, int y0, int line, int rows) {
     const int gridTop = y0 - line;
-    const int gridBottom = y0 + SAMPLES_PER_HALF * line;
-    for (int j = 0; j <= SAMPLES_PER_HALF + 1; ++j)
+    const int gridBottom = y0 + rows * line;
+    for (int j = 0; j <= rows + 1; ++j)
         drawHorizontalLine(p, t.time, t.tableRight - s, gridTop + j * line);
     for (const int x : {t.sunAlt, t.sunAz, t.sunShad, t.moonAlt, t.moonAz})
         drawVerticalLine(p, x - s, gridTop, gridBottom);
@@ -75,7 +80,8 @@ void printTrackPages(QPrinter& printer, QPainter& painter, const AppState& state
     const auto bodyWidth = [&](std::string_view text) {
         return textWidth(fonts.body, text, &printer);
     };
-    const TrackLayout left = makeTrackLayout(bodyWidth, s, margins.leftMargin, twelveHour);
+    const TrackLayout left = makeTrackLayout(bodyWidth, s, margins.leftMargin, twelveHour,
+                                             state.track.widestOffsetNote());
     const TrackLayout right = shifted(left, left.tableRight + bodyWidth("  "));
 
     painter.save();
@@ -86,23 +92,24 @@ void printTrackPages(QPrinter& printer, QPainter& painter, const AppState& state
     painter.setFont(fonts.body);
     if (const Location* location = state.locations.currentLocation())
         drawTextAt(painter, margins.leftMargin, margins.topMargin + fonts.headLine,
-                   reportLocationLine(*location, state.preferences));
+                   reportLocationLine(*location, state.preferences, state.currentDate));
 
     const int y = margins.topMargin + fonts.headLine + (3 * line) / 2;
     drawTrackHeadLines(painter, left, y, line);
     drawTrackHeadLines(painter, right, y, line);
     const int y0 = y + 2 * line;
+    const int half = samplesPerHalf(state.track);
     if (state.track.valid) {
-        for (int i = 0; i < TRACK_SAMPLES; ++i) {
-            const bool firstHalf = i < SAMPLES_PER_HALF;
+        for (int i = 0; i < state.track.count; ++i) {
+            const bool firstHalf = i < half;
             drawSample(painter, firstHalf ? left : right,
-                       state.track.samples[static_cast<size_t>(i)], i, twelveHour,
-                       y0 + (firstHalf ? i : i - SAMPLES_PER_HALF) * line, line);
+                       state.track.samples[static_cast<size_t>(i)], twelveHour,
+                       y0 + (firstHalf ? i : i - half) * line, line);
         }
     }
     painter.setPen(QPen(GREY, 1));
-    drawGrid(painter, left, s, y0, line);
-    drawGrid(painter, right, s, y0, line);
+    drawGrid(painter, left, s, y0, line, half);
+    drawGrid(painter, right, s, y0, line, half);
     painter.restore();
 }
 

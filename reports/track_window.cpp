@@ -59,16 +59,22 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
 
 void TrackWindow::applyLayout() {
     layoutTwelveHour_ = session_.state().preferences.twelveHourClock != 0;
+    layoutNote_ = session_.state().track.widestOffsetNote();
     layout_ = makeTrackLayout([this](std::string_view text) { return metrics_.textWidth(text); },
-                              metrics_.gap, metrics_.gap, layoutTwelveHour_);
+                              metrics_.gap, metrics_.gap, layoutTwelveHour_, layoutNote_);
     // As wide as the table and the scroll bar beside it.
     setFixedSize(layout_.tableRight + metrics_.scrollBarWidth, CLIENT_HEIGHT);
     scrollBar_->setGeometry(layout_.tableRight, 0, metrics_.scrollBarWidth, CLIENT_HEIGHT);
 }
 
 void TrackWindow::trackChanged() {
-    // A change of clock changes the width of the Time column.
-    if ((session_.state().preferences.twelveHourClock != 0) != layoutTwelveHour_) applyLayout();
+    // A change of clock, or a repeated hour's notes, change the width of the Time column.
+    if ((session_.state().preferences.twelveHourClock != 0) != layoutTwelveHour_ ||
+        session_.state().track.widestOffsetNote() != layoutNote_)
+        applyLayout();
+    // A day the clocks change has fewer or more rows.
+    const int rows = std::max(session_.state().track.count, visibleLines_);
+    scrollBar_->setRange(0, rows - visibleLines_);
     update();
 }
 
@@ -91,11 +97,11 @@ void TrackWindow::paintEvent(QPaintEvent*) {
     const bool twelveHour = session_.state().preferences.twelveHourClock != 0;
     for (int k = 0; session_.state().track.valid && k < visibleLines_; ++k) {
         const int s = topSample_ + k;
-        if (s >= TRACK_SAMPLES) break;
+        if (s >= session_.state().track.count) break;
         const TrackSample& sample = session_.state().track.samples[static_cast<size_t>(s)];
         const int y = y0 + (k + 2) * line;
         painter.setPen(Qt::black);
-        drawTextInRow(painter, t.time, t.time + t.timeWidth, y, line, trackTimeText(s, twelveHour),
+        drawTextInRow(painter, t.time, t.time + t.timeWidth, y, line, trackTimeText(sample, twelveHour),
                       TextAlign::Centre);
         painter.setPen(sample.sunAltitude > 0.0 ? QColor(Qt::black) : GREY);
         drawTextInRow(painter, t.sunAlt, t.sunAlt + t.altWidth, y, line,

@@ -5,6 +5,8 @@
 // it after every change in the main window and says so.
 #pragma once
 
+#include <string>
+
 #include "reports/report_window.h"
 #include "reports/track_layout.h"
 
@@ -46,6 +48,7 @@ class TrackWindow : public ReportWindow {
     QScrollBar* scrollBar_ = nullptr;
     TrackLayout layout_;
     bool layoutTwelveHour_ = false;
+    std::string layoutNote_; // the offset note the Time column was laid out for
     int topSample_ = 0;
     int visibleLines_ = 0;
 };

@@ -47,8 +47,8 @@ struct LocationList {
 };
 
 // The clock the almanac's times are given in. The values are the toolbar's
-// button order.
-enum class TimeBasis : int32_t { Standard = 0, Daylight = 1, Universal = 2 };
+// button order. Local is the wall clock of the place's time zone on each date.
+enum class TimeBasis : int32_t { Standard = 0, Daylight = 1, Universal = 2, Local = 3 };
 
 // Display preferences. The first two persist in the settings file (written as
 // 0 or 1, any non-zero value read as on); the time basis is set from the

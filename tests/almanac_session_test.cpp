@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "almanac/local_time.h"
 #include "almanac_fixtures.h"
 #include "astro/planetary_series.h"
 
@@ -242,6 +243,40 @@ TEST(SessionRanges, APlaceOutOfRangeIsKeptButRefusedOnceWithItsNameAndField) {
     session.locationsEdited();
     EXPECT_TRUE(state.day.computed);
     EXPECT_FALSE(state.day.sunriseText.empty());
+}
+
+TEST(SessionZones, LocalTimeFallsBackAtAPlaceWithoutAZoneAndAnUnknownZoneIsSaidOnce) {
+    const Location london{.name = "Greenwich",
+                          .latitude = 51.48,
+                          .longitude = 0.0,
+                          .magneticDeclination = 0.0,
+                          .timeZone = 0.0,
+                          .zone = "Europe/London"};
+    Location lost = london;
+    lost.name = "Lost";
+    lost.zone = "Europe/Lundon";
+    AppState state = stateAt(london, {2026, 7, 1}, TimeBasis::Local);
+    state.locations.records.push_back(lost);
+    AlmanacSession session(state);
+    RecordingView view;
+    session.addView(view);
+    session.recompute();
+    EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Local);
+    const std::string summerSunrise = state.day.sunriseText;
+
+    session.setCurrentLocation(1);
+    session.setDay(2);
+    // The unknown name is kept, said once, and the place is on standard time.
+    EXPECT_EQ(view.errors, Calls{"Lost: time zone 'Europe/Lundon' unknown, standard time used"});
+    EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Standard);
+    EXPECT_EQ(state.locations.records[1].zone, "Europe/Lundon");
+    session.setCurrentLocation(0);
+    session.setDay(1);
+    session.setTimeBasis(TimeBasis::Daylight);
+    EXPECT_EQ(state.day.sunriseText, summerSunrise); // British Summer Time in July
+    EXPECT_EQ(startingTimeBasis(state.locations, TimeBasis::Daylight), TimeBasis::Local);
+    state.locations.current = 1;
+    EXPECT_EQ(startingTimeBasis(state.locations, TimeBasis::Daylight), TimeBasis::Daylight);
 }
 
 } // namespace

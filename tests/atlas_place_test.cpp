@@ -24,6 +24,7 @@ TEST(AtlasPlace, ACityBecomesAPlaceWithTheModelsDeclination) {
     EXPECT_DOUBLE_EQ(place.latitude, tromso.latitude);
     EXPECT_DOUBLE_EQ(place.longitude, tromso.longitude);
     EXPECT_EQ(place.zone, "Europe/Oslo");
+    EXPECT_DOUBLE_EQ(place.timeZone, -1.0); // the standard offset, whatever the season
     EXPECT_DOUBLE_EQ(place.magneticDeclination,
                      modelDeclination(tromso.latitude, tromso.longitude, {2026, 1, 1}).degrees);
     EXPECT_FALSE(modelDeclination(0.0, 0.0, {2031, 1, 1}).withinModelYears);

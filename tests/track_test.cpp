@@ -63,7 +63,9 @@ TEST(Track, HighSouthernSummerKeepsTheSunUpAllDay) {
         stateAt({"McMurdo", -77.85, -166.67, -130.0, -12.0}, {2026, 12, 21}, TimeBasis::Standard);
     RecordingView view;
     openTrackOf(s, view);
-    for (const TrackSample& t : s.track.samples) {
+    ASSERT_EQ(s.track.count, TRACK_SAMPLES);
+    for (int i = 0; i < s.track.count; ++i) {
+        const TrackSample& t = s.track.samples[static_cast<size_t>(i)];
         EXPECT_GT(t.sunAltitude, 0.0);
         EXPECT_GE(t.sunBearing, 0.0);
         EXPECT_LE(t.sunBearing, 360.0);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "almanac/app_state.h"
@@ -130,6 +131,51 @@ TEST_F(CliTest, DayJsonCarriesEachEventAsTextInstantAndBearing) {
         textAfter(ny.out, "\"sunrise\":{\"time\":\"05:" + nySunrise + "\",\"instant\":\"");
     EXPECT_EQ(nyInstant.substr(0, 14), "2026-07-01T05:") << nyInstant;
     EXPECT_EQ(nyInstant.substr(19), "-04:00") << nyInstant;
+}
+
+TEST_F(CliTest, APlaceWithAZoneIsOnItsLocalTimeAcrossAChangeOfClocks) {
+    // New York moves its clocks forward on 8 March 2026 and back on 1 November.
+    const std::vector<std::string> ny = {"--settings", settings_, "--location", "new york"};
+    auto with = [&](std::vector<std::string> rest) {
+        rest.insert(rest.begin(), ny.begin(), ny.end());
+        return rest;
+    };
+    const CliRun chart = run(with({"--json", "chart", "2026-03-07", "3"}));
+    ASSERT_EQ(chart.status, 0) << chart.err;
+    EXPECT_NE(chart.out.find("\"zone\":\"America/New_York\""), std::string::npos);
+    EXPECT_NE(chart.out.find("\"timeBasis\":\"local\""), std::string::npos);
+    // Sunrise an hour later on the clock once the clocks have gone forward.
+    for (const auto& [date, offset, hour] :
+         {std::tuple{"2026-03-07", "-05:00", "06:"}, std::tuple{"2026-03-09", "-04:00", "07:"}}) {
+        const std::string time = textAfter(
+            chart.out, std::string("\"date\":\"") + date + "\",\"sunrise\":{\"time\":\"");
+        const std::string instant =
+            textAfter(chart.out, "\"sunrise\":{\"time\":\"" + time + "\",\"instant\":\"");
+        EXPECT_EQ(time.substr(0, 3), hour) << date;
+        EXPECT_EQ(instant.substr(0, 10), date);
+        EXPECT_EQ(instant.substr(19), offset) << instant;
+    }
+    EXPECT_NE(run(with({"chart", "2026-03-07", "3"})).out.find("America/New_York, "),
+              std::string::npos);
+
+    // The 25-hour day: 100 quarter hours, the repeated hour marked with its clock.
+    const CliRun track = run(with({"track", "2026-11-01"}));
+    ASSERT_EQ(track.status, 0) << track.err;
+    const std::vector<std::string> l = lines(track.out);
+    EXPECT_NE(l[0].find("America/New_York EST"), std::string::npos) << l[0];
+    ASSERT_EQ(l.size(), 104u);
+    EXPECT_EQ(l[8].substr(0, 9), "01:00 EDT");
+    EXPECT_EQ(l[12].substr(0, 9), "01:00 EST");
+    EXPECT_EQ(l[103].substr(0, 5), "23:45");
+
+    // An ad-hoc place takes its zone from --tz, and the basis must have a zone.
+    const CliRun adHoc =
+        run({"--lat", "40.71", "--lon", "74.01", "--tz", "America/New_York", "day", "2026-07-01"});
+    ASSERT_EQ(adHoc.status, 0) << adHoc.err;
+    EXPECT_NE(adHoc.out.find("America/New_York EDT"), std::string::npos) << adHoc.out;
+    EXPECT_EQ(run({"--lat", "1", "--lon", "2", "--tz", "Mars/Olympus_Mons", "day"}).status, 2);
+    EXPECT_EQ(run({"--lat", "1", "--lon", "2", "--zone", "0", "--basis", "local", "day"}).status,
+              2);
 }
 
 TEST_F(CliTest, AdHocPlaceWithHemisphereLettersEqualsSignedNumbers) {
@@ -297,7 +343,7 @@ TEST_F(CliTest, HelpAndVersion) {
 
 TEST_F(CliTest, HelpDocumentsEveryOption) {
     const std::string help = run({"--help"}).out;
-    for (const char* option : {"--location", "--lat", "--lon", "--zone", "--declination", "--basis",
+    for (const char* option : {"--location", "--lat", "--lon", "--zone", "--tz", "--declination", "--basis",
                                "--clock", "--bearings", "--settings", "-o,", "--output", "--json",
                                "-h,", "--help", "--version", "\n  --  "})
         EXPECT_NE(help.find(option), std::string::npos) << option;

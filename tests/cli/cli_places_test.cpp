@@ -74,6 +74,7 @@ TEST_F(CliPlaces, AddsAPlaceByCityWithTheModelsDeclination) {
     EXPECT_NEAR(added->latitude, 69.64, 0.01);
     EXPECT_NEAR(added->longitude, -18.99, 0.01);
     EXPECT_EQ(added->zone, "Europe/Oslo");
+    EXPECT_DOUBLE_EQ(added->timeZone, -1.0);
     const double model = modelDeclination(69.635, -18.992, CivilDate{2026, 7, 1}).degrees;
     EXPECT_NEAR(added->magneticDeclination, model, 0.6); // today's value, rounded to 0.1
     EXPECT_EQ(list.currentLocation(), added);             // the new place is current
@@ -84,8 +85,8 @@ TEST_F(CliPlaces, AddsAPlaceByCoordinatesInEitherHemisphereNotation) {
     ASSERT_EQ(run({"locations", "add", "Hut", "--lat", "45.5N", "--lon", "6.25E", "--zone", "-1"})
                   .status,
               0);
-    ASSERT_EQ(run({"locations", "add", "Camp", "--lat", "40", "--lon", "74", "--zone", "5",
-                   "--declination", "-13.5"})
+    ASSERT_EQ(run({"locations", "add", "Camp", "--lat", "40", "--lon", "74", "--tz",
+                   "America/New_York", "--declination", "-13.5"})
                   .status,
               0);
     const LocationList list = places();
@@ -96,6 +97,8 @@ TEST_F(CliPlaces, AddsAPlaceByCoordinatesInEitherHemisphereNotation) {
     EXPECT_DOUBLE_EQ(hut->timeZone, -1.0);
     EXPECT_GT(hut->magneticDeclination, 1.0); // the model's, east of true north in the Alps
     EXPECT_DOUBLE_EQ(camp->magneticDeclination, -13.5);
+    EXPECT_EQ(camp->zone, "America/New_York");
+    EXPECT_DOUBLE_EQ(camp->timeZone, 5.0);
 }
 
 TEST_F(CliPlaces, RefusedRequestsChangeNothing) {
@@ -110,6 +113,9 @@ TEST_F(CliPlaces, RefusedRequestsChangeNothing) {
     EXPECT_EQ(run({"locations", "add", "Zone", "--lat", "1", "--lon", "0", "--zone", "24"}).status,
               2);
     EXPECT_EQ(run({"locations", "add", "Nowhere", "--city", "xqzzy"}).status, 2);
+    EXPECT_EQ(run({"locations", "add", "Nowhere", "--lat", "1", "--lon", "0", "--tz", "Mars/Base"})
+                  .status,
+              2);
     EXPECT_EQ(run({"locations", "remove", "Atlantis"}).status, 2);
     EXPECT_EQ(run({"locations", "rename", "Tokyo", "sydney"}).status, 2);
     EXPECT_EQ(readAll(settings_), before);

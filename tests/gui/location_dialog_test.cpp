@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,11 +96,11 @@ TEST(LocationDialog, LaysOutFromTheMetricsWithoutClippingText) {
     // The column is measured with "Timezone:", the label reads "Time Zone:".
     int column = 0;
     for (const char* text :
-         {"Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Timezone:"})
+         {"Name:", "Latitude:", "Longitude:", "Magnetic Declination:", "Timezone:", "Zone Name:"})
         column = std::max(column, m.textWidth(text));
     EXPECT_EQ(d.label(4)->text(), QStringLiteral("Time Zone:"));
-    QLineEdit* const edits[] = {d.nameEdit(), d.latitudeEdit(), d.longitudeEdit(),
-                                d.declinationEdit(), d.timeZoneEdit()};
+    QWidget* const edits[] = {d.nameEdit(),        d.latitudeEdit(), d.longitudeEdit(),
+                              d.declinationEdit(), d.timeZoneEdit(), d.zoneNameBox()};
     for (int row = 0; row < LocationDialog::ROW_COUNT; ++row) {
         const int top = g + (row + 1) * (b + g);
         EXPECT_EQ(d.label(row)->geometry(), QRect(g, top, column, b));
@@ -110,13 +111,40 @@ TEST(LocationDialog, LaysOutFromTheMetricsWithoutClippingText) {
     EXPECT_EQ(d.nameEdit()->width(), m.textWidth("XXXXXXXXXXXXXXXXXXXXXXXXX"));
     EXPECT_EQ(d.latitudeEdit()->width(), m.textWidth("-999.999") + 2 * g);
     EXPECT_EQ(d.timeZoneEdit()->width(), m.textWidth("-99.9") + 2 * g);
-    EXPECT_EQ(d.size(), QSize(2 * g + column + d.nameEdit()->width() + g, g + 5 * (b + g) + b + g));
     // The Model button beside the declination, inside the dialog.
     const QRect model = d.modelButton()->geometry();
     EXPECT_EQ(model.topLeft(), QPoint(d.declinationEdit()->geometry().right() + 1 + g,
                                       d.declinationEdit()->y()));
     EXPECT_EQ(model.size(), QSize(m.textWidth("Model") + 2 * g, b));
     EXPECT_LE(model.right() + g, d.width() - 1);
+    // The zone-name box holds the longest name beside its arrow.
+    EXPECT_GE(d.zoneNameBox()->width(),
+              m.textWidth("America/Argentina/Buenos_Aires") + m.scrollBarWidth);
+    EXPECT_EQ(d.size(),
+              QSize(2 * g + column + d.zoneNameBox()->width() + g, g + 6 * (b + g) + b + g));
+}
+
+TEST(LocationDialog, ZoneNameIsEmptyOrOneTheDatabaseKnows) {
+    Location cairo{"Cairo", 30.04, -31.24, -4.5, -2.0};
+    cairo.zone = "Africa/Cairo";
+    LocationList list = places({cairo}, 0);
+    OpenDialog d(list);
+    QComboBox* zone = d.dialog.zoneNameBox();
+    EXPECT_EQ(zone->currentText(), QStringLiteral("Africa/Cairo"));
+    EXPECT_GT(zone->findText(QStringLiteral("Europe/London")), 0);
+    zone->setEditText(QStringLiteral("Africa/Kairo"));
+    d.click(d.dialog.okButton());
+    EXPECT_EQ(d.messages, std::vector<std::string>{"Unknown time zone 'Africa/Kairo'"});
+    EXPECT_EQ(list.records[0].zone, "Africa/Cairo");
+    // Typing the start of a name offers the names that begin with it.
+    zone->setEditText(QString());
+    QTest::keyClicks(zone->lineEdit(), QStringLiteral("europe/lond"));
+    zone->completer()->setCompletionPrefix(zone->lineEdit()->text());
+    EXPECT_EQ(zone->completer()->currentCompletion(), QStringLiteral("Europe/London"));
+    zone->setEditText(QString());
+    d.click(d.dialog.okButton());
+    ASSERT_TRUE(d.accepted());
+    EXPECT_EQ(list.records[0].zone, "");
 }
 
 TEST(LocationDialog, ShowsTheCurrentPlaceRoundedAndOkStoresWhatItShows) {
@@ -338,7 +366,8 @@ TEST(LocationDialog, ChoosingACityOfTheAtlasFillsThePlace) {
     EXPECT_EQ(d.dialog.longitudeEdit()->text(), QStringLiteral("-18.99"));
     const double model = modelDeclination(69.635, -18.992, {2026, 7, 1}).degrees;
     EXPECT_NEAR(d.dialog.declinationEdit()->text().toDouble(), model, 0.051);
-    d.dialog.timeZoneEdit()->setText(QStringLiteral("-1.0"));
+    EXPECT_EQ(d.dialog.timeZoneEdit()->text(), QStringLiteral("-1.0"));
+    EXPECT_EQ(d.dialog.zoneNameBox()->currentText(), QStringLiteral("Europe/Oslo"));
     d.click(d.dialog.okButton());
     ASSERT_TRUE(d.accepted()) << (d.messages.empty() ? "" : d.messages[0]);
     ASSERT_EQ(list.count(), 2);
@@ -346,6 +375,8 @@ TEST(LocationDialog, ChoosingACityOfTheAtlasFillsThePlace) {
     EXPECT_EQ(stored.name, "Troms\xF8");
     EXPECT_DOUBLE_EQ(stored.latitude, 69.64);
     EXPECT_DOUBLE_EQ(stored.longitude, -18.99);
+    EXPECT_DOUBLE_EQ(stored.timeZone, -1.0);
+    EXPECT_EQ(stored.zone, "Europe/Oslo");
 
     // Saved and read back as the next start reads it.
     LocationList back;
@@ -353,6 +384,7 @@ TEST(LocationDialog, ChoosingACityOfTheAtlasFillsThePlace) {
     EXPECT_EQ(parseSettingsText(settingsText(list, prefs), back, prefs), SettingsLoad::Loaded);
     EXPECT_EQ(back.records[1].name, stored.name);
     EXPECT_DOUBLE_EQ(back.records[1].latitude, 69.64);
+    EXPECT_EQ(back.records[1].zone, "Europe/Oslo");
 }
 
 TEST(LocationDialog, ModelButtonFillsTheDeclinationOrNamesTheBadField) {

@@ -105,13 +105,13 @@ TEST_F(MainWindowTest, PlacesEveryControlByTheLayoutFormulas) {
     ToolbarControl* basis = window->toolbar(TIME_BASIS_TOOLBAR_ID);
     ToolbarControl* clock = window->toolbar(CLOCK_TOOLBAR_ID);
     ToolbarControl* bearings = window->toolbar(BEARINGS_TOOLBAR_ID);
-    EXPECT_EQ(basis->size(), QSize(68, 24));
+    EXPECT_EQ(basis->size(), QSize(90, 24));
     EXPECT_EQ(clock->size(), QSize(46, 24));
     EXPECT_EQ(bearings->size(), QSize(46, 24));
     const int yearRight = window->yearBox()->x() + window->yearBox()->width();
     EXPECT_EQ(basis->pos(), QPoint(yearRight + G, G));
-    EXPECT_EQ(clock->pos(), QPoint(yearRight + G + 68 + G, G));
-    EXPECT_EQ(bearings->pos(), QPoint(yearRight + G + 68 + G + 46 + G, G));
+    EXPECT_EQ(clock->pos(), QPoint(yearRight + G + 90 + G, G));
+    EXPECT_EQ(bearings->pos(), QPoint(yearRight + G + 90 + G + 46 + G, G));
     const int rowRight = bearings->x() + 46 + G;
 
     const int T = 2 * B + 3 * G + G + 2;
@@ -195,6 +195,30 @@ TEST_F(MainWindowTest, ShorterMonthClampsTheDayAndRefillsTheDayBox) {
     EXPECT_EQ(window->dayBox()->count(), 28);
     EXPECT_EQ(state.currentDate.day, 28);
     EXPECT_EQ(shown(), expected());
+}
+
+TEST_F(MainWindowTest, LocalTimeIsAvailableOnlyAtAPlaceWithAZone) {
+    state.locations.records[13].zone.clear(); // Tokyo, kept without its zone
+    open({2026, 3, 29});
+    ToolbarControl* basis = window->toolbar(TIME_BASIS_TOOLBAR_ID);
+    ASSERT_EQ(basis->buttonCount(), 4);
+    // Greenwich on the day the clocks go forward: LT is British Summer Time.
+    clickButton(TIME_BASIS_TOOLBAR_ID, 3);
+    EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Local);
+    EXPECT_EQ(basis->toolbarButtonState(3), 1);
+    EXPECT_EQ(shown(), expected());
+    state.preferences.timeBasis = TimeBasis::Daylight;
+    EXPECT_EQ(shown(), expected()); // the day's events all fall after the change
+    state.preferences.timeBasis = TimeBasis::Local;
+
+    window->locationBox()->setCurrentIndex(locationIndex("Tokyo"));
+    EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Standard);
+    EXPECT_FALSE(basis->isButtonAvailable(3));
+    EXPECT_EQ(basis->toolbarButtonState(0), 1);
+    clickButton(TIME_BASIS_TOOLBAR_ID, 3);
+    EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Standard);
+    window->locationBox()->setCurrentIndex(locationIndex("Sydney"));
+    EXPECT_TRUE(basis->isButtonAvailable(3));
 }
 
 TEST_F(MainWindowTest, EachToolbarButtonSetsItsPreferenceAndRecomputes) {
