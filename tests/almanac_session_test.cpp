@@ -259,7 +259,7 @@ TEST(SessionZones, LocalTimeFallsBackAtAPlaceWithoutAZoneAndAnUnknownZoneIsSaidO
     state.locations.records.push_back(lost);
     AlmanacSession session(state);
     RecordingView view;
-    session.addView(view);
+    const AlmanacSession::Subscription heard = session.subscribe(view);
     session.recompute();
     EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Local);
     const std::string summerSunrise = state.day.sunriseText;
