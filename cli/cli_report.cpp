@@ -326,14 +326,14 @@ std::string placeRows(const LocationList& list) {
     for (const Location& l : list.records)
         nameWidth = std::max(nameWidth, l.name.size());
     std::string out =
-        "  " + padded("Name", nameWidth + 2) + "Latitude  Longitude  Declination  Zone\n";
+        "  " + padded("Name", nameWidth + 2) + "Latitude  Longitude  Declination  Zone   Time zone\n";
     for (int32_t i = 0; i < list.count(); ++i) {
         const Location& l = list.records[static_cast<size_t>(i)];
         out += i == list.current ? "* " : "  ";
         out += padded(printableWindows1252(l.name), nameWidth + 2) +
                padded(formatLatitude(l.latitude), 10) + padded(formatLongitude(l.longitude), 11) +
                padded(formatText("%1f", l.magneticDeclination), 13) +
-               formatText("%1f", l.timeZone) + "\n";
+               padded(formatText("%1f", l.timeZone), 7) + printableWindows1252(l.zone) + "\n";
     }
     return out;
 }
@@ -357,7 +357,7 @@ std::string locationsReport(const AppState& s, bool json) {
         j.endObject();
         return j.text();
     }
-    return windows1252ToUtf8(placeRows(s.locations));
+    return forTerminal(placeRows(s.locations));
 }
 
 std::string citiesReport(const std::string& query, const std::vector<const City*>& matches,
