@@ -5,6 +5,7 @@
 
 #include <cassert>
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace skyledger {
@@ -16,6 +17,10 @@ enum class AlmanacError {
     PhaseSearchFailed, // the Moon's principal phases did not bracket the instant
     InvalidRequest,    // a day count outside 1..366 or a month outside 1..12
 };
+
+// What the user is told when a computation failed for `error`, the same in
+// the window and on the command line.
+[[nodiscard]] std::string almanacErrorMessage(AlmanacError error);
 
 template <typename T> class [[nodiscard]] AlmanacResult {
   public:

@@ -9,6 +9,7 @@
 #include "settings/location_list.h"
 #include "settings/location_range.h"
 #include "settings/settings_file.h"
+#include "support/messages.h"
 
 namespace skyledger {
 
@@ -17,8 +18,6 @@ namespace {
 // The altitude/azimuth table names another file than the day for the same
 // missing list; both mean that no settings file was read.
 constexpr std::string_view TRACK_LOCATION_FILE_NAME = "Location.txt";
-const char* const DAY_COUNT_MESSAGE = "Number of days out of range (1..366)";
-const char* const PHASE_MESSAGE = "The Moon's phase could not be found for this date";
 
 int32_t clamped(int32_t value, int32_t low, int32_t high) {
     return std::max(low, std::min(value, high));
@@ -111,22 +110,8 @@ void AlmanacSession::showMessage(const std::string& message) {
 }
 
 void AlmanacSession::showError(AlmanacError error) {
-    switch (error) {
-    case AlmanacError::NoLocationList:
-        showMessage(missingFileMessage(SETTINGS_FILE_NAME));
-        return;
-    case AlmanacError::NoCurrentLocation:
-        return; // shown as empty results
-    case AlmanacError::SeriesNotLoadable:
-        showMessage(TERM_STORE_OUT_OF_MEMORY);
-        return;
-    case AlmanacError::PhaseSearchFailed:
-        showMessage(PHASE_MESSAGE);
-        return;
-    case AlmanacError::InvalidRequest:
-        showMessage(DAY_COUNT_MESSAGE);
-        return;
-    }
+    // Without a current place the results are shown empty, without a message.
+    if (error != AlmanacError::NoCurrentLocation) showMessage(almanacErrorMessage(error));
 }
 
 bool AlmanacSession::refusedForRange(const Location& place) {

@@ -66,4 +66,35 @@ bool isAcceptedDate(const CivilDate& date) {
     return date.day >= 1 && date.day <= daysInMonth(date.month, date.year);
 }
 
+namespace {
+
+// The number written by `count` ASCII digits from `from`, or -1.
+int32_t digitsAt(std::string_view text, size_t from, size_t count) {
+    int32_t value = 0;
+    for (size_t i = from; i < from + count; ++i) {
+        if (i >= text.size() || text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+DateReading readIsoDate(std::string_view text) {
+    DateReading reading;
+    const int32_t year = digitsAt(text, 0, 4);
+    const int32_t month = digitsAt(text, 5, 2);
+    const int32_t day = digitsAt(text, 8, 2);
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || year < 0 || month < 0 || day < 0) {
+        reading.problem = DateReading::Problem::NotTheForm;
+        return reading;
+    }
+    reading.date = {year, month, day};
+    if (year < FIRST_YEAR || year > LAST_YEAR)
+        reading.problem = DateReading::Problem::YearOutside;
+    else if (!isAcceptedDate(reading.date))
+        reading.problem = DateReading::Problem::NoSuchDay;
+    return reading;
+}
+
 } // namespace skyledger

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace skyledger {
 
@@ -40,5 +41,17 @@ int32_t weekday(int32_t year, int32_t month, int32_t day);
 
 // True when the date exists and its year lies in FIRST_YEAR..LAST_YEAR.
 bool isAcceptedDate(const CivilDate& date);
+
+// What reading a date typed as YYYY-MM-DD (ASCII digits) found: an accepted
+// date, or why there is none. `date` holds the numbers read whenever the
+// text has the form.
+struct DateReading {
+    enum class Problem { None, NotTheForm, YearOutside, NoSuchDay };
+    CivilDate date;
+    Problem problem = Problem::None;
+    [[nodiscard]] bool ok() const { return problem == Problem::None; }
+};
+
+[[nodiscard]] DateReading readIsoDate(std::string_view text);
 
 } // namespace skyledger

@@ -12,7 +12,9 @@
 
 namespace skyledger {
 
-inline constexpr int32_t CALENDAR_CELLS = 42; // 6 rows of 7 columns
+inline constexpr int32_t CALENDAR_WEEKS = 6;    // the grid's rows
+inline constexpr int32_t CALENDAR_WEEKDAYS = 7; // its columns
+inline constexpr int32_t CALENDAR_CELLS = CALENDAR_WEEKS * CALENDAR_WEEKDAYS;
 
 // Cell index = row * 7 + column; column 0 is the grid's first weekday.
 struct MoonCalendarGrid {

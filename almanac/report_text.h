@@ -11,6 +11,9 @@
 
 namespace skyledger {
 
+// The calendar's weekday headings, Sunday first, on screen and on paper.
+inline constexpr const char* CALENDAR_WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
+
 // The illuminated share (percent) the calendar shows for a phase angle
 // (radians: 0 new, pi full): (cos(angle + pi) + 1) x 50, rounded by adding
 // one half and truncating. It is a picture of the phase, not the Moon's

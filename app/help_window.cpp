@@ -33,18 +33,18 @@ class GuideBrowser : public QTextBrowser {
 } // namespace
 
 HelpWindow::HelpWindow(const LayoutMetrics& metrics, const QString& settingsFile, QWidget* owner)
-    : QWidget(owner, Qt::Window), browser(new GuideBrowser(settingsFile, this)) {
+    : QWidget(owner, Qt::Window), browser_(new GuideBrowser(settingsFile, this)) {
     setWindowTitle(QStringLiteral("Skyledger Help"));
     // The program ends with its main window, whether or not help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(metrics.uiFont);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser);
-    browser->setReadOnly(true);
-    browser->setOpenLinks(true);
-    browser->document()->setDocumentMargin(8);
-    browser->setSource(QUrl(QStringLiteral("qrc") + QLatin1String(USER_GUIDE_RESOURCE)));
+    layout->addWidget(browser_);
+    browser_->setReadOnly(true);
+    browser_->setOpenLinks(true);
+    browser_->document()->setDocumentMargin(8);
+    browser_->setSource(QUrl(QStringLiteral("qrc") + QLatin1String(USER_GUIDE_RESOURCE)));
     // Wide enough for about 60 characters, tall enough for a section.
     resize(36 * metrics.lineHeight, 32 * metrics.lineHeight);
     // Escape closes the help as it closes the other windows it sits beside.
@@ -56,7 +56,7 @@ HelpWindow::HelpWindow(const LayoutMetrics& metrics, const QString& settingsFile
 }
 
 QString HelpWindow::plainText() const {
-    return browser->toPlainText();
+    return browser_->toPlainText();
 }
 
 } // namespace skyledger

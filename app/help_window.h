@@ -29,7 +29,7 @@ class HelpWindow : public QWidget {
     [[nodiscard]] QString plainText() const;
 
   private:
-    QTextBrowser* browser;
+    QTextBrowser* browser_;
 };
 
 } // namespace skyledger

@@ -211,19 +211,16 @@ void LocationDialog::deleteCurrent() {
     showCurrentOrEmpty();
 }
 
-// The field the checks stop at: the first one that fails when the fields
-// after it are taken as a plain 0.
-QLineEdit* LocationDialog::refusedField(const LocationFieldTexts& texts) const {
-    std::string_view fields[4] = {texts.latitude, texts.longitude, texts.magneticDeclination,
-                                  texts.timeZone};
-    QLineEdit* const edits[4] = {latitudeEdit_, longitudeEdit_, declinationEdit_, timeZoneEdit_};
-    for (int k = 0; k < 4; ++k) {
-        std::string_view trial[4] = {"0", "0", "0", "0"};
-        for (int i = 0; i <= k; ++i)
-            trial[i] = fields[i];
-        LocationFieldValues ignored;
-        if (validateLocationFields({trial[0], trial[1], trial[2], trial[3]}, ignored))
-            return edits[k];
+QLineEdit* LocationDialog::edit(LocationField field) const {
+    switch (field) {
+    case LocationField::Latitude:
+        return latitudeEdit_;
+    case LocationField::Longitude:
+        return longitudeEdit_;
+    case LocationField::MagneticDeclination:
+        return declinationEdit_;
+    case LocationField::TimeZone:
+        return timeZoneEdit_;
     }
     return timeZoneEdit_;
 }
@@ -242,9 +239,9 @@ void LocationDialog::confirm() {
     const std::string declination = toWindows1252(declinationEdit_->text());
     const std::string timeZone = toWindows1252(timeZoneEdit_->text());
     LocationFieldValues values;
-    if (auto message =
+    if (const auto refusal =
             validateLocationFields({latitude, longitude, declination, timeZone}, values)) {
-        refuse(*message, refusedField({latitude, longitude, declination, timeZone}));
+        refuse(refusal->message, edit(refusal->field));
         return;
     }
     const std::string zone = toWindows1252(zoneNameBox_->currentText().trimmed());
@@ -292,8 +289,8 @@ void LocationDialog::fillModelDeclination() {
     const std::string latitude = toWindows1252(latitudeEdit_->text());
     const std::string longitude = toWindows1252(longitudeEdit_->text());
     LocationFieldValues values;
-    if (auto message = validateLocationFields({latitude, longitude, "0", "0"}, values)) {
-        refuse(*message, refusedField({latitude, longitude, "0", "0"}));
+    if (const auto refusal = validateLocationFields({latitude, longitude, "0", "0"}, values)) {
+        refuse(refusal->message, edit(refusal->field));
         return;
     }
     const ModelDeclination d = modelDeclination(values.latitude, values.longitude, modelDate_);

@@ -73,7 +73,7 @@ class LocationDialog : public QDialog {
     void chooseCity(const QModelIndex& index);
     void fillModelDeclination();
     void refuse(const std::string& message, QLineEdit* field);
-    QLineEdit* refusedField(const LocationFieldTexts& texts) const;
+    [[nodiscard]] QLineEdit* edit(LocationField field) const;
 
     LocationList& list_;
     MessageSink messageSink_ = showMessageBox;

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -13,7 +12,6 @@
 #include <QSignalBlocker>
 #include <QStyleOptionComplex>
 #include <algorithm>
-#include <ctime>
 
 #include "almanac/day_almanac.h"
 #include "almanac/display_format.h"
@@ -24,12 +22,12 @@
 #include "app/multiday_dialog.h"
 #include "app/toolbar_control.h"
 #include "gui/colours.h"
+#include "gui/date_boxes.h"
 #include "gui/moon_disc.h"
 #include "gui/qt_text.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_window.h"
 #include "reports/track_window.h"
-#include "settings/settings_file.h"
 #include "support/format_text.h"
 
 namespace skyledger {
@@ -164,21 +162,6 @@ MainWindowLayout mainWindowLayout(const LayoutMetrics& m, const int toolbarWidth
     return out;
 }
 
-StartClock readLocalClock() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    StartClock clock;
-    clock.today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    clock.daylightSaving = local.tm_isdst > 0;
-    return clock;
-}
-
-void startFromClock(AppState& state, const StartClock& clock) {
-    state.currentDate = clock.today;
-    state.preferences.timeBasis = clock.daylightSaving ? TimeBasis::Daylight : TimeBasis::Standard;
-}
-
 MainWindow::MainWindow(AlmanacSession& session, const LayoutMetrics& metrics, MessageSink messages,
                        QWidget* parent)
     : QMainWindow(parent), session(session), state(session.state()), metrics(metrics),
@@ -213,12 +196,25 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildControls() {
-    const std::vector<QIcon> basisImages = {toolbarImage("button_st"), toolbarImage("button_dst"),
-                                            toolbarImage("button_ut"), toolbarImage("button_lt")};
-    const std::vector<QIcon> clockImages = {toolbarImage("button_12hr"),
-                                            toolbarImage("button_24hr")};
-    const std::vector<QIcon> bearingImages = {toolbarImage("button_magnetic"),
-                                              toolbarImage("button_true")};
+    buildClientArea();
+    buildToolbars();
+    buildBoxes();
+    buildResultFields();
+    // Tab walks the controls as they read: the date, the three toolbars,
+    // then the place. The window opens with the keyboard on the day.
+    QWidget* order[] = {dayCombo, monthCombo,  yearCombo,    timeBasisBar,
+                        clockBar, bearingsBar, locationCombo};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    dayCombo->setFocus();
+
+    client->setFixedSize(geometry.clientSize);
+    // The window cannot be resized: its client area keeps the layout's size.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::buildClientArea() {
     client = new ClientArea(*this);
     client->setFont(metrics.uiFont);
     QPalette pal = client->palette();
@@ -229,18 +225,23 @@ void MainWindow::buildControls() {
     client->setPalette(pal);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
+}
 
+// The three toolbars; their widths complete the window's geometry.
+void MainWindow::buildToolbars() {
     timeBasisBar = new ToolbarControl(
-        TIME_BASIS_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 4, 1, basisImages,
+        TOOLBAR_BUTTON_SIZE, 4, 1,
+        {toolbarImage("button_st"), toolbarImage("button_dst"), toolbarImage("button_ut"),
+         toolbarImage("button_lt")},
         {QStringLiteral("Standard Time"), QStringLiteral("Daylight Savings Time"),
          QStringLiteral("Universal Time"), QStringLiteral("Local Time")},
         metrics, client, client);
     clockBar = new ToolbarControl(
-        CLOCK_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 2, 1, clockImages,
+        TOOLBAR_BUTTON_SIZE, 2, 1, {toolbarImage("button_12hr"), toolbarImage("button_24hr")},
         {QStringLiteral("12-hour clock"), QStringLiteral("24-hour clock")}, metrics, client,
         client);
     bearingsBar = new ToolbarControl(
-        BEARINGS_TOOLBAR_ID, ToolbarControl::Mode::Radio, TOOLBAR_BUTTON_SIZE, 2, 1, bearingImages,
+        TOOLBAR_BUTTON_SIZE, 2, 1, {toolbarImage("button_magnetic"), toolbarImage("button_true")},
         {QStringLiteral("Magnetic bearings"), QStringLiteral("True bearings")}, metrics, client,
         client);
     const int widths[3] = {timeBasisBar->width(), clockBar->width(), bearingsBar->width()};
@@ -248,11 +249,15 @@ void MainWindow::buildControls() {
     timeBasisBar->move(geometry.timeBasisToolbar);
     clockBar->move(geometry.clockToolbar);
     bearingsBar->move(geometry.bearingsToolbar);
-    for (ToolbarControl* bar : {timeBasisBar, clockBar, bearingsBar}) {
-        connect(bar, &ToolbarControl::clicked, this, &MainWindow::toolbarClicked);
+    for (const Toolbar which : {Toolbar::TimeBasis, Toolbar::Clock, Toolbar::Bearings}) {
+        connect(toolbar(which), &ToolbarControl::clicked, this,
+                [this, which](int index) { toolbarClicked(which, index); });
     }
     selectToolbarButtons();
+}
 
+// The day, month, year and location boxes, filled from the state.
+void MainWindow::buildBoxes() {
     auto* boxStyle = new DropDownListStyle(metrics.scrollBarWidth, this);
     auto makeBox = [this, boxStyle](const QRect& box) {
         auto* combo = new QComboBox(client);
@@ -265,25 +270,23 @@ void MainWindow::buildControls() {
     monthCombo = makeBox(geometry.monthBox);
     yearCombo = makeBox(geometry.yearBox);
     locationCombo = makeBox(geometry.locationBox);
-    for (int32_t month = 1; month <= 12; ++month) {
-        monthCombo->addItem(toQString(monthAbbreviation(month)));
-    }
-    for (int32_t year = FIRST_BOX_YEAR; year <= LAST_BOX_YEAR; ++year) {
-        yearCombo->addItem(toQString(formatText("%d", year)));
-    }
+    fillMonthBox(*monthCombo);
+    fillYearBox(*yearCombo);
     fillDayBox();
     monthCombo->setCurrentIndex(state.currentDate.month - 1);
     // A clock year the box does not offer leaves it without a selection; the
     // clock's year is used until the user picks one.
     const int32_t year = state.currentDate.year;
-    yearCombo->setCurrentIndex(
-        year >= FIRST_BOX_YEAR && year <= LAST_BOX_YEAR ? year - FIRST_BOX_YEAR : -1);
+    yearCombo->setCurrentIndex(year >= FIRST_YEAR && year <= LAST_YEAR ? year - FIRST_YEAR : -1);
     fillLocationBox();
     connect(yearCombo, &QComboBox::currentIndexChanged, this, &MainWindow::yearChosen);
     connect(monthCombo, &QComboBox::currentIndexChanged, this, &MainWindow::monthChosen);
     connect(dayCombo, &QComboBox::currentIndexChanged, this, &MainWindow::dayChosen);
     connect(locationCombo, &QComboBox::currentIndexChanged, this, &MainWindow::locationChosen);
+}
 
+// The headings, the row labels and the eight value fields.
+void MainWindow::buildResultFields() {
     staticText(client, QStringLiteral("Rise"), geometry.riseHeading, Qt::AlignTop);
     staticText(client, QStringLiteral("Set"), geometry.setHeading, Qt::AlignTop);
     staticText(client, QStringLiteral("Sun"), geometry.sunLabel, Qt::AlignVCenter);
@@ -299,29 +302,11 @@ void MainWindow::buildControls() {
         field->setIndent(0);
         fields[i] = field;
     }
-
-    // Tab walks the controls as they read: the date, the three toolbars,
-    // then the place. The window opens with the keyboard on the day.
-    QWidget* order[] = {dayCombo, monthCombo,  yearCombo,    timeBasisBar,
-                        clockBar, bearingsBar, locationCombo};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-    dayCombo->setFocus();
-
-    client->setFixedSize(geometry.clientSize);
-    // The window cannot be resized: its client area keeps the layout's size.
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::fillDayBox() {
-    const QSignalBlocker quiet(dayCombo);
-    dayCombo->clear();
-    const int32_t length = daysInMonth(state.currentDate.month, state.currentDate.year);
-    for (int32_t day = 1; day <= length; ++day) {
-        dayCombo->addItem(toQString(formatText("%d", day)));
-    }
-    dayCombo->setCurrentIndex(std::min(state.currentDate.day, length) - 1);
+    const CivilDate& date = state.currentDate;
+    skyledger::fillDayBox(*dayCombo, date.day, date.month, date.year);
 }
 
 void MainWindow::fillLocationBox() {
@@ -346,7 +331,7 @@ void MainWindow::selectToolbarButtons() {
 void MainWindow::yearChosen(int index) {
     if (index < 0) return;
     // The session clamps the day to the new month's length.
-    session.setYear(FIRST_BOX_YEAR + index);
+    session.setYear(FIRST_YEAR + index);
     fillDayBox();
 }
 
@@ -366,35 +351,32 @@ void MainWindow::locationChosen(int index) {
     session.setCurrentLocation(index);
 }
 
-void MainWindow::toolbarClicked(int controlId, int index) {
-    switch (controlId) {
-    case TIME_BASIS_TOOLBAR_ID:
+void MainWindow::toolbarClicked(Toolbar which, int index) {
+    switch (which) {
+    case Toolbar::TimeBasis:
         session.setTimeBasis(static_cast<TimeBasis>(index));
         break;
-    case CLOCK_TOOLBAR_ID:
+    case Toolbar::Clock:
         session.setTwelveHourClock(index == 0);
         break;
-    case BEARINGS_TOOLBAR_ID:
+    case Toolbar::Bearings:
         session.setMagneticBearings(index == 0);
         break;
-    default:
-        return;
     }
     selectToolbarButtons();
     update();
 }
 
-ToolbarControl* MainWindow::toolbar(int controlId) const {
-    switch (controlId) {
-    case TIME_BASIS_TOOLBAR_ID:
+ToolbarControl* MainWindow::toolbar(Toolbar which) const {
+    switch (which) {
+    case Toolbar::TimeBasis:
         return timeBasisBar;
-    case CLOCK_TOOLBAR_ID:
+    case Toolbar::Clock:
         return clockBar;
-    case BEARINGS_TOOLBAR_ID:
+    case Toolbar::Bearings:
         return bearingsBar;
-    default:
-        return nullptr;
     }
+    return nullptr;
 }
 
 HelpWindow* MainWindow::helpWindow() const {
@@ -495,19 +477,6 @@ void MainWindow::openHelp() {
 void MainWindow::openAbout() {
     AboutDialog about(this);
     about.exec();
-}
-
-bool saveSettingsAtExit(const std::string& path, const AppState& state,
-                        const MessageSink& messages) {
-    if (saveSettings(path, state.locations, state.preferences) == SettingsSave::Saved) {
-        return true;
-    }
-    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-    messages(nullptr, QStringLiteral("Error"),
-             QStringLiteral("Cannot write the settings file \"%1\".\nThe places and display "
-                            "settings were not saved.")
-                 .arg(file));
-    return false;
 }
 
 } // namespace skyledger

@@ -37,14 +37,8 @@ enum class ResultField {
     MoonsetBearing,
 };
 
-// The control ids the toolbars report their clicks with.
-inline constexpr int TIME_BASIS_TOOLBAR_ID = 104;
-inline constexpr int CLOCK_TOOLBAR_ID = 105;
-inline constexpr int BEARINGS_TOOLBAR_ID = 106;
-
-// The years the year box offers.
-inline constexpr int32_t FIRST_BOX_YEAR = FIRST_YEAR;
-inline constexpr int32_t LAST_BOX_YEAR = LAST_YEAR;
+// The three toolbars, left to right.
+enum class Toolbar { TimeBasis, Clock, Bearings };
 
 // The client-area geometry of the main window, in pixels, derived from the
 // layout metrics when the window is created.
@@ -67,21 +61,6 @@ struct MainWindowLayout {
 // `toolbarWidths` are the three toolbars' widths in pixels, left to right.
 [[nodiscard]] MainWindowLayout mainWindowLayout(const LayoutMetrics& metrics,
                                                 const int toolbarWidths[3]);
-
-// The local clock at start-up: the date the window opens on and whether
-// daylight-saving time is in force.
-struct StartClock {
-    CivilDate today;
-    bool daylightSaving = false;
-};
-
-// Reads the local clock.
-[[nodiscard]] StartClock readLocalClock();
-
-// The state the main window opens on: the clock's date, and daylight-saving
-// time as the time basis when the clock is on it, else standard time. Set at
-// start-up, before the window computes its first day.
-void startFromClock(AppState& state, const StartClock& clock);
 
 class MainWindow : public QMainWindow, public AlmanacView {
     Q_OBJECT
@@ -128,7 +107,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     [[nodiscard]] QComboBox* monthBox() const { return monthCombo; }
     [[nodiscard]] QComboBox* yearBox() const { return yearCombo; }
     [[nodiscard]] QComboBox* locationBox() const { return locationCombo; }
-    [[nodiscard]] ToolbarControl* toolbar(int controlId) const;
+    [[nodiscard]] ToolbarControl* toolbar(Toolbar which) const;
     [[nodiscard]] QLabel* resultField(ResultField field) const;
     [[nodiscard]] HelpWindow* helpWindow() const;
     // The File and Help menu actions, by their menu text without '&'.
@@ -145,6 +124,10 @@ class MainWindow : public QMainWindow, public AlmanacView {
   private:
     void buildMenus();
     void buildControls();
+    void buildClientArea();
+    void buildToolbars();
+    void buildBoxes();
+    void buildResultFields();
     void fillDayBox();
     void fillLocationBox();
     void selectToolbarButtons();
@@ -152,7 +135,7 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void monthChosen(int index);
     void dayChosen(int index);
     void locationChosen(int index);
-    void toolbarClicked(int controlId, int index);
+    void toolbarClicked(Toolbar which, int index);
 
     AlmanacSession& session;
     const AppState& state;
@@ -172,10 +155,5 @@ class MainWindow : public QMainWindow, public AlmanacView {
     QPointer<HelpWindow> help;
     AlmanacSession::Subscription subscription;
 };
-
-// Writes the settings file at exit. When that fails the user is told, with
-// the file's name, that the places were not saved. False on failure.
-bool saveSettingsAtExit(const std::string& path, const AppState& state,
-                        const MessageSink& messages);
 
 } // namespace skyledger

@@ -12,9 +12,11 @@
 
 #include "almanac/chart.h"
 #include "almanac/display_format.h"
+#include "gui/date_boxes.h"
 #include "gui/layout_metrics.h"
 #include "gui/qt_text.h"
 #include "support/format_text.h"
+#include "support/messages.h"
 #include "support/parse_number.h"
 
 namespace skyledger {
@@ -65,10 +67,8 @@ MultiDayDialog::MultiDayDialog(const LayoutMetrics& metrics, CivilDate start,
     daysField_->setMaxLength(DAYS_FIELD_MAX_LENGTH);
     daysField_->setText(decimal(PROPOSED_DAYS));
 
-    for (int32_t month = 1; month <= 12; ++month)
-        monthBox_->addItem(toQString(monthAbbreviation(month)));
-    for (int32_t year = FIRST_YEAR; year <= LAST_YEAR; ++year)
-        yearBox_->addItem(decimal(year));
+    fillMonthBox(*monthBox_);
+    fillYearBox(*yearBox_);
     monthBox_->setCurrentIndex(start_.month - 1);
     yearBox_->setCurrentIndex(start_.year - FIRST_YEAR);
     fillDayBox();
@@ -115,14 +115,8 @@ void MultiDayDialog::layOut(const LayoutMetrics& m) {
 }
 
 void MultiDayDialog::fillDayBox() {
-    const int32_t length = daysInMonth(start_.month, start_.year);
-    start_.day = std::min(start_.day, length);
-    // Refilling is not a choice of the user's: it must not move the day.
-    const QSignalBlocker quiet(dayBox_);
-    dayBox_->clear();
-    for (int32_t day = 1; day <= length; ++day)
-        dayBox_->addItem(decimal(day));
-    dayBox_->setCurrentIndex(start_.day - 1);
+    start_.day = std::min(start_.day, daysInMonth(start_.month, start_.year));
+    skyledger::fillDayBox(*dayBox_, start_.day, start_.month, start_.year);
 }
 
 void MultiDayDialog::dayChosen(int index) {
@@ -151,11 +145,11 @@ void MultiDayDialog::confirm() {
     // chart never sees a count that was not computed.
     int32_t days = 0;
     if (!parseInteger(toWindows1252(daysField_->text()), days)) {
-        showError("Invalid number of days");
+        showError(INVALID_DAY_COUNT_MESSAGE);
         return;
     }
     if (days < 1 || days > MAX_CHART_DAYS) {
-        showError("Number of days out of range (1..366)");
+        showError(DAY_COUNT_RANGE_MESSAGE);
         return;
     }
     // Without rows (no places to compute for) there is no chart to open; the

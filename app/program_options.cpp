@@ -1,215 +1,122 @@
-// Reading the command line and running its scripted parts.
+// Reading the command line of the desktop program.
 #include "app/program_options.h"
 
-#include <QApplication>
-#include <QPixmap>
-#include <QRegularExpression>
-#include <memory>
-
-#include "almanac/app_state.h"
-#include "app/about_dialog.h"
-#include "app/help_window.h"
-#include "app/location_dialog.h"
-#include "app/main_window.h"
+#include "app/scripted_run.h"
 #include "gui/qt_text.h"
-#include "reports/calendar_print.h"
-#include "reports/calendar_window.h"
-#include "reports/chart_print.h"
-#include "reports/chart_window.h"
-#include "reports/print_report.h"
-#include "reports/track_print.h"
-#include "reports/track_window.h"
-#include "settings/names.h"
 #include "support/version.h"
 
 namespace skyledger {
 
 namespace {
 
-// Shows a window the way the user would see it before it is grabbed.
-QWidget* shown(QWidget* widget) {
-    widget->show();
-    QApplication::processEvents();
-    return widget;
-}
+// The arguments with the index of the one being read.
+struct ArgumentReader {
+    const QStringList& arguments;
+    qsizetype at = 0;
+    QString& error;
 
-std::optional<CivilDate> parseDate(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch()) return std::nullopt;
-    const CivilDate date{match.captured(1).toInt(), match.captured(2).toInt(),
-                         match.captured(3).toInt()};
-    if (!isAcceptedDate(date)) return std::nullopt;
-    return date;
-}
-
-template <typename Table> bool knownName(const Table& table, const QString& name) {
-    for (const auto& entry : table) {
-        if (name == QLatin1String(entry.name)) return true;
+    [[nodiscard]] const QString& option() const { return arguments[at]; }
+    // Steps to the option's next value; false, with the message, when `count`
+    // values do not follow the option.
+    bool has(qsizetype count) {
+        if (at + count < arguments.size()) return true;
+        error = QStringLiteral("%1 needs %2")
+                    .arg(option(),
+                         count == 1 ? QStringLiteral("a value") : QStringLiteral("two values"));
+        return false;
     }
+    const QString& next() { return arguments[++at]; }
+};
+
+bool readDate(ArgumentReader& in, ProgramOptions& options) {
+    if (!in.has(1)) return false;
+    const QString& text = in.next();
+    const DateReading reading = readIsoDate(text.toStdString());
+    if (reading.ok()) {
+        options.date = reading.date;
+        return true;
+    }
+    in.error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD in the years %2 to %3")
+                   .arg(text)
+                   .arg(FIRST_YEAR)
+                   .arg(LAST_YEAR);
     return false;
 }
 
-template <typename Table> QString namesOf(const Table& table) {
-    QStringList names;
-    for (const auto& entry : table)
-        names << QLatin1String(entry.name);
-    return names.isEmpty() ? QStringLiteral("none yet") : names.join(QStringLiteral(", "));
+bool readLocation(ArgumentReader& in, ProgramOptions& options) {
+    if (!in.has(1)) return false;
+    const QString& name = in.next();
+    if (!fitsWindows1252(name)) {
+        in.error = QStringLiteral("'%1' is not a place name Skyledger can keep").arg(name);
+        return false;
+    }
+    options.location = toWindows1252(name);
+    return true;
 }
 
-bool savePng(QWidget* widget, const QString& file, QString& error) {
-    if (widget->grab().save(file, "PNG")) return true;
-    error = QStringLiteral("Cannot write the image file \"%1\".").arg(file);
+// A name from one of the scripted runs' tables and the file to write:
+// --screenshot-window and --pdf. `kind` names what the table holds.
+struct NamedOutput {
+    bool (*known)(const QString& name);
+    QString (*names)();
+    const char* kind;
+};
+
+bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name, QString& file) {
+    if (!in.has(2)) return false;
+    name = in.next();
+    file = in.next();
+    if (table.known(name)) return true;
+    in.error = QStringLiteral("'%1' is not a %2 (known: %3)")
+                   .arg(name, QLatin1String(table.kind), table.names());
+    return false;
+}
+
+const NamedOutput WINDOWS = {&isScreenshotWindow, &screenshotWindowNames, "window"};
+const NamedOutput REPORTS = {&isPdfReport, &pdfReportNames, "report"};
+
+bool readDays(ArgumentReader& in, ProgramOptions& options) {
+    if (!in.has(1)) return false;
+    bool ok = false;
+    options.days = in.next().toInt(&ok);
+    if (ok && isChartDayCount(options.days)) return true;
+    in.error = QStringLiteral("--days takes a number from 1 to %1").arg(MAX_CHART_DAYS);
+    return false;
+}
+
+bool readOption(ArgumentReader& in, ProgramOptions& options) {
+    const QString& arg = in.option();
+    if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+        options.help = true;
+        return true;
+    }
+    if (arg == QLatin1String("--version")) {
+        options.version = true;
+        return true;
+    }
+    if (arg == QLatin1String("--date")) return readDate(in, options);
+    if (arg == QLatin1String("--location")) return readLocation(in, options);
+    if (arg == QLatin1String("--screenshot")) {
+        if (!in.has(1)) return false;
+        options.screenshotFile = in.next();
+        return true;
+    }
+    if (arg == QLatin1String("--screenshot-window"))
+        return readNamedOutput(in, WINDOWS, options.windowName, options.windowFile);
+    if (arg == QLatin1String("--pdf"))
+        return readNamedOutput(in, REPORTS, options.pdfKind, options.pdfFile);
+    if (arg == QLatin1String("--days")) return readDays(in, options);
+    in.error = QStringLiteral("unknown option '%1' (try --help)").arg(arg);
     return false;
 }
 
 } // namespace
 
-const std::vector<ScreenshotWindow>& screenshotWindows() {
-    static const std::vector<ScreenshotWindow> table = {
-        {"about",
-         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             // Owned by the main window; closed with it.
-             auto* about = new AboutDialog(&window);
-             about->setAttribute(Qt::WA_DeleteOnClose);
-             return shown(about);
-         }},
-        {"help",
-         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             window.openHelp();
-             return shown(window.helpWindow());
-         }},
-        {"chart",
-         [](MainWindow& window, const ProgramOptions& options) -> QWidget* {
-             // --days days from the main window's date, as if asked for in
-             // the request dialog.
-             AlmanacSession& session = window.almanacSession();
-             if (!session.prepareChart(session.state().currentDate, options.days)) return nullptr;
-             return shown(window.openReport<ChartWindow>());
-         }},
-        {"calendar",
-         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             return shown(window.openReport<MoonCalendarWindow>());
-         }},
-        {"track",
-         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             return shown(window.openReport<TrackWindow>());
-         }},
-        {"location",
-         [](MainWindow& window, const ProgramOptions&) -> QWidget* {
-             // On the current place; the run ends before anything is saved.
-             auto* dialog = new LocationDialog(window.almanacSession().editLocations(),
-                                               window.layoutMetrics(), &window);
-             dialog->setAttribute(Qt::WA_DeleteOnClose);
-             return shown(dialog);
-         }},
-    };
-    return table;
-}
-
-const std::vector<PdfReport>& pdfReports() {
-    // The reports print what their windows would show on the main window's
-    // date and place, through the same page routines, without the windows.
-    static const std::vector<PdfReport> table = {
-        {"chart",
-         [](MainWindow& window, const ProgramOptions& options, const QString& file) {
-             AlmanacSession& session = window.almanacSession();
-             if (!session.prepareChart(session.state().currentDate, options.days)) return false;
-             const AppState& state = session.state();
-             return printReportToPdf(file, chartPageRoutine(state.chart, state));
-         }},
-        {"calendar",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
-             AlmanacSession& session = window.almanacSession();
-             AlmanacView printout;
-             const AlmanacSession::Subscription computed =
-                 session.subscribe(printout, Follows::Calendar);
-             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printCalendarPages(printer, painter, session.state());
-             });
-         }},
-        {"track",
-         [](MainWindow& window, const ProgramOptions&, const QString& file) {
-             AlmanacSession& session = window.almanacSession();
-             AlmanacView printout;
-             const AlmanacSession::Subscription computed =
-                 session.subscribe(printout, Follows::Track);
-             return printReportToPdf(file, [&](QPrinter& printer, QPainter& painter) {
-                 printTrackPages(printer, painter, session.state());
-             });
-         }},
-    };
-    return table;
-}
-
 bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error) {
     options = ProgramOptions{};
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        // The values an option takes, or false when too few follow.
-        auto values = [&](qsizetype count) {
-            if (i + count < arguments.size()) return true;
-            error = QStringLiteral("%1 needs %2")
-                        .arg(arg,
-                             count == 1 ? QStringLiteral("a value") : QStringLiteral("two values"));
-            return false;
-        };
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            options.help = true;
-        } else if (arg == QLatin1String("--version")) {
-            options.version = true;
-        } else if (arg == QLatin1String("--date")) {
-            if (!values(1)) return false;
-            options.date = parseDate(arguments[++i]);
-            if (!options.date) {
-                error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD in the years "
-                                       "%2 to %3")
-                            .arg(arguments[i])
-                            .arg(FIRST_YEAR)
-                            .arg(LAST_YEAR);
-                return false;
-            }
-        } else if (arg == QLatin1String("--location")) {
-            if (!values(1)) return false;
-            const QString name = arguments[++i];
-            if (!fitsWindows1252(name)) {
-                error = QStringLiteral("'%1' is not a place name Skyledger can keep").arg(name);
-                return false;
-            }
-            options.location = toWindows1252(name);
-        } else if (arg == QLatin1String("--screenshot")) {
-            if (!values(1)) return false;
-            options.screenshotFile = arguments[++i];
-        } else if (arg == QLatin1String("--screenshot-window")) {
-            if (!values(2)) return false;
-            options.windowName = arguments[++i];
-            options.windowFile = arguments[++i];
-            if (!knownName(screenshotWindows(), options.windowName)) {
-                error = QStringLiteral("'%1' is not a window (known: %2)")
-                            .arg(options.windowName, namesOf(screenshotWindows()));
-                return false;
-            }
-        } else if (arg == QLatin1String("--pdf")) {
-            if (!values(2)) return false;
-            options.pdfKind = arguments[++i];
-            options.pdfFile = arguments[++i];
-            if (!knownName(pdfReports(), options.pdfKind)) {
-                error = QStringLiteral("'%1' is not a report (known: %2)")
-                            .arg(options.pdfKind, namesOf(pdfReports()));
-                return false;
-            }
-        } else if (arg == QLatin1String("--days")) {
-            if (!values(1)) return false;
-            bool ok = false;
-            options.days = arguments[++i].toInt(&ok);
-            if (!ok || options.days < 1 || options.days > MAX_REPORT_DAYS) {
-                error = QStringLiteral("--days takes a number from 1 to %1").arg(MAX_REPORT_DAYS);
-                return false;
-            }
-        } else {
-            error = QStringLiteral("unknown option '%1' (try --help)").arg(arg);
-            return false;
-        }
+    ArgumentReader in{arguments, 0, error};
+    for (; in.at < arguments.size(); ++in.at) {
+        if (!readOption(in, options)) return false;
     }
     return true;
 }
@@ -234,58 +141,13 @@ QString programUsage() {
                "the program. Exit status: 0 done, 1 a file could not be written, 2 bad input.\n")
         .arg(FIRST_YEAR)
         .arg(LAST_YEAR)
-        .arg(namesOf(screenshotWindows()), namesOf(pdfReports()))
-        .arg(MAX_REPORT_DAYS)
+        .arg(screenshotWindowNames(), pdfReportNames())
+        .arg(MAX_CHART_DAYS)
         .arg(DEFAULT_REPORT_DAYS);
 }
 
 QString versionLine() {
     return QStringLiteral("skyledger %1").arg(QLatin1String(programVersion()));
-}
-
-bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {
-    if (options.date) state.currentDate = *options.date;
-    if (!options.location) return true;
-    const LocationList& places = state.locations;
-    for (int32_t i = 0; places.present && i < places.count(); ++i) {
-        if (sameName(places.records[static_cast<size_t>(i)].name, *options.location)) {
-            state.locations.current = i;
-            return true;
-        }
-    }
-    error = QStringLiteral("There is no place called '%1' in the settings file.")
-                .arg(toQString(*options.location));
-    return false;
-}
-
-std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& options,
-                                     QString& error) {
-    bool scripted = false;
-    if (!options.screenshotFile.isEmpty()) {
-        scripted = true;
-        if (!savePng(shown(&window), options.screenshotFile, error)) return 1;
-    }
-    for (const ScreenshotWindow& entry : screenshotWindows()) {
-        if (options.windowName != QLatin1String(entry.name)) continue;
-        scripted = true;
-        shown(&window);
-        QWidget* other = entry.open(window, options);
-        if (!other) {
-            error = QStringLiteral("The %1 window could not be opened.").arg(options.windowName);
-            return 1;
-        }
-        if (!savePng(other, options.windowFile, error)) return 1;
-    }
-    for (const PdfReport& entry : pdfReports()) {
-        if (options.pdfKind != QLatin1String(entry.name)) continue;
-        scripted = true;
-        if (!entry.write(window, options, options.pdfFile)) {
-            error = QStringLiteral("Cannot write the PDF file \"%1\".").arg(options.pdfFile);
-            return 1;
-        }
-    }
-    if (scripted) return 0;
-    return std::nullopt;
 }
 
 } // namespace skyledger

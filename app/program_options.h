@@ -5,23 +5,16 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "almanac/chart.h"
 #include "almanac/civil_calendar.h"
-
-class QWidget;
 
 namespace skyledger {
 
-class MainWindow;
-struct AppState;
-
-// The chart length when --days is not given, and its bounds.
+// The chart length when --days is not given (at most MAX_CHART_DAYS).
 inline constexpr int32_t DEFAULT_REPORT_DAYS = 31;
-inline constexpr int32_t MAX_REPORT_DAYS = 366;
 
 struct ProgramOptions {
     std::optional<CivilDate> date;
@@ -36,23 +29,6 @@ struct ProgramOptions {
     bool version = false;
 };
 
-// A window --screenshot-window can render: `open` shows it (on the main
-// window's current date and place) and gives the widget to grab.
-struct ScreenshotWindow {
-    const char* name;
-    std::function<QWidget*(MainWindow&, const ProgramOptions&)> open;
-};
-
-// A report --pdf can print: `write` prints it into `file`; false on failure.
-struct PdfReport {
-    const char* name;
-    std::function<bool(MainWindow&, const ProgramOptions&, const QString& file)> write;
-};
-
-// The tables of those names; each window adds its own entry.
-[[nodiscard]] const std::vector<ScreenshotWindow>& screenshotWindows();
-[[nodiscard]] const std::vector<PdfReport>& pdfReports();
-
 // Reads the arguments after the program's name. On a problem gives false and
 // a one-line description in `error`.
 bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error);
@@ -62,17 +38,5 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
 
 // The line --version prints: "skyledger 2.1".
 [[nodiscard]] QString versionLine();
-
-// Puts the date and place the options name into the state the main window
-// opens on. False, with a message in `error`, when the settings have no place
-// of that name (names compare as the location list compares them).
-bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error);
-
-// What the scripted options ask of the created main window: the screenshot
-// or PDF. Gives the exit status when the program should end here (0 done, 1
-// a file could not be written), or nothing when the window should stay open.
-// Messages for the user go to `error`.
-std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& options,
-                                     QString& error);
 
 } // namespace skyledger

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <utility>
 
 #include "gui/colours.h"
@@ -25,11 +26,11 @@ class ToolbarTip : public QWidget {
   public:
     ToolbarTip(const QString& text, const QFont& font, QWidget* owner)
         : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput),
-          label(text) {
+          label_(text) {
         setFont(font);
         setAttribute(Qt::WA_ShowWithoutActivating);
     }
-    [[nodiscard]] const QString& text() const { return label; }
+    [[nodiscard]] const QString& text() const { return label_; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -37,33 +38,32 @@ class ToolbarTip : public QWidget {
         p.fillRect(rect(), Qt::white);
         p.setPen(Qt::black);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
-        p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, label);
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, label_);
     }
 
   private:
-    QString label;
+    QString label_;
 };
 
-ToolbarControl::ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
-                               std::vector<QIcon> images, QStringList labels,
-                               const LayoutMetrics& metrics, QWidget* parent, QWidget* tipArea)
-    : QWidget(parent), id(controlId), mode(mode), imageSize(buttonSize), columnCount(columns),
-      rowCount(rows), images(std::move(images)), labels(std::move(labels)), metrics(metrics),
-      tipArea(tipArea), states(static_cast<size_t>(columns * rows), 0),
-      unavailable(static_cast<size_t>(columns * rows), false) {
-    setFixedSize(columns * pitchOf(imageSize) + 2, rows * pitchOf(imageSize) + 2);
+ToolbarControl::ToolbarControl(int buttonSize, int columns, int rows, std::vector<QIcon> images,
+                               QStringList labels, const LayoutMetrics& metrics, QWidget* parent,
+                               QWidget* tipArea)
+    : QWidget(parent), imageSize_(buttonSize), columnCount_(columns), rowCount_(rows),
+      images_(std::move(images)), labels_(std::move(labels)), metrics_(metrics), tipArea_(tipArea),
+      pressed_(columns * rows > 0 ? 0 : -1),
+      unavailable_(static_cast<size_t>(std::max(columns * rows, 0)), false) {
+    setFixedSize(columns * pitchOf(imageSize_) + 2, rows * pitchOf(imageSize_) + 2);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, LIGHT_GREY);
     setPalette(pal);
     setAutoFillBackground(true);
-    tipTimer.setSingleShot(true);
+    tipTimer_.setSingleShot(true);
     // A tip never shows early: a coarse timer may fire up to 5% before time.
-    tipTimer.setTimerType(Qt::PreciseTimer);
-    tipTimer.setInterval(DEFAULT_TIP_DELAY_MS);
-    connect(&tipTimer, &QTimer::timeout, this, &ToolbarControl::showTip);
-    if (mode == Mode::Radio && !states.empty()) states[0] = 1;
+    tipTimer_.setTimerType(Qt::PreciseTimer);
+    tipTimer_.setInterval(DEFAULT_TIP_DELAY_MS);
+    connect(&tipTimer_, &QTimer::timeout, this, &ToolbarControl::showTip);
 }
 
 ToolbarControl::~ToolbarControl() {
@@ -71,56 +71,40 @@ ToolbarControl::~ToolbarControl() {
 }
 
 void ToolbarControl::selectToolbarButton(int index) {
-    for (size_t i = 0; i < states.size(); ++i)
-        states[i] = static_cast<int>(i) == index ? 1 : 0;
-    update();
-}
-
-int ToolbarControl::toolbarButtonState(int index) const {
-    if (index < 0 || index >= buttonCount()) return 0;
-    return states[static_cast<size_t>(index)];
-}
-
-void ToolbarControl::setToolbarButtonState(int index, int state) {
-    if (index < 0 || index >= buttonCount()) return;
-    states[static_cast<size_t>(index)] = state;
+    pressed_ = index >= 0 && index < buttonCount() ? index : -1;
     update();
 }
 
 void ToolbarControl::setButtonAvailable(int index, bool available) {
     if (index < 0 || index >= buttonCount()) return;
-    unavailable[static_cast<size_t>(index)] = !available;
+    unavailable_[static_cast<size_t>(index)] = !available;
     update();
 }
 
 bool ToolbarControl::isButtonAvailable(int index) const {
-    return index >= 0 && index < buttonCount() && !unavailable[static_cast<size_t>(index)];
+    return index >= 0 && index < buttonCount() && !unavailable_[static_cast<size_t>(index)];
 }
 
 void ToolbarControl::activateButton(int index) {
     if (!isButtonAvailable(index)) return;
     stopHover();
-    keyboardButton = index;
-    if (mode == Mode::Radio) {
-        selectToolbarButton(index);
-    } else {
-        setToolbarButtonState(index, toolbarButtonState(index) ? 0 : 1);
-    }
-    emit clicked(id, index);
+    keyboardButton_ = index;
+    selectToolbarButton(index);
+    emit clicked(index);
 }
 
 QPoint ToolbarControl::buttonOrigin(int index) const {
-    const int column = index % columnCount;
-    const int row = index / columnCount;
-    return {2 + column * pitchOf(imageSize), 2 + row * pitchOf(imageSize)};
+    const int column = index % columnCount_;
+    const int row = index / columnCount_;
+    return {2 + column * pitchOf(imageSize_), 2 + row * pitchOf(imageSize_)};
 }
 
 int ToolbarControl::cellAt(QPoint point) const {
     if (point.x() < 0 || point.y() < 0) return -1;
-    const int column = point.x() / pitchOf(imageSize);
-    const int row = point.y() / pitchOf(imageSize);
-    if (column >= columnCount || row >= rowCount) return -1;
-    return row * columnCount + column;
+    const int column = point.x() / pitchOf(imageSize_);
+    const int row = point.y() / pitchOf(imageSize_);
+    if (column >= columnCount_ || row >= rowCount_) return -1;
+    return row * columnCount_ + column;
 }
 
 int ToolbarControl::buttonAt(QPoint point) const {
@@ -129,11 +113,11 @@ int ToolbarControl::buttonAt(QPoint point) const {
     const QPoint origin = buttonOrigin(index);
     const int dx = point.x() - origin.x();
     const int dy = point.y() - origin.y();
-    return dx >= 0 && dx <= imageSize && dy >= 0 && dy <= imageSize ? index : -1;
+    return dx >= 0 && dx <= imageSize_ && dy >= 0 && dy <= imageSize_ ? index : -1;
 }
 
 QWidget* ToolbarControl::visibleTip() const {
-    return tip && tip->isVisible() ? tip : nullptr;
+    return tip_ && tip_->isVisible() ? tip_ : nullptr;
 }
 
 void ToolbarControl::paintEvent(QPaintEvent*) {
@@ -145,61 +129,61 @@ void ToolbarControl::paintEvent(QPaintEvent*) {
         // The icon gives the image drawn for this screen's pixel density, so
         // that a dense screen shows the double-size image, not a blurred
         // enlargement.
-        if (static_cast<size_t>(i) < images.size()) {
+        if (static_cast<size_t>(i) < images_.size()) {
             const QIcon::Mode look = isButtonAvailable(i) ? QIcon::Normal : QIcon::Disabled;
-            p.drawPixmap(QRect(x, y, imageSize, imageSize),
-                         images[static_cast<size_t>(i)].pixmap(QSize(imageSize, imageSize),
-                                                               devicePixelRatioF(), look));
+            p.drawPixmap(QRect(x, y, imageSize_, imageSize_),
+                         images_[static_cast<size_t>(i)].pixmap(QSize(imageSize_, imageSize_),
+                                                                devicePixelRatioF(), look));
         }
-        const bool pressed = toolbarButtonState(i) != 0;
+        const bool pressed = isButtonPressed(i);
         const QColor topLeft = pressed ? Qt::black : Qt::white;
         const QColor bottomRight = pressed ? Qt::white : Qt::black;
         // Line by line as a pen that leaves out each line's last pixel: the
         // left and top lines own the bottom-left corner, the right and
         // bottom lines the top-right one.
-        p.fillRect(x - 1, y - 1, 1, imageSize + 3, topLeft);
-        p.fillRect(x - 1, y - 1, imageSize + 2, 1, topLeft);
-        p.fillRect(x + imageSize + 1, y - 1, 1, imageSize + 2, bottomRight);
-        p.fillRect(x, y + imageSize + 1, imageSize + 2, 1, bottomRight);
+        p.fillRect(x - 1, y - 1, 1, imageSize_ + 3, topLeft);
+        p.fillRect(x - 1, y - 1, imageSize_ + 2, 1, topLeft);
+        p.fillRect(x + imageSize_ + 1, y - 1, 1, imageSize_ + 2, bottomRight);
+        p.fillRect(x, y + imageSize_ + 1, imageSize_ + 2, 1, bottomRight);
     }
     if (hasFocus()) {
         // A dotted frame along the image's own edge, where no letter reaches.
-        const QPoint o = buttonOrigin(keyboardButton);
+        const QPoint o = buttonOrigin(keyboardButton_);
         QPen pen(Qt::black, 1, Qt::DotLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(o.x(), o.y(), imageSize - 1, imageSize - 1));
+        p.drawRect(QRect(o.x(), o.y(), imageSize_ - 1, imageSize_ - 1));
     }
 }
 
 void ToolbarControl::keyPressEvent(QKeyEvent* event) {
-    const int column = keyboardButton % columnCount;
-    const int row = keyboardButton / columnCount;
-    int next = keyboardButton;
+    const int column = keyboardButton_ % columnCount_;
+    const int row = keyboardButton_ / columnCount_;
+    int next = keyboardButton_;
     switch (event->key()) {
     case Qt::Key_Left:
-        if (column > 0) next = keyboardButton - 1;
+        if (column > 0) next = keyboardButton_ - 1;
         break;
     case Qt::Key_Right:
-        if (column + 1 < columnCount) next = keyboardButton + 1;
+        if (column + 1 < columnCount_) next = keyboardButton_ + 1;
         break;
     case Qt::Key_Up:
-        if (row > 0) next = keyboardButton - columnCount;
+        if (row > 0) next = keyboardButton_ - columnCount_;
         break;
     case Qt::Key_Down:
-        if (row + 1 < rowCount) next = keyboardButton + columnCount;
+        if (row + 1 < rowCount_) next = keyboardButton_ + columnCount_;
         break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        activateButton(keyboardButton);
+        activateButton(keyboardButton_);
         return;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
-    if (next != keyboardButton) {
-        keyboardButton = next;
+    if (next != keyboardButton_) {
+        keyboardButton_ = next;
         update();
     }
 }
@@ -209,9 +193,9 @@ void ToolbarControl::focusInEvent(QFocusEvent* event) {
     // group of radio buttons; a click places it itself.
     const bool tabbed =
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    if (tabbed && mode == Mode::Radio) {
+    if (tabbed) {
         for (int i = 0; i < buttonCount(); ++i) {
-            if (toolbarButtonState(i) != 0) keyboardButton = i;
+            if (isButtonPressed(i)) keyboardButton_ = i;
         }
     }
     update();
@@ -224,14 +208,14 @@ void ToolbarControl::focusOutEvent(QFocusEvent*) {
 void ToolbarControl::mouseMoveEvent(QMouseEvent* event) {
     const int index =
         rect().contains(event->position().toPoint()) ? cellAt(event->position().toPoint()) : -1;
-    if (index == hovered) return;
+    if (index == hovered_) return;
     if (index < 0) {
         stopHover();
         return;
     }
-    hovered = index;
+    hovered_ = index;
     removeTip();
-    tipTimer.start();
+    tipTimer_.start();
 }
 
 void ToolbarControl::mousePressEvent(QMouseEvent* event) {
@@ -248,35 +232,35 @@ void ToolbarControl::hideEvent(QHideEvent*) {
 }
 
 void ToolbarControl::stopHover() {
-    tipTimer.stop();
+    tipTimer_.stop();
     removeTip();
-    hovered = -1;
+    hovered_ = -1;
 }
 
 void ToolbarControl::showTip() {
     removeTip();
-    if (hovered < 0 || hovered >= labels.size()) return;
-    const QString& label = labels[hovered];
-    const int cellX = (hovered % columnCount) * pitchOf(imageSize);
-    const int cellY = (hovered / columnCount) * pitchOf(imageSize);
-    const int width = metrics.textWidth(toWindows1252(label)) + 2 * metrics.gap;
-    QRect box(mapToGlobal(QPoint(cellX + metrics.gap, cellY + imageSize + 6)),
-              QSize(width, metrics.buttonHeight));
+    if (hovered_ < 0 || hovered_ >= labels_.size()) return;
+    const QString& label = labels_[hovered_];
+    const int cellX = (hovered_ % columnCount_) * pitchOf(imageSize_);
+    const int cellY = (hovered_ / columnCount_) * pitchOf(imageSize_);
+    const int width = metrics_.textWidth(toWindows1252(label)) + 2 * metrics_.gap;
+    QRect box(mapToGlobal(QPoint(cellX + metrics_.gap, cellY + imageSize_ + 6)),
+              QSize(width, metrics_.buttonHeight));
     // Keep the tip inside the main window's client area: shift it left or up
     // so that it ends at that area's edge.
-    const QWidget* area = tipArea ? tipArea.data() : window();
+    const QWidget* area = tipArea_ ? tipArea_.data() : window();
     const QRect bounds(area->mapToGlobal(QPoint(0, 0)), area->size());
     if (box.right() > bounds.right()) box.moveRight(bounds.right());
     if (box.bottom() > bounds.bottom()) box.moveBottom(bounds.bottom());
-    tip = new ToolbarTip(label, metrics.uiFont, this);
-    tip->setGeometry(box);
-    tip->show();
+    tip_ = new ToolbarTip(label, metrics_.uiFont, this);
+    tip_->setGeometry(box);
+    tip_->show();
 }
 
 void ToolbarControl::removeTip() {
-    if (!tip) return;
-    delete tip;
-    tip = nullptr;
+    if (!tip_) return;
+    delete tip_;
+    tip_ = nullptr;
 }
 
 } // namespace skyledger

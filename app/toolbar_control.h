@@ -1,6 +1,6 @@
 // A small grid of bitmap buttons with a one-pixel 3D bevel: the main window's
-// time-basis, clock and bearings selectors. In radio mode exactly one button
-// is pressed; in toggle mode each button is pressed or raised on its own.
+// time-basis, clock and bearings selectors. Exactly one button is pressed, as
+// in a group of radio buttons.
 // Resting the pointer on a button for a second shows its label in a tip just
 // below it. From the keyboard the control takes focus with Tab, the arrow
 // keys move a dotted focus mark from button to button and Space or Enter
@@ -24,8 +24,6 @@ class ToolbarControl : public QWidget {
     Q_OBJECT
 
   public:
-    enum class Mode { Radio = 1, Toggle = 2 };
-
     // The rest before a tip shows.
     static constexpr int DEFAULT_TIP_DELAY_MS = 1000;
 
@@ -34,24 +32,22 @@ class ToolbarControl : public QWidget {
     // square, each icon holding that size and, for dense screens, twice it. `tipArea` is the widget
     // whose rectangle a tip must stay inside (the main window's client area); the toolbar's own
     // window when null.
-    ToolbarControl(int controlId, Mode mode, int buttonSize, int columns, int rows,
-                   std::vector<QIcon> images, QStringList labels, const LayoutMetrics& metrics,
-                   QWidget* parent, QWidget* tipArea = nullptr);
+    ToolbarControl(int buttonSize, int columns, int rows, std::vector<QIcon> images,
+                   QStringList labels, const LayoutMetrics& metrics, QWidget* parent,
+                   QWidget* tipArea = nullptr);
     ~ToolbarControl() override;
 
-    [[nodiscard]] int controlId() const { return id; }
-    [[nodiscard]] int buttonCount() const { return columnCount * rowCount; }
+    [[nodiscard]] int buttonCount() const { return columnCount_ * rowCount_; }
 
     // Presses button `index` and raises every other; an index outside the
     // grid raises them all.
     void selectToolbarButton(int index);
-    // 1 pressed (selected), 0 raised; 0 for an index outside the grid.
-    [[nodiscard]] int toolbarButtonState(int index) const;
-    void setToolbarButtonState(int index, int state);
+    // True for the pressed button; false for a raised one and for an index
+    // outside the grid.
+    [[nodiscard]] bool isButtonPressed(int index) const { return index >= 0 && index == pressed_; }
 
     // What a click on button `index` does: removes the tip, presses the
-    // button (radio) or flips it (toggle), then emits clicked(). A button
-    // made unavailable does nothing.
+    // button, then emits clicked(). A button made unavailable does nothing.
     void activateButton(int index);
 
     // Makes button `index` available or not; an unavailable one is drawn
@@ -65,17 +61,17 @@ class ToolbarControl : public QWidget {
     [[nodiscard]] int buttonAt(QPoint point) const;
 
     // The rest before a tip shows; tests shorten it.
-    void setTipDelay(int milliseconds) { tipTimer.setInterval(milliseconds); }
+    void setTipDelay(int milliseconds) { tipTimer_.setInterval(milliseconds); }
     // The tip on show, or null.
     [[nodiscard]] QWidget* visibleTip() const;
 
     // The button the keyboard works on: the one the focus mark is drawn on
     // while the control has focus.
-    [[nodiscard]] int focusedButton() const { return keyboardButton; }
+    [[nodiscard]] int focusedButton() const { return keyboardButton_; }
 
   signals:
     // Every click on a button, also on the one already pressed.
-    void clicked(int controlId, int index);
+    void clicked(int index);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -93,21 +89,19 @@ class ToolbarControl : public QWidget {
     void removeTip();
     void stopHover();
 
-    int id;
-    Mode mode;
-    int imageSize;
-    int columnCount;
-    int rowCount;
-    std::vector<QIcon> images;
-    QStringList labels;
-    const LayoutMetrics& metrics;
-    QPointer<QWidget> tipArea;
-    std::vector<int> states;
-    std::vector<bool> unavailable;
-    int hovered = -1;
-    int keyboardButton = 0;
-    QTimer tipTimer;
-    ToolbarTip* tip = nullptr;
+    int imageSize_;
+    int columnCount_;
+    int rowCount_;
+    std::vector<QIcon> images_;
+    QStringList labels_;
+    const LayoutMetrics& metrics_;
+    QPointer<QWidget> tipArea_;
+    int pressed_ = 0; // the pressed button; -1 when none is
+    int hovered_ = -1;
+    int keyboardButton_ = 0;
+    QTimer tipTimer_;
+    ToolbarTip* tip_ = nullptr;
+    std::vector<bool> unavailable_;
 };
 
 } // namespace skyledger

@@ -12,9 +12,8 @@ namespace skyledger {
 
 namespace {
 
-constexpr double SIDEREAL_PER_DAY = 6.300388092591991;      // radians of sidereal rotation per day
-constexpr double STOP_THRESHOLD = 0.0002;                   // days (17.28 s)
-constexpr double HORIZON_REFRACTION = 0.009890780871051864; // 34 arcminutes
+constexpr double SIDEREAL_PER_DAY = 6.300388092591991; // radians of sidereal rotation per day
+constexpr double STOP_THRESHOLD = 0.0002;              // days (17.28 s)
 constexpr double NO_EVENT_DAY = -1.0; // day fraction given to an event found not to happen
 
 // Checking a refined crossing: the altitude is compared with h0 this long
@@ -255,12 +254,12 @@ double unrefinedCrossing(double found, double refined, bool settled, int32_t noE
     return NO_EVENT_DAY;
 }
 
-} // namespace
-
-RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
+// The solver's view of the input: right ascensions unwrapped around the
+// middle one, sines and cosines taken once.
+Day dayOf(const RiseTransitSetInput& in) {
     const double* ra = in.rightAscension;
     const double* dec = in.declination;
-    const Day day{
+    return Day{
         {ra[1] + reduceAngleSigned(ra[0] - ra[1]), ra[1], ra[1] + reduceAngleSigned(ra[2] - ra[1])},
         {dec[0], dec[1], dec[2]},
         meanSiderealTime(in.t0Ut),
@@ -270,31 +269,55 @@ RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
         in.longitude,
         std::sin(in.latitude),
         std::cos(in.latitude)};
-    RiseTransitSet result;
-    const double cosH0 =
-        (day.sinH0 - day.sinPhi * std::sin(dec[1])) / (day.cosPhi * std::cos(dec[1]));
+}
 
-    // First estimates, each brought into the day however far the longitude
-    // puts it outside.
-    double m0 = intoDay((ra[1] + in.longitude - day.theta0) / TWO_PI);
-    double m1 = m0;
-    double m2 = m0;
+// The first estimates of transit (m0), rise (m1) and set (m2) as day
+// fractions from the middle position, each brought into the day however far
+// the longitude puts it outside; `status` says when the body stays above or
+// below h0 all day.
+struct Estimates {
+    double m0 = 0.0;
+    double m1 = 0.0;
+    double m2 = 0.0;
+    int32_t status = 0;
+};
+
+Estimates firstEstimates(const Day& day) {
+    const double cosH0 =
+        (day.sinH0 - day.sinPhi * std::sin(day.dec[1])) / (day.cosPhi * std::cos(day.dec[1]));
+    Estimates e;
+    e.m0 = intoDay((day.ra[1] + day.longitude - day.theta0) / TWO_PI);
+    e.m1 = e.m0;
+    e.m2 = e.m0;
     if (cosH0 > 1.0) {
-        result.status = RTS_NEVER_RISES;
+        e.status = RTS_NEVER_RISES;
     } else if (cosH0 < -1.0) {
-        result.status = RTS_NEVER_SETS;
-        m1 = m0 - 0.5;
-        m2 = m0 + 0.5;
+        e.status = RTS_NEVER_SETS;
+        e.m1 = e.m0 - 0.5;
+        e.m2 = e.m0 + 0.5;
     } else if (cosH0 >= -1.0) {
         const double h = std::acos(cosH0) / TWO_PI;
-        m1 = m0 - h;
-        m2 = m0 + h;
+        e.m1 = e.m0 - h;
+        e.m2 = e.m0 + h;
     } else {
         // cos H0 is not a number (positions or latitude not numbers): no crossing.
-        result.status = RTS_NEVER_RISES;
+        e.status = RTS_NEVER_RISES;
     }
-    m1 = intoDay(m1);
-    m2 = intoDay(m2);
+    e.m1 = intoDay(e.m1);
+    e.m2 = intoDay(e.m2);
+    return e;
+}
+
+} // namespace
+
+RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
+    const Day day = dayOf(in);
+    const Estimates first = firstEstimates(day);
+    double m0 = first.m0;
+    double m1 = first.m1;
+    double m2 = first.m2;
+    RiseTransitSet result;
+    result.status = first.status;
 
     // The transit converges whatever the body does; its last estimate stands.
     refine(day, Event::Transit, m0);
@@ -330,7 +353,7 @@ double interpolate3(double y1, double y2, double y3, double n) {
 }
 
 double moonStandardAltitude(double horizontalParallax) {
-    return 0.7275 * horizontalParallax - HORIZON_REFRACTION;
+    return 0.7275 * horizontalParallax - REFRACTION_AT_HORIZON;
 }
 
 } // namespace skyledger

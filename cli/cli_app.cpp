@@ -14,12 +14,13 @@
 #include "cli/cli_common.h"
 #include "cli/cli_places.h"
 #include "cli/cli_report.h"
+#include "settings/location_list.h"
 #include "settings/location_range.h"
-#include "settings/names.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 #include "support/file_io.h"
 #include "support/format_text.h"
+#include "support/messages.h"
 #include "support/parse_number.h"
 #include "support/terminal_text.h"
 #include "support/version.h"
@@ -146,15 +147,19 @@ std::optional<Failure> checkYear(int32_t year) {
 
 // YYYY-MM-DD.
 std::optional<Failure> parseDate(const std::string& text, CivilDate& date) {
-    if (text.size() != 10 || !digitsAt(text, 0, 4) || text[4] != '-' || !digitsAt(text, 5, 2) ||
-        text[7] != '-' || !digitsAt(text, 8, 2))
+    const DateReading reading = readIsoDate(text);
+    date = reading.date;
+    switch (reading.problem) {
+    case DateReading::Problem::None:
+        return std::nullopt;
+    case DateReading::Problem::NotTheForm:
         return badInput("'" + echoText(text) + "' is not a date of the form YYYY-MM-DD");
-    date = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)),
-            std::stoi(text.substr(8, 2))};
-    if (auto f = checkYear(date.year)) return f;
-    if (!isAcceptedDate(date))
-        return badInput("'" + echoText(text) + "' is not a date of the calendar");
-    return std::nullopt;
+    case DateReading::Problem::YearOutside:
+        return checkYear(date.year);
+    case DateReading::Problem::NoSuchDay:
+        break;
+    }
+    return badInput("'" + echoText(text) + "' is not a date of the calendar");
 }
 
 // YYYY-MM.
@@ -278,12 +283,9 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
         return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + shown +
                                               " is not a settings file this program can read"};
     if (a.locationName) {
-        const std::string wanted = utf8ToWindows1252(*a.locationName);
-        for (int32_t i = 0; i < s.locations.count(); ++i) {
-            if (sameName(s.locations.records[static_cast<size_t>(i)].name, wanted)) {
-                s.locations.current = i;
-                return std::nullopt;
-            }
+        if (const auto index = findLocation(s.locations, utf8ToWindows1252(*a.locationName))) {
+            s.locations.current = *index;
+            return std::nullopt;
         }
         return badInput("no place named '" + echoText(*a.locationName) + "' in " + shown +
                         "; 'skyledger-cli locations' lists them");
@@ -376,18 +378,7 @@ template <typename T> std::optional<AlmanacError> take(AlmanacResult<T>&& result
 
 // Why a computation gave no result, in the program's message form.
 std::string computationFailure(AlmanacError error) {
-    switch (error) {
-    case AlmanacError::SeriesNotLoadable:
-        return std::string(PROGRAM) + ": " + TERM_STORE_OUT_OF_MEMORY;
-    case AlmanacError::PhaseSearchFailed:
-        return std::string(PROGRAM) + ": the Moon's phase could not be found for this date";
-    case AlmanacError::NoLocationList:
-    case AlmanacError::NoCurrentLocation:
-        return std::string(PROGRAM) + ": no place to compute for";
-    case AlmanacError::InvalidRequest:
-        break;
-    }
-    return std::string(PROGRAM) + ": the request is outside what can be computed";
+    return std::string(PROGRAM) + ": " + windows1252ToUtf8(almanacErrorMessage(error));
 }
 
 std::optional<Failure> checkOptionsFit(const CliArgs& a) {

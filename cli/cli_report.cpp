@@ -277,8 +277,7 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
             j.numberMember("moonPhaseAngle", g.phaseAngle[i]);
             j.stringMember("phaseName", moonPhaseName(g.phaseAngle[i]));
             j.numberMember("illuminationPercent", lit);
-            j.stringMember("illuminationText",
-                           formatText("%d%%", static_cast<int32_t>(std::lround(lit))));
+            j.stringMember("illuminationText", calendarPercentText(g.phaseAngle[i]));
             j.endObject();
         }
         j.endArray();
@@ -298,9 +297,7 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
             std::string text;
             if (day != 0) {
                 any = true;
-                const int lit =
-                    static_cast<int>(std::lround(litFractionOfPhase(g.phaseAngle[cell]) * 100.0));
-                text = formatText("%d %d%%", day, lit);
+                text = formatText("%d %d%%", day, calendarPercent(g.phaseAngle[cell]));
                 if (day < 10) text.insert(0, " ");
             }
             line += padded(text, 9);

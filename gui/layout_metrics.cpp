@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QMenuBar>
 #include <QStyle>
 #include <cstdlib>
 
@@ -56,15 +55,9 @@ LayoutMetrics measureLayoutMetrics() {
     LayoutMetrics m;
     m.uiFont = fontWithCellHeight(QStringLiteral("Arial"), UI_FONT_CELL_HEIGHT, 400);
     m.lineHeight = QFontMetrics(m.uiFont).height();
-    m.buttonHeight = m.lineHeight + (3 * SM_CYFRAME) / 2;
+    m.buttonHeight = m.lineHeight + CONTROL_FRAME_HEIGHT;
     m.gap = m.buttonHeight / 4;
     m.scrollBarWidth = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m.scrollBarHeight = m.scrollBarWidth;
-    // A menu bar with one item, in the font the program's menus use.
-    QMenuBar bar;
-    bar.setFont(m.uiFont);
-    bar.addMenu(QStringLiteral("&File"));
-    m.menuHeight = bar.sizeHint().height();
     return m;
 }
 

@@ -1,11 +1,10 @@
 // The layout metrics every window derives its geometry from, measured once at
 // start-up. The windows were laid out in the terms of the classic Windows
-// desktop (system metrics, dialog frames); this is the one place where those
-// terms are mapped onto Qt.
+// desktop; this is the one place where those terms are mapped onto Qt.
 //
 // Qt sizes client areas, not outer frames, so the frame and caption terms of
-// the outer-size formulas (SM_CXDLGFRAME, SM_CYCAPTION, SM_CXFRAME ...) drop
-// out: every window's client area gets exactly the size its layout asks for.
+// the classic outer-size formulas drop out: every window's client area gets
+// exactly the size its layout asks for.
 #pragma once
 
 #include <QFont>
@@ -15,11 +14,9 @@ class QPaintDevice;
 
 namespace skyledger {
 
-// The classic frame metrics, used only inside formulas that still need them.
-inline constexpr int SM_CXFRAME = 4;    // sizing frame width
-inline constexpr int SM_CYFRAME = 4;    // sizing frame height
-inline constexpr int SM_CXDLGFRAME = 3; // dialog frame width
-inline constexpr int SM_CYDLGFRAME = 3; // dialog frame height
+// What a button, box or field adds to the text height: one and a half
+// classic sizing frames of 4 pixels.
+inline constexpr int CONTROL_FRAME_HEIGHT = 6;
 
 // The text height the user-interface font is created with: a cell 16 pixels
 // high (ascent plus descent), as the windows were drawn for.
@@ -31,16 +28,12 @@ struct LayoutMetrics {
     QFont uiFont;
     // L: the measured text height of uiFont (ascent + descent).
     int lineHeight = 0;
-    // B: L + (3 x SM_CYFRAME) / 2, the height of buttons, boxes and fields.
+    // B: L + CONTROL_FRAME_HEIGHT, the height of buttons, boxes and fields.
     int buttonHeight = 0;
     // G: B / 4, the spacing unit of every layout.
     int gap = 0;
     // V: the width of a vertical scroll bar in the application's style.
     int scrollBarWidth = 0;
-    // The height of a horizontal scroll bar in the application's style.
-    int scrollBarHeight = 0;
-    // The height of a one-line menu bar in uiFont.
-    int menuHeight = 0;
 
     // Width in pixels of a Windows-1252 text drawn in uiFont.
     [[nodiscard]] int textWidth(std::string_view text) const;

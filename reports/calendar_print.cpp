@@ -15,26 +15,23 @@ namespace skyledger {
 
 namespace {
 
-const char* const WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
-constexpr int WEEKS = 6;
-constexpr int WEEKDAYS = 7;
+// The page's grid: three-quarter-inch cells under the weekday headings.
+struct CalendarPage {
+    QPainter& painter;
+    const PrintFonts& fonts;
+    int left;      // the headings' left edge
+    int cellWidth; // printer pixels
+    int cellHeight;
+    int firstRowTop; // the first week's top
+    int gridLeft;    // the cells' left edge, a blank left of the headings
+};
 
-} // namespace
-
-void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& state) {
-    const PrintFonts fonts = makePrintFonts(printer);
-    const PrinterGeometry geometry = printerGeometry(printer);
-    const PageMargins margins = pageMargins(geometry);
-    const int s = fonts.blankWidth;
-    const int left = margins.leftMargin;
-    const int top = margins.topMargin;
-
-    painter.save();
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::NoBrush);
+// The title naming the month the grid holds (the main window's month unless
+// that month's phases could not be computed) and the location line; gives the
+// top of the weekday headings.
+int drawCalendarTitle(QPainter& painter, const PrintFonts& fonts, int left, int top,
+                      const AppState& state) {
     painter.setFont(fonts.heading);
-    // The title names the month the grid holds, which is the main window's
-    // month unless that month's phases could not be computed.
     const MoonCalendarGrid& grid = state.calendar;
     const CivilDate shown =
         grid.month >= 1 ? CivilDate{grid.year, grid.month, 1} : state.currentDate;
@@ -43,27 +40,21 @@ void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& st
     if (const Location* location = state.locations.currentLocation())
         drawTextAt(painter, left, top + fonts.headLine,
                    reportLocationLine(*location, state.preferences));
-    const int y = top + fonts.headLine + (3 * fonts.bodyLine) / 2;
+    return top + fonts.headLine + (3 * fonts.bodyLine) / 2;
+}
 
-    // Three quarters of an inch each way, whatever the printer's resolution.
-    const int cellWidth = static_cast<int>(geometry.logPixelsX * 0.75);
-    const int cellHeight = static_cast<int>(geometry.logPixelsY * 0.75);
-
-    for (int k = 0; k < WEEKDAYS; ++k)
-        drawTextInRow(painter, left + k * cellWidth, left + k * cellWidth + cellWidth - 2 * s, y,
-                      fonts.bodyLine, WEEKDAY_HEADINGS[k], TextAlign::Centre);
-
-    const int firstRowTop = y + fonts.bodyLine + s;
-    const int gridLeft = left - s;
-    const bool southern = state.day.southernHemisphere != 0;
-    for (int j = 0; j < WEEKS; ++j) {
-        for (int k = 0; k < WEEKDAYS; ++k) {
-            const int day = grid.dayNumber[static_cast<size_t>(j * WEEKDAYS + k)];
+void drawCalendarCells(const CalendarPage& page, const MoonCalendarGrid& grid, bool southern) {
+    QPainter& painter = page.painter;
+    const int s = page.fonts.blankWidth;
+    for (int j = 0; j < CALENDAR_WEEKS; ++j) {
+        for (int k = 0; k < CALENDAR_WEEKDAYS; ++k) {
+            const int day = grid.dayNumber[static_cast<size_t>(j * CALENDAR_WEEKDAYS + k)];
             if (day == 0) continue;
-            const double phase = grid.phaseAngle[static_cast<size_t>(j * WEEKDAYS + k)];
-            const PixelBox inner{gridLeft + k * cellWidth + 2, firstRowTop + j * cellHeight + 2,
-                                 gridLeft + (k + 1) * cellWidth,
-                                 firstRowTop + (j + 1) * cellHeight};
+            const double phase = grid.phaseAngle[static_cast<size_t>(j * CALENDAR_WEEKDAYS + k)];
+            const PixelBox inner{page.gridLeft + k * page.cellWidth + 2,
+                                 page.firstRowTop + j * page.cellHeight + 2,
+                                 page.gridLeft + (k + 1) * page.cellWidth,
+                                 page.firstRowTop + (j + 1) * page.cellHeight};
             if (grid.phasesValid) drawMoonDisc(painter, inner, phase, 2 * s, southern);
             painter.setPen(Qt::black);
             drawTextAt(painter, inner.left, inner.top, calendarDayText(day));
@@ -76,14 +67,46 @@ void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& st
             }
         }
     }
+}
 
-    painter.setPen(QPen(GREY, 1));
-    for (int j = 0; j <= WEEKS; ++j)
-        drawHorizontalLine(painter, gridLeft, gridLeft + WEEKDAYS * cellWidth,
-                           firstRowTop + j * cellHeight);
-    for (int k = 0; k <= WEEKDAYS; ++k)
-        drawVerticalLine(painter, gridLeft + k * cellWidth, firstRowTop,
-                         firstRowTop + WEEKS * cellHeight);
+void drawCalendarRules(const CalendarPage& page) {
+    page.painter.setPen(QPen(GREY, 1));
+    for (int j = 0; j <= CALENDAR_WEEKS; ++j)
+        drawHorizontalLine(page.painter, page.gridLeft,
+                           page.gridLeft + CALENDAR_WEEKDAYS * page.cellWidth,
+                           page.firstRowTop + j * page.cellHeight);
+    for (int k = 0; k <= CALENDAR_WEEKDAYS; ++k)
+        drawVerticalLine(page.painter, page.gridLeft + k * page.cellWidth, page.firstRowTop,
+                         page.firstRowTop + CALENDAR_WEEKS * page.cellHeight);
+}
+
+} // namespace
+
+void printCalendarPages(QPrinter& printer, QPainter& painter, const AppState& state) {
+    const PrintFonts fonts = makePrintFonts(printer);
+    const PrinterGeometry geometry = printerGeometry(printer);
+    const PageMargins margins = pageMargins(geometry);
+    const int s = fonts.blankWidth;
+    const int left = margins.leftMargin;
+
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    const int y = drawCalendarTitle(painter, fonts, left, margins.topMargin, state);
+    // Three quarters of an inch each way, whatever the printer's resolution.
+    const CalendarPage page{painter,
+                            fonts,
+                            left,
+                            static_cast<int>(geometry.logPixelsX * 0.75),
+                            static_cast<int>(geometry.logPixelsY * 0.75),
+                            y + fonts.bodyLine + s,
+                            left - s};
+    for (int k = 0; k < CALENDAR_WEEKDAYS; ++k)
+        drawTextInRow(painter, left + k * page.cellWidth,
+                      left + k * page.cellWidth + page.cellWidth - 2 * s, y, fonts.bodyLine,
+                      CALENDAR_WEEKDAY_HEADINGS[k], TextAlign::Centre);
+    drawCalendarCells(page, state.calendar, state.day.southernHemisphere);
+    drawCalendarRules(page);
     painter.restore();
 }
 

@@ -14,9 +14,6 @@ namespace skyledger {
 
 namespace {
 
-const char* const WEEKDAY_HEADINGS[7] = {"S", "M", "T", "W", "T", "F", "S"};
-constexpr int WEEKS = 6;
-constexpr int WEEKDAYS = 7;
 constexpr int CLIENT_WIDTH = 700;
 // The calendar's share of the client height, below the button row.
 constexpr int CALENDAR_HEIGHT = 600;
@@ -37,10 +34,10 @@ MoonCalendarWindow::MoonCalendarWindow(const LayoutMetrics& metrics, AlmanacSess
     area_ = {g, 2 * g + metrics.buttonHeight, CLIENT_WIDTH - g, height - g};
     // Integer arithmetic throughout, so that the seven columns sit centred
     // and the six weeks share the height below the weekday headings.
-    cellWidth_ = (area_.right - area_.left - 2 * g) / WEEKDAYS;
-    rowHeight_ = (area_.bottom - area_.top - metrics.lineHeight) / WEEKS;
+    cellWidth_ = (area_.right - area_.left - 2 * g) / CALENDAR_WEEKDAYS;
+    rowHeight_ = (area_.bottom - area_.top - metrics.lineHeight) / CALENDAR_WEEKS;
     firstColumn_ =
-        area_.left + (area_.right - area_.left) / 2 - (WEEKDAYS * cellWidth_ - 2 * g) / 2;
+        area_.left + (area_.right - area_.left) / 2 - (CALENDAR_WEEKDAYS * cellWidth_ - 2 * g) / 2;
 }
 
 void MoonCalendarWindow::calendarChanged() {
@@ -65,21 +62,21 @@ void MoonCalendarWindow::paintEvent(QPaintEvent*) {
     painter.setFont(metrics_.uiFont);
     painter.setPen(Qt::black);
     const int g = metrics_.gap;
-    for (int k = 0; k < WEEKDAYS; ++k)
+    for (int k = 0; k < CALENDAR_WEEKDAYS; ++k)
         drawTextInRow(painter, firstColumn_ + k * cellWidth_,
                       firstColumn_ + k * cellWidth_ + cellWidth_ - 2 * g, area_.top,
-                      metrics_.lineHeight, WEEKDAY_HEADINGS[k], TextAlign::Centre);
+                      metrics_.lineHeight, CALENDAR_WEEKDAY_HEADINGS[k], TextAlign::Centre);
 
     const AppState& state = session_.state();
     const MoonCalendarGrid& grid = state.calendar;
-    const bool southern = state.day.southernHemisphere != 0;
-    for (int j = 0; j < WEEKS; ++j) {
-        for (int k = 0; k < WEEKDAYS; ++k) {
+    const bool southern = state.day.southernHemisphere;
+    for (int j = 0; j < CALENDAR_WEEKS; ++j) {
+        for (int k = 0; k < CALENDAR_WEEKDAYS; ++k) {
             const PixelBox inner = innerBox(j, k);
             const QRect innerRect(inner.left, inner.top, inner.right - inner.left,
                                   inner.bottom - inner.top);
             painter.fillRect(innerRect, GREY);
-            const size_t cell = static_cast<size_t>(j * WEEKDAYS + k);
+            const size_t cell = static_cast<size_t>(j * CALENDAR_WEEKDAYS + k);
             const int day = grid.dayNumber[cell];
             if (day == 0) continue;
             // Without a place there are no phases: the days alone.

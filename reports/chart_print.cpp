@@ -12,6 +12,7 @@
 #include "gui/layout_metrics.h"
 #include "gui/moon_disc.h"
 #include "gui/qt_text.h"
+#include "gui/text_drawing.h"
 #include "support/file_io.h"
 #include "support/format_text.h"
 
@@ -30,19 +31,6 @@ struct ChartPage {
     const ChartLayout& layout;
 };
 
-void drawTextAt(QPainter& painter, int x, int y, const std::string& text) {
-    // Placed by the top-left corner of the text's cell.
-    painter.drawText(QRect(x, y, 1 << 20, 1 << 20),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, toQString(text));
-}
-
-void drawCell(QPainter& painter, int left, int right, int y, int height, Qt::Alignment align,
-              const std::string& text) {
-    if (text.empty()) return;
-    painter.drawText(QRect(left, y, right - left, height),
-                     align | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, toQString(text));
-}
-
 // The title block and the column heads; gives the top of the first data line.
 int printPageHead(const ChartPage& p, int pageNumber, const std::string& locationLine) {
     p.painter.setFont(p.fonts.heading);
@@ -58,8 +46,8 @@ int printPageHead(const ChartPage& p, int pageNumber, const std::string& locatio
     p.painter.setFont(p.fonts.body);
     const int y = chartFirstRowTop(p.fonts, p.margins, pageNumber) - p.fonts.bodyLine;
     for (const ChartHead& head : chartHeads(p.layout))
-        drawCell(p.painter, head.left, head.right, y, p.fonts.bodyLine, Qt::AlignHCenter,
-                 head.text);
+        drawTextInRow(p.painter, head.left, head.right, y, p.fonts.bodyLine, head.text,
+                      TextAlign::Centre);
     return y + p.fonts.bodyLine;
 }
 
@@ -67,15 +55,15 @@ void printRow(const ChartPage& p, const ChartRow& row, int y, bool twelveHourClo
     const ChartLayout& l = p.layout;
     const int h = p.fonts.bodyLine;
     const ChartRowTexts texts = chartRowTexts(row, twelveHourClock, BearingRule::FollowsTime);
-    drawCell(p.painter, l.dateX, l.dateX + l.dateWidth, y, h, Qt::AlignLeft, texts.date);
+    drawTextInRow(p.painter, l.dateX, l.dateX + l.dateWidth, y, h, texts.date, TextAlign::Left);
     for (int event = 0; event < CHART_EVENTS; ++event) {
-        drawCell(p.painter, l.timeX[event], l.timeX[event] + l.timeWidth, y, h, Qt::AlignRight,
-                 texts.time[event]);
-        drawCell(p.painter, l.bearingX[event], l.bearingX[event] + l.bearingWidth, y, h,
-                 Qt::AlignRight, texts.bearing[event]);
+        drawTextInRow(p.painter, l.timeX[event], l.timeX[event] + l.timeWidth, y, h,
+                      texts.time[event], TextAlign::Right);
+        drawTextInRow(p.painter, l.bearingX[event], l.bearingX[event] + l.bearingWidth, y, h,
+                      texts.bearing[event], TextAlign::Right);
     }
-    drawCell(p.painter, l.illumX, l.illumX + l.illumWidth, y, h, Qt::AlignRight,
-             texts.illumination);
+    drawTextInRow(p.painter, l.illumX, l.illumX + l.illumWidth, y, h, texts.illumination,
+                  TextAlign::Right);
     drawMoonDisc(p.painter, PixelBox{l.discX, y, l.discX + l.discSize, y + l.discSize},
                  row.numbers.moonPhaseAngle, 1, row.numbers.southernHemisphere);
 }

@@ -76,7 +76,7 @@ void printTrackPages(QPrinter& printer, QPainter& painter, const AppState& state
     const PageMargins margins = pageMargins(printerGeometry(printer));
     const int s = fonts.blankWidth;
     const int line = fonts.bodyLine;
-    const bool twelveHour = state.preferences.twelveHourClock != 0;
+    const bool twelveHour = state.preferences.twelveHourClock;
     const auto bodyWidth = [&](std::string_view text) {
         return textWidth(fonts.body, text, &printer);
     };

@@ -58,7 +58,7 @@ TrackWindow::TrackWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
 }
 
 void TrackWindow::applyLayout() {
-    layoutTwelveHour_ = session_.state().preferences.twelveHourClock != 0;
+    layoutTwelveHour_ = session_.state().preferences.twelveHourClock;
     layoutNote_ = session_.state().track.widestOffsetNote();
     layout_ = makeTrackLayout([this](std::string_view text) { return metrics_.textWidth(text); },
                               metrics_.gap, metrics_.gap, layoutTwelveHour_, layoutNote_);
@@ -69,7 +69,7 @@ void TrackWindow::applyLayout() {
 
 void TrackWindow::trackChanged() {
     // A change of clock, or a repeated hour's notes, change the width of the Time column.
-    if ((session_.state().preferences.twelveHourClock != 0) != layoutTwelveHour_ ||
+    if (session_.state().preferences.twelveHourClock != layoutTwelveHour_ ||
         session_.state().track.widestOffsetNote() != layoutNote_)
         applyLayout();
     // A day the clocks change has fewer or more rows.
@@ -94,7 +94,7 @@ void TrackWindow::paintEvent(QPaintEvent*) {
     drawTrackHeadLines(painter, t, y0, line);
     const int y1 = y0 + line;
 
-    const bool twelveHour = session_.state().preferences.twelveHourClock != 0;
+    const bool twelveHour = session_.state().preferences.twelveHourClock;
     for (int k = 0; session_.state().track.valid && k < visibleLines_; ++k) {
         const int s = topSample_ + k;
         if (s >= session_.state().track.count) break;

@@ -7,6 +7,7 @@
 
 #include "settings/location_range.h"
 #include "settings/names.h"
+#include "support/messages.h"
 #include "support/parse_number.h"
 
 namespace skyledger {
@@ -20,23 +21,30 @@ struct FieldRule {
     LocationField field;
 };
 
-constexpr FieldRule LATITUDE_RULE = {"Invalid latitude entry", "Latitude entry out of range",
+constexpr FieldRule LATITUDE_RULE = {INVALID_LATITUDE_MESSAGE, LATITUDE_RANGE_MESSAGE,
                                      LocationField::Latitude};
-constexpr FieldRule LONGITUDE_RULE = {"Invalid longitude entry", "Longitude entry out of range",
+constexpr FieldRule LONGITUDE_RULE = {INVALID_LONGITUDE_MESSAGE, LONGITUDE_RANGE_MESSAGE,
                                       LocationField::Longitude};
-constexpr FieldRule DECLINATION_RULE = {"Invalid magnetic declination entry",
-                                        "Magnetic declination entry out of range",
+constexpr FieldRule DECLINATION_RULE = {INVALID_DECLINATION_MESSAGE, DECLINATION_RANGE_MESSAGE,
                                         LocationField::MagneticDeclination};
-constexpr FieldRule TIME_ZONE_RULE = {"Invalid time zone entry", "Time zone entry out of range",
+constexpr FieldRule TIME_ZONE_RULE = {INVALID_TIME_ZONE_MESSAGE, TIME_ZONE_RANGE_MESSAGE,
                                       LocationField::TimeZone};
 
-std::optional<std::string> checkField(std::string_view text, const FieldRule& rule, double& value) {
-    if (!parseDecimal(text, value)) return rule.invalidMessage;
-    if (!isInLocationRange(rule.field, value)) return rule.rangeMessage;
+std::optional<RefusedField> checkField(std::string_view text, const FieldRule& rule,
+                                       double& value) {
+    if (!parseDecimal(text, value)) return RefusedField{rule.field, rule.invalidMessage};
+    if (!isInLocationRange(rule.field, value)) return RefusedField{rule.field, rule.rangeMessage};
     return std::nullopt;
 }
 
 } // namespace
+
+std::optional<int32_t> findLocation(const LocationList& list, std::string_view name) {
+    for (int32_t i = 0; i < list.count(); ++i) {
+        if (sameName(list.records[static_cast<size_t>(i)].name, name)) return i;
+    }
+    return std::nullopt;
+}
 
 int32_t findInsertPosition(const LocationList& list, std::string_view name) {
     for (int32_t i = 0; i < list.count(); ++i) {
@@ -86,16 +94,14 @@ bool storeEditedLocation(LocationList& list, std::string_view name,
     return true;
 }
 
-std::optional<std::string> validateLocationFields(const LocationFieldTexts& texts,
-                                                  LocationFieldValues& values) {
-    if (auto message = checkField(texts.latitude, LATITUDE_RULE, values.latitude)) return message;
-    if (auto message = checkField(texts.longitude, LONGITUDE_RULE, values.longitude)) {
-        return message;
-    }
-    if (auto message =
-            checkField(texts.magneticDeclination, DECLINATION_RULE, values.magneticDeclination)) {
-        return message;
-    }
+std::optional<RefusedField> validateLocationFields(const LocationFieldTexts& texts,
+                                                   LocationFieldValues& values) {
+    if (auto refused = checkField(texts.latitude, LATITUDE_RULE, values.latitude)) return refused;
+    if (auto refused = checkField(texts.longitude, LONGITUDE_RULE, values.longitude))
+        return refused;
+    if (auto refused =
+            checkField(texts.magneticDeclination, DECLINATION_RULE, values.magneticDeclination))
+        return refused;
     return checkField(texts.timeZone, TIME_ZONE_RULE, values.timeZone);
 }
 

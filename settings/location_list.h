@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "settings/location.h"
+#include "settings/location_range.h"
 
 namespace skyledger {
 
@@ -28,6 +29,10 @@ struct LocationFieldValues {
     double magneticDeclination = 0.0;
     double timeZone = 0.0;
 };
+
+// The index of the first record whose name sameName finds equal to `name`,
+// or nothing.
+[[nodiscard]] std::optional<int32_t> findLocation(const LocationList& list, std::string_view name);
 
 // The index of the first record whose name sorts after `name` by compareNames,
 // or the count when there is none; a name equal to existing ones goes after
@@ -56,14 +61,20 @@ void deleteCurrentLocation(LocationList& list);
 bool storeEditedLocation(LocationList& list, std::string_view name,
                          const LocationFieldValues& values);
 
+// A field the checks refused and the message that says why.
+struct RefusedField {
+    LocationField field;
+    std::string message;
+};
+
 // Checks the four fields in the order latitude, longitude, magnetic
 // declination, time zone; each is read whole with parseDecimal. Gives the
-// message for the first field that is not a number or lies out of range
-// (latitude -90..90, longitude and declination -180..180, time zone strictly
-// between -24 and 24), or nothing when all four pass; `values` then holds the
+// first field that is not a number or lies out of range (latitude -90..90,
+// longitude and declination -180..180, time zone strictly between -24 and 24)
+// with its message, or nothing when all four pass; `values` then holds the
 // four numbers.
-std::optional<std::string> validateLocationFields(const LocationFieldTexts& texts,
-                                                  LocationFieldValues& values);
+std::optional<RefusedField> validateLocationFields(const LocationFieldTexts& texts,
+                                                   LocationFieldValues& values);
 
 // The dialog's OK after validation: for a new entry, inserts a record at the
 // name's sorted position (it becomes current); then stores the name and values

@@ -194,10 +194,6 @@ std::string settingsPath(std::string_view directory) {
     return path;
 }
 
-std::string missingFileMessage(std::string_view fileName) {
-    return "Missing File: " + std::string(fileName);
-}
-
 std::string settingsBackupPath(const std::string& path) {
     return path + std::string(SETTINGS_BACKUP_SUFFIX);
 }

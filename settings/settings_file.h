@@ -65,10 +65,6 @@ std::string programDirectory(std::string_view moduleFileName);
 // a drive colon, '/' otherwise).
 std::string settingsPath(std::string_view directory);
 
-// "Missing File: <name>", the message for a file the program needs and did
-// not find.
-std::string missingFileMessage(std::string_view fileName);
-
 // Where a settings file that is not understood is kept before it is replaced
 // (the first backup; later ones add ".1", ".2", ...).
 std::string settingsBackupPath(const std::string& path);

@@ -54,69 +54,70 @@ bool fail(double partial, double& result) {
     return false;
 }
 
-} // namespace
-
-bool parseDecimal(std::string_view text, double& result) {
+// The digits before any exponent, read as a whole number, with what was seen
+// among them.
+struct Mantissa {
     double value = 0.0;
-    int64_t decimals = 0;
+    int64_t decimals = 0; // digits after the point
     bool digitSeen = false;
     bool pointSeen = false;
     bool percentSeen = false;
-    bool negative = false;
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos++] == '-';
-    }
+};
+
+// Reads digits, thousands commas, one point and one percent sign from `pos`
+// up to the first other character. False at a second point or percent sign.
+bool readMantissa(std::string_view text, std::size_t& pos, Mantissa& m) {
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
-        if (c == ',') {
-            continue;
-        }
+        if (c == ',') continue;
         if (isDigit(c)) {
-            value = value * 10.0 + (c - '0');
-            digitSeen = true;
-            decimals += pointSeen ? 1 : 0;
+            m.value = m.value * 10.0 + (c - '0');
+            m.digitSeen = true;
+            m.decimals += m.pointSeen ? 1 : 0;
         } else if (c == '.') {
-            if (pointSeen) {
-                return fail(value, result);
-            }
-            pointSeen = true;
+            if (m.pointSeen) return false;
+            m.pointSeen = true;
         } else if (c == '%') {
-            if (percentSeen) {
-                return fail(value, result);
-            }
-            percentSeen = true;
+            if (m.percentSeen) return false;
+            m.percentSeen = true;
         } else {
-            break;
+            return true;
         }
     }
-    int64_t power = decimals;
-    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
-        ++pos;
-        bool negativeExponent = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negativeExponent = text[pos++] == '-';
-        }
-        if (pos >= text.size() || !isDigit(text[pos])) {
-            return fail(value, result);
-        }
-        int64_t exponent = 0;
-        for (int k = 0; k < MAX_EXPONENT_DIGITS && pos < text.size() && isDigit(text[pos]);
-             ++k, ++pos) {
-            exponent = exponent * 10 + (text[pos] - '0');
-        }
-        power -= negativeExponent ? -exponent : exponent;
-    }
-    if (percentSeen) {
-        power += 2;
-    }
-    value = divideByPowerOfTen(value, power);
-    if (negative) {
-        value = -value;
-    }
-    if ((!digitSeen && !pointSeen) || pos != text.size() || !std::isfinite(value)) {
+    return true;
+}
+
+// Reads an exponent "E", an optional sign and at most MAX_EXPONENT_DIGITS
+// digits at `pos`, if one starts there, into `exponent` (0 without one).
+// False when the E has no digit after it.
+bool readExponent(std::string_view text, std::size_t& pos, int64_t& exponent) {
+    exponent = 0;
+    if (pos >= text.size() || (text[pos] != 'E' && text[pos] != 'e')) return true;
+    ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    if (pos >= text.size() || !isDigit(text[pos])) return false;
+    for (int k = 0; k < MAX_EXPONENT_DIGITS && pos < text.size() && isDigit(text[pos]); ++k, ++pos)
+        exponent = exponent * 10 + (text[pos] - '0');
+    if (negative) exponent = -exponent;
+    return true;
+}
+
+} // namespace
+
+bool parseDecimal(std::string_view text, double& result) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    Mantissa m;
+    int64_t exponent = 0;
+    if (!readMantissa(text, pos, m) || !readExponent(text, pos, exponent))
+        return fail(m.value, result);
+    const int64_t power = m.decimals - exponent + (m.percentSeen ? 2 : 0);
+    double value = divideByPowerOfTen(m.value, power);
+    if (negative) value = -value;
+    if ((!m.digitSeen && !m.pointSeen) || pos != text.size() || !std::isfinite(value))
         return fail(value, result);
-    }
     result = value;
     return true;
 }

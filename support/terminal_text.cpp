@@ -4,42 +4,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "support/utf8.h"
+
 namespace skyledger {
 
 namespace {
-
-bool isContinuation(unsigned char b) {
-    return (b & 0xC0) == 0x80;
-}
-
-// The length of the well-formed UTF-8 character at the start of `text`, or 0
-// when its first byte starts none (overlong forms, surrogates and values
-// above U+10FFFF are not well-formed).
-size_t utf8CharacterLength(std::string_view text) {
-    const auto at = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = at(0);
-    if (lead < 0x80) return 1;
-    size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || at(1) < low || at(1) > high) return 0;
-    for (size_t i = 2; i < length; ++i)
-        if (!isContinuation(at(i))) return 0;
-    return length;
-}
 
 // A control character in UTF-8: C0, DEL or C1 (U+0080..U+009F).
 bool isUtf8Control(std::string_view character) {
@@ -76,9 +45,12 @@ std::string echoText(std::string_view raw, size_t limit) {
     std::string out;
     size_t shown = 0; // characters shown so far; an escape shows four per byte
     while (!raw.empty()) {
-        const size_t length = std::max<size_t>(utf8CharacterLength(raw), 1);
+        // A broken piece is escaped byte by byte.
+        size_t end = 0;
+        const bool wellFormed = decodeUtf8(raw, end).has_value();
+        const size_t length = wellFormed ? end : 1;
         const std::string_view character = raw.substr(0, length);
-        const bool printable = utf8CharacterLength(raw) != 0 && !isUtf8Control(character);
+        const bool printable = wellFormed && !isUtf8Control(character);
         const std::string piece = printable ? std::string(character) : escapedBytes(character);
         const size_t width = printable ? 1 : piece.size();
         if (shown + width > limit) return out + "...";

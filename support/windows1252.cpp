@@ -1,6 +1,8 @@
 // Windows-1252 <-> UTF-8.
 #include "support/windows1252.h"
 
+#include "support/utf8.h"
+
 #include <cstdint>
 
 namespace skyledger {
@@ -39,34 +41,6 @@ char byteOf(char32_t c) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at `i`, advancing it; 0xFFFD when malformed.
-char32_t decodeUtf8(std::string_view text, size_t& i) {
-    const unsigned char lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80) return lead;
-    int extra = 0;
-    char32_t c = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        c = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (i >= text.size()) return 0xFFFD;
-        const unsigned char next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80) return 0xFFFD;
-        c = (c << 6) | (next & 0x3F);
-        ++i;
-    }
-    return c;
-}
-
 } // namespace
 
 std::string windows1252ToUtf8(std::string_view text) {
@@ -81,7 +55,7 @@ std::string utf8ToWindows1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();)
-        out += byteOf(decodeUtf8(text, i));
+        out += byteOf(decodeUtf8(text, i).value_or(0xFFFD));
     return out;
 }
 

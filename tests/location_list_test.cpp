@@ -98,35 +98,41 @@ TEST(LocationList, StoringKeepsANameThatDiffersOnlyInCase) {
 }
 
 TEST(LocationList, ValidationOrderRangesAndNumberForms) {
+    using enum LocationField;
     struct Case {
         LocationFieldTexts texts;
         const char* message; // nullptr: accepted
+        LocationField refused = Latitude;
     };
     const Case cases[] = {
         {{"90", "180", "-180", "23.9"}, nullptr},
         {{"-90", "-180", "180", "-23.9"}, nullptr},
         {{"45", "10", "0", "10%"}, nullptr}, // 10% reads as 0.1
         {{"1,234E-2", "0", "0", "0"}, nullptr},
-        {{"x", "y", "z", "w"}, "Invalid latitude entry"},
-        {{"90.01", "y", "0", "0"}, "Latitude entry out of range"},
-        {{"45,5", "0", "0", "0"}, "Latitude entry out of range"}, // read as 455
-        {{" 45", "0", "0", "0"}, "Invalid latitude entry"},
-        {{"45", "", "0", "0"}, "Invalid longitude entry"},
-        {{"45", "180.001", "x", "0"}, "Longitude entry out of range"},
-        {{"45", "0", "0 ", "0"}, "Invalid magnetic declination entry"},
-        {{"45", "0", "-180.5", "x"}, "Magnetic declination entry out of range"},
-        {{"45", "0", "0", "+"}, "Invalid time zone entry"},
-        {{"45", "0", "0", "24"}, "Time zone entry out of range"},
-        {{"45", "0", "0", "-24"}, "Time zone entry out of range"},
-        {{"45", "0", "0", "1e400"}, "Invalid time zone entry"},
+        {{"x", "y", "z", "w"}, "Invalid latitude entry", Latitude},
+        {{"90.01", "y", "0", "0"}, "Latitude entry out of range", Latitude},
+        {{"45,5", "0", "0", "0"}, "Latitude entry out of range", Latitude}, // read as 455
+        {{" 45", "0", "0", "0"}, "Invalid latitude entry", Latitude},
+        {{"45", "", "0", "0"}, "Invalid longitude entry", Longitude},
+        {{"45", "180.001", "x", "0"}, "Longitude entry out of range", Longitude},
+        {{"45", "0", "0 ", "0"}, "Invalid magnetic declination entry", MagneticDeclination},
+        {{"45", "0", "-180.5", "x"},
+         "Magnetic declination entry out of range",
+         MagneticDeclination},
+        {{"45", "0", "0", "+"}, "Invalid time zone entry", TimeZone},
+        {{"45", "0", "0", "24"}, "Time zone entry out of range", TimeZone},
+        {{"45", "0", "0", "-24"}, "Time zone entry out of range", TimeZone},
+        {{"45", "0", "0", "1e400"}, "Invalid time zone entry", TimeZone},
     };
     for (const Case& c : cases) {
         LocationFieldValues values;
-        const auto message = validateLocationFields(c.texts, values);
+        const auto refusal = validateLocationFields(c.texts, values);
         if (c.message == nullptr) {
-            EXPECT_FALSE(message.has_value()) << *message;
+            EXPECT_FALSE(refusal.has_value()) << refusal->message;
         } else {
-            EXPECT_EQ(message.value_or("(accepted)"), c.message) << c.texts.latitude;
+            ASSERT_TRUE(refusal.has_value()) << c.texts.latitude;
+            EXPECT_EQ(refusal->message, c.message) << c.texts.latitude;
+            EXPECT_EQ(refusal->field, c.refused) << c.message; // the field the dialog goes back to
         }
     }
     LocationFieldValues values;

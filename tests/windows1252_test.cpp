@@ -23,6 +23,10 @@ TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
 TEST(Windows1252, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(utf8ToWindows1252("\xE6\x9D\xB1\xE4\xBA\xAC"), "??"); // Tokyo in kanji
     EXPECT_EQ(utf8ToWindows1252("a\xC3"), "a?");
+    // Read by the same rule as the terminal's escaping: an overlong NUL and a
+    // surrogate are broken bytes, not characters.
+    EXPECT_EQ(utf8ToWindows1252("\xC0\x80x"), "??x");
+    EXPECT_EQ(utf8ToWindows1252("\xED\xA0\x80"), "???");
     EXPECT_EQ(utf8ToWindows1252("\xFF"
                                 "b"),
               "?b");

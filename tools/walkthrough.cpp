@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/help_window.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"

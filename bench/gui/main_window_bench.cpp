@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "gui/layout_metrics.h"
 #include "settings/settings_file.h"

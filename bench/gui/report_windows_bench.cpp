@@ -48,15 +48,15 @@ template <typename Window> void openToFirstPaint(benchmark::State& bench) {
     }
 }
 
-void BM_openMoonCalendar(benchmark::State& bench) {
+void BM_openMoonCalendarWindow(benchmark::State& bench) {
     openToFirstPaint<MoonCalendarWindow>(bench);
 }
-BENCHMARK(BM_openMoonCalendar)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_openMoonCalendarWindow)->Unit(benchmark::kMillisecond);
 
-void BM_openAltAzTable(benchmark::State& bench) {
+void BM_openTrackWindow(benchmark::State& bench) {
     openToFirstPaint<TrackWindow>(bench);
 }
-BENCHMARK(BM_openAltAzTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_openTrackWindow)->Unit(benchmark::kMillisecond);
 
 // The calendar and the table open side by side on one session.
 struct BothWindowsOpen {

@@ -14,9 +14,11 @@
 #include <QTimer>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "app/multiday_dialog.h"
 #include "app/program_options.h"
+#include "app/scripted_run.h"
 #include "chart_test_support.h"
 #include "reports/chart_window.h"
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "app/toolbar_control.h"
 #include "reports/calendar_window.h"
@@ -56,9 +57,9 @@ TEST_F(KeyboardTest, TabWalksEveryControlInReadingOrderAndAltOpensTheMenus) {
     const std::vector<QWidget*> expected = {window->dayBox(),
                                             window->monthBox(),
                                             window->yearBox(),
-                                            window->toolbar(TIME_BASIS_TOOLBAR_ID),
-                                            window->toolbar(CLOCK_TOOLBAR_ID),
-                                            window->toolbar(BEARINGS_TOOLBAR_ID),
+                                            window->toolbar(Toolbar::TimeBasis),
+                                            window->toolbar(Toolbar::Clock),
+                                            window->toolbar(Toolbar::Bearings),
                                             window->locationBox(),
                                             window->dayBox()};
     EXPECT_EQ(QApplication::focusWidget(), expected[0]);
@@ -91,7 +92,7 @@ TEST_F(KeyboardTest, TabWalksEveryControlInReadingOrderAndAltOpensTheMenus) {
 TEST_F(KeyboardTest, ArrowsMoveTheMarkAndSpaceOrEnterPressTheButton) {
     ASSERT_FALSE(state.preferences.twelveHourClock);
     const QString before = window->resultField(ResultField::SunsetTime)->text();
-    ToolbarControl* clock = window->toolbar(CLOCK_TOOLBAR_ID);
+    ToolbarControl* clock = window->toolbar(Toolbar::Clock);
     for (int i = 0; i < 4; ++i)
         press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), clock);
@@ -104,7 +105,7 @@ TEST_F(KeyboardTest, ArrowsMoveTheMarkAndSpaceOrEnterPressTheButton) {
     EXPECT_EQ(clock->focusedButton(), 0) << "the mark stays at the first button";
     press(Qt::Key_Space);
     EXPECT_TRUE(state.preferences.twelveHourClock);
-    EXPECT_EQ(clock->toolbarButtonState(0), 1);
+    EXPECT_TRUE(clock->isButtonPressed(0));
     EXPECT_NE(window->resultField(ResultField::SunsetTime)->text(), before);
 
     // The mark is drawn: the focused toolbar differs from the same toolbar
@@ -114,7 +115,7 @@ TEST_F(KeyboardTest, ArrowsMoveTheMarkAndSpaceOrEnterPressTheButton) {
     EXPECT_NE(clock->grab().toImage(), focused);
 
     press(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(QApplication::focusWidget(), window->toolbar(BEARINGS_TOOLBAR_ID));
+    ASSERT_EQ(QApplication::focusWidget(), window->toolbar(Toolbar::Bearings));
     ASSERT_TRUE(state.preferences.magneticBearings);
     press(Qt::Key_Right);
     press(Qt::Key_Return);

@@ -14,7 +14,6 @@ TEST(LayoutMetrics, DeriveButtonHeightAndGapFromTheMeasuredLineHeight) {
     EXPECT_EQ(m.buttonHeight, m.lineHeight + 6);
     EXPECT_EQ(m.gap, m.buttonHeight / 4);
     EXPECT_GT(m.scrollBarWidth, 0);
-    EXPECT_GT(m.menuHeight, m.lineHeight);
 }
 
 TEST(LayoutMetrics, MeasureWindows1252Text) {

@@ -17,6 +17,7 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/day_almanac.h"
+#include "app/desktop_run.h"
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "gui/qt_text.h"

@@ -13,6 +13,7 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/day_almanac.h"
+#include "app/desktop_run.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/toolbar_control.h"
@@ -75,8 +76,8 @@ class MainWindowTest : public ::testing::Test {
         return window->locationBox()->findText(QString::fromUtf8(name));
     }
 
-    void clickButton(int toolbarId, int index) {
-        ToolbarControl* bar = window->toolbar(toolbarId);
+    void clickButton(Toolbar which, int index) {
+        ToolbarControl* bar = window->toolbar(which);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->buttonOrigin(index) + QPoint(8, 8));
     }
 
@@ -102,9 +103,9 @@ TEST_F(MainWindowTest, PlacesEveryControlByTheLayoutFormulas) {
               window->monthBox()->geometry().left() + window->monthBox()->width());
     EXPECT_EQ(window->yearBox()->width(), w("2000") + V + 2 * G);
 
-    ToolbarControl* basis = window->toolbar(TIME_BASIS_TOOLBAR_ID);
-    ToolbarControl* clock = window->toolbar(CLOCK_TOOLBAR_ID);
-    ToolbarControl* bearings = window->toolbar(BEARINGS_TOOLBAR_ID);
+    ToolbarControl* basis = window->toolbar(Toolbar::TimeBasis);
+    ToolbarControl* clock = window->toolbar(Toolbar::Clock);
+    ToolbarControl* bearings = window->toolbar(Toolbar::Bearings);
     EXPECT_EQ(basis->size(), QSize(90, 24));
     EXPECT_EQ(clock->size(), QSize(46, 24));
     EXPECT_EQ(bearings->size(), QSize(46, 24));
@@ -223,45 +224,45 @@ TEST_F(MainWindowTest, LocalTimeIsAvailableOnlyAtAPlaceWithAZone) {
 
 TEST_F(MainWindowTest, EachToolbarButtonSetsItsPreferenceAndRecomputes) {
     open({2026, 6, 21}, /*daylightSaving=*/true);
-    ToolbarControl* basis = window->toolbar(TIME_BASIS_TOOLBAR_ID);
+    ToolbarControl* basis = window->toolbar(Toolbar::TimeBasis);
     EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Daylight);
-    EXPECT_EQ(basis->toolbarButtonState(1), 1);
+    EXPECT_TRUE(basis->isButtonPressed(1));
 
     for (int index : {2, 0, 1}) {
-        clickButton(TIME_BASIS_TOOLBAR_ID, index);
+        clickButton(Toolbar::TimeBasis, index);
         EXPECT_EQ(static_cast<int>(state.preferences.timeBasis), index);
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(basis->toolbarButtonState(i), i == index ? 1 : 0);
+            EXPECT_EQ(basis->isButtonPressed(i), i == index);
         EXPECT_EQ(shown(), expected());
     }
 
-    clickButton(CLOCK_TOOLBAR_ID, 0);
+    clickButton(Toolbar::Clock, 0);
     EXPECT_TRUE(state.preferences.twelveHourClock);
     EXPECT_NE(shown().texts[0].find("AM"), std::string::npos);
-    clickButton(CLOCK_TOOLBAR_ID, 1);
+    clickButton(Toolbar::Clock, 1);
     EXPECT_FALSE(state.preferences.twelveHourClock);
-    EXPECT_EQ(window->toolbar(CLOCK_TOOLBAR_ID)->toolbarButtonState(0), 0);
+    EXPECT_FALSE(window->toolbar(Toolbar::Clock)->isButtonPressed(0));
     EXPECT_EQ(shown(), expected());
 
     const DayTexts magnetic = shown();
-    clickButton(BEARINGS_TOOLBAR_ID, 1);
+    clickButton(Toolbar::Bearings, 1);
     EXPECT_FALSE(state.preferences.magneticBearings);
     EXPECT_NE(shown().texts[1], magnetic.texts[1]); // Greenwich's declination is 1 degree
     EXPECT_EQ(shown(), expected());
-    clickButton(BEARINGS_TOOLBAR_ID, 0);
+    clickButton(Toolbar::Bearings, 0);
     EXPECT_TRUE(state.preferences.magneticBearings);
     EXPECT_EQ(shown(), magnetic);
 
     // A click on the button already pressed keeps it pressed and still
     // recomputes: a field spoiled behind the window's back is written again.
     window->resultField(ResultField::SunriseTime)->setText(QStringLiteral("stale"));
-    clickButton(BEARINGS_TOOLBAR_ID, 0);
-    EXPECT_EQ(window->toolbar(BEARINGS_TOOLBAR_ID)->toolbarButtonState(0), 1);
+    clickButton(Toolbar::Bearings, 0);
+    EXPECT_TRUE(window->toolbar(Toolbar::Bearings)->isButtonPressed(0));
     EXPECT_EQ(shown(), magnetic);
 
     // Between two images a click does nothing.
-    clickButton(CLOCK_TOOLBAR_ID, 0);
-    ToolbarControl* clock = window->toolbar(CLOCK_TOOLBAR_ID);
+    clickButton(Toolbar::Clock, 0);
+    ToolbarControl* clock = window->toolbar(Toolbar::Clock);
     QTest::mouseClick(clock, Qt::LeftButton, {}, clock->buttonOrigin(1) - QPoint(2, -8));
     EXPECT_TRUE(state.preferences.twelveHourClock);
 }
@@ -270,7 +271,7 @@ TEST_F(MainWindowTest, TipNearTheRightEdgeEndsAtTheClientArea) {
     open({2026, 3, 20});
     window->show();
     QApplication::processEvents();
-    ToolbarControl* bearings = window->toolbar(BEARINGS_TOOLBAR_ID);
+    ToolbarControl* bearings = window->toolbar(Toolbar::Bearings);
     bearings->setTipDelay(10);
     const QPoint origin = bearings->buttonOrigin(1);
     QTest::mouseMove(bearings, origin + QPoint(4, 4));
@@ -345,7 +346,7 @@ TEST_F(MainWindowTest, TwelveHourTimesAreNotCutOffInTheirFields) {
     }
 }
 
-TEST_F(MainWindowTest, MenusOpenHelpAndLeaveTheUnbuiltWindowsDisabled) {
+TEST_F(MainWindowTest, QuitAndHelpHaveTheirKeysAndHelpNamesTheSettingsFile) {
     open({2026, 3, 20});
     EXPECT_EQ(window->menuAction(QStringLiteral("Quit"))->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_Q));

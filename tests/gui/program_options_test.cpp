@@ -9,6 +9,7 @@
 
 #include "almanac/app_state.h"
 #include "app/about_dialog.h"
+#include "app/desktop_run.h"
 #include "app/program_options.h"
 #include "settings/settings_file.h"
 

@@ -16,8 +16,10 @@
 
 #include "almanac/almanac_session.h"
 #include "almanac/report_text.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "app/program_options.h"
+#include "app/scripted_run.h"
 #include "gui/layout_metrics.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"

@@ -1,4 +1,4 @@
-// The toolbar control on its own: bevels, modes, the notification and the tip.
+// The toolbar control on its own: bevels, the notification and the tip.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -17,7 +17,7 @@ class ToolbarControlTest : public ::testing::Test {
   protected:
     void SetUp() override { metrics = measureLayoutMetrics(); }
 
-    ToolbarControl* make(ToolbarControl::Mode mode, int columns, int rows) {
+    ToolbarControl* make(int columns, int rows) {
         std::vector<QIcon> images;
         QStringList labels;
         for (int i = 0; i < columns * rows; ++i) {
@@ -27,8 +27,7 @@ class ToolbarControlTest : public ::testing::Test {
             labels << QStringLiteral("Button %1").arg(i);
         }
         host.resize(400, 200);
-        auto* bar = new ToolbarControl(42, mode, SIZE, columns, rows, images, labels, metrics,
-                                       &host, &host);
+        auto* bar = new ToolbarControl(SIZE, columns, rows, images, labels, metrics, &host, &host);
         bar->move(10, 10);
         host.show();
         QApplication::processEvents();
@@ -40,7 +39,7 @@ class ToolbarControlTest : public ::testing::Test {
 };
 
 TEST_F(ToolbarControlTest, DrawsRaisedAndPressedBevels) {
-    ToolbarControl* bar = make(ToolbarControl::Mode::Radio, 2, 1);
+    ToolbarControl* bar = make(2, 1);
     EXPECT_EQ(bar->size(), QSize(46, 24));
     const QImage image = bar->grab().toImage();
     // Button 0 pressed at creation: black left and top, white right and bottom.
@@ -58,8 +57,8 @@ TEST_F(ToolbarControlTest, DrawsRaisedAndPressedBevels) {
     EXPECT_EQ(image.pixel(b.x() + 5, b.y() + SIZE + 1), qRgb(0, 0, 0));
 }
 
-TEST_F(ToolbarControlTest, ClicksNotifyEveryTimeAndFollowTheMode) {
-    ToolbarControl* radio = make(ToolbarControl::Mode::Radio, 3, 2);
+TEST_F(ToolbarControlTest, ClicksNotifyEveryTimeAndPressOneButton) {
+    ToolbarControl* radio = make(3, 2);
     EXPECT_EQ(radio->size(), QSize(68, 46));
     QSignalSpy spy(radio, &ToolbarControl::clicked);
     // Index = row x columns + column: the second row's middle button is 4.
@@ -68,30 +67,19 @@ TEST_F(ToolbarControlTest, ClicksNotifyEveryTimeAndFollowTheMode) {
     QTest::mouseClick(radio, Qt::LeftButton, {}, four + QPoint(SIZE, SIZE)); // edge included
     QTest::mouseClick(radio, Qt::LeftButton, {}, four);
     ASSERT_EQ(spy.count(), 2);
-    EXPECT_EQ(spy[1], (QList<QVariant>{42, 4}));
+    EXPECT_EQ(spy[1], QList<QVariant>{4});
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(radio->toolbarButtonState(i), i == 4 ? 1 : 0);
+        EXPECT_EQ(radio->isButtonPressed(i), i == 4);
     // Just outside the image square: no button.
     QTest::mouseClick(radio, Qt::LeftButton, {}, four + QPoint(SIZE + 1, 0));
     EXPECT_EQ(spy.count(), 2);
     radio->selectToolbarButton(99);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(radio->toolbarButtonState(i), 0);
-
-    ToolbarControl* toggle = make(ToolbarControl::Mode::Toggle, 2, 1);
-    EXPECT_EQ(toggle->toolbarButtonState(0), 0);
-    QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->buttonOrigin(1) + QPoint(3, 3));
-    QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->buttonOrigin(0) + QPoint(3, 3));
-    EXPECT_EQ(toggle->toolbarButtonState(0), 1);
-    EXPECT_EQ(toggle->toolbarButtonState(1), 1);
-    QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->buttonOrigin(1) + QPoint(3, 3));
-    EXPECT_EQ(toggle->toolbarButtonState(1), 0);
-    toggle->setToolbarButtonState(0, 0);
-    EXPECT_EQ(toggle->toolbarButtonState(0), 0);
+        EXPECT_FALSE(radio->isButtonPressed(i));
 }
 
 TEST_F(ToolbarControlTest, TipShowsAfterTheRestAndGoesOnLeaveClickOrAnotherButton) {
-    ToolbarControl* bar = make(ToolbarControl::Mode::Radio, 3, 1);
+    ToolbarControl* bar = make(3, 1);
     constexpr int DELAY = 300;
     bar->setTipDelay(DELAY);
     auto tipShows = [&] { return QTest::qWaitFor([&] { return bar->visibleTip(); }, 3000); };

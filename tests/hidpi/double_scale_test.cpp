@@ -9,6 +9,7 @@
 #include <set>
 
 #include "almanac/almanac_session.h"
+#include "app/desktop_run.h"
 #include "app/main_window.h"
 #include "app/toolbar_control.h"
 #include "reports/calendar_window.h"
@@ -40,7 +41,7 @@ TEST(DoubleScale, MainWindowKeepsItsLayoutAndDrawsSharpToolbarImages) {
     // The pressed "ST" button: the double-size image, not the 17-pixel one
     // enlarged. Every pixel of it is one of the image's three colours (an
     // enlargement that smooths would blend them) ...
-    ToolbarControl* bar = window.toolbar(TIME_BASIS_TOOLBAR_ID);
+    ToolbarControl* bar = window.toolbar(Toolbar::TimeBasis);
     const QPoint origin = bar->mapTo(&window, bar->buttonOrigin(0)) * 2;
     const QRgb ground = qRgb(192, 192, 192);
     const QRgb black = qRgb(0, 0, 0);

@@ -1,0 +1,56 @@
+// The start and the end of a desktop run: the clock, the start options and
+// the settings saved at exit.
+#include "app/desktop_run.h"
+
+#include <QFile>
+#include <ctime>
+
+#include "almanac/app_state.h"
+#include "app/program_options.h"
+#include "gui/qt_text.h"
+#include "settings/location_list.h"
+#include "settings/settings_file.h"
+
+namespace skyledger {
+
+StartClock readLocalClock() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    StartClock clock;
+    clock.today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    clock.daylightSaving = local.tm_isdst > 0;
+    return clock;
+}
+
+void startFromClock(AppState& state, const StartClock& clock) {
+    state.currentDate = clock.today;
+    state.preferences.timeBasis = clock.daylightSaving ? TimeBasis::Daylight : TimeBasis::Standard;
+}
+
+bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {
+    if (options.date) state.currentDate = *options.date;
+    if (!options.location) return true;
+    if (const std::optional<int32_t> index = findLocation(state.locations, *options.location)) {
+        state.locations.current = *index;
+        return true;
+    }
+    error = QStringLiteral("There is no place called '%1' in the settings file.")
+                .arg(toQString(*options.location));
+    return false;
+}
+
+bool saveSettingsAtExit(const std::string& path, const AppState& state,
+                        const MessageSink& messages) {
+    if (saveSettings(path, state.locations, state.preferences) == SettingsSave::Saved) {
+        return true;
+    }
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    messages(nullptr, QStringLiteral("Error"),
+             QStringLiteral("Cannot write the settings file \"%1\".\nThe places and display "
+                            "settings were not saved.")
+                 .arg(file));
+    return false;
+}
+
+} // namespace skyledger
