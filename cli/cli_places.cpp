@@ -14,6 +14,7 @@
 #include "settings/location_range.h"
 #include "settings/names.h"
 #include "settings/settings_file.h"
+#include "support/messages.h"
 #include "support/terminal_text.h"
 #include "support/windows1252.h"
 

@@ -201,12 +201,12 @@ TEST_F(MainWindowTest, ShorterMonthClampsTheDayAndRefillsTheDayBox) {
 TEST_F(MainWindowTest, LocalTimeIsAvailableOnlyAtAPlaceWithAZone) {
     state.locations.records[13].zone.clear(); // Tokyo, kept without its zone
     open({2026, 3, 29});
-    ToolbarControl* basis = window->toolbar(TIME_BASIS_TOOLBAR_ID);
+    ToolbarControl* basis = window->toolbar(Toolbar::TimeBasis);
     ASSERT_EQ(basis->buttonCount(), 4);
     // Greenwich on the day the clocks go forward: LT is British Summer Time.
-    clickButton(TIME_BASIS_TOOLBAR_ID, 3);
+    clickButton(Toolbar::TimeBasis, 3);
     EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Local);
-    EXPECT_EQ(basis->toolbarButtonState(3), 1);
+    EXPECT_TRUE(basis->isButtonPressed(3));
     EXPECT_EQ(shown(), expected());
     state.preferences.timeBasis = TimeBasis::Daylight;
     EXPECT_EQ(shown(), expected()); // the day's events all fall after the change
@@ -215,8 +215,8 @@ TEST_F(MainWindowTest, LocalTimeIsAvailableOnlyAtAPlaceWithAZone) {
     window->locationBox()->setCurrentIndex(locationIndex("Tokyo"));
     EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Standard);
     EXPECT_FALSE(basis->isButtonAvailable(3));
-    EXPECT_EQ(basis->toolbarButtonState(0), 1);
-    clickButton(TIME_BASIS_TOOLBAR_ID, 3);
+    EXPECT_TRUE(basis->isButtonPressed(0));
+    clickButton(Toolbar::TimeBasis, 3);
     EXPECT_EQ(state.preferences.timeBasis, TimeBasis::Standard);
     window->locationBox()->setCurrentIndex(locationIndex("Sydney"));
     EXPECT_TRUE(basis->isButtonAvailable(3));
