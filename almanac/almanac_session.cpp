@@ -150,6 +150,7 @@ template <typename T> void AlmanacSession::change(T& field, T value) {
 }
 
 void AlmanacSession::setCurrentLocation(int32_t index) {
+    if (index != state_.locations.current) calendarPlaceChanged_ = true;
     change(state_.locations.current, index);
 }
 
@@ -171,6 +172,8 @@ LocationList& AlmanacSession::editLocations() {
 
 void AlmanacSession::locationsEdited() {
     sortLocations(state_.locations);
+    // The current place may have moved, or be the first one made.
+    calendarPlaceChanged_ = true;
     recompute();
 }
 
@@ -201,16 +204,17 @@ void AlmanacSession::recompute() {
     }
     notifyViews([](AlmanacView& v) { v.dayChanged(); });
     if (followed(Follows::Track)) updateTrack();
-    if (followed(Follows::Calendar) && (state_.calendar.year != state_.currentDate.year ||
-                                        state_.calendar.month != state_.currentDate.month))
+    if (followed(Follows::Calendar) &&
+        (calendarPlaceChanged_ || state_.calendar.year != state_.currentDate.year ||
+         state_.calendar.month != state_.currentDate.month))
         updateCalendar();
 }
 
 bool AlmanacSession::prepareChart(CivilDate start, int32_t days) {
     // A failed request leaves no rows of an earlier one for a window to show.
     state_.chart = ChartTable{};
-    if (!isChartDayCount(days)) {
-        showError(AlmanacError::InvalidRequest);
+    if (days < 1 || days > chartDaysAvailable(start)) {
+        showMessage(chartDayCountMessage(start));
         return false;
     }
     if (!state_.locations.present) {
@@ -218,7 +222,11 @@ bool AlmanacSession::prepareChart(CivilDate start, int32_t days) {
         return false;
     }
     const Location* place = state_.locations.currentLocation();
-    if (!place) return false;
+    if (!place) {
+        showMessage(state_.locations.records.empty() ? NO_PLACES_YET_MESSAGE
+                                                     : NO_PLACE_CHOSEN_MESSAGE);
+        return false;
+    }
     if (locationRangeProblem(*place)) {
         // Asked for explicitly: say why again, even if the day said it before.
         shownRangeProblem_.clear();
@@ -255,6 +263,7 @@ void AlmanacSession::updateTrack() {
 }
 
 void AlmanacSession::updateCalendar() {
+    calendarPlaceChanged_ = false;
     const int32_t year = state_.currentDate.year;
     const int32_t month = state_.currentDate.month;
     const Location* place = state_.locations.currentLocation();

@@ -19,8 +19,10 @@
 //   place without a zone; the message naming it is shown once.
 // - On local time, a change to a place without a zone falls back to standard
 //   time.
-// - While a subscription follows the calendar, its grid is recomputed only
-//   when the month or the year differs from the month it shows.
+// - While a subscription follows the calendar, its grid is recomputed when the
+//   month or the year differs from the month it shows, and when the place
+//   changes (another place chosen, or the list edited); not for the day or a
+//   preference.
 #pragma once
 
 #include <cstdint>
@@ -98,9 +100,9 @@ class AlmanacSession {
 
     // Fills state().chart with `days` rows from `start` for the current place
     // and preferences; true on success. The day count is checked first
-    // ("Number of days out of range (1..366)"). On failure the message (if
-    // any) is shown once, the table is left empty and false is returned; an
-    // empty list fails without a message.
+    // (chartDayCountMessage: no row may fall after 2100). On failure the
+    // message is shown once, the table is left empty and false is returned;
+    // without a place to compute for, the message says how to make one.
     bool prepareChart(CivilDate start, int32_t days);
 
   private:
@@ -122,6 +124,9 @@ class AlmanacSession {
     // every recomputation while that place stays current.
     std::string shownRangeProblem_;
     std::string shownZoneProblem_; // likewise for an unknown zone name
+    // Another place became current, or the list was edited, since the
+    // calendar was last computed.
+    bool calendarPlaceChanged_ = false;
 };
 
 } // namespace skyledger

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "almanac/almanac_result.h"
@@ -22,6 +23,10 @@ struct ChartRow {
 
 struct ChartTable {
     std::vector<ChartRow> rows; // 0..366 rows, day after day
+    // The place and preferences the rows were computed for: whatever the
+    // main window shows later, a chart printed or saved is headed by these.
+    Location location;
+    Preferences preferences;
     int32_t rowCount() const { return static_cast<int32_t>(rows.size()); }
 };
 
@@ -30,10 +35,20 @@ struct ChartTable {
     return days >= 1 && days <= MAX_CHART_DAYS;
 }
 
+// The most rows a chart from `start` can have: 366, or fewer where the
+// chart would run past 31 December of LAST_YEAR, the last day computed.
+[[nodiscard]] int32_t chartDaysAvailable(CivilDate start);
+
+// The message for a day count outside 1..chartDaysAvailable(start), with
+// that range: "Number of days out of range (1..366)" when the whole range
+// is open.
+[[nodiscard]] std::string chartDayCountMessage(CivilDate start);
+
 // `days` rows (1..366) from `start`, following month and year ends with
 // nextDay, each the day's numbers at the place with the preferences' time
 // basis and bearing reference. Fails with InvalidRequest for a day count
-// outside 1..366, or with the first row's failure; no partial table.
+// outside 1..chartDaysAvailable(start), or with the first row's failure; no
+// partial table.
 AlmanacResult<ChartTable> computeChart(CivilDate start, int32_t days, const Location& location,
                                        const Preferences& preferences);
 

@@ -10,6 +10,7 @@
 #include "gui/qt_text.h"
 #include "settings/location_list.h"
 #include "settings/settings_file.h"
+#include "support/windows1252.h"
 
 namespace skyledger {
 
@@ -36,7 +37,7 @@ bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& 
         return true;
     }
     error = QStringLiteral("There is no place called '%1' in the settings file.")
-                .arg(toQString(*options.location));
+                .arg(shownArgument(QString::fromStdString(windows1252ToUtf8(*options.location))));
     return false;
 }
 

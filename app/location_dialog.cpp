@@ -175,11 +175,17 @@ void LocationDialog::layOut(const LayoutMetrics& m) {
 void LocationDialog::showCurrentOrEmpty() {
     if (const Location* loc = list_.currentLocation()) {
         showLocation(*loc);
-        newEntry_ = false;
+        setNewEntry(false);
     } else {
         clearFields();
-        newEntry_ = true;
+        setNewEntry(true);
     }
+}
+
+void LocationDialog::setNewEntry(bool on) {
+    newEntry_ = on;
+    // The place shown before New is out of sight: Delete must not reach it.
+    deleteButton_->setEnabled(!on);
 }
 
 void LocationDialog::showLocation(const Location& loc) {
@@ -200,13 +206,13 @@ void LocationDialog::clearFields() {
 
 void LocationDialog::startNew() {
     clearFields();
-    newEntry_ = true;
+    setNewEntry(true);
     nameEdit_->setFocus();
 }
 
 // Applied to the list at once: Cancel does not bring the place back.
 void LocationDialog::deleteCurrent() {
-    if (list_.currentLocation() == nullptr) return;
+    if (newEntry_ || list_.currentLocation() == nullptr) return;
     deleteCurrentLocation(list_);
     showCurrentOrEmpty();
 }

@@ -66,6 +66,8 @@ class LocationDialog : public QDialog {
     void showLocation(const Location& loc);
     void clearFields();
 
+    // New entry or a place of the list; Delete works on the list's places only.
+    void setNewEntry(bool on);
     void startNew();
     void deleteCurrent();
     void confirm();

@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "almanac/almanac_session.h"
 #include "almanac/app_state.h"
@@ -22,10 +25,56 @@ namespace {
 using namespace skyledger;
 
 constexpr int EXIT_BAD_INPUT = 2;
+constexpr int EXIT_NO_DISPLAY = 1;
+
+// Qt's own options that take a value; QApplication reads and removes them.
+const char* const QT_OPTIONS_WITH_VALUE[] = {
+    "platform",   "platformpluginpath", "platformtheme", "plugin",          "style",
+    "stylesheet", "session",            "display",       "geometry",        "qwindowgeometry",
+    "qwindowicon", "qwindowtitle"};
 
 void printLine(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fprintf(stream, "%s\n", bytes.constData());
+}
+
+// The index past Qt's own option at argv[i] (with its value), or i when the
+// argument is none of them. Qt takes them with one dash or two.
+int pastQtOption(int argc, char** argv, int i, bool& namesPlatform) {
+    const char* arg = argv[i];
+    if (arg[0] != '-') return i;
+    const char* name = arg[1] == '-' ? arg + 2 : arg + 1;
+    if (std::strcmp(name, "reverse") == 0) return i + 1;
+    for (const char* option : QT_OPTIONS_WITH_VALUE) {
+        if (std::strcmp(name, option) != 0 || i + 1 >= argc) continue;
+        if (std::strcmp(option, "platform") == 0) namesPlatform = true;
+        return i + 2;
+    }
+    return i;
+}
+
+// The program's own arguments, read before the window system starts: --help,
+// bad input and the scripted runs need no display. `platformNamed` tells
+// whether Qt's -platform was among them.
+QStringList programArguments(int argc, char** argv, bool& platformNamed) {
+    QStringList arguments;
+    for (int i = 1; i < argc;) {
+        const int next = pastQtOption(argc, argv, i, platformNamed);
+        if (next == i) arguments << QString::fromLocal8Bit(argv[i++]);
+        i = std::max(i, next);
+    }
+    return arguments;
+}
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// Whether a window system can be reached: a platform named outright, or an
+// X or Wayland display.
+bool haveDisplay() {
+    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
 bool isScripted(const ProgramOptions& options) {
@@ -74,31 +123,43 @@ WindowRun runMainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
 } // namespace
 
 int main(int argc, char** argv) {
-    quietenQtOffscreenMessages();
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Skyledger"));
-
+    bool platformNamed = false;
     ProgramOptions options;
     QString error;
-    if (!parseProgramOptions(QApplication::arguments().mid(1), options, error)) {
+    if (!parseProgramOptions(programArguments(argc, argv, platformNamed), options, error)) {
         printLine(stderr, QStringLiteral("skyledger: ") + error);
         return EXIT_BAD_INPUT;
     }
+    const SettingsEnvironment environment = settingsEnvironment(runningProgramPath(argv[0]));
     if (options.help) {
-        std::fputs(programUsage().toLocal8Bit().constData(), stdout);
+        const QString settings =
+            QFile::decodeName(QByteArray::fromStdString(settingsFileLocation(environment)));
+        std::fputs(programUsage(settings).toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (options.version) {
         printLine(stdout, versionLine());
         return 0;
     }
+    if (!platformNamed && !haveDisplay()) {
+        if (!isScripted(options)) {
+            printLine(stderr, QStringLiteral("skyledger: no display to open the window on (neither "
+                                             "DISPLAY nor WAYLAND_DISPLAY is set)"));
+            return EXIT_NO_DISPLAY;
+        }
+        // A scripted run draws into images and PDF files: no screen is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
+    quietenQtOffscreenMessages();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Skyledger"));
     setProgramIcon();
     const LayoutMetrics metrics = measureLayoutMetrics();
     QApplication::setFont(metrics.uiFont);
 
-    const std::string settingsFile =
-        prepareSettingsFile(settingsEnvironment(runningProgramPath(argv[0])));
+    const std::string settingsFile = prepareSettingsFile(environment);
     AppState state;
     loadSettings(settingsFile, state.locations, state.preferences);
     startFromClock(state, readLocalClock());

@@ -8,15 +8,14 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QSignalBlocker>
-#include <QStyleOptionComplex>
 #include <algorithm>
 
 #include "almanac/day_almanac.h"
 #include "almanac/display_format.h"
 #include "almanac/local_time.h"
 #include "app/about_dialog.h"
+#include "app/drop_down_list.h"
 #include "app/help_window.h"
 #include "app/location_dialog.h"
 #include "app/multiday_dialog.h"
@@ -45,41 +44,6 @@ QIcon toolbarImage(const char* name) {
     icon.addFile(QStringLiteral(":/images/%1@2x.xpm").arg(QLatin1String(name)));
     return icon;
 }
-
-// The boxes are sized as classic drop-down lists: the text, a scroll-bar
-// wide arrow button and a gap each side. Fusion's own combo box keeps a
-// wider arrow and frame, which would clip a two-digit day; this style gives
-// the arrow the scroll bar's width and the text all the rest.
-class DropDownListStyle : public QProxyStyle {
-  public:
-    DropDownListStyle(int arrowWidth, QObject* owner)
-        : QProxyStyle(QStringLiteral("Fusion")), arrowWidth(arrowWidth) {
-        setParent(owner);
-    }
-
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                         const QWidget* widget) const override {
-        if (control == CC_ComboBox) {
-            const QRect r = option->rect;
-            if (sub == SC_ComboBoxArrow) {
-                return visualRect(option->direction, r,
-                                  QRect(r.right() - FRAME - arrowWidth + 1, r.top() + FRAME,
-                                        arrowWidth, r.height() - 2 * FRAME));
-            }
-            if (sub == SC_ComboBoxEditField) {
-                return visualRect(option->direction, r,
-                                  QRect(r.left() + FRAME + 1, r.top() + FRAME,
-                                        r.width() - 2 * FRAME - 2 - arrowWidth,
-                                        r.height() - 2 * FRAME));
-            }
-        }
-        return QProxyStyle::subControlRect(control, option, sub, widget);
-    }
-
-  private:
-    static constexpr int FRAME = 2;
-    int arrowWidth;
-};
 
 // The client area paints what the main window draws itself.
 class ClientArea : public QWidget {
@@ -258,12 +222,11 @@ void MainWindow::buildToolbars() {
 
 // The day, month, year and location boxes, filled from the state.
 void MainWindow::buildBoxes() {
-    auto* boxStyle = new DropDownListStyle(metrics.scrollBarWidth, this);
+    QStyle* boxStyle = dropDownListStyle(metrics.scrollBarWidth, this);
     auto makeBox = [this, boxStyle](const QRect& box) {
         auto* combo = new QComboBox(client);
-        combo->setStyle(boxStyle);
+        makeDropDownList(*combo, boxStyle);
         combo->setGeometry(box);
-        combo->setMaxVisibleItems(8);
         return combo;
     };
     dayCombo = makeBox(geometry.dayBox);

@@ -12,6 +12,7 @@
 
 #include "almanac/chart.h"
 #include "almanac/display_format.h"
+#include "app/drop_down_list.h"
 #include "gui/date_boxes.h"
 #include "gui/layout_metrics.h"
 #include "gui/qt_text.h"
@@ -67,6 +68,9 @@ MultiDayDialog::MultiDayDialog(const LayoutMetrics& metrics, CivilDate start,
     daysField_->setMaxLength(DAYS_FIELD_MAX_LENGTH);
     daysField_->setText(decimal(PROPOSED_DAYS));
 
+    QStyle* listStyle = dropDownListStyle(metrics.scrollBarWidth, this);
+    for (QComboBox* box : {dayBox_, monthBox_, yearBox_})
+        makeDropDownList(*box, listStyle);
     fillMonthBox(*monthBox_);
     fillYearBox(*yearBox_);
     monthBox_->setCurrentIndex(start_.month - 1);
@@ -133,7 +137,7 @@ void MultiDayDialog::yearChosen(int index) {
     fillDayBox();
 }
 
-void MultiDayDialog::showError(const char* message) {
+void MultiDayDialog::showError(const std::string& message) {
     messages_(this, QStringLiteral("Error"), toQString(message));
     // Back in the dialog the refused number is selected: typing replaces it.
     daysField_->setFocus();
@@ -148,8 +152,9 @@ void MultiDayDialog::confirm() {
         showError(INVALID_DAY_COUNT_MESSAGE);
         return;
     }
-    if (days < 1 || days > MAX_CHART_DAYS) {
-        showError(DAY_COUNT_RANGE_MESSAGE);
+    // No row may fall after the last year the almanac computes.
+    if (days < 1 || days > chartDaysAvailable(start_)) {
+        showError(chartDayCountMessage(start_));
         return;
     }
     // Without rows (no places to compute for) there is no chart to open; the

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "almanac/civil_calendar.h"
 #include "gui/message_sink.h"
@@ -56,7 +57,7 @@ class MultiDayDialog : public QDialog {
 
     CivilDate start_;
     ChartPreparer prepareChart_;
-    void showError(const char* message);
+    void showError(const std::string& message);
 
     MessageSink messages_;
     QPushButton* cancelButton_;

@@ -1,6 +1,8 @@
 // Reading the command line of the desktop program.
 #include "app/program_options.h"
 
+#include <climits>
+
 #include "app/scripted_run.h"
 #include "gui/qt_text.h"
 #include "support/version.h"
@@ -37,7 +39,7 @@ bool readDate(ArgumentReader& in, ProgramOptions& options) {
         return true;
     }
     in.error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD in the years %2 to %3")
-                   .arg(text)
+                   .arg(shownArgument(text))
                    .arg(FIRST_YEAR)
                    .arg(LAST_YEAR);
     return false;
@@ -47,11 +49,20 @@ bool readLocation(ArgumentReader& in, ProgramOptions& options) {
     if (!in.has(1)) return false;
     const QString& name = in.next();
     if (!fitsWindows1252(name)) {
-        in.error = QStringLiteral("'%1' is not a place name Skyledger can keep").arg(name);
+        in.error =
+            QStringLiteral("'%1' is not a place name Skyledger can keep").arg(shownArgument(name));
         return false;
     }
     options.location = toWindows1252(name);
     return true;
+}
+
+// The file an option writes into: a name is needed.
+bool readFileName(ArgumentReader& in, const QString& option, QString& file) {
+    file = in.next();
+    if (!file.isEmpty()) return true;
+    in.error = QStringLiteral("%1 needs a file name, not an empty one").arg(option);
+    return false;
 }
 
 // A name from one of the scripted runs' tables and the file to write:
@@ -63,13 +74,15 @@ struct NamedOutput {
 };
 
 bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name, QString& file) {
+    const QString option = in.option();
     if (!in.has(2)) return false;
     name = in.next();
-    file = in.next();
-    if (table.known(name)) return true;
-    in.error = QStringLiteral("'%1' is not a %2 (known: %3)")
-                   .arg(name, QLatin1String(table.kind), table.names());
-    return false;
+    if (!table.known(name)) {
+        in.error = QStringLiteral("'%1' is not a %2 (known: %3)")
+                       .arg(shownArgument(name), QLatin1String(table.kind), table.names());
+        return false;
+    }
+    return readFileName(in, option, file);
 }
 
 const NamedOutput WINDOWS = {&isScreenshotWindow, &screenshotWindowNames, "window"};
@@ -96,21 +109,35 @@ bool readOption(ArgumentReader& in, ProgramOptions& options) {
     }
     if (arg == QLatin1String("--date")) return readDate(in, options);
     if (arg == QLatin1String("--location")) return readLocation(in, options);
-    if (arg == QLatin1String("--screenshot")) {
-        if (!in.has(1)) return false;
-        options.screenshotFile = in.next();
-        return true;
-    }
+    if (arg == QLatin1String("--screenshot"))
+        return in.has(1) && readFileName(in, arg, options.screenshotFile);
     if (arg == QLatin1String("--screenshot-window"))
         return readNamedOutput(in, WINDOWS, options.windowName, options.windowFile);
     if (arg == QLatin1String("--pdf"))
         return readNamedOutput(in, REPORTS, options.pdfKind, options.pdfFile);
     if (arg == QLatin1String("--days")) return readDays(in, options);
-    in.error = QStringLiteral("unknown option '%1' (try --help)").arg(arg);
+    in.error = QStringLiteral("unknown option '%1' (try --help)").arg(shownArgument(arg));
+    return false;
+}
+
+// A chart asked for on the command line ends by the last day computed.
+bool chartFitsTheCalendar(const ProgramOptions& options, QString& error) {
+    const bool chart = options.windowName == QLatin1String("chart") ||
+                       options.pdfKind == QLatin1String("chart");
+    if (!chart || !options.date || options.days <= chartDaysAvailable(*options.date)) return true;
+    error = QStringLiteral("--days: %1").arg(toQString(chartDayCountMessage(*options.date)));
     return false;
 }
 
 } // namespace
+
+QString shownArgument(const QString& text, size_t limit) {
+    return QString::fromStdString(echoText(text.toStdString(), limit));
+}
+
+QString shownPath(const QString& path) {
+    return shownArgument(path, PATH_MAX);
+}
 
 bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error) {
     options = ProgramOptions{};
@@ -118,10 +145,10 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
     for (; in.at < arguments.size(); ++in.at) {
         if (!readOption(in, options)) return false;
     }
-    return true;
+    return chartFitsTheCalendar(options, error);
 }
 
-QString programUsage() {
+QString programUsage(const QString& settingsFile) {
     return QStringLiteral(
                "Usage: skyledger [OPTIONS]\n"
                "The Sun and Moon almanac on the desktop.\n"
@@ -137,13 +164,18 @@ QString programUsage() {
                "  --help                     show this text\n"
                "  --version                  show the program's version\n"
                "\n"
-               "The places and display settings are kept in \"Skyledger Settings.txt\" beside\n"
-               "the program. Exit status: 0 done, 1 a file could not be written, 2 bad input.\n")
+               "Without a display the scripted options still work; the window needs one.\n"
+               "Exit status: 0 done, 1 a file could not be written or no display for the\n"
+               "window, 2 bad input.\n"
+               "\n"
+               "The places and display settings are kept in the settings file.\n"
+               "Settings file: %7\n")
         .arg(FIRST_YEAR)
         .arg(LAST_YEAR)
         .arg(screenshotWindowNames(), pdfReportNames())
         .arg(MAX_CHART_DAYS)
-        .arg(DEFAULT_REPORT_DAYS);
+        .arg(DEFAULT_REPORT_DAYS)
+        .arg(shownPath(settingsFile));
 }
 
 QString versionLine() {

@@ -10,6 +10,7 @@
 
 #include "almanac/chart.h"
 #include "almanac/civil_calendar.h"
+#include "support/terminal_text.h"
 
 namespace skyledger {
 
@@ -30,11 +31,21 @@ struct ProgramOptions {
 };
 
 // Reads the arguments after the program's name. On a problem gives false and
-// a one-line description in `error`.
+// a one-line description in `error`, with the arguments it names escaped and
+// shortened. An empty file name is a problem; so is a chart that would run
+// past the last year.
 bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error);
 
-// The text --help prints.
-[[nodiscard]] QString programUsage();
+// The text --help prints; it ends by naming `settingsFile`, the settings file
+// this run would read.
+[[nodiscard]] QString programUsage(const QString& settingsFile);
+
+// `text` from the command line as a message shows it: control characters
+// and bytes that are not UTF-8 escaped, cut after `limit` characters, as
+// skyledger-cli shows them.
+[[nodiscard]] QString shownArgument(const QString& text, size_t limit = ECHO_LIMIT);
+// A file name as a message shows it: whole, up to the longest path, escaped.
+[[nodiscard]] QString shownPath(const QString& path);
 
 // The line --version prints: "skyledger 2.1".
 [[nodiscard]] QString versionLine();

@@ -58,7 +58,7 @@ bool printFollowed(AlmanacSession& session, Follows report, const QString& file,
 
 bool savePng(QWidget* widget, const QString& file, QString& error) {
     if (widget->grab().save(file, "PNG")) return true;
-    error = QStringLiteral("Cannot write the image file \"%1\".").arg(file);
+    error = QStringLiteral("Cannot write the image file \"%1\".").arg(shownPath(file));
     return false;
 }
 
@@ -168,7 +168,7 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
         if (options.pdfKind != QLatin1String(entry.name)) continue;
         scripted = true;
         if (!entry.write(window, options, options.pdfFile)) {
-            error = QStringLiteral("Cannot write the PDF file \"%1\".").arg(options.pdfFile);
+            error = QStringLiteral("Cannot write the PDF file \"%1\".").arg(shownPath(options.pdfFile));
             return 1;
         }
     }

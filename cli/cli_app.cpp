@@ -362,6 +362,12 @@ std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& en
         if (!parseInteger(p[1], in.days) || in.days < 1 || in.days > MAX_CHART_DAYS)
             return badInput("DAYS must be a whole number from 1 to 366, not '" + echoText(p[1]) +
                             "'");
+        // No row may fall after the last year computed.
+        const int32_t most = chartDaysAvailable(in.date);
+        if (in.days > most)
+            return badInput(formatText("DAYS must be from 1 to %d for a chart from %s (none runs "
+                                       "past %d-12-31), not '%s'",
+                                       most, p[0], LAST_YEAR, echoText(p[1])));
         return std::nullopt;
     }
     if (p.empty()) return std::nullopt;
@@ -454,7 +460,7 @@ CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& env
         const std::string settings =
             args.settingsFile ? *args.settingsFile
                               : settingsFileLocation(settingsEnvironment(environment.programPath));
-        return {0, std::string(HELP_TEXT) + "\nSettings file: " + settings + "\n", ""};
+        return {0, std::string(HELP_TEXT) + "\nSettings file: " + shownPath(settings) + "\n", ""};
     }
     if (args.command.empty())
         return {EXIT_BAD_INPUT, "", badInput("no command given").message + "\n"};

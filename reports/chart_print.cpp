@@ -86,6 +86,15 @@ void printGrid(const ChartPage& p, int tableTop, int rowsOnPage) {
     painter.restore();
 }
 
+// The preferences a chart is printed and saved with: its own time basis and
+// bearing reference, the rows having been computed in them, and the clock
+// the window shows now.
+Preferences shownPreferences(const ChartTable& chart, const AppState& state) {
+    Preferences shown = chart.preferences;
+    shown.twelveHourClock = state.preferences.twelveHourClock;
+    return shown;
+}
+
 } // namespace
 
 ChartLayout printChartLayout(const PrintFonts& fonts, const PageMargins& margins,
@@ -109,9 +118,8 @@ void printChartPages(QPrinter& printer, QPainter& painter, const ChartTable& cha
     const PrintFonts fonts = makePrintFonts(printer);
     const bool twelveHour = state.preferences.twelveHourClock;
     const ChartLayout layout = printChartLayout(fonts, margins, twelveHour, printer);
-    const Location* current = state.locations.currentLocation();
     const std::string locationLine =
-        reportLocationLine(current ? *current : Location{}, state.preferences);
+        reportLocationLine(chart.location, shownPreferences(chart, state));
     const ChartPage page{printer, painter, fonts, margins, layout};
 
     painter.setPen(Qt::black);
@@ -152,8 +160,7 @@ bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFil
                    const MessageSink& messages, QWidget* owner) {
     const QString fileName = choose();
     if (fileName.isEmpty()) return false;
-    const Location* current = state.locations.currentLocation();
-    const std::string bytes = chartText(chart, current ? *current : Location{}, state.preferences);
+    const std::string bytes = chartText(chart, chart.location, shownPreferences(chart, state));
     if (!writeFileReplacing(QFile::encodeName(fileName).toStdString(), bytes)) {
         messages(owner, QStringLiteral("Error"), QStringLiteral("Cannot create file"));
         return false;

@@ -26,8 +26,9 @@ struct AppState;
 [[nodiscard]] int chartFirstRowTop(const PrintFonts& fonts, const PageMargins& margins,
                                    int pageNumber);
 
-// Prints the rows of `chart` under the current place and preferences of
-// `state` on as many pages as it takes. A row goes to the next page when its
+// Prints the rows of `chart` under the place, time basis and bearing
+// reference they were computed for, in the clock of `state`, on as many
+// pages as it takes. A row goes to the next page when its
 // bottom would reach margins.pageBottom.
 void printChartPages(QPrinter& printer, QPainter& painter, const ChartTable& chart,
                      const AppState& state, const PageMargins& margins);
@@ -44,7 +45,8 @@ using SaveFileChooser = std::function<QString()>;
 [[nodiscard]] QString chooseChartTextFile(QWidget* owner);
 
 // Saves the chart as text in the file `choose` names; nothing when it names
-// none. A file that cannot be written (created, filled or closed) is reported
+// none. The head lines name the chart's own place and preferences, the times
+// follow the clock of `state`. A file that cannot be written (created, filled or closed) is reported
 // as "Cannot create file" and leaves no partial file behind (a file it was
 // to replace stays as it was). The message goes to `messages` over `owner`.
 // True when written.

@@ -41,23 +41,15 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
       state_(session.state()), chart_(state_.chart),
       chooseTextFile_([owner] { return chooseChartTextFile(owner); }) {
     setFocusPolicy(Qt::StrongFocus);
-    const int g = metrics.gap;
-    const int l = metrics.lineHeight;
     printButton_ = addButton("Print...");
     saveButton_ = addButton("Save As...");
     connect(printButton_, &QPushButton::clicked, this, &ChartWindow::printChart);
     connect(saveButton_, &QPushButton::clicked, this, &ChartWindow::saveChart);
 
-    layout_ = makeChartLayout([&](std::string_view text) { return metrics.textWidth(text); }, g, l,
-                              g, state_.preferences.twelveHourClock);
-
     rowCount_ = chart_.rowCount();
     visibleRows_ = std::min(rowCount_, MAX_VISIBLE_ROWS);
-    const int height = 3 * g + (visibleRows_ + 1) * l + metrics.buttonHeight;
-    int width = layout_.tableRight;
     if (rowCount_ > MAX_VISIBLE_ROWS) {
         scrollBar_ = new QScrollBar(Qt::Vertical, this);
-        scrollBar_->setGeometry(width, 0, metrics.scrollBarWidth, height);
         scrollBar_->setRange(0, rowCount_ - MAX_VISIBLE_ROWS);
         scrollBar_->setSingleStep(1);
         scrollBar_->setPageStep(PAGE_ROWS);
@@ -67,13 +59,28 @@ ChartWindow::ChartWindow(const LayoutMetrics& metrics, AlmanacSession& session, 
         scrollBar_->installEventFilter(this);
         connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartWindow::scrollTo);
         scrollWithKeys(scrollBar_);
-        width += metrics.scrollBarWidth;
     }
-    setFixedSize(width, height);
+    layOut();
     placeNear(QPoint(100, 100));
 }
 
+void ChartWindow::layOut() {
+    const int g = metrics_.gap;
+    const int l = metrics_.lineHeight;
+    layoutTwelveHour_ = state_.preferences.twelveHourClock;
+    layout_ = makeChartLayout([this](std::string_view text) { return metrics_.textWidth(text); },
+                              g, l, g, layoutTwelveHour_);
+    const int height = 3 * g + (visibleRows_ + 1) * l + metrics_.buttonHeight;
+    int width = layout_.tableRight;
+    if (scrollBar_) {
+        scrollBar_->setGeometry(width, 0, metrics_.scrollBarWidth, height);
+        width += metrics_.scrollBarWidth;
+    }
+    setFixedSize(width, height);
+}
+
 void ChartWindow::dayChanged() {
+    if (state_.preferences.twelveHourClock != layoutTwelveHour_) layOut();
     update();
 }
 
@@ -114,7 +121,7 @@ void ChartWindow::paintEvent(QPaintEvent*) {
     for (const ChartHead& head : chartHeads(c))
         drawCell(painter, fm, head.left, head.right - head.left, y0, Qt::AlignHCenter, head.text);
 
-    const bool twelveHour = state_.preferences.twelveHourClock;
+    const bool twelveHour = layoutTwelveHour_;
     for (int k = 0; k < visibleRows_ && topRow_ + k < rowCount_; ++k) {
         const ChartRow& row = chart_.rows[static_cast<size_t>(topRow_ + k)];
         const int top = y0 + (k + 1) * l;

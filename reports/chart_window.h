@@ -22,13 +22,14 @@ class ChartWindow : public ReportWindow {
 
     // The report window over the session's chart as it is now: it keeps those
     // rows, whatever later requests do to the shared table. The clock
-    // preference sizes the time columns now and formats the times at every
-    // painting, so the window paints again whenever the day is recomputed;
-    // printing and saving use the current place and preferences. `owner` is
-    // the main window.
+    // preference sizes the time columns and formats the times, so the window
+    // paints again whenever the day is recomputed; printing and saving name
+    // the place and preferences the rows were computed for. `owner` is the
+    // main window.
     ChartWindow(const LayoutMetrics& metrics, AlmanacSession& session, QWidget* owner = nullptr);
 
-    // The times follow the clock preference, which may just have changed.
+    // The times follow the clock preference, which may just have changed: on
+    // another clock the columns are laid out again.
     void dayChanged() override;
 
     // Where "Save As..." asks for the file: the save dialog unless replaced.
@@ -53,6 +54,8 @@ class ChartWindow : public ReportWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Columns, scroll bar and window size for the current clock.
+    void layOut();
     void scrollTo(int row);
     void scrollByNotches(int angleDelta);
     void printChart();
@@ -62,6 +65,7 @@ class ChartWindow : public ReportWindow {
     const ChartTable chart_;
     SaveFileChooser chooseTextFile_;
     ChartLayout layout_;
+    bool layoutTwelveHour_ = false;
     int rowCount_ = 0;
     int visibleRows_ = 0;
     int topRow_ = 0;

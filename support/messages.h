@@ -17,6 +17,12 @@ inline constexpr const char* DAY_COUNT_RANGE_MESSAGE = "Number of days out of ra
 inline constexpr const char* PHASE_NOT_FOUND_MESSAGE =
     "The Moon's phase could not be found for this date";
 inline constexpr const char* NO_PLACE_MESSAGE = "There is no place to compute for";
+// A chart asked for in the window without a place to compute it for.
+inline constexpr const char* NO_PLACES_YET_MESSAGE =
+    "There are no places yet. Add one with File > Location...: New, then its name and "
+    "numbers, then OK.";
+inline constexpr const char* NO_PLACE_CHOSEN_MESSAGE =
+    "No place is chosen: pick one in the place box.";
 
 // The Location dialog's checks of its number fields, field by field.
 inline constexpr const char* INVALID_LATITUDE_MESSAGE = "Invalid latitude entry";

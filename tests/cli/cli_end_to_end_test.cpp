@@ -289,6 +289,7 @@ TEST_F(CliTest, BadInputGivesOneLineAndStatusTwo) {
         {{"day", "--location"}, "'--location' needs a value"},
         {{"chart", "2026-01-01", "367"}, "DAYS must be"},
         {{"chart", "2026-01-01"}, "chart needs START and DAYS"},
+        {{"chart", "2100-12-25", "10"}, "from 1 to 7 "}, // no rows past 2100
         {{"--clock", "13", "day"}, "--clock takes 12 or 24"},
         {{"-o", "x.txt", "day"}, "-o applies to chart only"},
         {{}, "no command given"},

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include "app/program_options.h"
 #include "app/scripted_run.h"
 #include "chart_test_support.h"
+#include "reports/chart_print.h"
 #include "reports/chart_window.h"
 
 namespace skyledger {
@@ -104,19 +106,43 @@ struct PaintCounter : QObject {
     }
 };
 
-TEST_F(ChartMenuTest, AnOpenChartShowsTheOtherClockAtOnce) {
+// Every time of the chart fits its column, on screen and on paper.
+void expectTimesFit(const ChartTable& chart, bool twelveHour, const ChartLayout& layout,
+                    const TextMeasure& width, const char* where) {
+    for (const ChartRow& row : chart.rows)
+        for (const std::string& time :
+             chartRowTexts(row, twelveHour, BearingRule::FollowsTime).time)
+            EXPECT_LE(width(time), layout.timeWidth) << where << ": " << time;
+}
+
+TEST_F(ChartMenuTest, AClockChangeLaysTheOpenChartOutAgainSoEveryTimeFits) {
     window->show();
     request([](MultiDayDialog& d) { ask(d, "5"); });
     ChartWindow* chart = window->reportWindow<ChartWindow>();
     ASSERT_NE(chart, nullptr);
-    const int timeWidth = chart->chartLayout().timeWidth;
     QApplication::processEvents();
     PaintCounter counter;
     chart->installEventFilter(&counter);
-    session.setTwelveHourClock(true);
-    QApplication::processEvents();
-    EXPECT_GT(counter.paints, 0);
-    EXPECT_EQ(chart->chartLayout().timeWidth, timeWidth);
+    const TextMeasure onScreen = [](std::string_view text) {
+        return testMetrics().textWidth(text);
+    };
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const PrintFonts fonts = makePrintFonts(printer);
+    const PageMargins margins = pageMargins(printerGeometry(printer));
+    const TextMeasure onPaper = [&](std::string_view text) {
+        return textWidth(fonts.body, text, &printer);
+    };
+    for (const bool twelveHour : {true, false}) {
+        session.setTwelveHourClock(twelveHour); // the "12" and "24" buttons
+        QApplication::processEvents();
+        EXPECT_GT(counter.paints, 0);
+        counter.paints = 0;
+        expectTimesFit(state->chart, twelveHour, chart->chartLayout(), onScreen, "screen");
+        EXPECT_EQ(chart->width(), chart->chartLayout().tableRight);
+        expectTimesFit(state->chart, twelveHour,
+                       printChartLayout(fonts, margins, twelveHour, printer), onPaper, "paper");
+    }
     chart->removeEventFilter(&counter);
 }
 

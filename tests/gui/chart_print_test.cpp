@@ -136,6 +136,40 @@ TEST_F(ChartPrintTest, PrintAndSaveAsEachCloseTheWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+TEST_F(ChartPrintTest, PrintedAndSavedHeadsNameThePlaceAndBasisOfTheRowsNotTheCurrentOnes) {
+    computeChart(CivilDate{2024, 2, 20}, 3); // Greenwich, UT, true bearings
+    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    const auto open = [&] {
+        auto* window = new ChartWindow(testMetrics(), session);
+        window->setPrintJob(
+            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); });
+        window->setSaveFileChooser([&] { return saved; });
+        window->show();
+        return QPointer<ChartWindow>(window);
+    };
+    QPointer<ChartWindow> printing = open();
+    QPointer<ChartWindow> saving = open();
+    // The main window moves on to another place, basis and reference.
+    for (int32_t i = 0; i < state->locations.count(); ++i)
+        if (state->locations.records[static_cast<size_t>(i)].name == "Honolulu")
+            session.setCurrentLocation(i);
+    session.setTimeBasis(TimeBasis::Daylight);
+    session.setMagneticBearings(true);
+
+    QTest::mouseClick(printing->printButton(), Qt::LeftButton);
+    const QString page = pdfPages(pdf).value(0);
+    EXPECT_TRUE(page.contains(QString::fromUtf8("Greenwich (51.48°N, 0.00°W), UT, True bearings")))
+        << page.left(300).toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral("Honolulu")));
+
+    QTest::mouseClick(saving->saveButton(), Qt::LeftButton);
+    EXPECT_TRUE(readFile(saved).startsWith("Sun/Moon Rise/Set Information\r\n"
+                                           "Greenwich (51.48\xb0N, 0.00\xb0W), UT, True bearings\r\n"))
+        << readFile(saved).left(120).toStdString();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 #ifdef SKYLEDGER_CLI_PATH
 TEST_F(ChartPrintTest, SavedTextEqualsTheCommandLineExport) {
     state->preferences.twelveHourClock = true;

@@ -311,6 +311,17 @@ TEST(LocationDialog, DeleteIsKeptAfterCancelAndTheOnlyPlaceLeavesAnEmptyList) {
     }
 }
 
+TEST(LocationDialog, DeleteNeverRemovesAPlaceThatIsNotShown) {
+    LocationList list = places({{"Amsterdam", 52.37, -4.9, 0, -1}, {"Berlin", 52.52, -13.4, 0, -1}},
+                               1);
+    OpenDialog d(list);
+    d.click(d.dialog.newButton()); // the fields now stand for a place not yet made
+    d.click(d.dialog.deleteButton());
+    d.click(d.dialog.cancelButton());
+    EXPECT_EQ(names(list), (std::vector<std::string>{"Amsterdam", "Berlin"}));
+    EXPECT_EQ(list.current, 1);
+}
+
 TEST(LocationDialog, NameFieldRefusesWhatTheSettingsFileCannotKeep) {
     LocationList list = places({}, 0);
     OpenDialog d(list);

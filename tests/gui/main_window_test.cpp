@@ -2,12 +2,15 @@
 // the shipped places and a fixed start date.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -16,6 +19,7 @@
 #include "app/desktop_run.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/multiday_dialog.h"
 #include "app/toolbar_control.h"
 #include "gui/qt_text.h"
 #include "settings/settings_file.h"
@@ -343,6 +347,37 @@ TEST_F(MainWindowTest, TwelveHourTimesAreNotCutOffInTheirFields) {
             ASSERT_EQ(image.pixel(inside.left(), y), image.pixel(inside.left(), inside.top()))
                 << field->text().toStdString() << " at row " << y;
         }
+    }
+}
+
+// How a box's list opens: the rows seen at once, and whether a scroll bar
+// reaches the others.
+struct OpenList {
+    int rows = 0;
+    bool scrollBar = false;
+};
+
+OpenList openList(QComboBox* box) {
+    box->showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* list = box->view();
+    const int rowHeight = list->sizeHintForRow(0);
+    const OpenList open{rowHeight > 0 ? list->viewport()->height() / rowHeight : 0,
+                        list->verticalScrollBar()->isVisible()};
+    box->hidePopup();
+    return open;
+}
+
+TEST_F(MainWindowTest, DropDownListsOpenEightRowsTallAndScroll) {
+    open(CivilDate{2026, 1, 15});
+    window->show();
+    MultiDayDialog request(metrics, state.currentDate, {}, window.get());
+    request.show();
+    for (QComboBox* box : {window->yearBox(), window->dayBox(), window->monthBox(),
+                           request.yearBox(), request.dayBox()}) {
+        const OpenList open = openList(box);
+        EXPECT_EQ(open.rows, 8) << box->count() << " items";
+        EXPECT_TRUE(open.scrollBar) << box->count() << " items";
     }
 }
 

@@ -9,6 +9,7 @@
 #include "almanac/almanac_session.h"
 #include "app/multiday_dialog.h"
 #include "chart_test_support.h"
+#include "tests/almanac_fixtures.h"
 
 namespace skyledger {
 namespace {
@@ -119,12 +120,36 @@ TEST_F(MultiDayDialogTest, FillsAYearOfRowsThroughLeapDays) {
     EXPECT_TRUE(errors.messages.empty());
 }
 
-TEST_F(MultiDayDialogTest, WithoutPlacesNoChartIsOpened) {
-    state->locations = LocationList{};
-    auto dialog = open(CivilDate{2024, 1, 1});
+TEST_F(MultiDayDialogTest, ACountRunningPast2100IsRefusedWithTheCountsThatFit) {
+    auto dialog = open(CivilDate{2100, 12, 25});
     confirm(*dialog, QStringLiteral("10"));
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_NE(errors.messages[0].find("(1..7)"), std::string::npos) << errors.messages[0];
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(preparations, 0);
+    confirm(*dialog, QStringLiteral("7"));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    ASSERT_EQ(state->chart.rowCount(), 7);
+    EXPECT_EQ(state->chart.rows[6].date.year, 2100);
+}
+
+TEST_F(MultiDayDialogTest, WithoutPlacesNoChartIsOpenedAndTheUserIsToldWhy) {
+    state->locations = LocationList{};
+    auto noFile = open(CivilDate{2024, 1, 1});
+    confirm(*noFile, QStringLiteral("10"));
+    EXPECT_EQ(noFile->result(), QDialog::Rejected);
     EXPECT_EQ(state->chart.rowCount(), 0);
+    errors.messages.clear();
+
+    state->locations.present = true; // a list, but not one place in it
+    RecordingView mainWindow;        // where the session's messages are shown
+    const AlmanacSession::Subscription heard = session.subscribe(mainWindow);
+    auto noPlace = open(CivilDate{2024, 1, 1});
+    confirm(*noPlace, QStringLiteral("10"));
+    EXPECT_FALSE(noPlace->isVisible());
+    ASSERT_EQ(mainWindow.errors.size(), 1u);
+    EXPECT_NE(mainWindow.errors[0].find("File > Location..."), std::string::npos)
+        << mainWindow.errors[0];
 }
 
 } // namespace

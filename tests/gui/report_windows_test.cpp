@@ -117,6 +117,17 @@ class ReportWindows : public ::testing::Test {
     AlmanacSession::Subscription heard = session.subscribe(recorded);
     QTemporaryDir dir;
 
+    // A shown calendar window whose paints from now on `counter` counts.
+    MoonCalendarWindow* openCalendarCounting(PaintCounter& counter) {
+        auto* window = new MoonCalendarWindow(metrics(), session);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        window->installEventFilter(&counter);
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        return window;
+    }
+
     QString printed(const char* name, const PageRoutine& pages) {
         const QString file = dir.filePath(QString::fromLatin1(name));
         EXPECT_TRUE(printReportToPdf(file, pages));
@@ -160,13 +171,8 @@ TEST_F(ReportWindows, CalendarMonthsFillSixRowsOrFourWithTwoGreyRows) {
 }
 
 TEST_F(ReportWindows, CalendarFollowsOnlyTheMonthAndYear) {
-    auto* window = new MoonCalendarWindow(metrics(), session);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     PaintCounter counter;
-    window->installEventFilter(&counter);
-    QCoreApplication::processEvents();
-    counter.paints = 0;
+    auto* window = openCalendarCounting(counter);
     recorded.clear();
     const MoonCalendarGrid before = state.calendar;
 
@@ -201,6 +207,34 @@ TEST_F(ReportWindows, CalendarFollowsOnlyTheMonthAndYear) {
     recorded.clear();
     session.setMonth(7);
     EXPECT_EQ(recorded.calls, std::vector<std::string>{"day"});
+}
+
+TEST_F(ReportWindows, CalendarFollowsAChangeOfPlaceAndTheFirstPlaceMade) {
+    const Location sydney{"Sydney", -33.87, -151.21, 12.9, -10.0};
+    state.locations.records.push_back(sydney);
+    PaintCounter counter;
+    auto* window = openCalendarCounting(counter);
+
+    session.setCurrentLocation(1); // south: the pictures turn round
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+    const AlmanacResult<MoonCalendarGrid> south =
+        computeMoonCalendar(2002, 4, sydney, state.preferences);
+    ASSERT_TRUE(south.ok());
+    EXPECT_EQ(state.calendar.phaseAngle, south.value().phaseAngle);
+
+    // Without places the days stand alone, until the first place is made.
+    session.editLocations().records.clear();
+    session.locationsEdited();
+    EXPECT_FALSE(state.calendar.phasesValid);
+    counter.paints = 0;
+    session.editLocations().records = {GREENWICH};
+    session.editLocations().current = 0;
+    session.locationsEdited();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(state.calendar.phasesValid);
+    EXPECT_GT(counter.paints, 0);
+    delete window;
 }
 
 TEST_F(ReportWindows, CalendarPrintsOnePageOfThreeQuarterInchCells) {
