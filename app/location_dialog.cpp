@@ -3,17 +3,21 @@
 #include "app/location_dialog.h"
 
 #include <QCompleter>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QValidator>
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "almanac/atlas_place.h"
 #include "almanac/local_time.h"
 #include "gui/qt_text.h"
+#include "settings/city_atlas.h"
 #include "settings/location_list.h"
 #include "support/format_text.h"
 
@@ -46,6 +50,18 @@ QString valueText(const char* format, double value) {
     return toQString(formatText(format, value));
 }
 
+// The completer's rows: shown as "Oslo, Norway", completing to "Oslo", and
+// knowing their atlas entry.
+constexpr int CITY_NAME_ROLE = Qt::UserRole + 1;
+constexpr int CITY_INDEX_ROLE = Qt::UserRole + 2;
+constexpr size_t CITIES_OFFERED = 20;
+constexpr int CITY_ROWS_SHOWN = 8;
+
+CivilDate today() {
+    const QDate d = QDate::currentDate();
+    return {d.year(), d.month(), d.day()};
+}
+
 } // namespace
 
 LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics, QWidget* parent)
@@ -59,6 +75,10 @@ LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics,
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setDefault(true);
+    modelButton_ = new QPushButton(QStringLiteral("Model"), this);
+    modelButton_->setToolTip(QStringLiteral("The World Magnetic Model's declination at this "
+                                            "latitude and longitude today"));
+    modelDate_ = today();
     for (int row = 0; row < ROW_COUNT; ++row) {
         labels_[row] = new QLabel(QString::fromLatin1(LABEL_TEXTS[row]), this);
         labels_[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -79,10 +99,16 @@ LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics,
     zoneNameBox_->completer()->setCompletionMode(QCompleter::PopupCompletion);
     nameEdit_->setMaxLength(static_cast<int>(MAX_NAME_LENGTH));
     nameEdit_->setValidator(new Windows1252Validator(nameEdit_));
+    cityMatches_ = new QStandardItemModel(this);
+    cityCompleter_ = new QCompleter(cityMatches_, this);
+    cityCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    cityCompleter_->setCompletionRole(CITY_NAME_ROLE);
+    cityCompleter_->setMaxVisibleItems(CITY_ROWS_SHOWN);
+    nameEdit_->setCompleter(cityCompleter_);
 
     QWidget* const tabOrder[] = {nameEdit_,     latitudeEdit_, longitudeEdit_, declinationEdit_,
-                                 timeZoneEdit_, zoneNameBox_,  newButton_,     deleteButton_,
-                                 cancelButton_, okButton_};
+                                 modelButton_,  timeZoneEdit_, zoneNameBox_,   newButton_,
+                                 deleteButton_, cancelButton_, okButton_};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     nameEdit_->setFocus();
@@ -93,6 +119,10 @@ LocationDialog::LocationDialog(LocationList& list, const LayoutMetrics& metrics,
     connect(deleteButton_, &QPushButton::clicked, this, &LocationDialog::deleteCurrent);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     connect(okButton_, &QPushButton::clicked, this, &LocationDialog::confirm);
+    connect(modelButton_, &QPushButton::clicked, this, &LocationDialog::fillModelDeclination);
+    connect(nameEdit_, &QLineEdit::textEdited, this, &LocationDialog::offerCities);
+    connect(cityCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &LocationDialog::chooseCity);
 
     showCurrentOrEmpty();
 }
@@ -134,6 +164,10 @@ void LocationDialog::layOut(const LayoutMetrics& m) {
         labels_[row]->setGeometry(g, rowTop, labelWidth, b);
         edits[row]->setGeometry(editColumn, rowTop, widths[row], b);
     }
+    // The Model button stands beside the declination it fills.
+    const QRect declination = declinationEdit_->geometry();
+    modelButton_->setGeometry(declination.right() + 1 + g, declination.top(),
+                              m.textWidth(toWindows1252(modelButton_->text())) + 2 * g, b);
     // rowTop is now the top of the zone-name row, the last one.
     setFixedSize(std::max(x, editColumn + zoneNameWidth + g), rowTop + b + g);
 }
@@ -197,6 +231,14 @@ QLineEdit* LocationDialog::edit(LocationField field) const {
     return timeZoneEdit_;
 }
 
+void LocationDialog::refuse(const std::string& message, QLineEdit* field) {
+    if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(message));
+    // Back in the dialog the keyboard is on the refused field, its text
+    // selected, so that typing replaces it.
+    field->setFocus();
+    field->selectAll();
+}
+
 void LocationDialog::confirm() {
     const std::string latitude = toWindows1252(latitudeEdit_->text());
     const std::string longitude = toWindows1252(longitudeEdit_->text());
@@ -205,12 +247,7 @@ void LocationDialog::confirm() {
     LocationFieldValues values;
     if (const auto refusal =
             validateLocationFields({latitude, longitude, declination, timeZone}, values)) {
-        if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(refusal->message));
-        // Back in the dialog the keyboard is on the refused field, its text
-        // selected, so that typing replaces it.
-        QLineEdit* refused = edit(refusal->field);
-        refused->setFocus();
-        refused->selectAll();
+        refuse(refusal->message, edit(refusal->field));
         return;
     }
     const std::string zone = toWindows1252(zoneNameBox_->currentText().trimmed());
@@ -224,6 +261,46 @@ void LocationDialog::confirm() {
     acceptLocationEdit(list_, newEntry_, toWindows1252(nameEdit_->text()), values);
     list_.currentLocation()->zone = zone;
     accept();
+}
+
+// The atlas's matches for the typed name, refilled on every key.
+void LocationDialog::offerCities(const QString& typed) {
+    cityMatches_->clear();
+    const std::span<const City> atlas = cityAtlas();
+    for (const City* city : searchCities(toWindows1252(typed), CITIES_OFFERED)) {
+        auto* row = new QStandardItem(toQString(cityLabel(*city)));
+        row->setData(toQString(city->name), CITY_NAME_ROLE);
+        row->setData(static_cast<qlonglong>(city - atlas.data()), CITY_INDEX_ROLE);
+        cityMatches_->appendRow(row);
+    }
+}
+
+// A chosen city fills every field; each stays editable.
+void LocationDialog::chooseCity(const QModelIndex& index) {
+    const qlonglong at = index.data(CITY_INDEX_ROLE).toLongLong();
+    const std::span<const City> atlas = cityAtlas();
+    if (at < 0 || at >= static_cast<qlonglong>(atlas.size())) return;
+    const Location place = placeFromCity(atlas[static_cast<size_t>(at)], modelDate_);
+    nameEdit_->setText(toQString(place.name));
+    latitudeEdit_->setText(valueText("%2f", place.latitude));
+    longitudeEdit_->setText(valueText("%2f", place.longitude));
+    declinationEdit_->setText(valueText("%1f", place.magneticDeclination));
+    timeZoneEdit_->setText(valueText("%1f", place.timeZone));
+    zoneNameBox_->setEditText(toQString(place.zone));
+}
+
+// The model's declination for the latitude and longitude as typed; the
+// fields are checked as OK checks them.
+void LocationDialog::fillModelDeclination() {
+    const std::string latitude = toWindows1252(latitudeEdit_->text());
+    const std::string longitude = toWindows1252(longitudeEdit_->text());
+    LocationFieldValues values;
+    if (const auto refusal = validateLocationFields({latitude, longitude, "0", "0"}, values)) {
+        refuse(refusal->message, edit(refusal->field));
+        return;
+    }
+    const ModelDeclination d = modelDeclination(values.latitude, values.longitude, modelDate_);
+    declinationEdit_->setText(valueText("%1f", d.degrees));
 }
 
 } // namespace skyledger

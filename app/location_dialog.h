@@ -7,14 +7,18 @@
 #include <QComboBox>
 #include <QDialog>
 
+#include "almanac/civil_calendar.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
 #include "settings/location.h"
 #include "settings/location_list.h"
 
+class QCompleter;
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QPushButton;
+class QStandardItemModel;
 
 namespace skyledger {
 
@@ -30,6 +34,9 @@ class LocationDialog : public QDialog {
     // Where the check messages go, captioned "Error" and owned by the
     // dialog; a modal message box unless set.
     void setMessageSink(MessageSink sink);
+
+    // The date the magnetic model is asked for (today unless set).
+    void setModelDate(const CivilDate& date) { modelDate_ = date; }
 
     // True while the fields stand for a place not yet in the list.
     [[nodiscard]] bool isNewEntry() const { return newEntry_; }
@@ -47,6 +54,8 @@ class LocationDialog : public QDialog {
     [[nodiscard]] QPushButton* deleteButton() const { return deleteButton_; }
     [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
     [[nodiscard]] QPushButton* okButton() const { return okButton_; }
+    [[nodiscard]] QPushButton* modelButton() const { return modelButton_; }
+    [[nodiscard]] QCompleter* cityCompleter() const { return cityCompleter_; }
     [[nodiscard]] QLabel* label(int row) const { return labels_[row]; }
 
     static constexpr int ROW_COUNT = 6;
@@ -62,6 +71,10 @@ class LocationDialog : public QDialog {
     void startNew();
     void deleteCurrent();
     void confirm();
+    void offerCities(const QString& typed);
+    void chooseCity(const QModelIndex& index);
+    void fillModelDeclination();
+    void refuse(const std::string& message, QLineEdit* field);
     [[nodiscard]] QLineEdit* edit(LocationField field) const;
 
     LocationList& list_;
@@ -72,6 +85,10 @@ class LocationDialog : public QDialog {
     QPushButton* deleteButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    QPushButton* modelButton_ = nullptr;
+    QCompleter* cityCompleter_ = nullptr;
+    QStandardItemModel* cityMatches_ = nullptr;
+    CivilDate modelDate_;
     QLabel* labels_[ROW_COUNT] = {};
     QLineEdit* nameEdit_ = nullptr;
     QLineEdit* latitudeEdit_ = nullptr;

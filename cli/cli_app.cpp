@@ -10,6 +10,8 @@
 #include "almanac/display_format.h"
 #include "almanac/local_time.h"
 #include "cli/cli_args.h"
+#include "cli/cli_common.h"
+#include "cli/cli_places.h"
 #include "cli/cli_report.h"
 #include "settings/location_list.h"
 #include "settings/location_range.h"
@@ -27,9 +29,8 @@ namespace skyledger {
 
 namespace {
 
-constexpr int EXIT_FILE_PROBLEM = 1; // also a computation that gave no result
-constexpr int EXIT_BAD_INPUT = 2;
-const char* const PROGRAM = "skyledger-cli";
+using Failure = CliFailure;
+const char* const PROGRAM = CLI_PROGRAM;
 // The -o value that means the standard output.
 const char* const STANDARD_OUTPUT_NAME = "-";
 
@@ -46,6 +47,12 @@ const char* const HELP_TEXT =
     "  track [DATE]          Sun and Moon altitude and bearing every 15 minutes\n"
     "  calendar [YYYY-MM]    the month with the Moon's illuminated percentage per day\n"
     "  locations             the places of the settings file, '*' marks the current one\n"
+    "  locations add NAME (--city QUERY | --lat L --lon L --zone H|--tz ZONE)\n"
+    "                        add a place to the settings file\n"
+    "  locations remove NAME | select NAME | rename OLD NEW\n"
+    "                        remove a place, make it the current one, or rename it\n"
+    "  cities QUERY          the built-in atlas's cities matching QUERY\n"
+    "  declination [DATE]    with --lat and --lon: the World Magnetic Model's declination\n"
     "\n"
     "DATE and START are YYYY-MM-DD (years 1900 to 2100); the default is today.\n"
     "\n"
@@ -64,6 +71,7 @@ const char* const HELP_TEXT =
     "  --clock 12|24         12- or 24-hour clock (default: the settings file's)\n"
     "  --bearings magnetic|true\n"
     "                        bearing reference (default: the settings file's)\n"
+    "  --city QUERY          locations add: the place of the atlas's first match\n"
     "  --settings FILE       another settings file\n"
     "  -o, --output FILE     chart only: write the tab-separated export to FILE\n"
     "                        (Windows-1252, CR LF); '-' writes it to standard output\n"
@@ -105,19 +113,27 @@ const char* commandHelp(const std::string& command) {
     if (command == "calendar")
         return "Usage: skyledger-cli [OPTIONS] calendar [YYYY-MM]\n"
                "The month in weeks from Sunday, each day with the Moon's lit percentage.\n";
+    if (command == "cities")
+        return "Usage: skyledger-cli [--json] cities QUERY\n"
+               "The cities of the built-in atlas whose name has a word starting with QUERY,\n"
+               "ignoring case and accents, largest first; text after a comma must start a\n"
+               "word of the country or region (portland, maine).\n";
+    if (command == "declination")
+        return "Usage: skyledger-cli [--json] declination --lat L --lon L [DATE]\n"
+               "The magnetic declination of the World Magnetic Model 2025 on the ground at\n"
+               "the place on DATE (default today), positive east. The model is made for\n"
+               "2025 to 2030; other years are extrapolated and say so.\n";
     return "Usage: skyledger-cli [--settings FILE] [--json] locations\n"
-           "The places of the settings file; '*' marks the current one.\n";
-}
-
-// A failure of the command: its exit status and its one-line message.
-struct Failure {
-    int status;
-    std::string message;
-};
-
-Failure badInput(const std::string& problem) {
-    return {EXIT_BAD_INPUT,
-            std::string(PROGRAM) + ": " + problem + " (try '" + PROGRAM + " --help')"};
+           "       skyledger-cli locations add NAME --city QUERY [--declination D]\n"
+           "       skyledger-cli locations add NAME --lat L --lon L (--zone H | --tz ZONE)\n"
+           "                     [--declination D]\n"
+           "       skyledger-cli locations remove NAME | select NAME | rename OLD NEW\n"
+           "Without a subcommand, the places of the settings file; '*' marks the current\n"
+           "one. add stores a place: with --city, the atlas's first match gives every\n"
+           "field, its standard offset from its zone; the declination is the World Magnetic Model's for today unless given.\n"
+           "A name already in the list, or a value out of range, is refused (exit 2) and\n"
+           "nothing changes. remove, select and rename find the place by its name in\n"
+           "any letter case.\n";
 }
 
 // A file name as a message shows it: whole (up to the longest path the system
@@ -187,10 +203,14 @@ std::optional<Failure> parseNumberOption(const std::optional<std::string>& text,
     return checkPlaceOption(option, *text, field, value);
 }
 
-// An ad-hoc place from --lat, --lon, --zone, --tz and --declination.
-std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
-    if (!a.latitudeText || !a.longitudeText || (!a.zoneText && !a.tzName))
-        return badInput("an ad-hoc place needs --lat, --lon and --zone or --tz");
+} // namespace
+
+CliFailure badInput(const std::string& problem) {
+    return {EXIT_BAD_INPUT,
+            std::string(PROGRAM) + ": " + problem + " (try '" + PROGRAM + " --help')"};
+}
+
+std::optional<Failure> placeCoordinates(const CliArgs& a, double& latitude, double& longitude) {
     const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
     if (!lat)
         return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" +
@@ -203,7 +223,21 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
                         echoText(*a.longitudeText) + "'");
     if (auto f = checkPlaceOption("--lon", *a.longitudeText, LocationField::Longitude, *lon))
         return f;
-    place = Location{"Ad-hoc place", *lat, *lon, 0.0, 0.0};
+    latitude = *lat;
+    longitude = *lon;
+    return std::nullopt;
+}
+
+std::optional<Failure> declinationOption(const CliArgs& a, double& declination) {
+    return parseNumberOption(a.declinationText, "--declination", LocationField::MagneticDeclination,
+                             declination);
+}
+
+std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
+    if (!a.latitudeText || !a.longitudeText || (!a.zoneText && !a.tzName))
+        return badInput("an ad-hoc place needs --lat, --lon and --zone or --tz");
+    place = Location{"Ad-hoc place", 0.0, 0.0, 0.0, 0.0};
+    if (auto f = placeCoordinates(a, place.latitude, place.longitude)) return f;
     if (a.tzName) {
         const std::optional<TimeZone> zone = TimeZone::find(*a.tzName);
         if (!zone)
@@ -215,9 +249,10 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
     }
     if (auto f = parseNumberOption(a.zoneText, "--zone", LocationField::TimeZone, place.timeZone))
         return f;
-    return parseNumberOption(a.declinationText, "--declination", LocationField::MagneticDeclination,
-                             place.magneticDeclination);
+    return declinationOption(a, place.magneticDeclination);
 }
+
+namespace {
 
 // Beside the program, or the user's own copy of the shipped places for an
 // installed program.
@@ -330,7 +365,8 @@ std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& en
                                       CommandInput& in) {
     const std::vector<std::string>& p = a.positional;
     in.date = env.today;
-    const size_t most = a.command == "chart" ? 2 : a.command == "locations" ? 0 : 1;
+    if (a.command == "cities" || a.command == "locations") return std::nullopt; // their own words
+    const size_t most = a.command == "chart" ? 2 : 1;
     if (p.size() > most) return badInput("too many arguments for " + a.command);
     if (a.command == "chart") {
         if (p.size() < 2) return badInput("chart needs START and DAYS");
@@ -366,6 +402,7 @@ std::string computationFailure(AlmanacError error) {
 std::optional<Failure> checkOptionsFit(const CliArgs& a) {
     if (a.outputFile && a.command != "chart") return badInput("-o applies to chart only");
     if (a.outputFile && a.outputFile->empty()) return badInput("-o needs a file name");
+    if (a.city && a.command != "locations") return badInput("--city applies to locations add only");
     return std::nullopt;
 }
 
@@ -374,6 +411,9 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     AppState s;
     std::optional<Failure> f = checkOptionsFit(a);
     if (!f) f = readPositional(a, env, in);
+    if (!f && isPlaceCommand(a))
+        return runPlaceCommand(a, in.date,
+                               a.settingsFile ? *a.settingsFile : defaultSettingsPath(env));
     std::string warning;
     if (!f) f = resolvePlace(a, env, s, warning);
     if (!f) f = applyPreferences(a, env, s.locations, s.preferences);

@@ -11,7 +11,8 @@ namespace skyledger {
 
 namespace {
 
-const char* const COMMANDS[] = {"day", "details", "chart", "track", "calendar", "locations"};
+const char* const COMMANDS[] = {"day",       "details", "chart",  "track",      "calendar",
+                                "locations", "cities",  "declination"};
 
 bool isCommand(const std::string& word) {
     for (const char* c : COMMANDS)
@@ -28,6 +29,7 @@ std::optional<std::string>* valueSlot(CliArgs& a, const std::string& name) {
     if (name == "--zone") return &a.zoneText;
     if (name == "--tz") return &a.tzName;
     if (name == "--declination") return &a.declinationText;
+    if (name == "--city") return &a.city;
     if (name == "--basis") return &a.basis;
     if (name == "--clock") return &a.clock;
     if (name == "--bearings") return &a.bearings;

@@ -11,7 +11,8 @@
 namespace skyledger {
 
 struct CliArgs {
-    std::string command; // day, details, chart, track, calendar, locations; empty when none
+    // day, details, chart, track, calendar, locations, cities, declination; empty when none
+    std::string command;
     std::vector<std::string> positional;
     std::optional<std::string> locationName;
     std::optional<std::string> latitudeText;
@@ -19,6 +20,7 @@ struct CliArgs {
     std::optional<std::string> zoneText;
     std::optional<std::string> tzName; // an IANA time-zone name for an ad-hoc place
     std::optional<std::string> declinationText;
+    std::optional<std::string> city; // locations add: the atlas's first match
     std::optional<std::string> basis;    // standard, daylight, universal, local
     std::optional<std::string> clock;    // 12, 24
     std::optional<std::string> bearings; // magnetic, true

@@ -443,12 +443,40 @@ std::string calendarReport(const AppState& s, int32_t year, int32_t month, bool 
     return forTerminal(out);
 }
 
+namespace {
+
+// Opens a document that is not about one computation: the schema's version
+// and the command.
+void beginDocument(JsonWriter& j, const std::string& command) {
+    j.beginObject();
+    j.integerMember("version", JSON_SCHEMA_VERSION);
+    j.stringMember("command", command);
+}
+
+// The place list as rows under a head line, the current place marked '*'.
+std::string placeRows(const LocationList& list) {
+    size_t nameWidth = 4;
+    for (const Location& l : list.records)
+        nameWidth = std::max(nameWidth, l.name.size());
+    std::string out =
+        "  " + padded("Name", nameWidth + 2) + "Latitude  Longitude  Declination  Zone   Time zone\n";
+    for (int32_t i = 0; i < list.count(); ++i) {
+        const Location& l = list.records[static_cast<size_t>(i)];
+        out += i == list.current ? "* " : "  ";
+        out += padded(printableWindows1252(l.name), nameWidth + 2) +
+               padded(formatLatitude(l.latitude), 10) + padded(formatLongitude(l.longitude), 11) +
+               padded(formatText("%1f", l.magneticDeclination), 13) +
+               padded(formatText("%1f", l.timeZone), 7) + printableWindows1252(l.zone) + "\n";
+    }
+    return out;
+}
+
+} // namespace
+
 std::string locationsReport(const AppState& s, bool json) {
     if (json) {
         JsonWriter j;
-        j.beginObject();
-        j.integerMember("version", JSON_SCHEMA_VERSION);
-        j.stringMember("command", "locations");
+        beginDocument(j, "locations");
         j.key("locations");
         j.beginArray();
         for (int32_t i = 0; i < s.locations.count(); ++i) {
@@ -462,20 +490,110 @@ std::string locationsReport(const AppState& s, bool json) {
         j.endObject();
         return j.text();
     }
-    size_t nameWidth = 4;
-    for (const Location& l : s.locations.records)
-        nameWidth = std::max(nameWidth, l.name.size());
-    std::string out =
-        "  " + padded("Name", nameWidth + 2) + "Latitude  Longitude  Declination  Zone\n";
-    for (int32_t i = 0; i < s.locations.count(); ++i) {
-        const Location& l = s.locations.records[static_cast<size_t>(i)];
-        out += i == s.locations.current ? "* " : "  ";
-        out += padded(printableWindows1252(l.name), nameWidth + 2) +
-               padded(formatLatitude(l.latitude), 10) + padded(formatLongitude(l.longitude), 11) +
-               padded(formatText("%1f", l.magneticDeclination), 13) +
-               formatText("%1f", l.timeZone) + "\n";
+    return forTerminal(placeRows(s.locations));
+}
+
+std::string citiesReport(const std::string& query, const std::vector<const City*>& matches,
+                         bool json) {
+    if (json) {
+        JsonWriter j;
+        beginDocument(j, "cities");
+        j.stringMember("query", query);
+        j.key("cities");
+        j.beginArray();
+        for (const City* c : matches) {
+            j.beginObject();
+            j.stringMember("name", windows1252ToUtf8(c->name));
+            j.stringMember("country", windows1252ToUtf8(c->country));
+            j.stringMember("region", windows1252ToUtf8(c->region));
+            j.numberMember("latitude", c->latitude);
+            j.numberMember("longitude", c->longitude);
+            j.stringMember("zone", c->zone);
+            j.integerMember("population", c->population);
+            j.endObject();
+        }
+        j.endArray();
+        j.endObject();
+        return j.text();
     }
-    return windows1252ToUtf8(out);
+    if (matches.empty()) return "No city of the atlas matches '" + echoText(query) + "'.\n";
+    size_t widths[4] = {6, 9, 8, 6}; // the head words and two blanks
+    for (const City* c : matches) {
+        const char* const cells[4] = {c->name, c->country, c->region, c->zone};
+        for (size_t k = 0; k < 4; ++k)
+            widths[k] = std::max(widths[k], std::string_view(cells[k]).size() + 2);
+    }
+    std::string out = padded("Name", widths[0]) + padded("Country", widths[1]) +
+                      padded("Region", widths[2]) + "Latitude  Longitude  " +
+                      padded("Zone", widths[3]) + "Population\n";
+    for (const City* c : matches)
+        out += padded(c->name, widths[0]) + padded(c->country, widths[1]) +
+               padded(c->region, widths[2]) + padded(formatLatitude(c->latitude), 10) +
+               padded(formatLongitude(c->longitude), 11) + padded(c->zone, widths[3]) +
+               std::to_string(c->population) + "\n";
+    return forTerminal(out);
+}
+
+std::string declinationReport(double latitude, double longitude, const CivilDate& date,
+                              const ModelDeclination& d, bool json) {
+    if (json) {
+        JsonWriter j;
+        beginDocument(j, "declination");
+        j.numberMember("latitude", latitude);
+        j.numberMember("longitude", longitude);
+        j.stringMember("date", isoDate(date));
+        j.numberMember("magneticDeclination", d.degrees);
+        j.stringMember("model", "WMM2025");
+        j.booleanMember("withinModelYears", d.withinModelYears);
+        j.endObject();
+        return j.text();
+    }
+    std::string out = "Magnetic declination at " + formatLatitude(latitude) + " " +
+                      formatLongitude(longitude) + " on " + isoDate(date) + ": " +
+                      formatText("%1f", d.degrees) + "\xB0 (" +
+                      (d.degrees >= 0.0 ? "east" : "west") +
+                      " of true north), World Magnetic Model 2025\n";
+    if (!d.withinModelYears)
+        out += "The date lies outside the model's years 2025 to 2030: the value is "
+               "extrapolated.\n";
+    return forTerminal(out);
+}
+
+std::string placeEditReport(const std::string& verb, const std::string& name,
+                            const LocationList& list, bool json) {
+    int32_t index = -1;
+    for (int32_t i = 0; i < list.count(); ++i)
+        if (list.records[static_cast<size_t>(i)].name == name) index = i;
+    const Location* current = list.currentLocation();
+    if (json) {
+        JsonWriter j;
+        beginDocument(j, "locations " + verb);
+        if (index >= 0) {
+            j.key("location");
+            j.beginObject();
+            locationMembers(j, list.records[static_cast<size_t>(index)]);
+            j.endObject();
+        }
+        j.key("current");
+        if (current)
+            j.string(windows1252ToUtf8(current->name));
+        else
+            j.null();
+        j.endObject();
+        return j.text();
+    }
+    std::string out;
+    if (verb == "remove") out = "Removed " + printableWindows1252(name) + ".\n";
+    if (index >= 0 && verb != "select") {
+        LocationList stored;
+        stored.present = true;
+        stored.records = {list.records[static_cast<size_t>(index)]};
+        stored.current = index == list.current ? 0 : -1;
+        out += "Stored:\n" + placeRows(stored);
+    }
+    out += "The current place is " +
+           (current ? printableWindows1252(current->name) : std::string("none")) + ".\n";
+    return forTerminal(out);
 }
 
 } // namespace skyledger

@@ -15,8 +15,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "almanac/app_state.h"
+#include "almanac/atlas_place.h"
+#include "settings/city_atlas.h"
 
 namespace skyledger {
 
@@ -33,5 +36,17 @@ std::string trackReport(const AppState& state, bool json);
 std::string calendarReport(const AppState& state, int32_t year, int32_t month, bool json);
 // The location list, the current place marked with '*' (or "current").
 std::string locationsReport(const AppState& state, bool json);
+// The atlas's matches for `query` (UTF-8): name, country, region, position,
+// zone and population ("longitude" positive west in JSON, as everywhere).
+std::string citiesReport(const std::string& query, const std::vector<const City*>& matches,
+                         bool json);
+// The model's declination at a point on a date, and whether the date lies in
+// the model's years.
+std::string declinationReport(double latitude, double longitude, const CivilDate& date,
+                              const ModelDeclination& declination, bool json);
+// What `locations <verb>` stored: the place now named `name` (Windows-1252;
+// gone after remove) and the current place.
+std::string placeEditReport(const std::string& verb, const std::string& name,
+                            const LocationList& list, bool json);
 
 } // namespace skyledger

@@ -73,11 +73,18 @@ TEST(ShippedPlaces, Exports2026AreUnchangedExceptTheRecoveredNorthernEvents) {
               SettingsLoad::Loaded);
     ASSERT_EQ(s.locations.count(), 15);
     s.preferences.timeBasis = TimeBasis::Standard;
+    // The exports were recorded before two shipped declinations were brought
+    // to the World Magnetic Model's values.
+    const std::map<std::string, double> recordedDeclination = {{"Cape Town", -25.5},
+                                                               {"Troms\xF8", 6.0}};
     int changedRows = 0;
     for (int32_t i = 0; i < s.locations.count(); ++i) {
         s.locations.current = i;
-        const std::string& name = s.locations.records[static_cast<size_t>(i)].name;
+        Location& shipped = s.locations.records[static_cast<size_t>(i)];
+        const std::string& name = shipped.name;
         SCOPED_TRACE(name);
+        if (const auto old = recordedDeclination.find(name); old != recordedDeclination.end())
+            shipped.magneticDeclination = old->second;
         const AlmanacResult<ChartTable> chart =
             computeChart({2026, 1, 1}, 365, *s.locations.currentLocation(), s.preferences);
         ASSERT_TRUE(chart.ok());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
@@ -12,10 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "almanac/atlas_place.h"
 #include "app/location_dialog.h"
 #include "gui/qt_text.h"
 #include "settings/location_list.h"
 #include "settings/settings_file.h"
+#include "support/format_text.h"
 
 namespace skyledger {
 namespace {
@@ -108,6 +111,12 @@ TEST(LocationDialog, LaysOutFromTheMetricsWithoutClippingText) {
     EXPECT_EQ(d.nameEdit()->width(), m.textWidth("XXXXXXXXXXXXXXXXXXXXXXXXX"));
     EXPECT_EQ(d.latitudeEdit()->width(), m.textWidth("-999.999") + 2 * g);
     EXPECT_EQ(d.timeZoneEdit()->width(), m.textWidth("-99.9") + 2 * g);
+    // The Model button beside the declination, inside the dialog.
+    const QRect model = d.modelButton()->geometry();
+    EXPECT_EQ(model.topLeft(), QPoint(d.declinationEdit()->geometry().right() + 1 + g,
+                                      d.declinationEdit()->y()));
+    EXPECT_EQ(model.size(), QSize(m.textWidth("Model") + 2 * g, b));
+    EXPECT_LE(model.right() + g, d.width() - 1);
     // The zone-name box holds the longest name beside its arrow.
     EXPECT_GE(d.zoneNameBox()->width(),
               m.textWidth("America/Argentina/Buenos_Aires") + m.scrollBarWidth);
@@ -340,6 +349,70 @@ TEST(LocationDialog, NameFieldRefusesWhatTheSettingsFileCannotKeep) {
     Preferences prefs;
     ASSERT_EQ(parseSettingsText(settingsText(list, prefs), loaded, prefs), SettingsLoad::Loaded);
     EXPECT_EQ(names(loaded), names(list));
+}
+
+} // namespace
+} // namespace skyledger
+
+namespace skyledger {
+namespace {
+
+// Typing "tromso" offers Tromso, Norway; choosing it fills the fields with
+// values the dialog's own checks accept, and OK stores them.
+TEST(LocationDialog, ChoosingACityOfTheAtlasFillsThePlace) {
+    LocationList list = places({{"Greenwich", 51.48, 0.0, 0.0, 0.0}}, 0);
+    OpenDialog d(list);
+    d.dialog.setModelDate({2026, 7, 1});
+    d.click(d.dialog.newButton());
+    QTest::keyClicks(d.dialog.nameEdit(), "tromso");
+    QAbstractItemView* popup = d.dialog.cityCompleter()->popup();
+    ASSERT_TRUE(popup->isVisible());
+    const QModelIndex first = popup->model()->index(0, 0);
+    EXPECT_EQ(first.data().toString(), QStringLiteral("Troms\u00f8, Norway"));
+    popup->setCurrentIndex(first);
+    QTest::keyClick(popup, Qt::Key_Return);
+
+    EXPECT_EQ(d.dialog.nameEdit()->text(), QStringLiteral("Troms\u00f8"));
+    EXPECT_EQ(d.dialog.latitudeEdit()->text(), QStringLiteral("69.64"));
+    EXPECT_EQ(d.dialog.longitudeEdit()->text(), QStringLiteral("-18.99"));
+    const double model = modelDeclination(69.635, -18.992, {2026, 7, 1}).degrees;
+    EXPECT_NEAR(d.dialog.declinationEdit()->text().toDouble(), model, 0.051);
+    EXPECT_EQ(d.dialog.timeZoneEdit()->text(), QStringLiteral("-1.0"));
+    EXPECT_EQ(d.dialog.zoneNameBox()->currentText(), QStringLiteral("Europe/Oslo"));
+    d.click(d.dialog.okButton());
+    ASSERT_TRUE(d.accepted()) << (d.messages.empty() ? "" : d.messages[0]);
+    ASSERT_EQ(list.count(), 2);
+    const Location& stored = list.records[1];
+    EXPECT_EQ(stored.name, "Troms\xF8");
+    EXPECT_DOUBLE_EQ(stored.latitude, 69.64);
+    EXPECT_DOUBLE_EQ(stored.longitude, -18.99);
+    EXPECT_DOUBLE_EQ(stored.timeZone, -1.0);
+    EXPECT_EQ(stored.zone, "Europe/Oslo");
+
+    // Saved and read back as the next start reads it.
+    LocationList back;
+    Preferences prefs;
+    EXPECT_EQ(parseSettingsText(settingsText(list, prefs), back, prefs), SettingsLoad::Loaded);
+    EXPECT_EQ(back.records[1].name, stored.name);
+    EXPECT_DOUBLE_EQ(back.records[1].latitude, 69.64);
+    EXPECT_EQ(back.records[1].zone, "Europe/Oslo");
+}
+
+TEST(LocationDialog, ModelButtonFillsTheDeclinationOrNamesTheBadField) {
+    LocationList list = places({{"Greenwich", 51.48, 0.0, 0.0, 0.0}}, 0);
+    OpenDialog d(list);
+    d.dialog.setModelDate({2026, 7, 1});
+    d.type("New York", "40.71", "74.01", "0.0", "5.0");
+    d.click(d.dialog.modelButton());
+    EXPECT_TRUE(d.messages.empty());
+    EXPECT_EQ(d.dialog.declinationEdit()->text(),
+              toQString(formatText("%1f", modelDeclination(40.71, 74.01, {2026, 7, 1}).degrees)));
+    EXPECT_LT(d.dialog.declinationEdit()->text().toDouble(), -12.0); // west of true north
+
+    d.dialog.longitudeEdit()->setText(QStringLiteral("east"));
+    d.click(d.dialog.modelButton());
+    EXPECT_EQ(d.messages, std::vector<std::string>{"Invalid longitude entry"});
+    EXPECT_EQ(d.dialog.focusWidget(), d.dialog.longitudeEdit());
 }
 
 } // namespace

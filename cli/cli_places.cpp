@@ -1,0 +1,200 @@
+// The place commands: the atlas search, the magnetic model, and the edits of
+// the location list, each ending in one save of the whole settings file.
+#include "cli/cli_places.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "almanac/atlas_place.h"
+#include "cli/cli_common.h"
+#include "cli/cli_report.h"
+#include "settings/city_atlas.h"
+#include "settings/location_list.h"
+#include "settings/location_range.h"
+#include "settings/names.h"
+#include "settings/settings_file.h"
+#include "support/messages.h"
+#include "support/terminal_text.h"
+#include "support/windows1252.h"
+
+namespace skyledger {
+
+namespace {
+
+const char* const EDIT_COMMANDS[] = {"add", "remove", "select", "rename"};
+
+CliResult failed(const CliFailure& f) {
+    return {f.status, "", f.message + "\n"};
+}
+
+CliResult fileProblem(const std::string& problem) {
+    return {EXIT_FILE_PROBLEM, "", std::string(CLI_PROGRAM) + ": " + problem + "\n"};
+}
+
+std::string joined(const std::vector<std::string>& words, size_t from) {
+    std::string out;
+    for (size_t i = from; i < words.size(); ++i)
+        out += (i > from ? " " : "") + words[i];
+    return out;
+}
+
+CliResult cities(const CliArgs& a) {
+    const std::string query = joined(a.positional, 0);
+    if (foldForSearch(utf8ToWindows1252(query)).empty())
+        return failed(badInput("cities needs a name to look for"));
+    return {0, citiesReport(query, searchCities(utf8ToWindows1252(query)), a.json), ""};
+}
+
+CliResult declination(const CliArgs& a, const CivilDate& date) {
+    if (!a.latitudeText || !a.longitudeText)
+        return failed(badInput("declination needs --lat and --lon"));
+    double latitude = 0.0;
+    double longitude = 0.0;
+    if (auto f = placeCoordinates(a, latitude, longitude)) return failed(*f);
+    const ModelDeclination d = modelDeclination(latitude, longitude, date);
+    return {0, declinationReport(latitude, longitude, date, d, a.json), ""};
+}
+
+// A place name as given on the command line, in the settings file's bytes.
+std::optional<CliFailure> placeName(const std::string& utf8, std::string& name) {
+    name = utf8ToWindows1252(utf8);
+    if (name.find_first_not_of(' ') == std::string::npos)
+        return badInput("a place needs a name");
+    if (windows1252ToUtf8(name) != utf8)
+        return badInput("'" + echoText(utf8) +
+                        "' holds characters the settings file cannot keep (Windows-1252)");
+    if (name.size() > MAX_NAME_LENGTH)
+        return badInput("a place name has at most " + std::to_string(MAX_NAME_LENGTH) +
+                        " characters");
+    return std::nullopt;
+}
+
+int32_t indexOfName(const LocationList& list, const std::string& name) {
+    for (int32_t i = 0; i < list.count(); ++i)
+        if (sameName(list.records[static_cast<size_t>(i)].name, name)) return i;
+    return -1;
+}
+
+// The place `locations add` describes: a city of the atlas, or coordinates.
+std::optional<CliFailure> placeToAdd(const CliArgs& a, const CivilDate& date, Location& place) {
+    const bool coordinates = a.latitudeText || a.longitudeText || a.zoneText || a.tzName;
+    if (a.city && coordinates)
+        return badInput("give either --city or --lat, --lon and --zone or --tz, not both");
+    if (!a.city && !coordinates)
+        return badInput("locations add needs --city QUERY, or --lat, --lon and --zone or --tz");
+    if (a.city) {
+        const std::vector<const City*> found = searchCities(utf8ToWindows1252(*a.city), 1);
+        if (found.empty())
+            return badInput("no city of the atlas matches '" + echoText(*a.city) +
+                            "' ('skyledger-cli cities NAME' searches it)");
+        place = placeFromCity(*found.front(), date);
+        return declinationOption(a, place.magneticDeclination);
+    }
+    if (auto f = adHocPlace(a, place)) return f;
+    if (!a.declinationText)
+        place.magneticDeclination = modelDeclination(place.latitude, place.longitude, date).degrees;
+    return std::nullopt;
+}
+
+// Reads the list to edit. A missing file starts an empty list for `add`;
+// a file that cannot be read or understood is left alone.
+std::optional<CliResult> loadForEdit(const std::string& path, bool adding, LocationList& list,
+                                     Preferences& prefs) {
+    std::string problem;
+    const SettingsLoad load = loadSettings(path, list, prefs, &problem);
+    const std::string shown = echoText(path);
+    if (load == SettingsLoad::Missing && adding) {
+        list.present = true;
+        return std::nullopt;
+    }
+    if (load == SettingsLoad::Missing) return fileProblem(missingFileMessage(shown));
+    if (load == SettingsLoad::Unreadable) return fileProblem(shown + " cannot be read: " + problem);
+    if (load == SettingsLoad::NotUnderstood)
+        return fileProblem(shown + " is not a settings file this program can read; nothing changed");
+    list.present = true;
+    return std::nullopt;
+}
+
+CliResult save(const std::string& path, const LocationList& list, const Preferences& prefs,
+               std::string report) {
+    std::string problem;
+    if (saveSettings(path, list, prefs, &problem) != SettingsSave::Saved)
+        return fileProblem("Cannot save " + echoText(path) + " (" + problem + "); nothing changed");
+    return {0, std::move(report), ""};
+}
+
+size_t wordsFor(const std::string& edit) {
+    return edit == "rename" ? 3 : 2;
+}
+
+CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path) {
+    const std::vector<std::string>& p = a.positional;
+    const std::string& verb = p[0];
+    if (std::find(std::begin(EDIT_COMMANDS), std::end(EDIT_COMMANDS), verb) ==
+        std::end(EDIT_COMMANDS))
+        return failed(badInput("locations takes add, remove, select or rename, not '" +
+                               echoText(verb) + "'"));
+    if (p.size() != wordsFor(verb))
+        return failed(badInput(verb == "rename" ? "locations rename needs OLD and NEW"
+                                                : "locations " + verb + " needs one NAME"));
+    if (verb != "add" && (a.city || a.latitudeText || a.longitudeText || a.zoneText ||
+                          a.tzName || a.declinationText))
+        return failed(badInput("--city, --lat and the like belong to locations add"));
+    std::string name;
+    if (auto f = placeName(p[1], name)) return failed(*f);
+
+    Location place;
+    if (verb == "add")
+        if (auto f = placeToAdd(a, date, place)) return failed(*f);
+    LocationList list;
+    Preferences prefs;
+    if (auto r = loadForEdit(path, verb == "add", list, prefs)) return *r;
+    const int32_t found = indexOfName(list, name);
+    if (verb == "add" && found >= 0)
+        return failed(badInput("a place named '" + echoText(p[1]) + "' is already in the list"));
+    if (verb != "add" && found < 0)
+        return failed(badInput("no place named '" + echoText(p[1]) + "' in " + echoText(path) +
+                               "; 'skyledger-cli locations' lists them"));
+
+    if (verb == "add") {
+        place.name = name;
+        if (auto problem = locationRangeProblem(place))
+            return failed(badInput(windows1252ToUtf8(*problem)));
+        insertLocation(list, findInsertPosition(list, name));
+        *list.currentLocation() = place;
+    } else if (verb == "select") {
+        list.current = found;
+    } else if (verb == "remove") {
+        const int32_t kept = list.current;
+        list.current = found;
+        deleteCurrentLocation(list);
+        if (found != kept) list.current = kept - (found < kept ? 1 : 0);
+    } else {
+        std::string newName;
+        if (auto f = placeName(p[2], newName)) return failed(*f);
+        const int32_t other = indexOfName(list, newName);
+        if (other >= 0 && other != found)
+            return failed(
+                badInput("a place named '" + echoText(p[2]) + "' is already in the list"));
+        list.records[static_cast<size_t>(found)].name = newName;
+        name = newName;
+    }
+    sortLocations(list);
+    return save(path, list, prefs, placeEditReport(verb, name, list, a.json));
+}
+
+} // namespace
+
+bool isPlaceCommand(const CliArgs& a) {
+    return a.command == "cities" || a.command == "declination" ||
+           (a.command == "locations" && !a.positional.empty());
+}
+
+CliResult runPlaceCommand(const CliArgs& a, const CivilDate& date, const std::string& settingsPath) {
+    if (a.command == "cities") return cities(a);
+    if (a.command == "declination") return declination(a, date);
+    return edit(a, date, settingsPath);
+}
+
+} // namespace skyledger

@@ -1,0 +1,182 @@
+#!/usr/bin/env python3
+"""Makes the built-in city atlas, settings/city_atlas_table.cpp, in two steps.
+
+    python3 tools/gen_city_atlas.py extract cityMap.json tools/data/city-timezones.tsv
+    python3 tools/gen_city_atlas.py table tools/data/city-timezones.tsv settings/city_atlas_table.cpp
+
+`extract` copies the fields the program uses from the city-timezones package's
+data/cityMap.json (npm, MIT licence; see tools/data/README.md) into a
+tab-separated UTF-8 table, in the dataset's own order and with its own
+numbers, so the repository keeps its source without the network. `table`
+turns that table into C++:
+
+- cities without a time zone in the dataset, and the one placed at 0N 0E (a
+  missing position), are left out;
+- names, countries and regions become Windows-1252 bytes: a city name the
+  encoding cannot hold takes the dataset's Latin-letter form (city_ascii); a
+  country or region loses the accents the encoding cannot hold (Dong Thap);
+- longitudes turn to the program's sign, positive west;
+- populations are rounded to whole people, half up;
+- the rows are ordered by population, largest first (then by name, country
+  and region), so that a search walking the table meets the largest first;
+- a city whose name and country another city shares is marked, so that its
+  region is shown beside it.
+
+Both steps write the same bytes for the same input.
+"""
+import json
+import math
+import sys
+import unicodedata
+
+COLUMNS = ["city", "city_ascii", "lat", "lng", "pop", "country", "iso2", "province", "timezone"]
+# Letters NFKD does not take apart.
+LATIN_FORMS = {"\u0110": "D", "\u0111": "d"}
+
+
+def fail(message):
+    sys.stderr.write("gen_city_atlas: " + message + "\n")
+    sys.exit(1)
+
+
+def number_text(value):
+    if value is None:
+        return ""
+    return repr(value)
+
+
+def extract(json_path, tsv_path):
+    with open(json_path, encoding="utf-8") as f:
+        cities = json.load(f)
+    lines = ["# " + "\t".join(COLUMNS)]
+    for city in cities:
+        cols = []
+        for key in COLUMNS:
+            value = city.get(key)
+            text = number_text(value) if key in ("lat", "lng", "pop") else str(value or "")
+            if "\t" in text or "\n" in text:
+                fail(f"a tab or line end in {key} of {city.get('city')!r}")
+            cols.append(text)
+        lines.append("\t".join(cols))
+    with open(tsv_path, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def fits_windows1252(text):
+    try:
+        text.encode("cp1252")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+def latin_form(text):
+    out = []
+    for ch in text:
+        if fits_windows1252(ch):
+            out.append(ch)
+            continue
+        base = LATIN_FORMS.get(ch) or unicodedata.normalize("NFKD", ch)
+        out.extend(c for c in base if not unicodedata.combining(c) and fits_windows1252(c))
+    return "".join(out)
+
+
+def read_table(tsv_path):
+    rows = []
+    with open(tsv_path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.rstrip("\n")
+            if line.startswith("#"):
+                continue
+            cols = line.split("\t")
+            if len(cols) != len(COLUMNS):
+                fail(f"line {number}: expected {len(COLUMNS)} columns")
+            rows.append(dict(zip(COLUMNS, cols)))
+    return rows
+
+
+def atlas_rows(rows):
+    kept = []
+    for row in rows:
+        if not row["timezone"]:
+            continue
+        lat, lng = float(row["lat"]), float(row["lng"])
+        if lat == 0.0 and lng == 0.0:
+            continue
+        if not (-90 <= lat <= 90 and -180 <= lng <= 180):
+            fail(f"{row['city']!r} lies outside the globe")
+        name = row["city"] if fits_windows1252(row["city"]) else row["city_ascii"]
+        if not fits_windows1252(name):
+            fail(f"no Windows-1252 form for {row['city']!r}")
+        kept.append({
+            "name": name.encode("cp1252"),
+            "country": latin_form(row["country"]).encode("cp1252"),
+            "region": latin_form(row["province"]).encode("cp1252"),
+            "zone": row["timezone"].encode("ascii"),
+            "lat": row["lat"],
+            "west": repr(-lng) if lng != 0.0 else "0.0",
+            "pop": int(math.floor(float(row["pop"]) + 0.5)),
+        })
+    kept.sort(key=lambda r: (-r["pop"], r["name"], r["country"], r["region"], float(r["lat"])))
+    shared = {}
+    for r in kept:
+        shared[(r["name"], r["country"])] = shared.get((r["name"], r["country"]), 0) + 1
+    for r in kept:
+        r["shares"] = shared[(r["name"], r["country"])] > 1
+    return kept
+
+
+def c_string(data):
+    out = ['"']
+    for b in data:
+        if b in (0x22, 0x5C):
+            out.append("\\" + chr(b))
+        elif 0x20 <= b < 0x7F:
+            out.append(chr(b))
+        else:
+            out.append("\\%03o" % b)
+    out.append('"')
+    return "".join(out)
+
+
+HEADER = """// Generated by tools/gen_city_atlas.py from tools/data/city-timezones.tsv
+// (the city-timezones package, MIT licence; see tools/data/README.md). Do not
+// edit by hand: regenerate instead.
+#include "settings/city_atlas.h"
+
+namespace skyledger {
+
+// name, country, region, zone, latitude (north), longitude (WEST), population,
+// whether another city shares name and country. Largest population first.
+const City CITY_ATLAS[] = {
+"""
+
+FOOTER = """};
+
+const size_t CITY_ATLAS_SIZE = sizeof(CITY_ATLAS) / sizeof(CITY_ATLAS[0]);
+
+} // namespace skyledger
+"""
+
+
+def table(tsv_path, cpp_path):
+    rows = atlas_rows(read_table(tsv_path))
+    lines = [HEADER]
+    for r in rows:
+        lines.append("    {%s, %s, %s, %s, %s, %s, %d, %s},\n" % (
+            c_string(r["name"]), c_string(r["country"]), c_string(r["region"]),
+            c_string(r["zone"]), r["lat"], r["west"], r["pop"],
+            "true" if r["shares"] else "false"))
+    lines.append(FOOTER)
+    with open(cpp_path, "w", encoding="ascii", newline="\n") as f:
+        f.write("".join(lines))
+
+
+def main():
+    if len(sys.argv) != 4 or sys.argv[1] not in ("extract", "table"):
+        fail("usage: gen_city_atlas.py extract JSON TSV | table TSV CPP")
+    (extract if sys.argv[1] == "extract" else table)(sys.argv[2], sys.argv[3])
+
+
+if __name__ == "__main__":
+    main()
