@@ -24,6 +24,7 @@
 #include "gui/colours.h"
 #include "gui/date_boxes.h"
 #include "gui/moon_disc.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_window.h"
@@ -421,7 +422,7 @@ void MainWindow::dayChanged() {
 }
 
 void MainWindow::showError(const std::string& message) {
-    messages_(this, QStringLiteral("Error"), toQString(message));
+    messages_(this, errorCaption(), toQString(message));
 }
 
 void MainWindow::openMultiDayChart() {

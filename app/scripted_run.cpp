@@ -13,6 +13,7 @@
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "app/program_options.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
@@ -73,8 +74,7 @@ bool savePng(QWidget* widget, const QString& file, const std::string& path, QStr
         writeOutputFile(
             path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &problem))
         return true;
-    error = QStringLiteral("Cannot write the image file \"%1\" (%2).")
-                .arg(shownPath(file), QString::fromLocal8Bit(problem));
+    error = cannotWriteImageMessage(shownPath(file), QString::fromLocal8Bit(problem));
     return false;
 }
 
@@ -225,8 +225,8 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
         }
         std::string problem = "the report could not be made";
         if (!entry.write(window, options, options.pdfPath, &problem)) {
-            error = QStringLiteral("Cannot write the PDF file \"%1\" (%2).")
-                        .arg(shownPath(options.pdfFile), QString::fromLocal8Bit(problem));
+            error = cannotWritePdfMessage(shownPath(options.pdfFile),
+                                          QString::fromLocal8Bit(problem));
             return 1;
         }
     }
