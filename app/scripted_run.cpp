@@ -26,7 +26,6 @@
 #include "reports/track_window.h"
 #include "settings/location_range.h"
 #include "support/file_io.h"
-#include "support/messages.h"
 
 namespace skyledger {
 
@@ -83,9 +82,7 @@ bool savePng(QWidget* widget, const QString& file, const std::string& path, QStr
 std::optional<QString> reportRefusal(const AppState& state) {
     const Location* place = state.locations.currentLocation();
     if (place == nullptr)
-        return QString::fromLatin1(NO_PLACE_MESSAGE) +
-               QStringLiteral(": the settings file holds no places (add one with File > "
-                              "Location...).");
+        return noPlaceForReportMessage();
     if (const std::optional<std::string> problem = locationRangeProblem(*place))
         return toQString(*problem);
     return std::nullopt;
@@ -211,7 +208,7 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
         shown(&window);
         QWidget* other = entry.open(window, options);
         if (!other) {
-            error = QStringLiteral("The %1 window could not be opened.").arg(options.windowName);
+            error = windowNotOpenedMessage(options.windowName);
             return 1;
         }
         if (!savePng(other, options.windowFile, options.windowPath, error)) return 1;

@@ -1,6 +1,9 @@
 // The desktop's messages that name a file or a place.
 #include "gui/desktop_messages.h"
 
+#include "gui/qt_text.h"
+#include "support/messages.h"
+
 namespace skyledger {
 
 QString errorCaption() {
@@ -45,6 +48,53 @@ QString cannotWriteImageMessage(const QString& file, const QString& problem) {
 
 QString cannotWritePdfMessage(const QString& file, const QString& problem) {
     return QStringLiteral("Cannot write the PDF file \"%1\" (%2).").arg(file, problem);
+}
+
+QString optionNeedsValuesMessage(const QString& option, int count) {
+    return QStringLiteral("%1 needs %2")
+        .arg(option, count == 1 ? QStringLiteral("a value") : QStringLiteral("two values"));
+}
+
+QString notDateInYearsMessage(const QString& text, int firstYear, int lastYear) {
+    return QStringLiteral("'%1' is not a date of the form YYYY-MM-DD in the years %2 to %3")
+        .arg(text)
+        .arg(firstYear)
+        .arg(lastYear);
+}
+
+QString unkeepablePlaceNameMessage(const QString& name) {
+    return QStringLiteral("'%1' is not a place name Skyledger can keep").arg(name);
+}
+
+QString emptyFileNameMessage(const QString& option) {
+    return QStringLiteral("%1 needs a file name, not an empty one").arg(option);
+}
+
+QString unknownNameMessage(const QString& name, const QString& kind, const QString& known) {
+    return QStringLiteral("'%1' is not a %2 (known: %3)").arg(name, kind, known);
+}
+
+QString dayCountOptionMessage(int mostDays) {
+    return QStringLiteral("--days takes a number from 1 to %1").arg(mostDays);
+}
+
+QString unknownProgramOptionMessage(const QString& option) {
+    return QStringLiteral("unknown option '%1' (try --help)").arg(option);
+}
+
+QString windowNotOpenedMessage(const QString& window) {
+    return QStringLiteral("The %1 window could not be opened.").arg(window);
+}
+
+QString noPlaceForReportMessage() {
+    return toQString(NO_PLACE_MESSAGE) +
+           QStringLiteral(": the settings file holds no places (add one with File > "
+                          "Location...).");
+}
+
+QString noDisplayMessage() {
+    return QStringLiteral("no display to open the window on (neither DISPLAY nor "
+                          "WAYLAND_DISPLAY is set)");
 }
 
 } // namespace skyledger

@@ -25,4 +25,19 @@ namespace skyledger {
 [[nodiscard]] QString cannotWriteImageMessage(const QString& file, const QString& problem);
 [[nodiscard]] QString cannotWritePdfMessage(const QString& file, const QString& problem);
 
+// The window program's command-line options. `count` is 1 or 2.
+[[nodiscard]] QString optionNeedsValuesMessage(const QString& option, int count);
+[[nodiscard]] QString notDateInYearsMessage(const QString& text, int firstYear, int lastYear);
+[[nodiscard]] QString unkeepablePlaceNameMessage(const QString& name);
+[[nodiscard]] QString emptyFileNameMessage(const QString& option);
+// A name `kind` ("window", "report") has no entry for; `known` lists them.
+[[nodiscard]] QString unknownNameMessage(const QString& name, const QString& kind,
+                                         const QString& known);
+[[nodiscard]] QString dayCountOptionMessage(int mostDays);
+[[nodiscard]] QString unknownProgramOptionMessage(const QString& option);
+[[nodiscard]] QString windowNotOpenedMessage(const QString& window);
+// A report asked for with no place in the settings file.
+[[nodiscard]] QString noPlaceForReportMessage();
+[[nodiscard]] QString noDisplayMessage();
+
 } // namespace skyledger
