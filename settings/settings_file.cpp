@@ -408,12 +408,16 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
                           const Preferences& prefs, std::string* problem, bool alwaysKeepOld) {
     // The file behind a link is replaced, and its backup kept beside it.
-    const std::optional<std::string> target = followLinks(path, problem);
-    if (!target) return SettingsSave::Failed;
-    std::optional<std::string> backup;
-    if (!keepUnlessWrittenAsRead(*target, alwaysKeepOld, backup, problem))
+    const FileResult<std::string> followed = followLinks(path);
+    if (!followed.ok()) {
+        if (problem != nullptr) *problem = followed.problem();
         return SettingsSave::Failed;
-    if (!writeFileReplacing(*target, settingsText(list, prefs), problem)) {
+    }
+    const std::string& target = followed.value();
+    std::optional<std::string> backup;
+    if (!keepUnlessWrittenAsRead(target, alwaysKeepOld, backup, problem))
+        return SettingsSave::Failed;
+    if (!writeFileReplacing(target, settingsText(list, prefs), problem)) {
         // The old file is still in place: a backup of it would only confuse.
         if (backup) unlink(backup->c_str());
         return SettingsSave::Failed;

@@ -206,23 +206,19 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string* pro
     return true;
 }
 
-std::optional<std::string> followLinks(const std::string& path, std::string* problem) {
+FileResult<std::string> followLinks(const std::string& path) {
     std::string current = path;
     for (int hops = 0; hops <= MOST_LINKS_FOLLOWED; ++hops) {
         struct stat st {};
         if (lstat(current.c_str(), &st) != 0) {
             if (hops == 0) return current; // nothing there yet: it will be created
             // A link to nowhere: like cp, do not create a file it happens to name.
-            setProblem(problem, errno == ENOENT ? "dangling symbolic link" : std::strerror(errno));
-            return std::nullopt;
+            return FileProblem{errno == ENOENT ? "dangling symbolic link" : std::strerror(errno)};
         }
         if (!S_ISLNK(st.st_mode)) return current;
         std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
         const ssize_t n = readlink(current.c_str(), target.data(), target.size());
-        if (n < 0) {
-            setSystemProblem(problem, errno);
-            return std::nullopt;
-        }
+        if (n < 0) return FileProblem{std::strerror(errno)};
         target.resize(static_cast<size_t>(n));
         if (!target.empty() && target.front() != '/' && current.find('/') != std::string::npos) {
             const std::string directory = directoryOf(current);
@@ -230,15 +226,18 @@ std::optional<std::string> followLinks(const std::string& path, std::string* pro
         }
         current = target;
     }
-    setSystemProblem(problem, ELOOP);
-    return std::nullopt;
+    return FileProblem{std::strerror(ELOOP)};
 }
 
 bool writeFileReplacing(const std::string& path, std::string_view bytes, std::string* problem) {
-    const std::optional<std::string> target = followLinks(path, problem);
-    if (!target) return false;
+    const FileResult<std::string> followed = followLinks(path);
+    if (!followed.ok()) {
+        setProblem(problem, followed.problem());
+        return false;
+    }
+    const std::string& target = followed.value();
     struct stat old {};
-    const bool exists = lstat(target->c_str(), &old) == 0;
+    const bool exists = lstat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT) {
         setSystemProblem(problem, errno);
         return false;
@@ -247,13 +246,13 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
         setProblem(problem, NOT_A_REGULAR_FILE);
         return false;
     }
-    if (exists && access(target->c_str(), W_OK) != 0) {
+    if (exists && access(target.c_str(), W_OK) != 0) {
         setSystemProblem(problem, errno);
         return false;
     }
 
-    const std::string directory = directoryOf(*target);
-    const std::string stem = directory + "/" + temporaryStem(*target);
+    const std::string directory = directoryOf(target);
+    const std::string stem = directory + "/" + temporaryStem(target);
     const mode_t mode = exists ? (old.st_mode & 0777) : 0666;
     std::string temporary;
     int fd = -1;
@@ -272,14 +271,14 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
         [[maybe_unused]] const int permitted = fchmod(fd, mode);
     }
     int error = finishFile(fd, bytes);
-    if (error == 0 && rename(temporary.c_str(), target->c_str()) != 0) error = errno;
+    if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         unlink(temporary.c_str());
         setSystemProblem(problem, error);
         return false;
     }
     syncDirectory(directory);
-    removeStaleTemporaries(*target);
+    removeStaleTemporaries(target);
     return true;
 }
 

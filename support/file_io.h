@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/file_result.h"
+
 namespace skyledger {
 
 // The reason given for a path that exists but is neither a regular file nor a
@@ -23,9 +25,9 @@ inline constexpr std::string_view NOT_A_REGULAR_FILE = "not a regular file";
 bool readWholeFile(const std::string& path, std::string& bytes, std::string* problem = nullptr);
 
 // The file that `path` names once symbolic links are followed: `path` itself
-// when it is no link. Nothing, with the reason in `problem`, for a link that
-// leads nowhere or goes round in a circle.
-std::optional<std::string> followLinks(const std::string& path, std::string* problem = nullptr);
+// when it is no link. The reason instead for a link that leads nowhere or goes
+// round in a circle.
+FileResult<std::string> followLinks(const std::string& path);
 
 // Replaces the file at `path` (following symbolic links, so a link keeps
 // pointing at the new file) with `bytes`, or creates it. Refused when the
