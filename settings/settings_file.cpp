@@ -233,8 +233,13 @@ bool keepUnlessWrittenAsRead(const std::string& path, bool always,
     }
     std::string bytes;
     if (!always && readWholeFile(path, bytes) && writtenAsRead(bytes)) return true;
-    backup = keepBackup(path, SETTINGS_BACKUP_SUFFIX, problem);
-    return backup.has_value();
+    FileResult<std::string> kept = keepBackup(path, SETTINGS_BACKUP_SUFFIX);
+    if (!kept.ok()) {
+        if (problem != nullptr) *problem = kept.problem();
+        return false;
+    }
+    backup = std::move(kept).value();
+    return true;
 }
 
 } // namespace

@@ -39,16 +39,16 @@ SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const 
     const std::string text = settingsText(list, prefs);
     const bool changedElsewhere = changedOnDisk();
     if (changedElsewhere && !replaceChangedFile) {
-        std::optional<std::string> beside =
-            writeUnderFreeName(path_, SETTINGS_CONFLICT_SUFFIX, text, &result.problem);
-        if (!beside) {
+        FileResult<std::string> beside = writeUnderFreeName(path_, SETTINGS_CONFLICT_SUFFIX, text);
+        if (!beside.ok()) {
+            result.problem = beside.problem();
             result.outcome = Outcome::Failed;
             return result;
         }
         // The file on disk is still not this run's: a later save asks again.
         keptText_ = text;
         result.outcome = Outcome::SavedBeside;
-        result.beside = std::move(*beside);
+        result.beside = std::move(beside).value();
         return result;
     }
     if (saveSettings(path_, list, prefs, &result.problem, changedElsewhere) !=

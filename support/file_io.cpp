@@ -326,23 +326,22 @@ std::string nameBeside(const std::string& path, std::string_view suffix, int n) 
 
 } // namespace
 
-std::optional<std::string> keepBackup(const std::string& path, std::string_view suffix,
-                                      std::string* problem) {
+FileResult<std::string> keepBackup(const std::string& path, std::string_view suffix) {
     std::string bytes;
     for (int n = 0; n < MOST_BACKUPS; ++n) {
         const std::string name = nameBeside(path, suffix, n);
         if (link(path.c_str(), name.c_str()) == 0) return name;
         if (errno == EEXIST) continue;
         // A file system without hard links: a copy instead.
-        if (!readWholeFile(path, bytes, problem)) return std::nullopt;
-        return writeUnderFreeName(path, suffix, bytes, problem);
+        std::string problem;
+        if (!readWholeFile(path, bytes, &problem)) return FileProblem{std::move(problem)};
+        return writeUnderFreeName(path, suffix, bytes);
     }
-    setSystemProblem(problem, EEXIST);
-    return std::nullopt;
+    return FileProblem{std::strerror(EEXIST)};
 }
 
-std::optional<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
-                                              std::string_view bytes, std::string* problem) {
+FileResult<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
+                                           std::string_view bytes) {
     for (int n = 0; n < MOST_BACKUPS; ++n) {
         const std::string name = nameBeside(path, suffix, n);
         const int error = writeNewFile(name, bytes);
@@ -350,13 +349,9 @@ std::optional<std::string> writeUnderFreeName(const std::string& path, std::stri
             syncDirectory(directoryOf(path));
             return name;
         }
-        if (error != EEXIST) {
-            setSystemProblem(problem, error);
-            return std::nullopt;
-        }
+        if (error != EEXIST) return FileProblem{std::strerror(error)};
     }
-    setSystemProblem(problem, EEXIST);
-    return std::nullopt;
+    return FileProblem{std::strerror(EEXIST)};
 }
 
 } // namespace skyledger

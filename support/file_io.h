@@ -57,15 +57,13 @@ int removeStaleTemporaries(const std::string& path, double olderThanSeconds = 60
 // Keeps the regular file at `path` under the first free name among
 // path + suffix, path + suffix + ".1", path + suffix + ".2", ...: a hard link
 // where the file system allows one, a copy otherwise. An existing backup is
-// never overwritten. Gives the name used, or nothing with the reason.
-std::optional<std::string> keepBackup(const std::string& path, std::string_view suffix,
-                                      std::string* problem = nullptr);
+// never overwritten. Gives the name used, or the reason there is none.
+FileResult<std::string> keepBackup(const std::string& path, std::string_view suffix);
 
 // Writes `bytes` to a new file under the first free name among
 // path + suffix, path + suffix + ".1", ... (created exclusively, flushed to
-// the disk). Gives the name used, or nothing with the reason.
-std::optional<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
-                                              std::string_view bytes,
-                                              std::string* problem = nullptr);
+// the disk). Gives the name used, or the reason there is none.
+FileResult<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
+                                           std::string_view bytes);
 
 } // namespace skyledger
