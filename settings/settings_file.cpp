@@ -231,8 +231,10 @@ bool keepUnlessWrittenAsRead(const std::string& path, bool always,
         if (problem != nullptr) *problem = std::string(NOT_A_REGULAR_FILE);
         return false;
     }
-    std::string bytes;
-    if (!always && readWholeFile(path, bytes) && writtenAsRead(bytes)) return true;
+    if (!always) {
+        const FileResult<std::string> bytes = readWholeFile(path);
+        if (bytes.ok() && writtenAsRead(bytes.value())) return true;
+    }
     FileResult<std::string> kept = keepBackup(path, SETTINGS_BACKUP_SUFFIX);
     if (!kept.ok()) {
         if (problem != nullptr) *problem = kept.problem();
@@ -401,8 +403,12 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
     if (bytesRead != nullptr) bytesRead->reset();
     struct stat st {};
     if (stat(path.c_str(), &st) != 0 && errno == ENOENT) return SettingsLoad::Missing;
-    std::string bytes;
-    if (!readWholeFile(path, bytes, problem)) return SettingsLoad::Unreadable;
+    FileResult<std::string> contents = readWholeFile(path);
+    if (!contents.ok()) {
+        if (problem != nullptr) *problem = contents.problem();
+        return SettingsLoad::Unreadable;
+    }
+    const std::string bytes = std::move(contents).value();
     if (bytesRead != nullptr) *bytesRead = bytes;
     const SettingsLoad load = parseSettingsText(bytes, list, prefs, skipped);
     if (load == SettingsLoad::NotUnderstood && problem != nullptr)

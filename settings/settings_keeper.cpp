@@ -10,9 +10,9 @@ namespace {
 
 // The file's bytes now; none when it is absent or cannot be read.
 std::optional<std::string> bytesOnDisk(const std::string& path) {
-    std::string bytes;
-    if (!readWholeFile(path, bytes)) return std::nullopt;
-    return bytes;
+    FileResult<std::string> bytes = readWholeFile(path);
+    if (!bytes.ok()) return std::nullopt;
+    return std::move(bytes).value();
 }
 
 } // namespace

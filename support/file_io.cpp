@@ -168,14 +168,10 @@ bool writeStreamTarget(const std::string& path, std::string_view bytes, std::str
 
 } // namespace
 
-bool readWholeFile(const std::string& path, std::string& bytes, std::string* problem) {
-    bytes.clear();
+FileResult<std::string> readWholeFile(const std::string& path) {
     // Non-blocking, so that a FIFO without a writer does not hold us here.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        setSystemProblem(problem, errno);
-        return false;
-    }
+    if (fd < 0) return FileProblem{std::strerror(errno)};
     struct stat st {};
     int error = 0;
     if (fstat(fd, &st) != 0) {
@@ -184,9 +180,9 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string* pro
         error = EISDIR;
     } else if (!S_ISREG(st.st_mode)) {
         close(fd);
-        setProblem(problem, NOT_A_REGULAR_FILE);
-        return false;
+        return FileProblem{std::string(NOT_A_REGULAR_FILE)};
     }
+    std::string bytes;
     char buffer[65536];
     while (error == 0) {
         const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -198,12 +194,8 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string* pro
         bytes.append(buffer, static_cast<size_t>(n));
     }
     close(fd);
-    if (error != 0) {
-        bytes.clear();
-        setSystemProblem(problem, error);
-        return false;
-    }
-    return true;
+    if (error != 0) return FileProblem{std::strerror(error)};
+    return bytes;
 }
 
 FileResult<std::string> followLinks(const std::string& path) {
@@ -327,15 +319,14 @@ std::string nameBeside(const std::string& path, std::string_view suffix, int n) 
 } // namespace
 
 FileResult<std::string> keepBackup(const std::string& path, std::string_view suffix) {
-    std::string bytes;
     for (int n = 0; n < MOST_BACKUPS; ++n) {
         const std::string name = nameBeside(path, suffix, n);
         if (link(path.c_str(), name.c_str()) == 0) return name;
         if (errno == EEXIST) continue;
         // A file system without hard links: a copy instead.
-        std::string problem;
-        if (!readWholeFile(path, bytes, &problem)) return FileProblem{std::move(problem)};
-        return writeUnderFreeName(path, suffix, bytes);
+        const FileResult<std::string> bytes = readWholeFile(path);
+        if (!bytes.ok()) return FileProblem{bytes.problem()};
+        return writeUnderFreeName(path, suffix, bytes.value());
     }
     return FileProblem{std::strerror(EEXIST)};
 }

@@ -18,11 +18,11 @@ namespace skyledger {
 // symbolic link to one (a directory, a FIFO, a device).
 inline constexpr std::string_view NOT_A_REGULAR_FILE = "not a regular file";
 
-// Reads the whole regular file at `path` into `bytes`. False when it cannot,
-// with the reason in `problem` (the system's text, such as "Permission
-// denied" or "Is a directory", or NOT_A_REGULAR_FILE). A FIFO or a device is
-// never opened in a way that could wait for a writer.
-bool readWholeFile(const std::string& path, std::string& bytes, std::string* problem = nullptr);
+// The bytes of the whole regular file at `path`, or the reason they cannot
+// be read (the system's text, such as "Permission denied" or "Is a
+// directory", or NOT_A_REGULAR_FILE). A FIFO or a device is never opened in a
+// way that could wait for a writer.
+FileResult<std::string> readWholeFile(const std::string& path);
 
 // The file that `path` names once symbolic links are followed: `path` itself
 // when it is no link. The reason instead for a link that leads nowhere or goes
