@@ -237,7 +237,7 @@ bool keepUnlessWrittenAsRead(const std::string& path, bool always,
     }
     FileResult<std::string> kept = keepBackup(path, SETTINGS_BACKUP_SUFFIX);
     if (!kept.ok()) {
-        if (problem != nullptr) *problem = kept.problem();
+        if (problem != nullptr) *problem = kept.error().why;
         return false;
     }
     backup = std::move(kept).value();
@@ -405,7 +405,7 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
     if (stat(path.c_str(), &st) != 0 && errno == ENOENT) return SettingsLoad::Missing;
     FileResult<std::string> contents = readWholeFile(path);
     if (!contents.ok()) {
-        if (problem != nullptr) *problem = contents.problem();
+        if (problem != nullptr) *problem = contents.error().why;
         return SettingsLoad::Unreadable;
     }
     const std::string bytes = std::move(contents).value();
@@ -421,7 +421,7 @@ SettingsSave saveSettings(const std::string& path, const LocationList& list,
     // The file behind a link is replaced, and its backup kept beside it.
     const FileResult<std::string> followed = followLinks(path);
     if (!followed.ok()) {
-        if (problem != nullptr) *problem = followed.problem();
+        if (problem != nullptr) *problem = followed.error().why;
         return SettingsSave::Failed;
     }
     const std::string& target = followed.value();

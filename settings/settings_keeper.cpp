@@ -41,7 +41,7 @@ SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const 
     if (changedElsewhere && !replaceChangedFile) {
         FileResult<std::string> beside = writeUnderFreeName(path_, SETTINGS_CONFLICT_SUFFIX, text);
         if (!beside.ok()) {
-            result.problem = beside.problem();
+            result.problem = beside.error().why;
             result.outcome = Outcome::Failed;
             return result;
         }

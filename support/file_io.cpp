@@ -224,7 +224,7 @@ FileResult<std::string> followLinks(const std::string& path) {
 bool writeFileReplacing(const std::string& path, std::string_view bytes, std::string* problem) {
     const FileResult<std::string> followed = followLinks(path);
     if (!followed.ok()) {
-        setProblem(problem, followed.problem());
+        setProblem(problem, followed.error().why);
         return false;
     }
     const std::string& target = followed.value();
@@ -325,7 +325,7 @@ FileResult<std::string> keepBackup(const std::string& path, std::string_view suf
         if (errno == EEXIST) continue;
         // A file system without hard links: a copy instead.
         const FileResult<std::string> bytes = readWholeFile(path);
-        if (!bytes.ok()) return FileProblem{bytes.problem()};
+        if (!bytes.ok()) return FileProblem{bytes.error().why};
         return writeUnderFreeName(path, suffix, bytes.value());
     }
     return FileProblem{std::strerror(EEXIST)};
