@@ -3,10 +3,9 @@
 // reason into the program's message; the command-line almanac into its own.
 #pragma once
 
-#include <cassert>
-#include <optional>
 #include <string>
-#include <utility>
+
+#include "support/result.h"
 
 namespace skyledger {
 
@@ -21,29 +20,6 @@ enum class AlmanacError {
 // the window and on the command line.
 [[nodiscard]] std::string almanacErrorMessage(AlmanacError error);
 
-template <typename T> class [[nodiscard]] AlmanacResult {
-  public:
-    AlmanacResult(T value) : value_(std::move(value)) {}
-    AlmanacResult(AlmanacError error) : error_(error) {}
-
-    bool ok() const { return value_.has_value(); }
-    const T& value() const& {
-        assert(ok());
-        return *value_;
-    }
-    T&& value() && {
-        assert(ok());
-        return std::move(*value_);
-    }
-    // The reason; meaningful only when !ok().
-    AlmanacError error() const {
-        assert(!ok());
-        return error_;
-    }
-
-  private:
-    std::optional<T> value_;
-    AlmanacError error_ = AlmanacError::InvalidRequest;
-};
+template <typename T> using AlmanacResult = Result<T, AlmanacError>;
 
 } // namespace skyledger

@@ -46,9 +46,10 @@ constexpr const char* ZONE_DIRECTORY = "/usr/share/zoneinfo/";
 // The rule after the last change a zone file lists: the file's last line, a
 // POSIX TZ string such as "EST5EDT,M3.2.0,M11.1.0"; empty when there is none.
 std::string closingRule(const std::string& name) {
-    std::string bytes;
-    if (!readWholeFile(ZONE_DIRECTORY + name, bytes) || bytes.size() < 2 || bytes.back() != '\n')
-        return {};
+    const FileResult<std::string> contents = readWholeFile(ZONE_DIRECTORY + name);
+    if (!contents.ok()) return {};
+    const std::string& bytes = contents.value();
+    if (bytes.size() < 2 || bytes.back() != '\n') return {};
     const size_t start = bytes.rfind('\n', bytes.size() - 2);
     return start == std::string::npos ? std::string{}
                                       : bytes.substr(start + 1, bytes.size() - start - 2);

@@ -7,6 +7,7 @@
 
 #include "almanac/app_state.h"
 #include "app/program_options.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "settings/location_list.h"
 #include "settings/settings_file.h"
@@ -37,8 +38,8 @@ bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& 
         state.locations.current = *index;
         return true;
     }
-    error = QStringLiteral("There is no place called '%1' in the settings file.")
-                .arg(shownArgument(QString::fromStdString(windows1252ToUtf8(*options.location))));
+    error = noPlaceCalledMessage(
+        shownArgument(QString::fromStdString(windows1252ToUtf8(*options.location))));
     return false;
 }
 
@@ -48,10 +49,7 @@ bool saveSettingsAtExit(const std::string& path, const AppState& state,
         return true;
     }
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-    messages(nullptr, QStringLiteral("Error"),
-             QStringLiteral("Cannot write the settings file \"%1\".\nThe places and display "
-                            "settings were not saved.")
-                 .arg(file));
+    messages(nullptr, errorCaption(), settingsNotSavedMessage(file));
     return false;
 }
 

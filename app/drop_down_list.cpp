@@ -17,7 +17,7 @@ namespace {
 class DropDownListStyle : public QProxyStyle {
   public:
     DropDownListStyle(int arrowWidth, QObject* owner)
-        : QProxyStyle(QStringLiteral("Fusion")), arrowWidth(arrowWidth) {
+        : QProxyStyle(QStringLiteral("Fusion")), arrowWidth_(arrowWidth) {
         setParent(owner);
     }
 
@@ -27,13 +27,13 @@ class DropDownListStyle : public QProxyStyle {
             const QRect r = option->rect;
             if (sub == SC_ComboBoxArrow) {
                 return visualRect(option->direction, r,
-                                  QRect(r.right() - FRAME - arrowWidth + 1, r.top() + FRAME,
-                                        arrowWidth, r.height() - 2 * FRAME));
+                                  QRect(r.right() - FRAME - arrowWidth_ + 1, r.top() + FRAME,
+                                        arrowWidth_, r.height() - 2 * FRAME));
             }
             if (sub == SC_ComboBoxEditField) {
                 return visualRect(option->direction, r,
                                   QRect(r.left() + FRAME + 1, r.top() + FRAME,
-                                        r.width() - 2 * FRAME - 2 - arrowWidth,
+                                        r.width() - 2 * FRAME - 2 - arrowWidth_,
                                         r.height() - 2 * FRAME));
             }
         }
@@ -49,7 +49,7 @@ class DropDownListStyle : public QProxyStyle {
 
   private:
     static constexpr int FRAME = 2;
-    int arrowWidth;
+    int arrowWidth_;
 };
 
 } // namespace

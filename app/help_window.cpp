@@ -15,19 +15,19 @@ namespace {
 class GuideBrowser : public QTextBrowser {
   public:
     GuideBrowser(const QString& settingsFile, QWidget* parent)
-        : QTextBrowser(parent), settingsFile(settingsFile) {}
+        : QTextBrowser(parent), settingsFile_(settingsFile) {}
 
     QVariant loadResource(int type, const QUrl& name) override {
         QVariant resource = QTextBrowser::loadResource(type, name);
         if (type != QTextDocument::HtmlResource) return resource;
-        const QString path = settingsFile.isEmpty() ? QStringLiteral("(none)") : settingsFile;
+        const QString path = settingsFile_.isEmpty() ? QStringLiteral("(none)") : settingsFile_;
         QString html = QString::fromUtf8(resource.toByteArray());
         html.replace(QLatin1String(SETTINGS_FILE_MARK), path.toHtmlEscaped());
         return html;
     }
 
   private:
-    QString settingsFile;
+    QString settingsFile_;
 };
 
 } // namespace

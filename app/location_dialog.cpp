@@ -16,6 +16,7 @@
 
 #include "almanac/atlas_place.h"
 #include "almanac/local_time.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "settings/city_atlas.h"
 #include "settings/location_list.h"
@@ -232,7 +233,7 @@ QLineEdit* LocationDialog::edit(LocationField field) const {
 }
 
 void LocationDialog::refuse(const std::string& message, QLineEdit* field) {
-    if (messageSink_) messageSink_(this, QStringLiteral("Error"), toQString(message));
+    if (messageSink_) messageSink_(this, errorCaption(), toQString(message));
     // Back in the dialog the keyboard is on the refused field, its text
     // selected, so that typing replaces it.
     field->setFocus();
@@ -253,7 +254,7 @@ void LocationDialog::confirm() {
     const std::string zone = toWindows1252(zoneNameBox_->currentText().trimmed());
     if (!zone.empty() && !isKnownZone(zone)) {
         if (messageSink_)
-            messageSink_(this, QStringLiteral("Error"), toQString(unknownZoneMessage(zone)));
+            messageSink_(this, errorCaption(), toQString(unknownZoneMessage(zone)));
         zoneNameBox_->setFocus();
         zoneNameBox_->lineEdit()->selectAll();
         return;

@@ -20,6 +20,7 @@
 #include "app/scripted_run.h"
 #include "app/settings_saving.h"
 #include "app/termination_signals.h"
+#include "gui/desktop_messages.h"
 #include "gui/layout_metrics.h"
 #include "gui/message_sink.h"
 #include "gui/qt_messages.h"
@@ -182,8 +183,7 @@ int main(int argc, char** argv) {
     }
     if (!platformNamed && !haveDisplay()) {
         if (!isScripted(options)) {
-            printLine(stderr, QStringLiteral("skyledger: no display to open the window on (neither "
-                                             "DISPLAY nor WAYLAND_DISPLAY is set)"));
+            printLine(stderr, QStringLiteral("skyledger: ") + noDisplayMessage());
             return EXIT_NO_DISPLAY;
         }
         // A scripted run draws into images and PDF files: no screen is needed.

@@ -24,6 +24,7 @@
 #include "gui/colours.h"
 #include "gui/date_boxes.h"
 #include "gui/moon_disc.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "reports/calendar_window.h"
 #include "reports/chart_window.h"
@@ -50,16 +51,16 @@ QIcon toolbarImage(const char* name) {
 // The client area paints what the main window draws itself.
 class ClientArea : public QWidget {
   public:
-    explicit ClientArea(const MainWindow& owner) : QWidget(nullptr), owner(owner) {}
+    explicit ClientArea(const MainWindow& owner) : QWidget(nullptr), owner_(owner) {}
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        owner.paintClientArea(painter);
+        owner_.paintClientArea(painter);
     }
 
   private:
-    const MainWindow& owner;
+    const MainWindow& owner_;
 };
 
 // Right-aligned text. The headings sit at the top of their box, which
@@ -130,17 +131,17 @@ MainWindowLayout mainWindowLayout(const LayoutMetrics& m, const int toolbarWidth
 
 MainWindow::MainWindow(AlmanacSession& session, const LayoutMetrics& metrics, MessageSink messages,
                        QWidget* parent)
-    : QMainWindow(parent), session(session), state(session.state()), metrics(metrics),
-      messages(std::move(messages)) {
+    : QMainWindow(parent), session_(session), state_(session.state()), metrics_(metrics),
+      messages_(std::move(messages)) {
     setWindowTitle(QStringLiteral("Skyledger"));
     buildMenus();
     buildControls();
-    subscription = session.subscribe(*this);
-    session.recompute();
+    subscription_ = session_.subscribe(*this);
+    session_.recompute();
 }
 
 MainWindow::~MainWindow() {
-    if (help) help->close();
+    if (help_) help_->close();
 }
 
 void MainWindow::buildMenus() {
@@ -169,53 +170,53 @@ void MainWindow::buildControls() {
     buildResultFields();
     // Tab walks the controls as they read: the date, the three toolbars,
     // then the place. The window opens with the keyboard on the day.
-    QWidget* order[] = {dayCombo, monthCombo,  yearCombo,    timeBasisBar,
-                        clockBar, bearingsBar, locationCombo};
+    QWidget* order[] = {dayCombo_, monthCombo_,  yearCombo_,    timeBasisBar_,
+                        clockBar_, bearingsBar_, locationCombo_};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
-    dayCombo->setFocus();
+    dayCombo_->setFocus();
 
-    client->setFixedSize(geometry.clientSize);
+    client_->setFixedSize(geometry_.clientSize);
     // The window cannot be resized: its client area keeps the layout's size.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::buildClientArea() {
-    client = new ClientArea(*this);
-    client->setFont(metrics.uiFont);
-    QPalette pal = client->palette();
+    client_ = new ClientArea(*this);
+    client_->setFont(metrics_.uiFont);
+    QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, LIGHT_GREY);
     pal.setColor(QPalette::WindowText, Qt::black);
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Text, Qt::black);
-    client->setPalette(pal);
-    client->setAutoFillBackground(true);
-    setCentralWidget(client);
+    client_->setPalette(pal);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
 }
 
 // The three toolbars; their widths complete the window's geometry.
 void MainWindow::buildToolbars() {
-    timeBasisBar = new ToolbarControl(
+    timeBasisBar_ = new ToolbarControl(
         TOOLBAR_BUTTON_SIZE, 4, 1,
         {toolbarImage("button_st"), toolbarImage("button_dst"), toolbarImage("button_ut"),
          toolbarImage("button_lt")},
         {QStringLiteral("Standard Time"), QStringLiteral("Daylight Savings Time"),
          QStringLiteral("Universal Time"), QStringLiteral("Local Time")},
-        metrics, client, client);
-    clockBar = new ToolbarControl(
+        metrics_, client_, client_);
+    clockBar_ = new ToolbarControl(
         TOOLBAR_BUTTON_SIZE, 2, 1, {toolbarImage("button_12hr"), toolbarImage("button_24hr")},
-        {QStringLiteral("12-hour clock"), QStringLiteral("24-hour clock")}, metrics, client,
-        client);
-    bearingsBar = new ToolbarControl(
+        {QStringLiteral("12-hour clock"), QStringLiteral("24-hour clock")}, metrics_, client_,
+        client_);
+    bearingsBar_ = new ToolbarControl(
         TOOLBAR_BUTTON_SIZE, 2, 1, {toolbarImage("button_magnetic"), toolbarImage("button_true")},
-        {QStringLiteral("Magnetic bearings"), QStringLiteral("True bearings")}, metrics, client,
-        client);
-    const int widths[3] = {timeBasisBar->width(), clockBar->width(), bearingsBar->width()};
-    geometry = mainWindowLayout(metrics, widths);
-    timeBasisBar->move(geometry.timeBasisToolbar);
-    clockBar->move(geometry.clockToolbar);
-    bearingsBar->move(geometry.bearingsToolbar);
+        {QStringLiteral("Magnetic bearings"), QStringLiteral("True bearings")}, metrics_, client_,
+        client_);
+    const int widths[3] = {timeBasisBar_->width(), clockBar_->width(), bearingsBar_->width()};
+    geometry_ = mainWindowLayout(metrics_, widths);
+    timeBasisBar_->move(geometry_.timeBasisToolbar);
+    clockBar_->move(geometry_.clockToolbar);
+    bearingsBar_->move(geometry_.bearingsToolbar);
     for (const Toolbar which : {Toolbar::TimeBasis, Toolbar::Clock, Toolbar::Bearings}) {
         connect(toolbar(which), &ToolbarControl::clicked, this,
                 [this, which](int index) { toolbarClicked(which, index); });
@@ -225,40 +226,40 @@ void MainWindow::buildToolbars() {
 
 // The day, month, year and location boxes, filled from the state.
 void MainWindow::buildBoxes() {
-    QStyle* boxStyle = dropDownListStyle(metrics.scrollBarWidth, this);
+    QStyle* boxStyle = dropDownListStyle(metrics_.scrollBarWidth, this);
     auto makeBox = [this, boxStyle](const QRect& box) {
-        auto* combo = new QComboBox(client);
+        auto* combo = new QComboBox(client_);
         makeDropDownList(*combo, boxStyle);
         combo->setGeometry(box);
         return combo;
     };
-    dayCombo = makeBox(geometry.dayBox);
-    monthCombo = makeBox(geometry.monthBox);
-    yearCombo = makeBox(geometry.yearBox);
-    locationCombo = makeBox(geometry.locationBox);
-    fillMonthBox(*monthCombo);
-    fillYearBox(*yearCombo);
+    dayCombo_ = makeBox(geometry_.dayBox);
+    monthCombo_ = makeBox(geometry_.monthBox);
+    yearCombo_ = makeBox(geometry_.yearBox);
+    locationCombo_ = makeBox(geometry_.locationBox);
+    fillMonthBox(*monthCombo_);
+    fillYearBox(*yearCombo_);
     fillDayBox();
-    monthCombo->setCurrentIndex(state.currentDate.month - 1);
+    monthCombo_->setCurrentIndex(state_.currentDate.month - 1);
     // A clock year the box does not offer leaves it without a selection; the
     // clock's year is used until the user picks one.
-    const int32_t year = state.currentDate.year;
-    yearCombo->setCurrentIndex(year >= FIRST_YEAR && year <= LAST_YEAR ? year - FIRST_YEAR : -1);
+    const int32_t year = state_.currentDate.year;
+    yearCombo_->setCurrentIndex(year >= FIRST_YEAR && year <= LAST_YEAR ? year - FIRST_YEAR : -1);
     fillLocationBox();
-    connect(yearCombo, &QComboBox::currentIndexChanged, this, &MainWindow::yearChosen);
-    connect(monthCombo, &QComboBox::currentIndexChanged, this, &MainWindow::monthChosen);
-    connect(dayCombo, &QComboBox::currentIndexChanged, this, &MainWindow::dayChosen);
-    connect(locationCombo, &QComboBox::currentIndexChanged, this, &MainWindow::locationChosen);
+    connect(yearCombo_, &QComboBox::currentIndexChanged, this, &MainWindow::yearChosen);
+    connect(monthCombo_, &QComboBox::currentIndexChanged, this, &MainWindow::monthChosen);
+    connect(dayCombo_, &QComboBox::currentIndexChanged, this, &MainWindow::dayChosen);
+    connect(locationCombo_, &QComboBox::currentIndexChanged, this, &MainWindow::locationChosen);
 }
 
 // The headings, the row labels and the eight value fields.
 void MainWindow::buildResultFields() {
-    staticText(client, QStringLiteral("Rise"), geometry.riseHeading, Qt::AlignTop);
-    staticText(client, QStringLiteral("Set"), geometry.setHeading, Qt::AlignTop);
-    staticText(client, QStringLiteral("Sun"), geometry.sunLabel, Qt::AlignVCenter);
-    staticText(client, QStringLiteral("Moon"), geometry.moonLabel, Qt::AlignVCenter);
-    for (size_t i = 0; i < fields.size(); ++i) {
-        QLabel* field = staticText(client, QString(), geometry.fields[i], Qt::AlignVCenter);
+    staticText(client_, QStringLiteral("Rise"), geometry_.riseHeading, Qt::AlignTop);
+    staticText(client_, QStringLiteral("Set"), geometry_.setHeading, Qt::AlignTop);
+    staticText(client_, QStringLiteral("Sun"), geometry_.sunLabel, Qt::AlignVCenter);
+    staticText(client_, QStringLiteral("Moon"), geometry_.moonLabel, Qt::AlignVCenter);
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        QLabel* field = staticText(client_, QString(), geometry_.fields[i], Qt::AlignVCenter);
         // The classic sunken client edge: two pixels, grey and black above
         // and left, white and light grey below and right.
         field->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -266,70 +267,70 @@ void MainWindow::buildResultFields() {
         // framed label's default indent (half an 'x') would cut off the
         // first digit of a 12-hour time.
         field->setIndent(0);
-        fields[i] = field;
+        fields_[i] = field;
     }
 }
 
 void MainWindow::fillDayBox() {
-    const CivilDate& date = state.currentDate;
-    skyledger::fillDayBox(*dayCombo, date.day, date.month, date.year);
+    const CivilDate& date = state_.currentDate;
+    skyledger::fillDayBox(*dayCombo_, date.day, date.month, date.year);
 }
 
 void MainWindow::fillLocationBox() {
-    const QSignalBlocker quiet(locationCombo);
-    locationCombo->clear();
-    if (!state.locations.present) return;
+    const QSignalBlocker quiet(locationCombo_);
+    locationCombo_->clear();
+    if (!state_.locations.present) return;
     // All at once: one insertion into the box's model, not one per place.
     QStringList names;
-    names.reserve(state.locations.count());
-    for (const Location& place : state.locations.records)
+    names.reserve(state_.locations.count());
+    for (const Location& place : state_.locations.records)
         names << toQString(place.name);
-    locationCombo->addItems(names);
-    locationCombo->setCurrentIndex(state.locations.current);
+    locationCombo_->addItems(names);
+    locationCombo_->setCurrentIndex(state_.locations.current);
 }
 
 void MainWindow::selectToolbarButtons() {
-    const Location* place = state.locations.currentLocation();
-    timeBasisBar->setButtonAvailable(static_cast<int>(TimeBasis::Local),
+    const Location* place = state_.locations.currentLocation();
+    timeBasisBar_->setButtonAvailable(static_cast<int>(TimeBasis::Local),
                                      place && hasKnownZone(*place));
-    timeBasisBar->selectToolbarButton(static_cast<int>(state.preferences.timeBasis));
-    clockBar->selectToolbarButton(state.preferences.twelveHourClock ? 0 : 1);
-    bearingsBar->selectToolbarButton(state.preferences.magneticBearings ? 0 : 1);
+    timeBasisBar_->selectToolbarButton(static_cast<int>(state_.preferences.timeBasis));
+    clockBar_->selectToolbarButton(state_.preferences.twelveHourClock ? 0 : 1);
+    bearingsBar_->selectToolbarButton(state_.preferences.magneticBearings ? 0 : 1);
 }
 
 void MainWindow::yearChosen(int index) {
     if (index < 0) return;
     // The session clamps the day to the new month's length.
-    session.setYear(FIRST_YEAR + index);
+    session_.setYear(FIRST_YEAR + index);
     fillDayBox();
 }
 
 void MainWindow::monthChosen(int index) {
     if (index < 0) return;
-    session.setMonth(index + 1);
+    session_.setMonth(index + 1);
     fillDayBox();
 }
 
 void MainWindow::dayChosen(int index) {
     if (index < 0) return;
-    session.setDay(index + 1);
+    session_.setDay(index + 1);
 }
 
 void MainWindow::locationChosen(int index) {
     if (index < 0) return;
-    session.setCurrentLocation(index);
+    session_.setCurrentLocation(index);
 }
 
 void MainWindow::toolbarClicked(Toolbar which, int index) {
     switch (which) {
     case Toolbar::TimeBasis:
-        session.setTimeBasis(static_cast<TimeBasis>(index));
+        session_.setTimeBasis(static_cast<TimeBasis>(index));
         break;
     case Toolbar::Clock:
-        session.setTwelveHourClock(index == 0);
+        session_.setTwelveHourClock(index == 0);
         break;
     case Toolbar::Bearings:
-        session.setMagneticBearings(index == 0);
+        session_.setMagneticBearings(index == 0);
         break;
     }
     selectToolbarButtons();
@@ -339,21 +340,21 @@ void MainWindow::toolbarClicked(Toolbar which, int index) {
 ToolbarControl* MainWindow::toolbar(Toolbar which) const {
     switch (which) {
     case Toolbar::TimeBasis:
-        return timeBasisBar;
+        return timeBasisBar_;
     case Toolbar::Clock:
-        return clockBar;
+        return clockBar_;
     case Toolbar::Bearings:
-        return bearingsBar;
+        return bearingsBar_;
     }
     return nullptr;
 }
 
 HelpWindow* MainWindow::helpWindow() const {
-    return help;
+    return help_;
 }
 
 QLabel* MainWindow::resultField(ResultField field) const {
-    return fields[static_cast<size_t>(field)];
+    return fields_[static_cast<size_t>(field)];
 }
 
 QAction* MainWindow::menuAction(const QString& text) const {
@@ -367,15 +368,15 @@ QAction* MainWindow::menuAction(const QString& text) const {
 }
 
 void MainWindow::paintClientArea(QPainter& p) const {
-    const int width = geometry.clientSize.width();
+    const int width = geometry_.clientSize.width();
     // The etched separator.
-    const int S = geometry.separatorY;
+    const int S = geometry_.separatorY;
     p.fillRect(0, S, width, 1, Qt::black);
     p.fillRect(0, S + 1, width, 1, Qt::white);
 
     // The disc box's sunken frame: black along the left and top, white along
     // the right and bottom.
-    const QRect& box = geometry.discBox;
+    const QRect& box = geometry_.discBox;
     const int left = box.x();
     const int top = box.y();
     const int right = box.x() + box.width();
@@ -387,66 +388,66 @@ void MainWindow::paintClientArea(QPainter& p) const {
 
     // Without a computed day (no place, or a place refused) the box stays
     // empty rather than show a Moon that was never computed.
-    if (!state.day.computed) return;
-    drawMoonDisc(p, PixelBox{left, top, right, bottom}, state.day.moonPhaseAngle, 4,
-                 state.day.southernHemisphere);
+    if (!state_.day.computed) return;
+    drawMoonDisc(p, PixelBox{left, top, right, bottom}, state_.day.moonPhaseAngle, 4,
+                 state_.day.southernHemisphere);
 
     // The illuminated percentage, grey, centred on the disc.
-    const int textBoxWidth = metrics.textWidth("100%");
+    const int textBoxWidth = metrics_.textWidth("100%");
     const int centreX = (left + right) / 2;
     const int centreY = (top + bottom) / 2;
-    const QRect textBox(centreX - textBoxWidth / 2, centreY - metrics.lineHeight / 2, textBoxWidth,
-                        metrics.lineHeight);
-    p.setFont(metrics.uiFont);
+    const QRect textBox(centreX - textBoxWidth / 2, centreY - metrics_.lineHeight / 2, textBoxWidth,
+                        metrics_.lineHeight);
+    p.setFont(metrics_.uiFont);
     p.setPen(GREY);
     p.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-               toQString(formatText("%d%%", state.day.illuminationPercent)));
+               toQString(formatText("%d%%", state_.day.illuminationPercent)));
 }
 
 void MainWindow::dayChanged() {
-    const DayAlmanac& day = state.day;
+    const DayAlmanac& day = state_.day;
     const std::string* texts[8] = {
         &day.sunriseText,  &day.sunriseBearingText,  &day.sunsetText,  &day.sunsetBearingText,
         &day.moonriseText, &day.moonriseBearingText, &day.moonsetText, &day.moonsetBearingText};
     // Resting the pointer on an empty field says why it is empty.
     const std::array<std::string, 4> reasons =
-        missingEventReasons(state.details, state.preferences.twelveHourClock);
-    for (size_t i = 0; i < fields.size(); ++i) {
-        fields[i]->setText(toQString(*texts[i]));
-        fields[i]->setToolTip(texts[i]->empty() ? toQString(reasons[i / 2]) : QString());
+        missingEventReasons(state_.details, state_.preferences.twelveHourClock);
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i]->setText(toQString(*texts[i]));
+        fields_[i]->setToolTip(texts[i]->empty() ? toQString(reasons[i / 2]) : QString());
     }
     // Another place may have no zone: local time is then unavailable.
     selectToolbarButtons();
-    client->update(geometry.discBox.adjusted(0, 0, 1, 1));
+    client_->update(geometry_.discBox.adjusted(0, 0, 1, 1));
 }
 
 void MainWindow::showError(const std::string& message) {
-    messages(this, QStringLiteral("Error"), toQString(message));
+    messages_(this, errorCaption(), toQString(message));
 }
 
 void MainWindow::openMultiDayChart() {
     MultiDayDialog request(
-        metrics, state.currentDate,
-        [this](CivilDate start, int32_t days) { return session.prepareChart(start, days); }, this,
-        messages);
+        metrics_, state_.currentDate,
+        [this](CivilDate start, int32_t days) { return session_.prepareChart(start, days); }, this,
+        messages_);
     if (request.exec() != QDialog::Accepted) return;
     openReport<ChartWindow>();
 }
 
 void MainWindow::openLocationDialog() {
-    LocationDialog dialog(session.editLocations(), metrics, this);
-    dialog.setMessageSink(messages);
+    LocationDialog dialog(session_.editLocations(), metrics_, this);
+    dialog.setMessageSink(messages_);
     dialog.exec();
     // Whatever the result: a Delete is applied at once, even under Cancel.
-    session.locationsEdited();
+    session_.locationsEdited();
     fillLocationBox();
-    if (saveSettingsNow) saveSettingsNow();
+    if (saveSettingsNow_) saveSettingsNow_();
 }
 
 void MainWindow::openHelp() {
-    if (!help) help = new HelpWindow(metrics, settingsPath, this);
-    help->show();
-    help->raise();
+    if (!help_) help_ = new HelpWindow(metrics_, settingsPath_, this);
+    help_->show();
+    help_->raise();
 }
 
 void MainWindow::openAbout() {

@@ -82,8 +82,8 @@ class MainWindow : public QMainWindow, public AlmanacView {
     // kind; the chart window shows the chart the session prepared last.
     template <typename Report> Report* openReport() {
         delete reportWindow<Report>();
-        auto* window = new Report(metrics, session, this);
-        window->setMessageSink(messages);
+        auto* window = new Report(metrics_, session_, this);
+        window->setMessageSink(messages_);
         window->show();
         return window;
     }
@@ -96,20 +96,20 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void openAbout();
 
     // The settings file this run reads and writes, for the help to name.
-    void setSettingsFile(const QString& path) { settingsPath = path; }
+    void setSettingsFile(const QString& path) { settingsPath_ = path; }
     // What saves the settings when the Location dialog closes (the same safe
     // save as at exit); none in windows made for tests.
-    void setSettingsSaver(std::function<void()> saver) { saveSettingsNow = std::move(saver); }
-    [[nodiscard]] const QString& settingsFile() const { return settingsPath; }
+    void setSettingsSaver(std::function<void()> saver) { saveSettingsNow_ = std::move(saver); }
+    [[nodiscard]] const QString& settingsFile() const { return settingsPath_; }
 
-    [[nodiscard]] AlmanacSession& almanacSession() const { return session; }
-    [[nodiscard]] const LayoutMetrics& layoutMetrics() const { return metrics; }
-    [[nodiscard]] const MainWindowLayout& layoutGeometry() const { return geometry; }
-    [[nodiscard]] QWidget* clientArea() const { return client; }
-    [[nodiscard]] QComboBox* dayBox() const { return dayCombo; }
-    [[nodiscard]] QComboBox* monthBox() const { return monthCombo; }
-    [[nodiscard]] QComboBox* yearBox() const { return yearCombo; }
-    [[nodiscard]] QComboBox* locationBox() const { return locationCombo; }
+    [[nodiscard]] AlmanacSession& almanacSession() const { return session_; }
+    [[nodiscard]] const LayoutMetrics& layoutMetrics() const { return metrics_; }
+    [[nodiscard]] const MainWindowLayout& layoutGeometry() const { return geometry_; }
+    [[nodiscard]] QWidget* clientArea() const { return client_; }
+    [[nodiscard]] QComboBox* dayBox() const { return dayCombo_; }
+    [[nodiscard]] QComboBox* monthBox() const { return monthCombo_; }
+    [[nodiscard]] QComboBox* yearBox() const { return yearCombo_; }
+    [[nodiscard]] QComboBox* locationBox() const { return locationCombo_; }
     [[nodiscard]] ToolbarControl* toolbar(Toolbar which) const;
     [[nodiscard]] QLabel* resultField(ResultField field) const;
     [[nodiscard]] HelpWindow* helpWindow() const;
@@ -140,24 +140,24 @@ class MainWindow : public QMainWindow, public AlmanacView {
     void locationChosen(int index);
     void toolbarClicked(Toolbar which, int index);
 
-    AlmanacSession& session;
-    const AppState& state;
-    const LayoutMetrics& metrics;
-    MessageSink messages;
-    MainWindowLayout geometry;
-    QWidget* client = nullptr;
-    QComboBox* dayCombo = nullptr;
-    QComboBox* monthCombo = nullptr;
-    QComboBox* yearCombo = nullptr;
-    QComboBox* locationCombo = nullptr;
-    ToolbarControl* timeBasisBar = nullptr;
-    ToolbarControl* clockBar = nullptr;
-    ToolbarControl* bearingsBar = nullptr;
-    std::array<QLabel*, 8> fields{};
-    QString settingsPath;
-    std::function<void()> saveSettingsNow;
-    QPointer<HelpWindow> help;
-    AlmanacSession::Subscription subscription;
+    AlmanacSession& session_;
+    const AppState& state_;
+    const LayoutMetrics& metrics_;
+    MessageSink messages_;
+    MainWindowLayout geometry_;
+    QWidget* client_ = nullptr;
+    QComboBox* dayCombo_ = nullptr;
+    QComboBox* monthCombo_ = nullptr;
+    QComboBox* yearCombo_ = nullptr;
+    QComboBox* locationCombo_ = nullptr;
+    ToolbarControl* timeBasisBar_ = nullptr;
+    ToolbarControl* clockBar_ = nullptr;
+    ToolbarControl* bearingsBar_ = nullptr;
+    std::array<QLabel*, 8> fields_{};
+    QString settingsPath_;
+    std::function<void()> saveSettingsNow_;
+    QPointer<HelpWindow> help_;
+    AlmanacSession::Subscription subscription_;
 };
 
 } // namespace skyledger

@@ -15,6 +15,7 @@
 #include "app/drop_down_list.h"
 #include "gui/date_boxes.h"
 #include "gui/layout_metrics.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "support/format_text.h"
 #include "support/messages.h"
@@ -138,7 +139,7 @@ void MultiDayDialog::yearChosen(int index) {
 }
 
 void MultiDayDialog::showError(const std::string& message) {
-    messages_(this, QStringLiteral("Error"), toQString(message));
+    messages_(this, errorCaption(), toQString(message));
     // Back in the dialog the refused number is selected: typing replaces it.
     daysField_->setFocus();
     daysField_->selectAll();

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "app/scripted_run.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "support/version.h"
 
@@ -24,9 +25,7 @@ struct ArgumentReader {
     // values do not follow the option.
     bool has(qsizetype count) {
         if (at + count < arguments.size()) return true;
-        error = QStringLiteral("%1 needs %2")
-                    .arg(option(),
-                         count == 1 ? QStringLiteral("a value") : QStringLiteral("two values"));
+        error = optionNeedsValuesMessage(option(), static_cast<int>(count));
         return false;
     }
     const QString& next() { return arguments[++at]; }
@@ -47,10 +46,7 @@ bool readDate(ArgumentReader& in, ProgramOptions& options) {
         options.date = reading.date;
         return true;
     }
-    in.error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD in the years %2 to %3")
-                   .arg(shownArgument(text))
-                   .arg(FIRST_YEAR)
-                   .arg(LAST_YEAR);
+    in.error = notDateInYearsMessage(shownArgument(text), FIRST_YEAR, LAST_YEAR);
     return false;
 }
 
@@ -58,8 +54,7 @@ bool readLocation(ArgumentReader& in, ProgramOptions& options) {
     if (!in.has(1)) return false;
     const QString& name = in.next();
     if (!fitsWindows1252(name)) {
-        in.error =
-            QStringLiteral("'%1' is not a place name Skyledger can keep").arg(shownArgument(name));
+        in.error = unkeepablePlaceNameMessage(shownArgument(name));
         return false;
     }
     options.location = toWindows1252(name);
@@ -70,7 +65,7 @@ bool readLocation(ArgumentReader& in, ProgramOptions& options) {
 bool readFileName(ArgumentReader& in, const QString& option, QString& file) {
     file = in.next();
     if (!file.isEmpty()) return true;
-    in.error = QStringLiteral("%1 needs a file name, not an empty one").arg(option);
+    in.error = emptyFileNameMessage(option);
     return false;
 }
 
@@ -88,8 +83,7 @@ bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name
     if (!in.has(2)) return false;
     name = in.next();
     if (!table.known(name)) {
-        in.error = QStringLiteral("'%1' is not a %2 (known: %3)")
-                       .arg(shownArgument(name), QLatin1String(table.kind), table.names());
+        in.error = unknownNameMessage(shownArgument(name), QLatin1String(table.kind), table.names());
         return false;
     }
     if (!readFileName(in, option, file)) return false;
@@ -105,7 +99,7 @@ bool readDays(ArgumentReader& in, ProgramOptions& options) {
     bool ok = false;
     options.days = in.next().toInt(&ok);
     if (ok && isChartDayCount(options.days)) return true;
-    in.error = QStringLiteral("--days takes a number from 1 to %1").arg(MAX_CHART_DAYS);
+    in.error = dayCountOptionMessage(MAX_CHART_DAYS);
     return false;
 }
 
@@ -132,7 +126,7 @@ bool readOption(ArgumentReader& in, ProgramOptions& options) {
     if (arg == QLatin1String("--pdf"))
         return readNamedOutput(in, REPORTS, options.pdfKind, options.pdfFile, options.pdfPath);
     if (arg == QLatin1String("--days")) return readDays(in, options);
-    in.error = QStringLiteral("unknown option '%1' (try --help)").arg(shownArgument(arg));
+    in.error = unknownProgramOptionMessage(shownArgument(arg));
     return false;
 }
 

@@ -13,6 +13,7 @@
 #include "app/location_dialog.h"
 #include "app/main_window.h"
 #include "app/program_options.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "reports/calendar_print.h"
 #include "reports/calendar_window.h"
@@ -25,7 +26,6 @@
 #include "reports/track_window.h"
 #include "settings/location_range.h"
 #include "support/file_io.h"
-#include "support/messages.h"
 
 namespace skyledger {
 
@@ -73,8 +73,7 @@ bool savePng(QWidget* widget, const QString& file, const std::string& path, QStr
         writeOutputFile(
             path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &problem))
         return true;
-    error = QStringLiteral("Cannot write the image file \"%1\" (%2).")
-                .arg(shownPath(file), QString::fromLocal8Bit(problem));
+    error = cannotWriteImageMessage(shownPath(file), QString::fromLocal8Bit(problem));
     return false;
 }
 
@@ -83,9 +82,7 @@ bool savePng(QWidget* widget, const QString& file, const std::string& path, QStr
 std::optional<QString> reportRefusal(const AppState& state) {
     const Location* place = state.locations.currentLocation();
     if (place == nullptr)
-        return QString::fromLatin1(NO_PLACE_MESSAGE) +
-               QStringLiteral(": the settings file holds no places (add one with File > "
-                              "Location...).");
+        return noPlaceForReportMessage();
     if (const std::optional<std::string> problem = locationRangeProblem(*place))
         return toQString(*problem);
     return std::nullopt;
@@ -211,7 +208,7 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
         shown(&window);
         QWidget* other = entry.open(window, options);
         if (!other) {
-            error = QStringLiteral("The %1 window could not be opened.").arg(options.windowName);
+            error = windowNotOpenedMessage(options.windowName);
             return 1;
         }
         if (!savePng(other, options.windowFile, options.windowPath, error)) return 1;
@@ -225,8 +222,8 @@ std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& o
         }
         std::string problem = "the report could not be made";
         if (!entry.write(window, options, options.pdfPath, &problem)) {
-            error = QStringLiteral("Cannot write the PDF file \"%1\" (%2).")
-                        .arg(shownPath(options.pdfFile), QString::fromLocal8Bit(problem));
+            error = cannotWritePdfMessage(shownPath(options.pdfFile),
+                                          QString::fromLocal8Bit(problem));
             return 1;
         }
     }

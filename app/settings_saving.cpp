@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "almanac/app_state.h"
+#include "gui/desktop_messages.h"
 #include "settings/settings_keeper.h"
 
 namespace skyledger {
@@ -39,13 +40,7 @@ QStringList loadSettingsForWindow(SettingsKeeper& keeper, AppState& state) {
 }
 
 bool askToReplaceChangedFile(QWidget* owner, const QString& file) {
-    QMessageBox box(QMessageBox::Warning, CAPTION,
-                    QStringLiteral("The settings file \"%1\" was changed by another program "
-                                   "while Skyledger ran.\n\nReplace it with this run's places "
-                                   "and display settings (the changed file is kept as a "
-                                   "backup), or Keep it (this run's settings are saved beside "
-                                   "it)?")
-                        .arg(file),
+    QMessageBox box(QMessageBox::Warning, CAPTION, replaceChangedSettingsQuestion(file),
                     QMessageBox::NoButton, owner);
     QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("&Keep"), QMessageBox::RejectRole);
@@ -65,19 +60,12 @@ bool saveChangedSettings(SettingsKeeper& keeper, const AppState& state, const Me
     case SettingsKeeper::Outcome::Saved:
         return true;
     case SettingsKeeper::Outcome::SavedBeside:
-        messages(owner, CAPTION,
-                 QStringLiteral("The settings file \"%1\" was changed by another program while "
-                                "Skyledger ran and is left as it is. This run's places and "
-                                "display settings are saved in \"%2\".")
-                     .arg(file, shownFile(result.beside)));
+        messages(owner, CAPTION, settingsSavedBesideMessage(file, shownFile(result.beside)));
         return true;
     case SettingsKeeper::Outcome::Failed:
         break;
     }
-    messages(owner, QStringLiteral("Error"),
-             QStringLiteral("Cannot write the settings file \"%1\" (%2).\nThe places and display "
-                            "settings were not saved.")
-                 .arg(file, fromCore(result.problem)));
+    messages(owner, errorCaption(), settingsNotSavedMessage(file, fromCore(result.problem)));
     return false;
 }
 

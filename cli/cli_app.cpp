@@ -18,7 +18,6 @@
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 #include "support/file_io.h"
-#include "support/format_text.h"
 #include "support/messages.h"
 #include "support/parse_number.h"
 #include "support/terminal_text.h"
@@ -130,7 +129,8 @@ const char* commandHelp(const std::string& command) {
            "       skyledger-cli locations remove NAME | select NAME | rename OLD NEW\n"
            "Without a subcommand, the places of the settings file; '*' marks the current\n"
            "one. add stores a place: with --city, the atlas's first match gives every\n"
-           "field, its standard offset from its zone; the declination is the World Magnetic Model's for today unless given.\n"
+           "field, its standard offset from its zone; the declination is the World Magnetic "
+           "Model's for today unless given.\n"
            "A name already in the list, or a value out of range, is refused (exit 2) and\n"
            "nothing changes. remove, select and rename find the place by its name in\n"
            "any letter case.\n";
@@ -149,8 +149,7 @@ bool digitsAt(const std::string& text, size_t from, size_t count) {
 }
 
 std::optional<Failure> checkYear(int32_t year) {
-    if (year < FIRST_YEAR || year > LAST_YEAR)
-        return badInput("the year " + std::to_string(year) + " is outside 1900 to 2100");
+    if (year < FIRST_YEAR || year > LAST_YEAR) return badInput(yearOutsideMessage(year));
     return std::nullopt;
 }
 
@@ -162,23 +161,22 @@ std::optional<Failure> parseDate(const std::string& text, CivilDate& date) {
     case DateReading::Problem::None:
         return std::nullopt;
     case DateReading::Problem::NotTheForm:
-        return badInput("'" + echoText(text) + "' is not a date of the form YYYY-MM-DD");
+        return badInput(notDateFormMessage(echoText(text)));
     case DateReading::Problem::YearOutside:
         return checkYear(date.year);
     case DateReading::Problem::NoSuchDay:
         break;
     }
-    return badInput("'" + echoText(text) + "' is not a date of the calendar");
+    return badInput(noSuchDateMessage(echoText(text)));
 }
 
 // YYYY-MM.
 std::optional<Failure> parseMonth(const std::string& text, CivilDate& date) {
     if (text.size() != 7 || !digitsAt(text, 0, 4) || text[4] != '-' || !digitsAt(text, 5, 2))
-        return badInput("'" + echoText(text) + "' is not a month of the form YYYY-MM");
+        return badInput(notMonthFormMessage(echoText(text)));
     date = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), 1};
     if (auto f = checkYear(date.year)) return f;
-    if (date.month < 1 || date.month > 12)
-        return badInput("'" + echoText(text) + "' has no such month");
+    if (date.month < 1 || date.month > 12) return badInput(noSuchMonthMessage(echoText(text)));
     return std::nullopt;
 }
 
@@ -187,18 +185,16 @@ std::optional<Failure> checkPlaceOption(const char* option, const std::string& t
                                         LocationField field, double value) {
     if (isInLocationRange(field, value)) return std::nullopt;
     const LocationFieldRange& r = locationFieldRange(field);
-    return badInput(
-        std::string(option) + " " + echoText(text) + " is outside " +
-        (r.openRange ? "the open range " : "") +
-        formatText("%d to %d", static_cast<int32_t>(r.lowest), static_cast<int32_t>(r.highest)));
+    return badInput(optionOutsideMessage(option, echoText(text), r.openRange,
+                                         static_cast<int32_t>(r.lowest),
+                                         static_cast<int32_t>(r.highest)));
 }
 
 std::optional<Failure> parseNumberOption(const std::optional<std::string>& text, const char* option,
                                          LocationField field, double& value) {
     if (!text) return std::nullopt;
     const std::optional<double> number = parsePlainDecimal(*text);
-    if (!number)
-        return badInput(std::string(option) + " needs a number, not '" + echoText(*text) + "'");
+    if (!number) return badInput(optionValueMessage(option, "a number", echoText(*text)));
     value = *number;
     return checkPlaceOption(option, *text, field, value);
 }
@@ -213,14 +209,14 @@ CliFailure badInput(const std::string& problem) {
 std::optional<Failure> placeCoordinates(const CliArgs& a, double& latitude, double& longitude) {
     const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
     if (!lat)
-        return badInput("--lat needs a latitude such as 51.48 or 51.48N, not '" +
-                        echoText(*a.latitudeText) + "'");
+        return badInput(optionValueMessage("--lat", "a latitude such as 51.48 or 51.48N",
+                                           echoText(*a.latitudeText)));
     if (auto f = checkPlaceOption("--lat", *a.latitudeText, LocationField::Latitude, *lat))
         return f;
     const std::optional<double> lon = parseLongitudeText(*a.longitudeText);
     if (!lon)
-        return badInput("--lon needs a longitude such as 0.0015W or 151.21E, not '" +
-                        echoText(*a.longitudeText) + "'");
+        return badInput(optionValueMessage("--lon", "a longitude such as 0.0015W or 151.21E",
+                                           echoText(*a.longitudeText)));
     if (auto f = checkPlaceOption("--lon", *a.longitudeText, LocationField::Longitude, *lon))
         return f;
     latitude = *lat;
@@ -235,14 +231,14 @@ std::optional<Failure> declinationOption(const CliArgs& a, double& declination) 
 
 std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
     if (!a.latitudeText || !a.longitudeText || (!a.zoneText && !a.tzName))
-        return badInput("an ad-hoc place needs --lat, --lon and --zone or --tz");
+        return badInput(AD_HOC_PLACE_NEEDS_MESSAGE);
     place = Location{"Ad-hoc place", 0.0, 0.0, 0.0, 0.0};
     if (auto f = placeCoordinates(a, place.latitude, place.longitude)) return f;
     if (a.tzName) {
         const std::optional<TimeZone> zone = TimeZone::find(*a.tzName);
         if (!zone)
-            return badInput("--tz needs a time-zone name such as Europe/London, not '" +
-                            echoText(*a.tzName) + "'");
+            return badInput(optionValueMessage("--tz", "a time-zone name such as Europe/London",
+                                               echoText(*a.tzName)));
         place.zone = zone->name();
         // Without --zone the standard offset is the zone's own.
         place.timeZone = zone->standardOffsetDaysNow() * 24.0;
@@ -267,10 +263,8 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
                                     std::string& warning) {
     const bool adHoc =
         a.latitudeText || a.longitudeText || a.zoneText || a.tzName || a.declinationText;
-    if (adHoc && a.locationName)
-        return badInput("give either --location or an ad-hoc place, not both");
-    if (adHoc && a.command == "locations")
-        return badInput("locations lists the settings file; --lat and the like do not apply");
+    if (adHoc && a.locationName) return badInput(LOCATION_OR_AD_HOC_MESSAGE);
+    if (adHoc && a.command == "locations") return badInput(LOCATIONS_TAKE_NO_PLACE_MESSAGE);
     const std::string path = a.settingsFile ? *a.settingsFile : defaultSettingsPath(env);
     std::string problem;
     std::vector<SkippedLine> skipped;
@@ -286,10 +280,7 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     const std::string shown =
         a.settingsFile ? shownPath(*a.settingsFile) : std::string(SETTINGS_FILE_NAME);
     if (const std::optional<std::string> message = settingsLoadMessage(load, shown, problem)) {
-        const char* const advice = load == SettingsLoad::Missing
-                                       ? " (give a place with --lat, --lon and --zone, or a "
-                                         "file with --settings)"
-                                       : "";
+        const char* const advice = load == SettingsLoad::Missing ? MISSING_SETTINGS_ADVICE : "";
         return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + *message + advice};
     }
     if (!skipped.empty())
@@ -299,30 +290,28 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
             s.locations.current = *index;
             return std::nullopt;
         }
-        return badInput("no place named '" + echoText(*a.locationName) + "' in " + shown +
-                        "; 'skyledger-cli locations' lists them");
+        return badInput(noPlaceNamedMessage(echoText(*a.locationName), shown));
     }
     if (a.command != "locations" && !s.locations.currentLocation())
         return Failure{EXIT_FILE_PROBLEM,
-                       std::string(PROGRAM) + ": " + shown +
-                           " holds no places (give one with --lat, --lon and --zone)"};
+                       std::string(PROGRAM) + ": " + noPlacesInFileMessage(shown)};
     return std::nullopt;
 }
 
 // A place with a zone is given on its local time unless --basis says otherwise.
 std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& env,
                                         const LocationList& places, Preferences& p) {
-    p.timeBasis = startingTimeBasis(
-        places, env.daylightSavingNow ? TimeBasis::Daylight : TimeBasis::Standard);
+    p.timeBasis = startingTimeBasis(places, env.daylightSavingNow ? TimeBasis::Daylight
+                                                                  : TimeBasis::Standard);
     if (a.basis) {
         if (const std::optional<TimeBasis> basis = timeBasisFromName(*a.basis))
             p.timeBasis = *basis;
         else
-            return badInput("--basis takes standard, daylight, universal or local, not '" +
-                            echoText(*a.basis) + "'");
+            return badInput(optionChoiceMessage("--basis", "standard, daylight, universal or local",
+                                                echoText(*a.basis)));
         const Location* place = places.currentLocation();
         if (a.command != "locations" && basisAvailableAt(place, p.timeBasis) != p.timeBasis)
-            return badInput("--basis local needs a place with a time zone (--tz)");
+            return badInput(LOCAL_BASIS_NEEDS_ZONE_MESSAGE);
     }
     if (a.clock) {
         if (*a.clock == "12")
@@ -330,7 +319,7 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
         else if (*a.clock == "24")
             p.twelveHourClock = false;
         else
-            return badInput("--clock takes 12 or 24, not '" + echoText(*a.clock) + "'");
+            return badInput(optionChoiceMessage("--clock", "12 or 24", echoText(*a.clock)));
     }
     if (a.bearings) {
         if (*a.bearings == "magnetic")
@@ -338,8 +327,8 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
         else if (*a.bearings == "true")
             p.magneticBearings = false;
         else
-            return badInput("--bearings takes magnetic or true, not '" + echoText(*a.bearings) +
-                            "'");
+            return badInput(
+                optionChoiceMessage("--bearings", "magnetic or true", echoText(*a.bearings)));
     }
     return std::nullopt;
 }
@@ -367,19 +356,16 @@ std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& en
     in.date = env.today;
     if (a.command == "cities" || a.command == "locations") return std::nullopt; // their own words
     const size_t most = a.command == "chart" ? 2 : 1;
-    if (p.size() > most) return badInput("too many arguments for " + a.command);
+    if (p.size() > most) return badInput(tooManyArgumentsMessage(a.command));
     if (a.command == "chart") {
-        if (p.size() < 2) return badInput("chart needs START and DAYS");
+        if (p.size() < 2) return badInput(CHART_NEEDS_WORDS_MESSAGE);
         if (auto f = parseDate(p[0], in.date)) return f;
         if (!parseInteger(p[1], in.days) || in.days < 1 || in.days > MAX_CHART_DAYS)
-            return badInput("DAYS must be a whole number from 1 to 366, not '" + echoText(p[1]) +
-                            "'");
+            return badInput(chartDaysMessage(echoText(p[1])));
         // No row may fall after the last year computed.
         const int32_t most = chartDaysAvailable(in.date);
         if (in.days > most)
-            return badInput(formatText("DAYS must be from 1 to %d for a chart from %s (none runs "
-                                       "past %d-12-31), not '%s'",
-                                       most, p[0], LAST_YEAR, echoText(p[1])));
+            return badInput(chartDaysLeftMessage(most, p[0], LAST_YEAR, echoText(p[1])));
         return std::nullopt;
     }
     if (p.empty()) return std::nullopt;
@@ -400,9 +386,9 @@ std::string computationFailure(AlmanacError error) {
 }
 
 std::optional<Failure> checkOptionsFit(const CliArgs& a) {
-    if (a.outputFile && a.command != "chart") return badInput("-o applies to chart only");
-    if (a.outputFile && a.outputFile->empty()) return badInput("-o needs a file name");
-    if (a.city && a.command != "locations") return badInput("--city applies to locations add only");
+    if (a.outputFile && a.command != "chart") return badInput(OUTPUT_ONLY_FOR_CHART_MESSAGE);
+    if (a.outputFile && a.outputFile->empty()) return badInput(OUTPUT_NEEDS_NAME_MESSAGE);
+    if (a.city && a.command != "locations") return badInput(CITY_ONLY_FOR_ADD_MESSAGE);
     return std::nullopt;
 }
 
@@ -457,8 +443,8 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
         std::string problem;
         if (!writeOutputFile(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
             return {EXIT_FILE_PROBLEM, "",
-                    warning + std::string(PROGRAM) + ": Cannot create file: " +
-                        shownPath(*a.outputFile) + " (" + problem + ")\n"};
+                    warning + std::string(PROGRAM) + ": " +
+                        cannotCreateFileMessage(shownPath(*a.outputFile), problem) + "\n"};
     } else {
         r.out = chartReport(s, a.json);
     }
@@ -481,7 +467,7 @@ CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& env
         return {0, std::string(HELP_TEXT) + "\nSettings file: " + shownPath(settings) + "\n", ""};
     }
     if (args.command.empty())
-        return {EXIT_BAD_INPUT, "", badInput("no command given").message + "\n"};
+        return {EXIT_BAD_INPUT, "", badInput(NO_COMMAND_MESSAGE).message + "\n"};
     return run(args, environment);
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "support/messages.h"
 #include "support/parse_number.h"
 #include "support/terminal_text.h"
 
@@ -113,7 +114,7 @@ bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::stri
             if (!inlineValue && setFlag(args, word)) continue;
             std::optional<std::string>* slot = valueSlot(args, word);
             if (!slot) {
-                error = "unknown option '" + echoText(word) + "'";
+                error = unknownOptionMessage(echoText(word));
                 return false;
             }
             if (inlineValue) {
@@ -121,14 +122,14 @@ bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::stri
             } else if (i + 1 < argv.size()) {
                 *slot = argv[++i];
             } else {
-                error = "option '" + echoText(word) + "' needs a value";
+                error = optionNeedsValueMessage(echoText(word));
                 return false;
             }
             continue;
         }
         if (args.command.empty()) {
             if (!isCommand(word)) {
-                error = "unknown command '" + echoText(word) + "'";
+                error = unknownCommandMessage(echoText(word));
                 return false;
             }
             args.command = word;

@@ -42,13 +42,13 @@ std::string joined(const std::vector<std::string>& words, size_t from) {
 CliResult cities(const CliArgs& a) {
     const std::string query = joined(a.positional, 0);
     if (foldForSearch(utf8ToWindows1252(query)).empty())
-        return failed(badInput("cities needs a name to look for"));
+        return failed(badInput(CITIES_NEED_QUERY_MESSAGE));
     return {0, citiesReport(query, searchCities(utf8ToWindows1252(query)), a.json), ""};
 }
 
 CliResult declination(const CliArgs& a, const CivilDate& date) {
     if (!a.latitudeText || !a.longitudeText)
-        return failed(badInput("declination needs --lat and --lon"));
+        return failed(badInput(DECLINATION_NEEDS_PLACE_MESSAGE));
     double latitude = 0.0;
     double longitude = 0.0;
     if (auto f = placeCoordinates(a, latitude, longitude)) return failed(*f);
@@ -59,14 +59,9 @@ CliResult declination(const CliArgs& a, const CivilDate& date) {
 // A place name as given on the command line, in the settings file's bytes.
 std::optional<CliFailure> placeName(const std::string& utf8, std::string& name) {
     name = utf8ToWindows1252(utf8);
-    if (name.find_first_not_of(' ') == std::string::npos)
-        return badInput("a place needs a name");
-    if (windows1252ToUtf8(name) != utf8)
-        return badInput("'" + echoText(utf8) +
-                        "' holds characters the settings file cannot keep (Windows-1252)");
-    if (name.size() > MAX_NAME_LENGTH)
-        return badInput("a place name has at most " + std::to_string(MAX_NAME_LENGTH) +
-                        " characters");
+    if (name.find_first_not_of(' ') == std::string::npos) return badInput(PLACE_NEEDS_NAME_MESSAGE);
+    if (windows1252ToUtf8(name) != utf8) return badInput(unkeepableNameMessage(echoText(utf8)));
+    if (name.size() > MAX_NAME_LENGTH) return badInput(nameTooLongMessage(MAX_NAME_LENGTH));
     return std::nullopt;
 }
 
@@ -79,15 +74,11 @@ int32_t indexOfName(const LocationList& list, const std::string& name) {
 // The place `locations add` describes: a city of the atlas, or coordinates.
 std::optional<CliFailure> placeToAdd(const CliArgs& a, const CivilDate& date, Location& place) {
     const bool coordinates = a.latitudeText || a.longitudeText || a.zoneText || a.tzName;
-    if (a.city && coordinates)
-        return badInput("give either --city or --lat, --lon and --zone or --tz, not both");
-    if (!a.city && !coordinates)
-        return badInput("locations add needs --city QUERY, or --lat, --lon and --zone or --tz");
+    if (a.city && coordinates) return badInput(CITY_OR_COORDINATES_MESSAGE);
+    if (!a.city && !coordinates) return badInput(ADD_NEEDS_PLACE_MESSAGE);
     if (a.city) {
         const std::vector<const City*> found = searchCities(utf8ToWindows1252(*a.city), 1);
-        if (found.empty())
-            return badInput("no city of the atlas matches '" + echoText(*a.city) +
-                            "' ('skyledger-cli cities NAME' searches it)");
+        if (found.empty()) return badInput(noCityMatchesMessage(echoText(*a.city)));
         place = placeFromCity(*found.front(), date);
         return declinationOption(a, place.magneticDeclination);
     }
@@ -109,9 +100,9 @@ std::optional<CliResult> loadForEdit(const std::string& path, bool adding, Locat
         return std::nullopt;
     }
     if (load == SettingsLoad::Missing) return fileProblem(missingFileMessage(shown));
-    if (load == SettingsLoad::Unreadable) return fileProblem(shown + " cannot be read: " + problem);
-    if (load == SettingsLoad::NotUnderstood)
-        return fileProblem(shown + " is not a settings file this program can read; nothing changed");
+    if (load == SettingsLoad::Unreadable)
+        return fileProblem(unreadableSettingsMessage(shown, problem));
+    if (load == SettingsLoad::NotUnderstood) return fileProblem(notSettingsFileMessage(shown));
     list.present = true;
     return std::nullopt;
 }
@@ -120,7 +111,7 @@ CliResult save(const std::string& path, const LocationList& list, const Preferen
                std::string report) {
     std::string problem;
     if (saveSettings(path, list, prefs, &problem) != SettingsSave::Saved)
-        return fileProblem("Cannot save " + echoText(path) + " (" + problem + "); nothing changed");
+        return fileProblem(cannotSaveSettingsMessage(echoText(path), problem));
     return {0, std::move(report), ""};
 }
 
@@ -133,14 +124,11 @@ CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path)
     const std::string& verb = p[0];
     if (std::find(std::begin(EDIT_COMMANDS), std::end(EDIT_COMMANDS), verb) ==
         std::end(EDIT_COMMANDS))
-        return failed(badInput("locations takes add, remove, select or rename, not '" +
-                               echoText(verb) + "'"));
-    if (p.size() != wordsFor(verb))
-        return failed(badInput(verb == "rename" ? "locations rename needs OLD and NEW"
-                                                : "locations " + verb + " needs one NAME"));
-    if (verb != "add" && (a.city || a.latitudeText || a.longitudeText || a.zoneText ||
-                          a.tzName || a.declinationText))
-        return failed(badInput("--city, --lat and the like belong to locations add"));
+        return failed(badInput(unknownEditMessage(echoText(verb))));
+    if (p.size() != wordsFor(verb)) return failed(badInput(editWordsMessage(verb)));
+    if (verb != "add" && (a.city || a.latitudeText || a.longitudeText || a.zoneText || a.tzName ||
+                          a.declinationText))
+        return failed(badInput(ADD_ONLY_OPTIONS_MESSAGE));
     std::string name;
     if (auto f = placeName(p[1], name)) return failed(*f);
 
@@ -151,11 +139,9 @@ CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path)
     Preferences prefs;
     if (auto r = loadForEdit(path, verb == "add", list, prefs)) return *r;
     const int32_t found = indexOfName(list, name);
-    if (verb == "add" && found >= 0)
-        return failed(badInput("a place named '" + echoText(p[1]) + "' is already in the list"));
+    if (verb == "add" && found >= 0) return failed(badInput(nameTakenMessage(echoText(p[1]))));
     if (verb != "add" && found < 0)
-        return failed(badInput("no place named '" + echoText(p[1]) + "' in " + echoText(path) +
-                               "; 'skyledger-cli locations' lists them"));
+        return failed(badInput(noPlaceNamedMessage(echoText(p[1]), echoText(path))));
 
     if (verb == "add") {
         place.name = name;
@@ -174,9 +160,7 @@ CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path)
         std::string newName;
         if (auto f = placeName(p[2], newName)) return failed(*f);
         const int32_t other = indexOfName(list, newName);
-        if (other >= 0 && other != found)
-            return failed(
-                badInput("a place named '" + echoText(p[2]) + "' is already in the list"));
+        if (other >= 0 && other != found) return failed(badInput(nameTakenMessage(echoText(p[2]))));
         list.records[static_cast<size_t>(found)].name = newName;
         name = newName;
     }
@@ -191,7 +175,8 @@ bool isPlaceCommand(const CliArgs& a) {
            (a.command == "locations" && !a.positional.empty());
 }
 
-CliResult runPlaceCommand(const CliArgs& a, const CivilDate& date, const std::string& settingsPath) {
+CliResult runPlaceCommand(const CliArgs& a, const CivilDate& date,
+                          const std::string& settingsPath) {
     if (a.command == "cities") return cities(a);
     if (a.command == "declination") return declination(a, date);
     return edit(a, date, settingsPath);

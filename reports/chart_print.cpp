@@ -11,9 +11,11 @@
 #include "gui/colours.h"
 #include "gui/layout_metrics.h"
 #include "gui/moon_disc.h"
+#include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
 #include "gui/text_drawing.h"
 #include "support/file_io.h"
+#include "support/messages.h"
 #include "support/format_text.h"
 
 namespace skyledger {
@@ -162,7 +164,7 @@ bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFil
     if (fileName.isEmpty()) return false;
     const std::string bytes = chartText(chart, chart.location, shownPreferences(chart, state));
     if (!writeOutputFile(QFile::encodeName(fileName).toStdString(), bytes)) {
-        messages(owner, QStringLiteral("Error"), QStringLiteral("Cannot create file"));
+        messages(owner, errorCaption(), toQString(CANNOT_CREATE_FILE_MESSAGE));
         return false;
     }
     return true;

@@ -11,6 +11,7 @@
 
 #include "almanac/app_state.h"
 #include "almanac/display_format.h"
+#include "gui/desktop_messages.h"
 #include "gui/layout_metrics.h"
 #include "gui/text_drawing.h"
 #include "support/file_io.h"
@@ -121,8 +122,7 @@ void printReport(QWidget* owner, const PageRoutine& pages) {
     std::string problem;
     if (!printPdfThroughDraft(printer, QFile::encodeName(file).toStdString(), pages, &problem)) {
         QMessageBox::warning(owner, DOCUMENT_NAME,
-                             QStringLiteral("Cannot write the PDF file \"%1\" (%2).")
-                                 .arg(file, QString::fromLocal8Bit(problem)));
+                             cannotWritePdfMessage(file, QString::fromLocal8Bit(problem)));
     }
 }
 

@@ -231,10 +231,17 @@ bool keepUnlessWrittenAsRead(const std::string& path, bool always,
         if (problem != nullptr) *problem = std::string(NOT_A_REGULAR_FILE);
         return false;
     }
-    std::string bytes;
-    if (!always && readWholeFile(path, bytes) && writtenAsRead(bytes)) return true;
-    backup = keepBackup(path, SETTINGS_BACKUP_SUFFIX, problem);
-    return backup.has_value();
+    if (!always) {
+        const FileResult<std::string> bytes = readWholeFile(path);
+        if (bytes.ok() && writtenAsRead(bytes.value())) return true;
+    }
+    FileResult<std::string> kept = keepBackup(path, SETTINGS_BACKUP_SUFFIX);
+    if (!kept.ok()) {
+        if (problem != nullptr) *problem = kept.error().why;
+        return false;
+    }
+    backup = std::move(kept).value();
+    return true;
 }
 
 } // namespace
@@ -396,8 +403,12 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
     if (bytesRead != nullptr) bytesRead->reset();
     struct stat st {};
     if (stat(path.c_str(), &st) != 0 && errno == ENOENT) return SettingsLoad::Missing;
-    std::string bytes;
-    if (!readWholeFile(path, bytes, problem)) return SettingsLoad::Unreadable;
+    FileResult<std::string> contents = readWholeFile(path);
+    if (!contents.ok()) {
+        if (problem != nullptr) *problem = contents.error().why;
+        return SettingsLoad::Unreadable;
+    }
+    const std::string bytes = std::move(contents).value();
     if (bytesRead != nullptr) *bytesRead = bytes;
     const SettingsLoad load = parseSettingsText(bytes, list, prefs, skipped);
     if (load == SettingsLoad::NotUnderstood && problem != nullptr)
@@ -408,12 +419,16 @@ SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferenc
 SettingsSave saveSettings(const std::string& path, const LocationList& list,
                           const Preferences& prefs, std::string* problem, bool alwaysKeepOld) {
     // The file behind a link is replaced, and its backup kept beside it.
-    const std::optional<std::string> target = followLinks(path, problem);
-    if (!target) return SettingsSave::Failed;
-    std::optional<std::string> backup;
-    if (!keepUnlessWrittenAsRead(*target, alwaysKeepOld, backup, problem))
+    const FileResult<std::string> followed = followLinks(path);
+    if (!followed.ok()) {
+        if (problem != nullptr) *problem = followed.error().why;
         return SettingsSave::Failed;
-    if (!writeFileReplacing(*target, settingsText(list, prefs), problem)) {
+    }
+    const std::string& target = followed.value();
+    std::optional<std::string> backup;
+    if (!keepUnlessWrittenAsRead(target, alwaysKeepOld, backup, problem))
+        return SettingsSave::Failed;
+    if (!writeFileReplacing(target, settingsText(list, prefs), problem)) {
         // The old file is still in place: a backup of it would only confuse.
         if (backup) unlink(backup->c_str());
         return SettingsSave::Failed;

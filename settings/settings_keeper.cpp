@@ -10,9 +10,9 @@ namespace {
 
 // The file's bytes now; none when it is absent or cannot be read.
 std::optional<std::string> bytesOnDisk(const std::string& path) {
-    std::string bytes;
-    if (!readWholeFile(path, bytes)) return std::nullopt;
-    return bytes;
+    FileResult<std::string> bytes = readWholeFile(path);
+    if (!bytes.ok()) return std::nullopt;
+    return std::move(bytes).value();
 }
 
 } // namespace
@@ -39,16 +39,16 @@ SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const 
     const std::string text = settingsText(list, prefs);
     const bool changedElsewhere = changedOnDisk();
     if (changedElsewhere && !replaceChangedFile) {
-        std::optional<std::string> beside =
-            writeUnderFreeName(path_, SETTINGS_CONFLICT_SUFFIX, text, &result.problem);
-        if (!beside) {
+        FileResult<std::string> beside = writeUnderFreeName(path_, SETTINGS_CONFLICT_SUFFIX, text);
+        if (!beside.ok()) {
+            result.problem = beside.error().why;
             result.outcome = Outcome::Failed;
             return result;
         }
         // The file on disk is still not this run's: a later save asks again.
         keptText_ = text;
         result.outcome = Outcome::SavedBeside;
-        result.beside = std::move(*beside);
+        result.beside = std::move(beside).value();
         return result;
     }
     if (saveSettings(path_, list, prefs, &result.problem, changedElsewhere) !=

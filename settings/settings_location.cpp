@@ -131,12 +131,10 @@ std::string prepareSettingsFile(const SettingsEnvironment& env) {
     const std::string path = settingsFileLocation(env);
     if (settingsPlace(env) == SettingsPlace::BesideProgram) return path;
     if (!makeDirectories(userSettingsDirectory(env)) || isRegularFile(path)) return path;
-    std::string seed;
-    if (!readWholeFile(settingsPath(env.programDirectory), seed)) {
-        seed.clear();
-        if (!readWholeFile(shippedSettingsPath(env.programDirectory), seed)) return path;
-    }
-    createFileOnce(path, seed);
+    FileResult<std::string> seed = readWholeFile(settingsPath(env.programDirectory));
+    if (!seed.ok()) seed = readWholeFile(shippedSettingsPath(env.programDirectory));
+    if (!seed.ok()) return path;
+    createFileOnce(path, seed.value());
     return path;
 }
 

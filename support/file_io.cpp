@@ -168,14 +168,10 @@ bool writeStreamTarget(const std::string& path, std::string_view bytes, std::str
 
 } // namespace
 
-bool readWholeFile(const std::string& path, std::string& bytes, std::string* problem) {
-    bytes.clear();
+FileResult<std::string> readWholeFile(const std::string& path) {
     // Non-blocking, so that a FIFO without a writer does not hold us here.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        setSystemProblem(problem, errno);
-        return false;
-    }
+    if (fd < 0) return FileProblem{std::strerror(errno)};
     struct stat st {};
     int error = 0;
     if (fstat(fd, &st) != 0) {
@@ -184,9 +180,9 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string* pro
         error = EISDIR;
     } else if (!S_ISREG(st.st_mode)) {
         close(fd);
-        setProblem(problem, NOT_A_REGULAR_FILE);
-        return false;
+        return FileProblem{std::string(NOT_A_REGULAR_FILE)};
     }
+    std::string bytes;
     char buffer[65536];
     while (error == 0) {
         const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -198,31 +194,23 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string* pro
         bytes.append(buffer, static_cast<size_t>(n));
     }
     close(fd);
-    if (error != 0) {
-        bytes.clear();
-        setSystemProblem(problem, error);
-        return false;
-    }
-    return true;
+    if (error != 0) return FileProblem{std::strerror(error)};
+    return bytes;
 }
 
-std::optional<std::string> followLinks(const std::string& path, std::string* problem) {
+FileResult<std::string> followLinks(const std::string& path) {
     std::string current = path;
     for (int hops = 0; hops <= MOST_LINKS_FOLLOWED; ++hops) {
         struct stat st {};
         if (lstat(current.c_str(), &st) != 0) {
             if (hops == 0) return current; // nothing there yet: it will be created
             // A link to nowhere: like cp, do not create a file it happens to name.
-            setProblem(problem, errno == ENOENT ? "dangling symbolic link" : std::strerror(errno));
-            return std::nullopt;
+            return FileProblem{errno == ENOENT ? "dangling symbolic link" : std::strerror(errno)};
         }
         if (!S_ISLNK(st.st_mode)) return current;
         std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
         const ssize_t n = readlink(current.c_str(), target.data(), target.size());
-        if (n < 0) {
-            setSystemProblem(problem, errno);
-            return std::nullopt;
-        }
+        if (n < 0) return FileProblem{std::strerror(errno)};
         target.resize(static_cast<size_t>(n));
         if (!target.empty() && target.front() != '/' && current.find('/') != std::string::npos) {
             const std::string directory = directoryOf(current);
@@ -230,15 +218,18 @@ std::optional<std::string> followLinks(const std::string& path, std::string* pro
         }
         current = target;
     }
-    setSystemProblem(problem, ELOOP);
-    return std::nullopt;
+    return FileProblem{std::strerror(ELOOP)};
 }
 
 bool writeFileReplacing(const std::string& path, std::string_view bytes, std::string* problem) {
-    const std::optional<std::string> target = followLinks(path, problem);
-    if (!target) return false;
+    const FileResult<std::string> followed = followLinks(path);
+    if (!followed.ok()) {
+        setProblem(problem, followed.error().why);
+        return false;
+    }
+    const std::string& target = followed.value();
     struct stat old {};
-    const bool exists = lstat(target->c_str(), &old) == 0;
+    const bool exists = lstat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT) {
         setSystemProblem(problem, errno);
         return false;
@@ -247,13 +238,13 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
         setProblem(problem, NOT_A_REGULAR_FILE);
         return false;
     }
-    if (exists && access(target->c_str(), W_OK) != 0) {
+    if (exists && access(target.c_str(), W_OK) != 0) {
         setSystemProblem(problem, errno);
         return false;
     }
 
-    const std::string directory = directoryOf(*target);
-    const std::string stem = directory + "/" + temporaryStem(*target);
+    const std::string directory = directoryOf(target);
+    const std::string stem = directory + "/" + temporaryStem(target);
     const mode_t mode = exists ? (old.st_mode & 0777) : 0666;
     std::string temporary;
     int fd = -1;
@@ -272,14 +263,14 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
         [[maybe_unused]] const int permitted = fchmod(fd, mode);
     }
     int error = finishFile(fd, bytes);
-    if (error == 0 && rename(temporary.c_str(), target->c_str()) != 0) error = errno;
+    if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         unlink(temporary.c_str());
         setSystemProblem(problem, error);
         return false;
     }
     syncDirectory(directory);
-    removeStaleTemporaries(*target);
+    removeStaleTemporaries(target);
     return true;
 }
 
@@ -327,23 +318,21 @@ std::string nameBeside(const std::string& path, std::string_view suffix, int n) 
 
 } // namespace
 
-std::optional<std::string> keepBackup(const std::string& path, std::string_view suffix,
-                                      std::string* problem) {
-    std::string bytes;
+FileResult<std::string> keepBackup(const std::string& path, std::string_view suffix) {
     for (int n = 0; n < MOST_BACKUPS; ++n) {
         const std::string name = nameBeside(path, suffix, n);
         if (link(path.c_str(), name.c_str()) == 0) return name;
         if (errno == EEXIST) continue;
         // A file system without hard links: a copy instead.
-        if (!readWholeFile(path, bytes, problem)) return std::nullopt;
-        return writeUnderFreeName(path, suffix, bytes, problem);
+        const FileResult<std::string> bytes = readWholeFile(path);
+        if (!bytes.ok()) return FileProblem{bytes.error().why};
+        return writeUnderFreeName(path, suffix, bytes.value());
     }
-    setSystemProblem(problem, EEXIST);
-    return std::nullopt;
+    return FileProblem{std::strerror(EEXIST)};
 }
 
-std::optional<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
-                                              std::string_view bytes, std::string* problem) {
+FileResult<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
+                                           std::string_view bytes) {
     for (int n = 0; n < MOST_BACKUPS; ++n) {
         const std::string name = nameBeside(path, suffix, n);
         const int error = writeNewFile(name, bytes);
@@ -351,13 +340,9 @@ std::optional<std::string> writeUnderFreeName(const std::string& path, std::stri
             syncDirectory(directoryOf(path));
             return name;
         }
-        if (error != EEXIST) {
-            setSystemProblem(problem, error);
-            return std::nullopt;
-        }
+        if (error != EEXIST) return FileProblem{std::strerror(error)};
     }
-    setSystemProblem(problem, EEXIST);
-    return std::nullopt;
+    return FileProblem{std::strerror(EEXIST)};
 }
 
 } // namespace skyledger

@@ -10,22 +10,24 @@
 #include <string>
 #include <string_view>
 
+#include "support/file_result.h"
+
 namespace skyledger {
 
 // The reason given for a path that exists but is neither a regular file nor a
 // symbolic link to one (a directory, a FIFO, a device).
 inline constexpr std::string_view NOT_A_REGULAR_FILE = "not a regular file";
 
-// Reads the whole regular file at `path` into `bytes`. False when it cannot,
-// with the reason in `problem` (the system's text, such as "Permission
-// denied" or "Is a directory", or NOT_A_REGULAR_FILE). A FIFO or a device is
-// never opened in a way that could wait for a writer.
-bool readWholeFile(const std::string& path, std::string& bytes, std::string* problem = nullptr);
+// The bytes of the whole regular file at `path`, or the reason they cannot
+// be read (the system's text, such as "Permission denied" or "Is a
+// directory", or NOT_A_REGULAR_FILE). A FIFO or a device is never opened in a
+// way that could wait for a writer.
+FileResult<std::string> readWholeFile(const std::string& path);
 
 // The file that `path` names once symbolic links are followed: `path` itself
-// when it is no link. Nothing, with the reason in `problem`, for a link that
-// leads nowhere or goes round in a circle.
-std::optional<std::string> followLinks(const std::string& path, std::string* problem = nullptr);
+// when it is no link. The reason instead for a link that leads nowhere or goes
+// round in a circle.
+FileResult<std::string> followLinks(const std::string& path);
 
 // Replaces the file at `path` (following symbolic links, so a link keeps
 // pointing at the new file) with `bytes`, or creates it. Refused when the
@@ -55,15 +57,13 @@ int removeStaleTemporaries(const std::string& path, double olderThanSeconds = 60
 // Keeps the regular file at `path` under the first free name among
 // path + suffix, path + suffix + ".1", path + suffix + ".2", ...: a hard link
 // where the file system allows one, a copy otherwise. An existing backup is
-// never overwritten. Gives the name used, or nothing with the reason.
-std::optional<std::string> keepBackup(const std::string& path, std::string_view suffix,
-                                      std::string* problem = nullptr);
+// never overwritten. Gives the name used, or the reason there is none.
+FileResult<std::string> keepBackup(const std::string& path, std::string_view suffix);
 
 // Writes `bytes` to a new file under the first free name among
 // path + suffix, path + suffix + ".1", ... (created exclusively, flushed to
-// the disk). Gives the name used, or nothing with the reason.
-std::optional<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
-                                              std::string_view bytes,
-                                              std::string* problem = nullptr);
+// the disk). Gives the name used, or the reason there is none.
+FileResult<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
+                                           std::string_view bytes);
 
 } // namespace skyledger

@@ -1,0 +1,37 @@
+// The one shape of a computation or an operation that may fail: its value,
+// or the reason there is none. Each layer names its reasons (AlmanacError,
+// FileProblem) and uses this shape for them.
+#pragma once
+
+#include <cassert>
+#include <optional>
+#include <utility>
+
+namespace skyledger {
+
+template <typename T, typename Reason> class [[nodiscard]] Result {
+  public:
+    Result(T value) : value_(std::move(value)) {}
+    Result(Reason reason) : reason_(std::move(reason)) {}
+
+    bool ok() const { return value_.has_value(); }
+    const T& value() const& {
+        assert(ok());
+        return *value_;
+    }
+    T&& value() && {
+        assert(ok());
+        return std::move(*value_);
+    }
+    // The reason; meaningful only when !ok().
+    const Reason& error() const {
+        assert(!ok());
+        return reason_;
+    }
+
+  private:
+    std::optional<T> value_;
+    Reason reason_{};
+};
+
+} // namespace skyledger
