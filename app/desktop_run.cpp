@@ -31,23 +31,20 @@ void startFromClock(AppState& state, const StartClock& clock) {
     state.preferences.timeBasis = clock.daylightSaving ? TimeBasis::Daylight : TimeBasis::Standard;
 }
 
-bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error) {
+Result<Done, QString> applyStartOptions(AppState& state, const ProgramOptions& options) {
     if (options.date) state.currentDate = *options.date;
-    if (!options.location) return true;
+    if (!options.location) return Done{};
     if (const std::optional<int32_t> index = findLocation(state.locations, *options.location)) {
         state.locations.current = *index;
-        return true;
+        return Done{};
     }
-    error = noPlaceCalledMessage(
+    return noPlaceCalledMessage(
         shownArgument(QString::fromStdString(windows1252ToUtf8(*options.location))));
-    return false;
 }
 
 bool saveSettingsAtExit(const std::string& path, const AppState& state,
                         const MessageSink& messages) {
-    if (saveSettings(path, state.locations, state.preferences) == SettingsSave::Saved) {
-        return true;
-    }
+    if (saveSettings(path, state.locations, state.preferences).ok()) return true;
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     messages(nullptr, errorCaption(), settingsNotSavedMessage(file));
     return false;

@@ -8,6 +8,7 @@
 
 #include "almanac/civil_calendar.h"
 #include "gui/message_sink.h"
+#include "support/result.h"
 
 namespace skyledger {
 
@@ -30,9 +31,9 @@ struct StartClock {
 void startFromClock(AppState& state, const StartClock& clock);
 
 // Puts the date and place the options name into the state the main window
-// opens on. False, with a message in `error`, when the settings have no place
-// of that name (names compare as the location list compares them).
-bool applyStartOptions(AppState& state, const ProgramOptions& options, QString& error);
+// opens on. The message instead when the settings have no place of that name
+// (names compare as the location list compares them).
+Result<Done, QString> applyStartOptions(AppState& state, const ProgramOptions& options);
 
 // Writes the settings file at exit. When that fails the user is told, with
 // the file's name, that the places were not saved. False on failure.

@@ -133,10 +133,9 @@ WindowRun runMainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
     MainWindow window(session, metrics, messages);
     window.setSettingsFile(QFile::decodeName(QByteArray::fromStdString(keeper.path())));
     if (isScripted(options)) sayOnce(settingsProblems, messages, nullptr);
-    QString error;
-    if (const std::optional<int> done = runProgramOptions(window, options, error)) {
-        if (!error.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + error);
-        return {*done, false};
+    if (const std::optional<ScriptedEnd> done = runProgramOptions(window, options)) {
+        if (!done->message.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + done->message);
+        return {done->status, false};
     }
     window.setSettingsSaver([&] {
         saveChangedSettings(keeper, session.state(), messages, &window, askToReplaceChangedFile);
@@ -162,14 +161,14 @@ int main(int argc, char** argv) {
     // a save cut short is reported and the old file stays.
     std::signal(SIGXFSZ, SIG_IGN);
     bool platformNamed = false;
-    ProgramOptions options;
-    QString error;
     std::vector<std::string> rawArguments;
-    if (!parseProgramOptions(programArguments(argc, argv, platformNamed, rawArguments), options,
-                             error, rawArguments)) {
-        printLine(stderr, QStringLiteral("skyledger: ") + error);
+    const Result<ProgramOptions, QString> parsed =
+        parseProgramOptions(programArguments(argc, argv, platformNamed, rawArguments), rawArguments);
+    if (!parsed.ok()) {
+        printLine(stderr, QStringLiteral("skyledger: ") + parsed.error());
         return EXIT_BAD_INPUT;
     }
+    const ProgramOptions& options = parsed.value();
     const SettingsEnvironment environment = settingsEnvironment(runningProgramPath(argv[0]));
     if (options.help) {
         const QString settings =
@@ -203,8 +202,8 @@ int main(int argc, char** argv) {
     AppState state;
     const QStringList settingsProblems = loadSettingsForWindow(keeper, state);
     startFromClock(state, readLocalClock());
-    if (!applyStartOptions(state, options, error)) {
-        printLine(stderr, QStringLiteral("skyledger: ") + error);
+    if (const Result<Done, QString> started = applyStartOptions(state, options); !started.ok()) {
+        printLine(stderr, QStringLiteral("skyledger: ") + started.error());
         return EXIT_BAD_INPUT;
     }
     state.preferences.timeBasis = startingTimeBasis(state.locations, state.preferences.timeBasis);

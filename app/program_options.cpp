@@ -130,13 +130,14 @@ bool readOption(ArgumentReader& in, ProgramOptions& options) {
     return false;
 }
 
-// A chart asked for on the command line ends by the last day computed.
-bool chartFitsTheCalendar(const ProgramOptions& options, QString& error) {
+// A chart asked for on the command line ends by the last day computed: the
+// refusal otherwise.
+std::optional<QString> chartPastTheCalendar(const ProgramOptions& options) {
     const bool chart =
         options.windowName == QLatin1String("chart") || options.pdfKind == QLatin1String("chart");
-    if (!chart || !options.date || options.days <= chartDaysAvailable(*options.date)) return true;
-    error = QStringLiteral("--days: %1").arg(toQString(chartDayCountMessage(*options.date)));
-    return false;
+    if (!chart || !options.date || options.days <= chartDaysAvailable(*options.date))
+        return std::nullopt;
+    return QStringLiteral("--days: %1").arg(toQString(chartDayCountMessage(*options.date)));
 }
 
 } // namespace
@@ -149,14 +150,16 @@ QString shownPath(const QString& path) {
     return shownArgument(path, PATH_MAX);
 }
 
-bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error,
-                         const std::vector<std::string>& rawArguments) {
-    options = ProgramOptions{};
+Result<ProgramOptions, QString> parseProgramOptions(const QStringList& arguments,
+                                                    const std::vector<std::string>& rawArguments) {
+    ProgramOptions options;
+    QString error;
     ArgumentReader in{arguments, 0, error, rawArguments};
     for (; in.at < arguments.size(); ++in.at) {
-        if (!readOption(in, options)) return false;
+        if (!readOption(in, options)) return error;
     }
-    return chartFitsTheCalendar(options, error);
+    if (std::optional<QString> refusal = chartPastTheCalendar(options)) return *refusal;
+    return options;
 }
 
 QString programUsage(const QString& settingsFile) {

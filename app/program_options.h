@@ -11,6 +11,7 @@
 
 #include "almanac/chart.h"
 #include "almanac/civil_calendar.h"
+#include "support/result.h"
 #include "support/terminal_text.h"
 
 namespace skyledger {
@@ -35,13 +36,13 @@ struct ProgramOptions {
     bool version = false;
 };
 
-// Reads the arguments after the program's name. On a problem gives false and
-// a one-line description in `error`, with the arguments it names escaped and
-// shortened. An empty file name is a problem; so is a chart that would run
-// past the last year. `rawArguments`, when given, are the same arguments as
-// bytes: file names are taken from them unchanged.
-bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error,
-                         const std::vector<std::string>& rawArguments = {});
+// Reads the arguments after the program's name. Gives the options, or a
+// one-line description of the problem with the arguments it names escaped
+// and shortened. An empty file name is a problem; so is a chart that would
+// run past the last year. `rawArguments`, when given, are the same arguments
+// as bytes: file names are taken from them unchanged.
+Result<ProgramOptions, QString> parseProgramOptions(const QStringList& arguments,
+                                                    const std::vector<std::string>& rawArguments = {});
 
 // The text --help prints; it ends by naming `settingsFile`, the settings file
 // this run would read.

@@ -26,6 +26,7 @@
 #include "reports/track_window.h"
 #include "settings/location_range.h"
 #include "support/file_io.h"
+#include "support/messages.h"
 
 namespace skyledger {
 
@@ -54,27 +55,27 @@ template <typename Table> QString namesOf(const Table& table) {
 
 // Prints a report the session computes only while it is followed, following
 // it for as long as the printing takes.
-bool printFollowed(AlmanacSession& session, Follows report, const std::string& path,
-                   std::string* problem, void (*pages)(QPrinter&, QPainter&, const AppState&)) {
+FileResult<Done> printFollowed(AlmanacSession& session, Follows report, const std::string& path,
+                               void (*pages)(QPrinter&, QPainter&, const AppState&)) {
     AlmanacView printout;
     const AlmanacSession::Subscription computed = session.subscribe(printout, report);
-    return printReportToPdf(
-        path,
-        [&](QPrinter& printer, QPainter& painter) { pages(printer, painter, session.state()); },
-        problem);
+    return printReportToPdf(path, [&](QPrinter& printer, QPainter& painter) {
+        pages(printer, painter, session.state());
+    });
 }
 
-// Renders the widget into a PNG and writes it whole or not at all.
-bool savePng(QWidget* widget, const QString& file, const std::string& path, QString& error) {
+// Renders the widget into a PNG and writes it whole or not at all; the
+// message for the user when it could not.
+Result<Done, QString> savePng(QWidget* widget, const QString& file, const std::string& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    std::string problem = "the picture could not be made";
-    if (buffer.open(QIODevice::WriteOnly) && widget->grab().save(&buffer, "PNG") &&
-        writeOutputFile(
-            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &problem))
-        return true;
-    error = cannotWriteImageMessage(shownPath(file), QString::fromLocal8Bit(problem));
-    return false;
+    const bool drawn = buffer.open(QIODevice::WriteOnly) && widget->grab().save(&buffer, "PNG");
+    const FileResult<Done> written =
+        drawn ? writeOutputFile(path, std::string_view(bytes.constData(),
+                                                       static_cast<size_t>(bytes.size())))
+              : FileResult<Done>(FileProblem{PICTURE_NOT_MADE_REASON});
+    if (written.ok()) return Done{};
+    return cannotWriteImageMessage(shownPath(file), QString::fromLocal8Bit(written.error().why));
 }
 
 // Why a report cannot be printed for the current place: there is none, or
@@ -141,38 +142,32 @@ const std::vector<PdfReport>& pdfReports() {
     // date and place, through the same page routines, without the windows.
     static const std::vector<PdfReport> table = {
         {"chart",
-         [](MainWindow& window, const ProgramOptions& options, const std::string& path,
-            std::string* problem) {
+         [](MainWindow& window, const ProgramOptions& options,
+            const std::string& path) -> FileResult<Done> {
              AlmanacSession& session = window.almanacSession();
-             if (!session.prepareChart(session.state().currentDate, options.days)) return false;
+             if (!session.prepareChart(session.state().currentDate, options.days))
+                 return FileProblem{REPORT_NOT_MADE_REASON};
              const AppState& state = session.state();
-             return printReportToPdf(path, chartPageRoutine(state.chart, state), problem);
+             return printReportToPdf(path, chartPageRoutine(state.chart, state));
          }},
         {"calendar",
-         [](MainWindow& window, const ProgramOptions&, const std::string& path,
-            std::string* problem) {
-             return printFollowed(window.almanacSession(), Follows::Calendar, path, problem,
+         [](MainWindow& window, const ProgramOptions&, const std::string& path) {
+             return printFollowed(window.almanacSession(), Follows::Calendar, path,
                                   &printCalendarPages);
          }},
         {"track",
-         [](MainWindow& window, const ProgramOptions&, const std::string& path,
-            std::string* problem) {
-             return printFollowed(window.almanacSession(), Follows::Track, path, problem,
-                                  &printTrackPages);
+         [](MainWindow& window, const ProgramOptions&, const std::string& path) {
+             return printFollowed(window.almanacSession(), Follows::Track, path, &printTrackPages);
          }},
         {"details",
-         [](MainWindow& window, const ProgramOptions&, const std::string& path,
-            std::string* problem) {
+         [](MainWindow& window, const ProgramOptions&, const std::string& path) {
              // The details come with the day; the line at now on today's date.
              const AppState& state = window.almanacSession().state();
              const std::optional<double> now =
                  nowOnShownDate(state, QDateTime::currentDateTimeUtc());
-             return printReportToPdf(
-                 path,
-                 [&](QPrinter& printer, QPainter& painter) {
-                     printDetailsPage(printer, painter, state, now);
-                 },
-                 problem);
+             return printReportToPdf(path, [&](QPrinter& printer, QPainter& painter) {
+                 printDetailsPage(printer, painter, state, now);
+             });
          }},
     };
     return table;
@@ -194,40 +189,35 @@ QString pdfReportNames() {
     return namesOf(pdfReports());
 }
 
-std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& options,
-                                     QString& error) {
+std::optional<ScriptedEnd> runProgramOptions(MainWindow& window, const ProgramOptions& options) {
+    const auto failed = [](QString message) { return ScriptedEnd{1, std::move(message)}; };
     bool scripted = false;
     if (!options.screenshotFile.isEmpty()) {
         scripted = true;
-        if (!savePng(shown(&window), options.screenshotFile, options.screenshotPath, error))
-            return 1;
+        const Result<Done, QString> saved =
+            savePng(shown(&window), options.screenshotFile, options.screenshotPath);
+        if (!saved.ok()) return failed(saved.error());
     }
     for (const ScreenshotWindow& entry : screenshotWindows()) {
         if (options.windowName != QLatin1String(entry.name)) continue;
         scripted = true;
         shown(&window);
         QWidget* other = entry.open(window, options);
-        if (!other) {
-            error = windowNotOpenedMessage(options.windowName);
-            return 1;
-        }
-        if (!savePng(other, options.windowFile, options.windowPath, error)) return 1;
+        if (!other) return failed(windowNotOpenedMessage(options.windowName));
+        const Result<Done, QString> saved = savePng(other, options.windowFile, options.windowPath);
+        if (!saved.ok()) return failed(saved.error());
     }
     for (const PdfReport& entry : pdfReports()) {
         if (options.pdfKind != QLatin1String(entry.name)) continue;
         scripted = true;
-        if (const std::optional<QString> refusal = reportRefusal(window.almanacSession().state())) {
-            error = *refusal;
-            return 1;
-        }
-        std::string problem = "the report could not be made";
-        if (!entry.write(window, options, options.pdfPath, &problem)) {
-            error = cannotWritePdfMessage(shownPath(options.pdfFile),
-                                          QString::fromLocal8Bit(problem));
-            return 1;
-        }
+        if (const std::optional<QString> refusal = reportRefusal(window.almanacSession().state()))
+            return failed(*refusal);
+        const FileResult<Done> written = entry.write(window, options, options.pdfPath);
+        if (!written.ok())
+            return failed(cannotWritePdfMessage(shownPath(options.pdfFile),
+                                                QString::fromLocal8Bit(written.error().why)));
     }
-    if (scripted) return 0;
+    if (scripted) return ScriptedEnd{};
     return std::nullopt;
 }
 

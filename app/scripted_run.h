@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/file_result.h"
+
 class QWidget;
 
 namespace skyledger {
@@ -24,11 +26,10 @@ struct ScreenshotWindow {
 };
 
 // A report --pdf can print: `write` prints it into the file `path` (the
-// name's bytes); false on failure, with the reason in `problem`.
+// name's bytes), or gives the reason it could not.
 struct PdfReport {
     const char* name;
-    std::function<bool(MainWindow&, const ProgramOptions&, const std::string& path,
-                       std::string* problem)>
+    std::function<FileResult<Done>(MainWindow&, const ProgramOptions&, const std::string& path)>
         write;
 };
 
@@ -42,11 +43,16 @@ struct PdfReport {
 [[nodiscard]] QString screenshotWindowNames();
 [[nodiscard]] QString pdfReportNames();
 
+// How a scripted run ended: its exit status (0 done, 1 a file could not be
+// written) and, when it failed, what to tell the user.
+struct ScriptedEnd {
+    int status = 0;
+    QString message;
+};
+
 // What the scripted options ask of the created main window: the screenshot
-// or PDF. Gives the exit status when the program should end here (0 done, 1
-// a file could not be written), or nothing when the window should stay open.
-// Messages for the user go to `error`.
-std::optional<int> runProgramOptions(MainWindow& window, const ProgramOptions& options,
-                                     QString& error);
+// or PDF. Gives how the run ended when the program should end here, or
+// nothing when the window should stay open.
+std::optional<ScriptedEnd> runProgramOptions(MainWindow& window, const ProgramOptions& options);
 
 } // namespace skyledger

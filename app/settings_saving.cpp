@@ -27,15 +27,15 @@ QString fromCore(const std::string& text) {
 } // namespace
 
 QStringList loadSettingsForWindow(SettingsKeeper& keeper, AppState& state) {
-    std::string problem;
-    std::vector<SkippedLine> skipped;
-    const SettingsLoad load = keeper.load(state.locations, state.preferences, &problem, &skipped);
+    SettingsRead read = keeper.load();
+    state.locations = std::move(read.list);
+    state.preferences = withStoredPreferences(state.preferences, read.prefs);
     QStringList said;
-    if (load == SettingsLoad::Unreadable || load == SettingsLoad::NotUnderstood) {
+    if (read.load == SettingsLoad::Unreadable || read.load == SettingsLoad::NotUnderstood) {
         state.locations.present = true; // the defaults: no places yet
-        said << fromCore(*settingsLoadMessage(load, keeper.path(), problem));
+        said << fromCore(*settingsLoadMessage(read.load, keeper.path(), read.problem));
     }
-    if (!skipped.empty()) said << fromCore(skippedLinesMessage(keeper.path(), skipped));
+    if (!read.skipped.empty()) said << fromCore(skippedLinesMessage(keeper.path(), read.skipped));
     return said;
 }
 

@@ -266,9 +266,9 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     if (adHoc && a.locationName) return badInput(LOCATION_OR_AD_HOC_MESSAGE);
     if (adHoc && a.command == "locations") return badInput(LOCATIONS_TAKE_NO_PLACE_MESSAGE);
     const std::string path = a.settingsFile ? *a.settingsFile : defaultSettingsPath(env);
-    std::string problem;
-    std::vector<SkippedLine> skipped;
-    const SettingsLoad load = loadSettings(path, s.locations, s.preferences, &problem, &skipped);
+    SettingsRead read = loadSettings(path);
+    s.locations = std::move(read.list);
+    s.preferences = withStoredPreferences(s.preferences, read.prefs);
     if (adHoc) {
         Location place;
         if (auto f = adHocPlace(a, place)) return f;
@@ -279,12 +279,13 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     }
     const std::string shown =
         a.settingsFile ? shownPath(*a.settingsFile) : std::string(SETTINGS_FILE_NAME);
-    if (const std::optional<std::string> message = settingsLoadMessage(load, shown, problem)) {
-        const char* const advice = load == SettingsLoad::Missing ? MISSING_SETTINGS_ADVICE : "";
+    if (const std::optional<std::string> message =
+            settingsLoadMessage(read.load, shown, read.problem)) {
+        const char* const advice = read.load == SettingsLoad::Missing ? MISSING_SETTINGS_ADVICE : "";
         return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + *message + advice};
     }
-    if (!skipped.empty())
-        warning = std::string(PROGRAM) + ": " + skippedLinesMessage(shown, skipped) + "\n";
+    if (!read.skipped.empty())
+        warning = std::string(PROGRAM) + ": " + skippedLinesMessage(shown, read.skipped) + "\n";
     if (a.locationName) {
         if (const auto index = findLocation(s.locations, utf8ToWindows1252(*a.locationName))) {
             s.locations.current = *index;
@@ -440,11 +441,13 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
     } else if (a.outputFile && *a.outputFile == STANDARD_OUTPUT_NAME) {
         r.out = chartText(s.chart, place, s.preferences); // the export's own bytes
     } else if (a.outputFile) {
-        std::string problem;
-        if (!writeOutputFile(*a.outputFile, chartText(s.chart, place, s.preferences), &problem))
+        const FileResult<Done> written =
+            writeOutputFile(*a.outputFile, chartText(s.chart, place, s.preferences));
+        if (!written.ok())
             return {EXIT_FILE_PROBLEM, "",
                     warning + std::string(PROGRAM) + ": " +
-                        cannotCreateFileMessage(shownPath(*a.outputFile), problem) + "\n"};
+                        cannotCreateFileMessage(shownPath(*a.outputFile), written.error().why) +
+                        "\n"};
     } else {
         r.out = chartReport(s, a.json);
     }
@@ -454,10 +457,9 @@ CliResult run(const CliArgs& a, const CliEnvironment& env) {
 } // namespace
 
 CliResult runCli(const std::vector<std::string>& argv, const CliEnvironment& environment) {
-    CliArgs args;
-    std::string error;
-    if (!parseCliArgs(argv, args, error))
-        return {EXIT_BAD_INPUT, "", badInput(error).message + "\n"};
+    const Result<CliArgs, std::string> parsed = parseCliArgs(argv);
+    if (!parsed.ok()) return {EXIT_BAD_INPUT, "", badInput(parsed.error()).message + "\n"};
+    const CliArgs& args = parsed.value();
     if (args.version) return {0, std::string(PROGRAM) + " " + programVersion() + "\n", ""};
     if (args.help && !args.command.empty()) return {0, commandHelp(args.command), ""};
     if (args.help) {

@@ -95,7 +95,8 @@ std::optional<double> parseLongitudeText(const std::string& text) {
     return parseWithLetter(text, 'W', 'E');
 }
 
-bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::string& error) {
+Result<CliArgs, std::string> parseCliArgs(const std::vector<std::string>& argv) {
+    CliArgs args;
     bool optionsEnded = false;
     for (size_t i = 0; i < argv.size(); ++i) {
         std::string word = argv[i];
@@ -113,31 +114,24 @@ bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::stri
             }
             if (!inlineValue && setFlag(args, word)) continue;
             std::optional<std::string>* slot = valueSlot(args, word);
-            if (!slot) {
-                error = unknownOptionMessage(echoText(word));
-                return false;
-            }
+            if (!slot) return unknownOptionMessage(echoText(word));
             if (inlineValue) {
                 *slot = *inlineValue;
             } else if (i + 1 < argv.size()) {
                 *slot = argv[++i];
             } else {
-                error = optionNeedsValueMessage(echoText(word));
-                return false;
+                return optionNeedsValueMessage(echoText(word));
             }
             continue;
         }
         if (args.command.empty()) {
-            if (!isCommand(word)) {
-                error = unknownCommandMessage(echoText(word));
-                return false;
-            }
+            if (!isCommand(word)) return unknownCommandMessage(echoText(word));
             args.command = word;
         } else {
             args.positional.push_back(word);
         }
     }
-    return true;
+    return args;
 }
 
 } // namespace skyledger

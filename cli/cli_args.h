@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/result.h"
+
 namespace skyledger {
 
 struct CliArgs {
@@ -33,9 +35,9 @@ struct CliArgs {
 
 // Reads argv[1..]; options may stand before or after the command, with their
 // value as the next argument or after '='. After "--" every word is the
-// command or one of its arguments. On a problem gives false and a
-// one-line description in `error`.
-bool parseCliArgs(const std::vector<std::string>& argv, CliArgs& args, std::string& error);
+// command or one of its arguments. Gives the arguments read, or a one-line
+// description of the problem with them.
+Result<CliArgs, std::string> parseCliArgs(const std::vector<std::string>& argv);
 
 // A number as a person types it at a shell: an optional sign, digits and at
 // most one point ("4,5", "50%" and "1e2" are refused, though the settings

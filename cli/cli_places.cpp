@@ -88,30 +88,24 @@ std::optional<CliFailure> placeToAdd(const CliArgs& a, const CivilDate& date, Lo
     return std::nullopt;
 }
 
-// Reads the list to edit. A missing file starts an empty list for `add`;
-// a file that cannot be read or understood is left alone.
-std::optional<CliResult> loadForEdit(const std::string& path, bool adding, LocationList& list,
-                                     Preferences& prefs) {
-    std::string problem;
-    const SettingsLoad load = loadSettings(path, list, prefs, &problem);
+// Reads the list to edit, or says why it cannot be edited. A missing file
+// starts an empty list for `add`; a file that cannot be read or understood is
+// left alone.
+Result<SettingsRead, CliResult> loadForEdit(const std::string& path, bool adding) {
+    SettingsRead read = loadSettings(path);
     const std::string shown = echoText(path);
-    if (load == SettingsLoad::Missing && adding) {
-        list.present = true;
-        return std::nullopt;
-    }
-    if (load == SettingsLoad::Missing) return fileProblem(missingFileMessage(shown));
-    if (load == SettingsLoad::Unreadable)
-        return fileProblem(unreadableSettingsMessage(shown, problem));
-    if (load == SettingsLoad::NotUnderstood) return fileProblem(notSettingsFileMessage(shown));
-    list.present = true;
-    return std::nullopt;
+    if (read.load == SettingsLoad::Missing && !adding) return fileProblem(missingFileMessage(shown));
+    if (read.load == SettingsLoad::Unreadable)
+        return fileProblem(unreadableSettingsMessage(shown, read.problem));
+    if (read.load == SettingsLoad::NotUnderstood) return fileProblem(notSettingsFileMessage(shown));
+    read.list.present = true;
+    return read;
 }
 
 CliResult save(const std::string& path, const LocationList& list, const Preferences& prefs,
                std::string report) {
-    std::string problem;
-    if (saveSettings(path, list, prefs, &problem) != SettingsSave::Saved)
-        return fileProblem(cannotSaveSettingsMessage(echoText(path), problem));
+    const FileResult<Done> saved = saveSettings(path, list, prefs);
+    if (!saved.ok()) return fileProblem(cannotSaveSettingsMessage(echoText(path), saved.error().why));
     return {0, std::move(report), ""};
 }
 
@@ -135,9 +129,11 @@ CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path)
     Location place;
     if (verb == "add")
         if (auto f = placeToAdd(a, date, place)) return failed(*f);
-    LocationList list;
-    Preferences prefs;
-    if (auto r = loadForEdit(path, verb == "add", list, prefs)) return *r;
+    Result<SettingsRead, CliResult> loaded = loadForEdit(path, verb == "add");
+    if (!loaded.ok()) return loaded.error();
+    SettingsRead read = std::move(loaded).value();
+    LocationList& list = read.list;
+    const Preferences& prefs = read.prefs;
     const int32_t found = indexOfName(list, name);
     if (verb == "add" && found >= 0) return failed(badInput(nameTakenMessage(echoText(p[1]))));
     if (verb != "add" && found < 0)

@@ -30,19 +30,20 @@ bool withinRounding(double first, double second, int decimals) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    LocationList first;
-    Preferences firstPrefs;
-    std::vector<SkippedLine> skipped;
-    parseSettingsText(bytes, first, firstPrefs, &skipped);
+    const SettingsRead firstRead = parseSettingsText(bytes);
+    const LocationList& first = firstRead.list;
+    const Preferences& firstPrefs = firstRead.prefs;
+    const std::vector<SkippedLine>& skipped = firstRead.skipped;
     require(first.count() == 0 || (first.current >= 0 && first.current < first.count()));
 
     const std::string text = settingsText(first, firstPrefs);
     // A file with a line not taken is never one a save gives back unchanged,
     // so it is always kept as a backup before it is replaced.
     require(skipped.empty() || text != bytes);
-    LocationList second;
-    Preferences secondPrefs;
-    require(parseSettingsText(text, second, secondPrefs) == SettingsLoad::Loaded);
+    const SettingsRead secondRead = parseSettingsText(text);
+    const LocationList& second = secondRead.list;
+    const Preferences& secondPrefs = secondRead.prefs;
+    require(secondRead.load == SettingsLoad::Loaded);
 
     require(secondPrefs.magneticBearings == firstPrefs.magneticBearings);
     require(secondPrefs.twelveHourClock == firstPrefs.twelveHourClock);

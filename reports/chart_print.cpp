@@ -163,7 +163,7 @@ bool saveChartText(const ChartTable& chart, const AppState& state, const SaveFil
     const QString fileName = choose();
     if (fileName.isEmpty()) return false;
     const std::string bytes = chartText(chart, chart.location, shownPreferences(chart, state));
-    if (!writeOutputFile(QFile::encodeName(fileName).toStdString(), bytes)) {
+    if (!writeOutputFile(QFile::encodeName(fileName).toStdString(), bytes).ok()) {
         messages(owner, errorCaption(), toQString(CANNOT_CREATE_FILE_MESSAGE));
         return false;
     }

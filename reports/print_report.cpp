@@ -15,6 +15,7 @@
 #include "gui/layout_metrics.h"
 #include "gui/text_drawing.h"
 #include "support/file_io.h"
+#include "support/messages.h"
 
 namespace skyledger {
 
@@ -33,13 +34,10 @@ bool runPages(QPrinter& printer, const PageRoutine& pages) {
 // then writes the finished document to `path` through the output-file
 // routine: a full disk or a second writer never leaves a cut-off file there,
 // and a FIFO or a link is treated as the command line's -o treats it.
-bool printPdfThroughDraft(QPrinter& printer, const std::string& path, const PageRoutine& pages,
-                          std::string* problem) {
+FileResult<Done> printPdfThroughDraft(QPrinter& printer, const std::string& path,
+                                     const PageRoutine& pages) {
     const QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        if (problem != nullptr) *problem = scratch.errorString().toStdString();
-        return false;
-    }
+    if (!scratch.isValid()) return FileProblem{scratch.errorString().toStdString()};
     const QString draft = scratch.filePath(QStringLiteral("report.pdf"));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(draft);
@@ -47,12 +45,9 @@ bool printPdfThroughDraft(QPrinter& printer, const std::string& path, const Page
     const bool printed = runPages(printer, pages) && drafted.open(QIODevice::ReadOnly);
     const QByteArray bytes = printed ? drafted.readAll() : QByteArray();
     // A draft cut short (its own folder full) lacks the closing marker.
-    if (!bytes.trimmed().endsWith("%%EOF")) {
-        if (problem != nullptr) *problem = "the PDF could not be made";
-        return false;
-    }
-    return writeOutputFile(
-        path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), problem);
+    if (!bytes.trimmed().endsWith("%%EOF")) return FileProblem{PDF_NOT_MADE_REASON};
+    return writeOutputFile(path,
+                           std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 } // namespace
@@ -119,20 +114,21 @@ void printReport(QWidget* owner, const PageRoutine& pages) {
         runPages(printer, pages);
         return;
     }
-    std::string problem;
-    if (!printPdfThroughDraft(printer, QFile::encodeName(file).toStdString(), pages, &problem)) {
+    const FileResult<Done> printed =
+        printPdfThroughDraft(printer, QFile::encodeName(file).toStdString(), pages);
+    if (!printed.ok()) {
         QMessageBox::warning(owner, DOCUMENT_NAME,
-                             cannotWritePdfMessage(file, QString::fromLocal8Bit(problem)));
+                             cannotWritePdfMessage(file, QString::fromLocal8Bit(printed.error().why)));
     }
 }
 
-bool printReportToPdf(const std::string& path, const PageRoutine& pages, std::string* problem) {
+FileResult<Done> printReportToPdf(const std::string& path, const PageRoutine& pages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(DOCUMENT_NAME);
-    return printPdfThroughDraft(printer, path, pages, problem);
+    return printPdfThroughDraft(printer, path, pages);
 }
 
-bool printReportToPdf(const QString& fileName, const PageRoutine& pages) {
+FileResult<Done> printReportToPdf(const QString& fileName, const PageRoutine& pages) {
     return printReportToPdf(QFile::encodeName(fileName).toStdString(), pages);
 }
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <string>
 
+#include "support/file_result.h"
+
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -74,12 +76,11 @@ using PageRoutine = std::function<void(QPrinter& printer, QPainter& painter)>;
 void printReport(QWidget* owner, const PageRoutine& pages);
 
 // Prints the report into the PDF file `path` (the name's bytes) without any
-// dialog: whole or not at all, through writeOutputFile. False, with the
-// reason in `problem`, when the file cannot be written; a file already there
-// is then left as it was.
-[[nodiscard]] bool printReportToPdf(const std::string& path, const PageRoutine& pages,
-                                    std::string* problem = nullptr);
+// dialog: whole or not at all, through writeOutputFile. The reason instead
+// when the file cannot be written; a file already there is then left as it
+// was.
+FileResult<Done> printReportToPdf(const std::string& path, const PageRoutine& pages);
 // The same for a file name Qt holds.
-[[nodiscard]] bool printReportToPdf(const QString& fileName, const PageRoutine& pages);
+FileResult<Done> printReportToPdf(const QString& fileName, const PageRoutine& pages);
 
 } // namespace skyledger

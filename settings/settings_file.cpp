@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -212,36 +213,32 @@ void appendLine(std::string& out, std::string_view line) {
 // True when `bytes` are exactly what this program would write from what it
 // reads in them: nothing in them would be lost or changed by a save.
 bool writtenAsRead(std::string_view bytes) {
-    LocationList list;
-    Preferences prefs;
-    return parseSettingsText(bytes, list, prefs) == SettingsLoad::Loaded &&
-           settingsText(list, prefs) == bytes;
+    const SettingsRead read = parseSettingsText(bytes);
+    return read.load == SettingsLoad::Loaded && settingsText(read.list, read.prefs) == bytes;
 }
 
 // Keeps an existing file at `path` under a backup name before it is replaced,
 // unless a save would give back its very bytes (a later version's file, a
 // damaged or hand-made one, one this reader only partly took, an unreadable
-// one are all kept); `backup` receives that name. False, with the reason,
-// when such a file could not be kept or the path holds no regular file.
-bool keepUnlessWrittenAsRead(const std::string& path, bool always,
-                             std::optional<std::string>& backup, std::string* problem) {
+// one are all kept). Gives the backup's name, none when no backup was needed;
+// the reason instead when such a file could not be kept or the path holds no
+// regular file.
+FileResult<std::optional<std::string>> keepUnlessWrittenAsRead(const std::string& path,
+                                                               bool always) {
+    using Kept = std::optional<std::string>;
     struct stat st {};
-    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;
-    if (!S_ISREG(st.st_mode)) {
-        if (problem != nullptr) *problem = std::string(NOT_A_REGULAR_FILE);
-        return false;
+    if (lstat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return Kept{};
+        return FileProblem{std::strerror(errno)};
     }
+    if (!S_ISREG(st.st_mode)) return FileProblem{NOT_A_REGULAR_FILE};
     if (!always) {
         const FileResult<std::string> bytes = readWholeFile(path);
-        if (bytes.ok() && writtenAsRead(bytes.value())) return true;
+        if (bytes.ok() && writtenAsRead(bytes.value())) return Kept{};
     }
     FileResult<std::string> kept = keepBackup(path, SETTINGS_BACKUP_SUFFIX);
-    if (!kept.ok()) {
-        if (problem != nullptr) *problem = kept.error().why;
-        return false;
-    }
-    backup = std::move(kept).value();
-    return true;
+    if (!kept.ok()) return kept.error();
+    return Kept{std::move(kept).value()};
 }
 
 } // namespace
@@ -338,18 +335,29 @@ void setDefaultSettings(LocationList& list, Preferences& prefs) {
     prefs.twelveHourClock = false;
 }
 
+Preferences withStoredPreferences(Preferences current, const Preferences& stored) {
+    current.magneticBearings = stored.magneticBearings;
+    current.twelveHourClock = stored.twelveHourClock;
+    return current;
+}
+
 bool isSettingsText(std::string_view bytes) {
     LineReader lines(bytes);
     std::string_view first;
     return lines.next(first) && sameName(first, SETTINGS_VERSION_LINE);
 }
 
-SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Preferences& prefs,
-                               std::vector<SkippedLine>* skipped) {
+SettingsRead parseSettingsText(std::string_view bytes) {
+    SettingsRead read;
+    LocationList& list = read.list;
+    Preferences& prefs = read.prefs;
     setDefaultSettings(list, prefs);
-    if (skipped != nullptr) skipped->clear();
-    if (!isSettingsText(bytes)) return SettingsLoad::NotUnderstood;
-    SkipLog log(skipped);
+    if (!isSettingsText(bytes)) {
+        read.load = SettingsLoad::NotUnderstood;
+        read.problem = notUnderstoodWhy(bytes);
+        return read;
+    }
+    SkipLog log(&read.skipped);
     LineReader lines(bytes);
     std::string_view line;
     lines.next(line); // the version line
@@ -380,7 +388,8 @@ SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Prefe
         if (!isBlank(line)) log.add(lines.number(), SkipReason::AfterEnd);
     }
     if (list.present) clampCurrent(list);
-    return SettingsLoad::Loaded;
+    read.load = SettingsLoad::Loaded;
+    return read;
 }
 
 std::string settingsText(const LocationList& list, const Preferences& prefs) {
@@ -395,45 +404,39 @@ std::string settingsText(const LocationList& list, const Preferences& prefs) {
     return out;
 }
 
-SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs,
-                          std::string* problem, std::vector<SkippedLine>* skipped,
-                          std::optional<std::string>* bytesRead) {
-    setDefaultSettings(list, prefs);
-    if (skipped != nullptr) skipped->clear();
-    if (bytesRead != nullptr) bytesRead->reset();
+SettingsRead loadSettings(const std::string& path) {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0 && errno == ENOENT) return SettingsLoad::Missing;
+    if (stat(path.c_str(), &st) != 0 && errno == ENOENT) {
+        SettingsRead missing;
+        setDefaultSettings(missing.list, missing.prefs);
+        return missing;
+    }
     FileResult<std::string> contents = readWholeFile(path);
     if (!contents.ok()) {
-        if (problem != nullptr) *problem = contents.error().why;
-        return SettingsLoad::Unreadable;
+        SettingsRead unreadable;
+        setDefaultSettings(unreadable.list, unreadable.prefs);
+        unreadable.load = SettingsLoad::Unreadable;
+        unreadable.problem = contents.error().why;
+        return unreadable;
     }
-    const std::string bytes = std::move(contents).value();
-    if (bytesRead != nullptr) *bytesRead = bytes;
-    const SettingsLoad load = parseSettingsText(bytes, list, prefs, skipped);
-    if (load == SettingsLoad::NotUnderstood && problem != nullptr)
-        *problem = notUnderstoodWhy(bytes);
-    return load;
+    SettingsRead read = parseSettingsText(contents.value());
+    read.bytesRead = std::move(contents).value();
+    return read;
 }
 
-SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs, std::string* problem, bool alwaysKeepOld) {
+FileResult<Done> saveSettings(const std::string& path, const LocationList& list,
+                              const Preferences& prefs, bool alwaysKeepOld) {
     // The file behind a link is replaced, and its backup kept beside it.
     const FileResult<std::string> followed = followLinks(path);
-    if (!followed.ok()) {
-        if (problem != nullptr) *problem = followed.error().why;
-        return SettingsSave::Failed;
-    }
+    if (!followed.ok()) return followed.error();
     const std::string& target = followed.value();
-    std::optional<std::string> backup;
-    if (!keepUnlessWrittenAsRead(target, alwaysKeepOld, backup, problem))
-        return SettingsSave::Failed;
-    if (!writeFileReplacing(target, settingsText(list, prefs), problem)) {
-        // The old file is still in place: a backup of it would only confuse.
-        if (backup) unlink(backup->c_str());
-        return SettingsSave::Failed;
-    }
-    return SettingsSave::Saved;
+    const FileResult<std::optional<std::string>> backup =
+        keepUnlessWrittenAsRead(target, alwaysKeepOld);
+    if (!backup.ok()) return backup.error();
+    FileResult<Done> written = writeFileReplacing(target, settingsText(list, prefs));
+    // The old file is still in place: a backup of it would only confuse.
+    if (!written.ok() && backup.value()) unlink(backup.value()->c_str());
+    return written;
 }
 
 } // namespace skyledger

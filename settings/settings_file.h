@@ -47,6 +47,7 @@
 #include <vector>
 
 #include "settings/location.h"
+#include "support/file_result.h"
 
 namespace skyledger {
 
@@ -79,8 +80,6 @@ enum class SettingsLoad {
     NotUnderstood, // a file whose first line is not the version line: defaults
     Unreadable,    // the file exists but could not be read: defaults
 };
-
-enum class SettingsSave { Saved, Failed };
 
 // Why the reader did not take a line (or took it only in part).
 enum class SkipReason {
@@ -120,11 +119,29 @@ std::string skippedLinesMessage(std::string_view shownName,
 // basis is left alone: it is not a stored setting.
 void setDefaultSettings(LocationList& list, Preferences& prefs);
 
+// What reading settings found: how it went, the settings in force after it
+// (the defaults, with whatever of the file could be understood), and what the
+// user may be told about it.
+struct SettingsRead {
+    SettingsLoad load = SettingsLoad::Missing;
+    LocationList list;
+    // The stored preferences; the time basis is the default, as it is not a
+    // stored setting.
+    Preferences prefs;
+    // For Unreadable the system's reason ("Permission denied", "Is a
+    // directory", "not a regular file"); for NotUnderstood notUnderstoodWhy.
+    std::string problem;
+    std::vector<SkippedLine> skipped;     // the lines not taken, or taken in part
+    std::optional<std::string> bytesRead; // the file's bytes when it could be read
+};
+
+// `current` with the stored preferences of `stored`: the time basis stays
+// `current`'s.
+Preferences withStoredPreferences(Preferences current, const Preferences& stored);
+
 // Reads settings from the bytes of a settings file, starting from the
-// defaults. Gives Loaded or NotUnderstood. The lines not taken, or taken only
-// in part, go to `skipped` when it is given (the rules above stay the same).
-SettingsLoad parseSettingsText(std::string_view bytes, LocationList& list, Preferences& prefs,
-                               std::vector<SkippedLine>* skipped = nullptr);
+// defaults. Gives Loaded or NotUnderstood (the rules above).
+SettingsRead parseSettingsText(std::string_view bytes);
 
 // The bytes of the settings file for this state.
 std::string settingsText(const LocationList& list, const Preferences& prefs);
@@ -132,23 +149,15 @@ std::string settingsText(const LocationList& list, const Preferences& prefs);
 // True when the bytes start with the version line this reader understands.
 bool isSettingsText(std::string_view bytes);
 
-// Sets the defaults and reads the settings file at `path` if there is one.
-// For Unreadable, `problem` receives the reason (the system's text, such as
-// "Permission denied" or "Is a directory", or "not a regular file"); for
-// NotUnderstood, notUnderstoodWhy. `skipped` receives the lines not taken;
-// `bytesRead` the file's bytes when it could be read.
-SettingsLoad loadSettings(const std::string& path, LocationList& list, Preferences& prefs,
-                          std::string* problem = nullptr,
-                          std::vector<SkippedLine>* skipped = nullptr,
-                          std::optional<std::string>* bytesRead = nullptr);
+// Reads the settings file at `path` if there is one; the defaults otherwise.
+SettingsRead loadSettings(const std::string& path);
 
 // Writes the whole settings file at `path`, keeping the file there first as a
 // backup unless its bytes are exactly what this program would write from what
-// it reads in them. On failure the old file is left as it was
-// and `problem` receives the reason; a directory or other special file at the
-// path is never touched. `alwaysKeepOld` keeps any file there as a backup.
-SettingsSave saveSettings(const std::string& path, const LocationList& list,
-                          const Preferences& prefs, std::string* problem = nullptr,
-                          bool alwaysKeepOld = false);
+// it reads in them. On failure the old file is left as it was and the reason
+// is given; a directory or other special file at the path is never touched.
+// `alwaysKeepOld` keeps any file there as a backup.
+FileResult<Done> saveSettings(const std::string& path, const LocationList& list,
+                              const Preferences& prefs, bool alwaysKeepOld = false);
 
 } // namespace skyledger

@@ -17,11 +17,11 @@ std::optional<std::string> bytesOnDisk(const std::string& path) {
 
 } // namespace
 
-SettingsLoad SettingsKeeper::load(LocationList& list, Preferences& prefs, std::string* problem,
-                                  std::vector<SkippedLine>* skipped) {
-    const SettingsLoad result = loadSettings(path_, list, prefs, problem, skipped, &diskBytes_);
-    keptText_ = settingsText(list, prefs);
-    return result;
+SettingsRead SettingsKeeper::load() {
+    SettingsRead read = loadSettings(path_);
+    diskBytes_ = read.bytesRead;
+    keptText_ = settingsText(read.list, read.prefs);
+    return read;
 }
 
 bool SettingsKeeper::changed(const LocationList& list, const Preferences& prefs) const {
@@ -51,8 +51,9 @@ SettingsKeeper::SaveResult SettingsKeeper::save(const LocationList& list, const 
         result.beside = std::move(beside).value();
         return result;
     }
-    if (saveSettings(path_, list, prefs, &result.problem, changedElsewhere) !=
-        SettingsSave::Saved) {
+    const FileResult<Done> saved = saveSettings(path_, list, prefs, changedElsewhere);
+    if (!saved.ok()) {
+        result.problem = saved.error().why;
         result.outcome = Outcome::Failed;
         return result;
     }

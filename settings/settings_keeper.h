@@ -27,8 +27,7 @@ class SettingsKeeper {
     [[nodiscard]] const std::string& path() const { return path_; }
 
     // Reads the file as loadSettings does and remembers what it read.
-    SettingsLoad load(LocationList& list, Preferences& prefs, std::string* problem = nullptr,
-                      std::vector<SkippedLine>* skipped = nullptr);
+    SettingsRead load();
 
     // True when saving would store something other than what was read (or
     // last saved).

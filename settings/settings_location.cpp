@@ -71,7 +71,7 @@ bool makeDirectories(const std::string& path) {
 // which fails when `path` is already there.
 void createFileOnce(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".seed-" + std::to_string(::getpid());
-    if (!writeFileReplacing(temporary, bytes)) return;
+    if (!writeFileReplacing(temporary, bytes).ok()) return;
     (void)::link(temporary.c_str(), path.c_str());
     (void)::unlink(temporary.c_str());
 }

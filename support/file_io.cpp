@@ -15,6 +15,8 @@
 #include <ctime>
 #include <thread>
 
+#include "support/messages.h"
+
 namespace skyledger {
 
 namespace {
@@ -27,12 +29,9 @@ constexpr int MOST_BACKUPS = 1000;
 // temporary's name stays within the system's limit for a name.
 constexpr size_t TEMPORARY_NAME_PART = 200;
 
-void setProblem(std::string* problem, std::string_view reason) {
-    if (problem != nullptr) *problem = std::string(reason);
-}
-
-void setSystemProblem(std::string* problem, int error) {
-    setProblem(problem, std::strerror(error));
+// The reason the system gives for `error`, an errno value.
+FileProblem systemProblem(int error) {
+    return FileProblem{std::strerror(error)};
 }
 
 // The directory part of a path ("." for a bare name, "/" for the root).
@@ -147,23 +146,20 @@ int openStreamTarget(const std::string& path, double readerWait) {
     }
 }
 
-bool writeStreamTarget(const std::string& path, std::string_view bytes, std::string* problem,
-                       double readerWait) {
+FileResult<Done> writeStreamTarget(const std::string& path, std::string_view bytes,
+                                   double readerWait) {
     const int fd = openStreamTarget(path, readerWait);
     if (fd < 0) {
-        if (errno == ENXIO)
-            setProblem(problem, "no program reads the FIFO");
-        else
-            setSystemProblem(problem, errno);
-        return false;
+        if (errno == ENXIO) return FileProblem{NO_FIFO_READER_REASON};
+        return systemProblem(errno);
     }
     // Blocking again, so a slow reader slows the writes instead of failing them.
     const int flags = fcntl(fd, F_GETFL);
     if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     int error = writeAll(fd, bytes) ? 0 : errno;
     if (close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
-    if (error != 0) setSystemProblem(problem, error);
-    return error == 0;
+    if (error != 0) return systemProblem(error);
+    return Done{};
 }
 
 } // namespace
@@ -171,7 +167,7 @@ bool writeStreamTarget(const std::string& path, std::string_view bytes, std::str
 FileResult<std::string> readWholeFile(const std::string& path) {
     // Non-blocking, so that a FIFO without a writer does not hold us here.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return FileProblem{std::strerror(errno)};
+    if (fd < 0) return systemProblem(errno);
     struct stat st {};
     int error = 0;
     if (fstat(fd, &st) != 0) {
@@ -180,7 +176,7 @@ FileResult<std::string> readWholeFile(const std::string& path) {
         error = EISDIR;
     } else if (!S_ISREG(st.st_mode)) {
         close(fd);
-        return FileProblem{std::string(NOT_A_REGULAR_FILE)};
+        return FileProblem{NOT_A_REGULAR_FILE};
     }
     std::string bytes;
     char buffer[65536];
@@ -194,7 +190,7 @@ FileResult<std::string> readWholeFile(const std::string& path) {
         bytes.append(buffer, static_cast<size_t>(n));
     }
     close(fd);
-    if (error != 0) return FileProblem{std::strerror(error)};
+    if (error != 0) return systemProblem(error);
     return bytes;
 }
 
@@ -205,12 +201,13 @@ FileResult<std::string> followLinks(const std::string& path) {
         if (lstat(current.c_str(), &st) != 0) {
             if (hops == 0) return current; // nothing there yet: it will be created
             // A link to nowhere: like cp, do not create a file it happens to name.
-            return FileProblem{errno == ENOENT ? "dangling symbolic link" : std::strerror(errno)};
+            if (errno == ENOENT) return FileProblem{DANGLING_LINK_REASON};
+            return systemProblem(errno);
         }
         if (!S_ISLNK(st.st_mode)) return current;
         std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
         const ssize_t n = readlink(current.c_str(), target.data(), target.size());
-        if (n < 0) return FileProblem{std::strerror(errno)};
+        if (n < 0) return systemProblem(errno);
         target.resize(static_cast<size_t>(n));
         if (!target.empty() && target.front() != '/' && current.find('/') != std::string::npos) {
             const std::string directory = directoryOf(current);
@@ -218,30 +215,18 @@ FileResult<std::string> followLinks(const std::string& path) {
         }
         current = target;
     }
-    return FileProblem{std::strerror(ELOOP)};
+    return systemProblem(ELOOP);
 }
 
-bool writeFileReplacing(const std::string& path, std::string_view bytes, std::string* problem) {
+FileResult<Done> writeFileReplacing(const std::string& path, std::string_view bytes) {
     const FileResult<std::string> followed = followLinks(path);
-    if (!followed.ok()) {
-        setProblem(problem, followed.error().why);
-        return false;
-    }
+    if (!followed.ok()) return followed.error();
     const std::string& target = followed.value();
     struct stat old {};
     const bool exists = lstat(target.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT) {
-        setSystemProblem(problem, errno);
-        return false;
-    }
-    if (exists && !S_ISREG(old.st_mode)) {
-        setProblem(problem, NOT_A_REGULAR_FILE);
-        return false;
-    }
-    if (exists && access(target.c_str(), W_OK) != 0) {
-        setSystemProblem(problem, errno);
-        return false;
-    }
+    if (!exists && errno != ENOENT) return systemProblem(errno);
+    if (exists && !S_ISREG(old.st_mode)) return FileProblem{NOT_A_REGULAR_FILE};
+    if (exists && access(target.c_str(), W_OK) != 0) return systemProblem(errno);
 
     const std::string directory = directoryOf(target);
     const std::string stem = directory + "/" + temporaryStem(target);
@@ -251,10 +236,7 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
     for (int attempt = 0; fd < 0; ++attempt) {
         temporary = stem + randomSuffix();
         fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd < 0 && (errno != EEXIST || attempt == 100)) {
-            setSystemProblem(problem, errno);
-            return false;
-        }
+        if (fd < 0 && (errno != EEXIST || attempt == 100)) return systemProblem(errno);
     }
     if (exists) {
         // The new file takes the old one's place: its owner and permissions too,
@@ -266,22 +248,18 @@ bool writeFileReplacing(const std::string& path, std::string_view bytes, std::st
     if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         unlink(temporary.c_str());
-        setSystemProblem(problem, error);
-        return false;
+        return systemProblem(error);
     }
     syncDirectory(directory);
     removeStaleTemporaries(target);
-    return true;
+    return Done{};
 }
 
-bool writeOutputFile(const std::string& path, std::string_view bytes, std::string* problem,
-                     double readerWait) {
-    if (path.empty()) {
-        setProblem(problem, "no file name");
-        return false;
-    }
-    if (isStreamTarget(path)) return writeStreamTarget(path, bytes, problem, readerWait);
-    return writeFileReplacing(path, bytes, problem);
+FileResult<Done> writeOutputFile(const std::string& path, std::string_view bytes,
+                                 double readerWait) {
+    if (path.empty()) return FileProblem{NO_FILE_NAME_REASON};
+    if (isStreamTarget(path)) return writeStreamTarget(path, bytes, readerWait);
+    return writeFileReplacing(path, bytes);
 }
 
 int removeStaleTemporaries(const std::string& path, double olderThanSeconds) {
@@ -325,10 +303,10 @@ FileResult<std::string> keepBackup(const std::string& path, std::string_view suf
         if (errno == EEXIST) continue;
         // A file system without hard links: a copy instead.
         const FileResult<std::string> bytes = readWholeFile(path);
-        if (!bytes.ok()) return FileProblem{bytes.error().why};
+        if (!bytes.ok()) return bytes.error();
         return writeUnderFreeName(path, suffix, bytes.value());
     }
-    return FileProblem{std::strerror(EEXIST)};
+    return systemProblem(EEXIST);
 }
 
 FileResult<std::string> writeUnderFreeName(const std::string& path, std::string_view suffix,
@@ -340,9 +318,9 @@ FileResult<std::string> writeUnderFreeName(const std::string& path, std::string_
             syncDirectory(directoryOf(path));
             return name;
         }
-        if (error != EEXIST) return FileProblem{std::strerror(error)};
+        if (error != EEXIST) return systemProblem(error);
     }
-    return FileProblem{std::strerror(EEXIST)};
+    return systemProblem(EEXIST);
 }
 
 } // namespace skyledger

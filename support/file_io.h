@@ -11,17 +11,15 @@
 #include <string_view>
 
 #include "support/file_result.h"
+#include "support/messages.h"
 
 namespace skyledger {
 
-// The reason given for a path that exists but is neither a regular file nor a
-// symbolic link to one (a directory, a FIFO, a device).
-inline constexpr std::string_view NOT_A_REGULAR_FILE = "not a regular file";
-
 // The bytes of the whole regular file at `path`, or the reason they cannot
 // be read (the system's text, such as "Permission denied" or "Is a
-// directory", or NOT_A_REGULAR_FILE). A FIFO or a device is never opened in a
-// way that could wait for a writer.
+// directory", or NOT_A_REGULAR_FILE for a path that exists but is neither a
+// regular file nor a symbolic link to one). A FIFO or a device is never
+// opened in a way that could wait for a writer.
 FileResult<std::string> readWholeFile(const std::string& path);
 
 // The file that `path` names once symbolic links are followed: `path` itself
@@ -32,21 +30,20 @@ FileResult<std::string> followLinks(const std::string& path);
 // Replaces the file at `path` (following symbolic links, so a link keeps
 // pointing at the new file) with `bytes`, or creates it. Refused when the
 // target exists and is not a regular file, or is not writable by this user
-// (as `cp` would refuse it); a replaced file keeps its permissions. False,
-// with the reason in `problem`, the target untouched and no temporary left
-// behind, when any step fails.
-bool writeFileReplacing(const std::string& path, std::string_view bytes,
-                        std::string* problem = nullptr);
+// (as `cp` would refuse it); a replaced file keeps its permissions. The
+// reason instead, the target untouched and no temporary left behind, when
+// any step fails.
+FileResult<Done> writeFileReplacing(const std::string& path, std::string_view bytes);
 
 // Writes an output file the user named (a chart export, a PDF, a picture):
 // a FIFO, a terminal or another device, also through /dev/stdout and its
 // like, is written directly, as a shell redirection would; anything else goes
 // through writeFileReplacing, which refuses a directory or a dangling link.
 // A FIFO that no program reads is given up after `readerWait` seconds rather
-// than waited on for ever. False, with the reason, when any write fails (a
-// full disk, a file-size limit) or the name is empty.
-bool writeOutputFile(const std::string& path, std::string_view bytes,
-                     std::string* problem = nullptr, double readerWait = 2.0);
+// than waited on for ever. The reason instead when any write fails (a full
+// disk, a file-size limit) or the name is empty.
+FileResult<Done> writeOutputFile(const std::string& path, std::string_view bytes,
+                                 double readerWait = 2.0);
 
 // Removes the temporaries writeFileReplacing left beside `path` when a run
 // was killed mid-way: files of its own naming (".<name>.<8 letters and

@@ -35,6 +35,16 @@ inline constexpr const char* DECLINATION_RANGE_MESSAGE = "Magnetic declination e
 inline constexpr const char* INVALID_TIME_ZONE_MESSAGE = "Invalid time zone entry";
 inline constexpr const char* TIME_ZONE_RANGE_MESSAGE = "Time zone entry out of range";
 
+// The reasons a file operation gives besides the system's own texts.
+inline constexpr const char* NOT_A_REGULAR_FILE = "not a regular file";
+inline constexpr const char* DANGLING_LINK_REASON = "dangling symbolic link";
+inline constexpr const char* NO_FIFO_READER_REASON = "no program reads the FIFO";
+inline constexpr const char* NO_FILE_NAME_REASON = "no file name";
+// A picture or a printout that could not be drawn before it was written.
+inline constexpr const char* PICTURE_NOT_MADE_REASON = "the picture could not be made";
+inline constexpr const char* PDF_NOT_MADE_REASON = "the PDF could not be made";
+inline constexpr const char* REPORT_NOT_MADE_REASON = "the report could not be made";
+
 // "Missing File: <name>", for a file the program needs and did not find.
 [[nodiscard]] std::string missingFileMessage(std::string_view fileName);
 

@@ -1,6 +1,7 @@
 // The one shape of a computation or an operation that may fail: its value,
 // or the reason there is none. Each layer names its reasons (AlmanacError,
-// FileProblem) and uses this shape for them.
+// FileProblem) and uses this shape for them. An operation that gives nothing
+// but its success (a write) gives Done as its value.
 #pragma once
 
 #include <cassert>
@@ -8,6 +9,9 @@
 #include <utility>
 
 namespace skyledger {
+
+// The value of an operation that succeeded and has nothing else to give.
+struct Done {};
 
 template <typename T, typename Reason> class [[nodiscard]] Result {
   public:

@@ -35,7 +35,10 @@ TEST(AtlasPlace, ACityBecomesAPlaceWithTheModelsDeclination) {
 TEST(AtlasPlace, ShippedPlacesAgreeWithTheModelIn2026) {
     LocationList list;
     Preferences prefs;
-    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, list, prefs), SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    list = loaded.list;
+    prefs = loaded.prefs;
     ASSERT_GT(list.count(), 10);
     for (const Location& place : list.records) {
         const double model =

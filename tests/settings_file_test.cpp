@@ -57,7 +57,10 @@ TEST(SettingsFile, WritesTheFormatByteForByte) {
 TEST(SettingsFile, ReadsBackWhatItWrote) {
     LocationList list;
     Preferences prefs;
-    ASSERT_EQ(parseSettingsText(SAMPLE_TEXT, list, prefs), SettingsLoad::Loaded);
+    const SettingsRead parsed = parseSettingsText(SAMPLE_TEXT);
+    ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
+    list = parsed.list;
+    prefs = parsed.prefs;
     EXPECT_EQ(prefs.magneticBearings, 0);
     EXPECT_EQ(prefs.twelveHourClock, 1);
     ASSERT_TRUE(list.present);
@@ -86,7 +89,10 @@ TEST(SettingsFile, AcceptsOtherLineEndsAndLetterCase) {
     for (const std::string& text : {lf, cr, lf.substr(0, lf.size() - 1)}) {
         LocationList list;
         Preferences prefs;
-        ASSERT_EQ(parseSettingsText(text, list, prefs), SettingsLoad::Loaded);
+        const SettingsRead parsed = parseSettingsText(text);
+        ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
+        list = parsed.list;
+        prefs = parsed.prefs;
         EXPECT_EQ(prefs.magneticBearings, 0);
         EXPECT_EQ(prefs.twelveHourClock, 1);
         ASSERT_EQ(list.count(), 1);
@@ -102,7 +108,10 @@ TEST(SettingsFile, OtherFirstLinesAreNotUnderstood) {
         list.present = true;
         Preferences prefs;
         prefs.magneticBearings = 0;
-        EXPECT_EQ(parseSettingsText(text, list, prefs), SettingsLoad::NotUnderstood) << text;
+        const SettingsRead parsed = parseSettingsText(text);
+        EXPECT_EQ(parsed.load, SettingsLoad::NotUnderstood) << text;
+        list = parsed.list;
+        prefs = parsed.prefs;
         EXPECT_FALSE(list.present);
         EXPECT_EQ(prefs.magneticBearings, 1);
         EXPECT_EQ(prefs.twelveHourClock, 0);
@@ -126,7 +135,10 @@ TEST(SettingsFile, DamagedFilesKeepWhatIsReadable) {
                              "magneticbearings 0\r\n"; // after "end": never read
     LocationList list;
     Preferences prefs;
-    ASSERT_EQ(parseSettingsText(text + longName, list, prefs), SettingsLoad::Loaded);
+    const SettingsRead parsed = parseSettingsText(text + longName);
+    ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
+    list = parsed.list;
+    prefs = parsed.prefs;
     EXPECT_EQ(prefs.magneticBearings, 1);
     EXPECT_EQ(prefs.twelveHourClock, 0);
     ASSERT_EQ(list.count(), 4);
@@ -150,20 +162,20 @@ TEST(SettingsFile, DamagedFilesKeepWhatIsReadable) {
 
     // A count larger than the file, a missing count, a negative index.
     for (const char* head : {"locations -4 1000\r\n", "locations\r\n", "locations 0 -2\r\n"}) {
-        LocationList l;
         const std::string t = std::string("skyledger 1.0\r\n") + head + "  \"A\" 1 2 3 4\n \"B\"";
-        ASSERT_EQ(parseSettingsText(t, l, prefs), SettingsLoad::Loaded);
+        const SettingsRead parsedList = parseSettingsText(t);
+        ASSERT_EQ(parsedList.load, SettingsLoad::Loaded);
+        const LocationList& l = parsedList.list;
         ASSERT_EQ(l.count(), 2) << head;
         EXPECT_EQ(l.current, 0);
         EXPECT_EQ(l.records[1].name, "B");
     }
     // An empty list stays a present list; values too large for the file are 0.
-    LocationList empty;
-    parseSettingsText("skyledger 1.0\nlocations 0 0\n", empty, prefs);
+    const LocationList empty = parseSettingsText("skyledger 1.0\nlocations 0 0\n").list;
     EXPECT_TRUE(empty.present);
     EXPECT_EQ(empty.currentLocation(), nullptr);
-    LocationList big;
-    parseSettingsText("skyledger 1.0\nlocations 0 1\n\"X\" 1e7 10000000.01 -1e7 1e300", big, prefs);
+    const LocationList big =
+        parseSettingsText("skyledger 1.0\nlocations 0 1\n\"X\" 1e7 10000000.01 -1e7 1e300").list;
     EXPECT_EQ(big.records[0].latitude, 1.0e7);
     EXPECT_EQ(big.records[0].longitude, 0.0);
     EXPECT_EQ(big.records[0].magneticDeclination, -1.0e7);
@@ -178,7 +190,10 @@ TEST(SettingsFile, TimeZoneNameIsAQuotedSixthFieldThatOlderReadersSkip) {
                              "end\r\n";
     LocationList list;
     Preferences prefs;
-    ASSERT_EQ(parseSettingsText(text, list, prefs), SettingsLoad::Loaded);
+    const SettingsRead parsed = parseSettingsText(text);
+    ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
+    list = parsed.list;
+    prefs = parsed.prefs;
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.records[0].zone, "Europe/London");
     EXPECT_EQ(list.records[0].timeZone, 0.0);
@@ -232,18 +247,12 @@ TEST(SettingsFile, ReaderNamesTheLinesItDidNotTake) {
         {"decimal_commas.txt", 2, {{5, R::UnreadableNumber}}},
     };
     for (const auto& c : cases) {
-        LocationList list;
-        Preferences prefs;
-        std::vector<SkippedLine> skipped;
-        EXPECT_EQ(parseSettingsText(dataFile(c.file), list, prefs, &skipped), SettingsLoad::Loaded);
-        EXPECT_EQ(list.count(), c.places) << c.file;
-        EXPECT_EQ(skipped, c.skipped) << c.file;
+        const SettingsRead parsed = parseSettingsText(dataFile(c.file));
+        EXPECT_EQ(parsed.load, SettingsLoad::Loaded);
+        EXPECT_EQ(parsed.list.count(), c.places) << c.file;
+        EXPECT_EQ(parsed.skipped, c.skipped) << c.file;
     }
-    std::vector<SkippedLine> none = {{1, R::UnknownLine}};
-    LocationList list;
-    Preferences prefs;
-    parseSettingsText(SAMPLE_TEXT, list, prefs, &none);
-    EXPECT_TRUE(none.empty());
+    EXPECT_TRUE(parseSettingsText(SAMPLE_TEXT).skipped.empty());
     EXPECT_EQ(skippedLinesMessage("places.txt", {{6, R::BeyondCount}, {9, R::UnreadableNumber}}),
               "places.txt was not read in full: line 6 (beyond the count of places), line 9 (a "
               "number that cannot be read). The file as it is will be kept as a backup when the "
@@ -271,7 +280,10 @@ TEST(SettingsFile, LongLinesAndNamesAreReadWhole) {
     const std::string text = settingsText(list, Preferences{});
     LocationList back;
     Preferences prefs;
-    ASSERT_EQ(parseSettingsText(text, back, prefs), SettingsLoad::Loaded);
+    const SettingsRead parsed = parseSettingsText(text);
+    ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
+    back = parsed.list;
+    prefs = parsed.prefs;
     ASSERT_EQ(back.count(), 2);
     EXPECT_EQ(back.records[0].name, list.records[0].name); // a 500-byte line
     EXPECT_EQ(back.records[0].timeZone, 4.0);
@@ -291,7 +303,10 @@ TEST(SettingsFile, OverlongQuotedNameKeepsItsNumbersInTheirFields) {
                              escaped + "\" -5.5 6 -7 8\r\nend\r\n";
     LocationList list;
     Preferences prefs;
-    ASSERT_EQ(parseSettingsText(text, list, prefs), SettingsLoad::Loaded);
+    const SettingsRead parsed = parseSettingsText(text);
+    ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
+    list = parsed.list;
+    prefs = parsed.prefs;
     ASSERT_EQ(list.count(), 2);
     const Location& first = list.records[0];
     EXPECT_EQ(first.name, std::string(MAX_NAME_LENGTH, 'N'));
@@ -358,10 +373,13 @@ TEST_F(SettingsFileOnDisk, MissingFileGivesDefaultsAndSavesAnEmptyList) {
     list.present = true;
     Preferences prefs;
     prefs.twelveHourClock = 1;
-    EXPECT_EQ(loadSettings(path_, list, prefs), SettingsLoad::Missing);
+    const SettingsRead loaded = loadSettings(path_);
+    EXPECT_EQ(loaded.load, SettingsLoad::Missing);
+    list = loaded.list;
+    prefs = loaded.prefs;
     EXPECT_FALSE(list.present);
     EXPECT_EQ(prefs.twelveHourClock, 0);
-    EXPECT_EQ(saveSettings(path_, list, prefs), SettingsSave::Saved);
+    EXPECT_TRUE(saveSettings(path_, list, prefs).ok());
     EXPECT_EQ(contents(path_), settingsText(LocationList{}, Preferences{}));
     EXPECT_FALSE(fs::exists(path_ + ".tmp"));
     EXPECT_FALSE(fs::exists(settingsBackupPath(path_)));
@@ -371,8 +389,11 @@ TEST_F(SettingsFileOnDisk, UntouchedFileIsReproducedByteForByte) {
     write(path_, SAMPLE_TEXT);
     LocationList list;
     Preferences prefs;
-    ASSERT_EQ(loadSettings(path_, list, prefs), SettingsLoad::Loaded);
-    ASSERT_EQ(saveSettings(path_, list, prefs), SettingsSave::Saved);
+    const SettingsRead loaded = loadSettings(path_);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    list = loaded.list;
+    prefs = loaded.prefs;
+    ASSERT_TRUE(saveSettings(path_, list, prefs).ok());
     EXPECT_EQ(contents(path_), SAMPLE_TEXT);
     EXPECT_FALSE(fs::exists(settingsBackupPath(path_)));
 }
@@ -382,8 +403,11 @@ TEST_F(SettingsFileOnDisk, FileNotUnderstoodIsKeptAsBackup) {
     write(path_, later);
     LocationList list;
     Preferences prefs;
-    EXPECT_EQ(loadSettings(path_, list, prefs), SettingsLoad::NotUnderstood);
-    ASSERT_EQ(saveSettings(path_, sampleList(), prefs), SettingsSave::Saved);
+    const SettingsRead loaded = loadSettings(path_);
+    EXPECT_EQ(loaded.load, SettingsLoad::NotUnderstood);
+    list = loaded.list;
+    prefs = loaded.prefs;
+    ASSERT_TRUE(saveSettings(path_, sampleList(), prefs).ok());
     EXPECT_EQ(contents(settingsBackupPath(path_)), later);
     EXPECT_TRUE(isSettingsText(contents(path_)));
 }
@@ -396,8 +420,11 @@ TEST_F(SettingsFileOnDisk, FileNotWrittenAsReadIsKeptAsBackup) {
         write(path_, dataFile(name));
         LocationList list;
         Preferences prefs;
-        ASSERT_EQ(loadSettings(path_, list, prefs), SettingsLoad::Loaded);
-        ASSERT_EQ(saveSettings(path_, list, prefs), SettingsSave::Saved);
+        const SettingsRead loaded = loadSettings(path_);
+        ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+        list = loaded.list;
+        prefs = loaded.prefs;
+        ASSERT_TRUE(saveSettings(path_, list, prefs).ok());
         EXPECT_EQ(contents(settingsBackupPath(path_)), dataFile(name)) << name;
     }
 }
@@ -405,15 +432,18 @@ TEST_F(SettingsFileOnDisk, FileNotWrittenAsReadIsKeptAsBackup) {
 TEST_F(SettingsFileOnDisk, FailedSaveLeavesTheOldFileAlone) {
     write(path_, SAMPLE_TEXT);
     fs::create_directory(path_ + ".tmp"); // a stray name beside the file is no obstacle
-    EXPECT_EQ(saveSettings(path_, LocationList{}, Preferences{}), SettingsSave::Saved);
+    EXPECT_TRUE(saveSettings(path_, LocationList{}, Preferences{}).ok());
     EXPECT_TRUE(fs::is_directory(path_ + ".tmp"));
 
     const std::string elsewhere = (dir_ / "no such directory" / "x").string();
-    EXPECT_EQ(saveSettings(elsewhere, sampleList(), Preferences{}), SettingsSave::Failed);
+    EXPECT_FALSE(saveSettings(elsewhere, sampleList(), Preferences{}).ok());
 
     LocationList list;
     Preferences prefs;
-    EXPECT_EQ(loadSettings(dir_.string(), list, prefs), SettingsLoad::Unreadable);
+    const SettingsRead loaded = loadSettings(dir_.string());
+    EXPECT_EQ(loaded.load, SettingsLoad::Unreadable);
+    list = loaded.list;
+    prefs = loaded.prefs;
     EXPECT_FALSE(list.present);
 }
 

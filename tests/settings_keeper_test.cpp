@@ -36,7 +36,11 @@ class TwoCopies : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     struct Copy {
-        explicit Copy(const std::string& path) : keeper(path) { keeper.load(list, prefs); }
+        explicit Copy(const std::string& path) : keeper(path) {
+            const SettingsRead read = keeper.load();
+            list = read.list;
+            prefs = read.prefs;
+        }
         void addPlace(const std::string& name) {
             list.records.push_back(Location{name, 10.0, 20.0, 0.0, 1.0});
         }

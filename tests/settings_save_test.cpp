@@ -82,7 +82,7 @@ TEST_F(SafeSave, FailedWriteLeavesTheUnreadableOldFileInPlace) {
         signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
         const rlimit limit{64, 64};
         setrlimit(RLIMIT_FSIZE, &limit);
-        return saveSettings(path_, big, Preferences{}) == SettingsSave::Failed ? 0 : 1;
+        return saveSettings(path_, big, Preferences{}).ok() ? 1 : 0;
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(contents(path_), NOT_UNDERSTOOD);
@@ -93,14 +93,14 @@ TEST_F(SafeSave, FailedWriteLeavesTheUnreadableOldFileInPlace) {
 
 TEST_F(SafeSave, EarlierBackupsAreKept) {
     write(path_, "first unreadable file");
-    ASSERT_EQ(saveSettings(path_, placesNamed("A", 1), Preferences{}), SettingsSave::Saved);
+    ASSERT_TRUE(saveSettings(path_, placesNamed("A", 1), Preferences{}).ok());
     write(path_, "second unreadable file");
-    ASSERT_EQ(saveSettings(path_, placesNamed("B", 1), Preferences{}), SettingsSave::Saved);
+    ASSERT_TRUE(saveSettings(path_, placesNamed("B", 1), Preferences{}).ok());
     EXPECT_EQ(contents(settingsBackupPath(path_)), "first unreadable file");
     EXPECT_EQ(contents(settingsBackupPath(path_) + ".1"), "second unreadable file");
     EXPECT_EQ(contents(path_), settingsText(placesNamed("B", 1), Preferences{}));
     // An understood file is replaced without a backup.
-    ASSERT_EQ(saveSettings(path_, placesNamed("C", 1), Preferences{}), SettingsSave::Saved);
+    ASSERT_TRUE(saveSettings(path_, placesNamed("C", 1), Preferences{}).ok());
     EXPECT_EQ(entries().size(), 3u);
 }
 
@@ -109,7 +109,7 @@ TEST_F(SafeSave, PlantedTemporarySymlinkIsLeftAlone) {
     write(victim, "precious");
     fs::create_symlink(victim, path_ + ".tmp");
     write(path_, settingsText(placesNamed("Old", 1), Preferences{}));
-    ASSERT_EQ(saveSettings(path_, placesNamed("New", 2), Preferences{}), SettingsSave::Saved);
+    ASSERT_TRUE(saveSettings(path_, placesNamed("New", 2), Preferences{}).ok());
     EXPECT_EQ(contents(victim), "precious");
     EXPECT_TRUE(fs::is_symlink(path_ + ".tmp"));
     EXPECT_EQ(contents(path_), settingsText(placesNamed("New", 2), Preferences{}));
@@ -127,7 +127,7 @@ TEST_F(SafeSave, ConcurrentSaversNeverShowAPartialFile) {
         if (pid == 0) {
             int failures = 0;
             for (int i = 0; i < 150; ++i)
-                failures += saveSettings(path_, list, Preferences{}) != SettingsSave::Saved;
+                failures += !saveSettings(path_, list, Preferences{}).ok();
             _exit(failures == 0 ? 0 : 1);
         }
         return pid;
@@ -154,13 +154,13 @@ TEST_F(SafeSave, SymlinkedSettingsFileKeepsItsLinkAndADirectoryIsNeverMoved) {
     const fs::path real = dir_ / "real settings.txt";
     write(real, settingsText(placesNamed("Old", 1), Preferences{}));
     fs::create_symlink(real.filename(), path_); // relative, as users make them
-    ASSERT_EQ(saveSettings(path_, placesNamed("New", 1), Preferences{}), SettingsSave::Saved);
+    ASSERT_TRUE(saveSettings(path_, placesNamed("New", 1), Preferences{}).ok());
     EXPECT_TRUE(fs::is_symlink(path_));
     EXPECT_EQ(contents(real), settingsText(placesNamed("New", 1), Preferences{}));
 
     const std::string taken = (dir_ / "taken").string();
     fs::create_directories(fs::path(taken) / "inside");
-    EXPECT_EQ(saveSettings(taken, placesNamed("X", 1), Preferences{}), SettingsSave::Failed);
+    EXPECT_FALSE(saveSettings(taken, placesNamed("X", 1), Preferences{}).ok());
     EXPECT_TRUE(fs::is_directory(fs::path(taken) / "inside"));
     EXPECT_FALSE(fs::exists(taken + ".bak"));
 }
@@ -180,7 +180,7 @@ TEST_F(SafeSave, StaleTemporariesOfThisProgramGoAtTheNextSave) {
     fs::last_write_time(stale, twoMinutesAgo);
     fs::last_write_time(notOurs, twoMinutesAgo);
 
-    ASSERT_EQ(saveSettings(path_, placesNamed("P", 2), Preferences{}), SettingsSave::Saved);
+    ASSERT_TRUE(saveSettings(path_, placesNamed("P", 2), Preferences{}).ok());
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(fresh));
     EXPECT_TRUE(fs::exists(notOurs));

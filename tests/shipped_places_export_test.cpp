@@ -69,8 +69,10 @@ TEST(ShippedPlaces, Exports2026AreUnchangedExceptTheRecoveredNorthernEvents) {
           "05-Oct-26", "19-Oct-26", "01-Nov-26", "16-Nov-26", "13-Dec-26", "26-Dec-26"}},
     };
     AppState s;
-    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, s.locations, s.preferences),
-              SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    s.locations = loaded.list;
+    s.preferences = loaded.prefs;
     ASSERT_EQ(s.locations.count(), 15);
     s.preferences.timeBasis = TimeBasis::Standard;
     // The exports were recorded before two shipped declinations were brought

@@ -111,7 +111,9 @@ int main(int argc, char** argv) {
     const LayoutMetrics metrics = measureLayoutMetrics();
     QApplication::setFont(metrics.uiFont);
     AppState state;
-    loadSettings(settings, state.locations, state.preferences);
+    const SettingsRead loaded = loadSettings(settings);
+    state.locations = loaded.list;
+    state.preferences = loaded.prefs;
     startFromClock(state, StartClock{{2026, 12, 7}, false});
     AlmanacSession session(state);
     MainWindow window(session, metrics);

@@ -23,7 +23,9 @@ constexpr int32_t YEAR = 366;
 
 std::unique_ptr<AppState> placesState() {
     auto state = std::make_unique<AppState>();
-    loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state->locations, state->preferences);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    state->locations = loaded.list;
+    state->preferences = loaded.prefs;
     state->currentDate = CivilDate{2026, 3, 1};
     return state;
 }
@@ -79,7 +81,7 @@ void BM_YearChartToPdf(benchmark::State& bench) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("year.pdf"));
     for (auto _ : bench)
-        benchmark::DoNotOptimize(printReportToPdf(file, chartPageRoutine(state->chart, *state)));
+        benchmark::DoNotOptimize(printReportToPdf(file, chartPageRoutine(state->chart, *state)).ok());
 }
 BENCHMARK(BM_YearChartToPdf)->Unit(benchmark::kMillisecond);
 

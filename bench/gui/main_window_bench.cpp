@@ -22,7 +22,9 @@ using namespace skyledger;
 void BM_MainWindowDateChange(benchmark::State& bench) {
     const LayoutMetrics metrics = measureLayoutMetrics();
     AppState state;
-    loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    state.locations = loaded.list;
+    state.preferences = loaded.prefs;
     startFromClock(state, StartClock{{2026, 3, 1}, false});
     AlmanacSession session(state);
     MainWindow window(session, metrics, [](QWidget*, const QString&, const QString&) {});

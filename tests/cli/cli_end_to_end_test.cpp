@@ -238,7 +238,10 @@ TEST_F(CliTest, ChartFileIsTheCoreExportByteForByte) {
     const CliRun r = run(greenwich({"--clock", "12", "chart", "2026-01-30", "5", "-o", file}));
     ASSERT_EQ(r.status, 0) << r.err;
     AppState s;
-    ASSERT_EQ(loadSettings(settings_, s.locations, s.preferences), SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(settings_);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    s.locations = loaded.list;
+    s.preferences = loaded.prefs;
     ASSERT_EQ(s.locations.currentLocation()->name, "Greenwich"); // current in the shipped file
     s.preferences = {
         .magneticBearings = false, .twelveHourClock = true, .timeBasis = TimeBasis::Universal};
@@ -442,7 +445,10 @@ TEST_F(CliTest, LocationsAsJsonMarkTheCurrentPlace) {
 TEST(ShippedPlaces, ADozenPlacesOnSeveralContinentsWithGreenwichCurrent) {
     LocationList list;
     Preferences prefs;
-    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, list, prefs), SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    list = loaded.list;
+    prefs = loaded.prefs;
     EXPECT_GE(list.count(), 12);
     ASSERT_NE(list.currentLocation(), nullptr);
     EXPECT_EQ(list.currentLocation()->name, "Greenwich");

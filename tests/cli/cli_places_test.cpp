@@ -45,7 +45,10 @@ class CliPlaces : public ::testing::Test {
     LocationList places() {
         LocationList list;
         Preferences prefs;
-        EXPECT_EQ(loadSettings(settings_, list, prefs), SettingsLoad::Loaded);
+        const SettingsRead loaded = loadSettings(settings_);
+        EXPECT_EQ(loaded.load, SettingsLoad::Loaded);
+        list = loaded.list;
+        prefs = loaded.prefs;
         return list;
     }
 

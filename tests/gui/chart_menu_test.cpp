@@ -150,15 +150,15 @@ TEST_F(ChartMenuTest, ScriptedScreenshotAndPdf) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
-    ProgramOptions options;
-    QString error;
-    ASSERT_TRUE(parseProgramOptions({"--date", "2024-03-01", "--days", "40", "--screenshot-window",
-                                     "chart", png, "--pdf", "chart", pdf},
-                                    options, error))
-        << error.toStdString();
-    ASSERT_TRUE(applyStartOptions(*state, options, error));
-    EXPECT_EQ(runProgramOptions(*window, options, error), std::optional<int>(0))
-        << error.toStdString();
+    const Result<ProgramOptions, QString> parsed = parseProgramOptions(
+        {"--date", "2024-03-01", "--days", "40", "--screenshot-window", "chart", png, "--pdf", "chart",
+         pdf});
+    ASSERT_TRUE(parsed.ok()) << parsed.error().toStdString();
+    const ProgramOptions& options = parsed.value();
+    ASSERT_TRUE(applyStartOptions(*state, options).ok());
+    const std::optional<ScriptedEnd> end = runProgramOptions(*window, options);
+    ASSERT_TRUE(end.has_value());
+    EXPECT_EQ(end->status, 0) << end->message.toStdString();
 
     ChartWindow* chart = window->reportWindow<ChartWindow>();
     ASSERT_NE(chart, nullptr);

@@ -59,7 +59,7 @@ class ChartPrintTest : public ::testing::Test {
 TEST_F(ChartPrintTest, AYearPrintsOnSeveralPagesEachWithItsHead) {
     computeChart(CivilDate{2024, 1, 1}, 366);
     const QString file = dir.filePath(QStringLiteral("year.pdf"));
-    ASSERT_TRUE(printReportToPdf(file, chartPageRoutine(state->chart, *state)));
+    ASSERT_TRUE(printReportToPdf(file, chartPageRoutine(state->chart, *state)).ok());
     const QStringList pages = pdfPages(file);
     ASSERT_GE(pages.size(), 3);
 
@@ -98,7 +98,7 @@ TEST_F(ChartPrintTest, ARowEndingExactlyOnTheBottomMarginGoesToTheNextPage) {
             margins.pageBottom = chartFirstRowTop(fonts, margins, 1) + 10 * fonts.bodyLine + extra;
             printChartPages(printer, painter, state->chart, *state, margins);
         };
-        EXPECT_TRUE(printReportToPdf(file, pages));
+        EXPECT_TRUE(printReportToPdf(file, pages).ok());
         return pdfPages(file);
     };
     const QStringList exact = printWithBottom(0);
@@ -118,7 +118,7 @@ TEST_F(ChartPrintTest, PrintAndSaveAsEachCloseTheWindow) {
     const auto open = [&] {
         auto* window = new ChartWindow(testMetrics(), session);
         window->setPrintJob(
-            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); });
+            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages).ok()); });
         window->setSaveFileChooser([] { return QString(); }); // the user cancels
         window->show();
         return QPointer<ChartWindow>(window);
@@ -143,7 +143,7 @@ TEST_F(ChartPrintTest, PrintedAndSavedHeadsNameThePlaceAndBasisOfTheRowsNotTheCu
     const auto open = [&] {
         auto* window = new ChartWindow(testMetrics(), session);
         window->setPrintJob(
-            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages)); });
+            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages).ok()); });
         window->setSaveFileChooser([&] { return saved; });
         window->show();
         return QPointer<ChartWindow>(window);

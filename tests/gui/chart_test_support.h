@@ -18,8 +18,10 @@ namespace skyledger {
 // The shipped places with Greenwich current, 24-hour clock, true bearings, UT.
 inline std::unique_ptr<AppState> greenwichState() {
     auto state = std::make_unique<AppState>();
-    EXPECT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state->locations, state->preferences),
-              SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    EXPECT_EQ(loaded.load, SettingsLoad::Loaded);
+    state->locations = loaded.list;
+    state->preferences = loaded.prefs;
     for (int32_t i = 0; i < state->locations.count(); ++i)
         if (state->locations.records[static_cast<size_t>(i)].name == "Greenwich")
             state->locations.current = i;

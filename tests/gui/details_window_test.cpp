@@ -89,7 +89,7 @@ TEST_F(DetailsWindowTest, PrintsOnePageWithTitlePlaceGraphAndDetailsThenCloses) 
     QString file;
     window->setPrintJob([&](QWidget*, const PageRoutine& pages) {
         file = dir.filePath(QStringLiteral("details.pdf"));
-        EXPECT_TRUE(printReportToPdf(file, pages));
+        EXPECT_TRUE(printReportToPdf(file, pages).ok());
     });
     QPointer<DetailsWindow> open(window);
     window->show();

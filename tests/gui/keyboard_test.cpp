@@ -28,8 +28,10 @@ class KeyboardTest : public ::testing::Test {
   protected:
     void SetUp() override {
         metrics = measureLayoutMetrics();
-        ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
-                  SettingsLoad::Loaded);
+        const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+        ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+        state.locations = loaded.list;
+        state.preferences = loaded.prefs;
         startFromClock(state, StartClock{{2026, 3, 20}, false});
         window = std::make_unique<MainWindow>(session, metrics,
                                               [](QWidget*, const QString&, const QString&) {});

@@ -345,10 +345,9 @@ TEST(LocationDialog, NameFieldRefusesWhatTheSettingsFileCannotKeep) {
     d.click(d.dialog.okButton());
     ASSERT_TRUE(d.accepted());
     ASSERT_EQ(list.currentLocation()->name, "Z\xFCrich \x80");
-    LocationList loaded;
-    Preferences prefs;
-    ASSERT_EQ(parseSettingsText(settingsText(list, prefs), loaded, prefs), SettingsLoad::Loaded);
-    EXPECT_EQ(names(loaded), names(list));
+    const SettingsRead loaded = parseSettingsText(settingsText(list, Preferences{}));
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    EXPECT_EQ(names(loaded.list), names(list));
 }
 
 } // namespace
@@ -390,9 +389,9 @@ TEST(LocationDialog, ChoosingACityOfTheAtlasFillsThePlace) {
     EXPECT_EQ(stored.zone, "Europe/Oslo");
 
     // Saved and read back as the next start reads it.
-    LocationList back;
-    Preferences prefs;
-    EXPECT_EQ(parseSettingsText(settingsText(list, prefs), back, prefs), SettingsLoad::Loaded);
+    const SettingsRead read = parseSettingsText(settingsText(list, Preferences{}));
+    EXPECT_EQ(read.load, SettingsLoad::Loaded);
+    const LocationList& back = read.list;
     EXPECT_EQ(back.records[1].name, stored.name);
     EXPECT_DOUBLE_EQ(back.records[1].latitude, 69.64);
     EXPECT_EQ(back.records[1].zone, "Europe/Oslo");

@@ -32,8 +32,10 @@ namespace {
 class LocationMenuTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
-                  SettingsLoad::Loaded);
+        const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+        ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+        state.locations = loaded.list;
+        state.preferences = loaded.prefs;
         startFromClock(state, StartClock{{2026, 6, 21}, false});
     }
 
@@ -88,7 +90,10 @@ class LocationMenuTest : public ::testing::Test {
         ASSERT_TRUE(
             saveSettingsAtExit(path, state, [](QWidget*, const QString&, const QString&) {}));
         state = AppState{};
-        ASSERT_EQ(loadSettings(path, state.locations, state.preferences), SettingsLoad::Loaded);
+        const SettingsRead loaded = loadSettings(path);
+        ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+        state.locations = loaded.list;
+        state.preferences = loaded.prefs;
         startFromClock(state, StartClock{{2026, 6, 21}, false});
         start();
     }
@@ -192,7 +197,10 @@ TEST_F(LocationMenuTest, ClosingTheDialogWithAChangeSavesAndAsksBeforeReplacingA
     const std::string path = settingsPath(dir.path().toStdString());
     QFile::copy(QStringLiteral(SKYLEDGER_DEFAULT_SETTINGS), QString::fromStdString(path));
     SettingsKeeper keeper(path);
-    ASSERT_EQ(keeper.load(state.locations, state.preferences), SettingsLoad::Loaded);
+    const SettingsRead loaded = keeper.load();
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    state.locations = loaded.list;
+    state.preferences = withStoredPreferences(state.preferences, loaded.prefs);
     start();
     int asked = 0;
     bool answer = false;

@@ -47,8 +47,10 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         metrics = measureLayoutMetrics();
-        ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
-                  SettingsLoad::Loaded);
+        const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+        ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+        state.locations = loaded.list;
+        state.preferences = loaded.prefs;
     }
 
     void open(CivilDate today, bool daylightSaving = false) {

@@ -41,13 +41,13 @@ TEST(PrintReportToPdf, WritesEveryPageAndFailsForAnUnwritablePath) {
         painter.drawText(100, 100, QStringLiteral("two"));
         pagesDrawn = 2;
     };
-    ASSERT_TRUE(printReportToPdf(file, twoPages));
+    ASSERT_TRUE(printReportToPdf(file, twoPages).ok());
     EXPECT_EQ(pagesDrawn, 2);
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().contains("/Count 2"));
     const QtMessageCatcher qt;
-    EXPECT_FALSE(printReportToPdf(dir.filePath(QStringLiteral("missing/x.pdf")), twoPages));
+    EXPECT_FALSE(printReportToPdf(dir.filePath(QStringLiteral("missing/x.pdf")), twoPages).ok());
     for (const QString& message : qt.messages()) // at most the painter's refusal
         EXPECT_TRUE(message.startsWith(QStringLiteral("QPainter::begin"))) << message.toStdString();
 }

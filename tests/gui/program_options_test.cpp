@@ -17,7 +17,13 @@ namespace skyledger {
 namespace {
 
 bool parse(const QStringList& args, ProgramOptions& options, QString& error) {
-    return parseProgramOptions(args, options, error);
+    const Result<ProgramOptions, QString> parsed = parseProgramOptions(args);
+    if (!parsed.ok()) {
+        error = parsed.error();
+        return false;
+    }
+    options = parsed.value();
+    return true;
 }
 
 TEST(ProgramOptions, ReadsWhereToStartAndWhatToRender) {
@@ -62,20 +68,23 @@ TEST(ProgramOptions, RefusesWhatTheWindowCannotShow) {
 
 TEST(ProgramOptions, StartOnTheNamedPlaceWhateverItsLetterCase) {
     AppState state;
-    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
-              SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    state.locations = loaded.list;
+    state.preferences = loaded.prefs;
     ProgramOptions o;
     QString error;
     ASSERT_TRUE(parse({"--location", "TROMS\u00F8", "--date", "2030-07-04"}, o, error));
-    ASSERT_TRUE(applyStartOptions(state, o, error));
+    ASSERT_TRUE(applyStartOptions(state, o).ok());
     EXPECT_EQ(state.locations.currentLocation()->name, "Troms\xF8");
     EXPECT_EQ(state.currentDate.year, 2030);
     EXPECT_EQ(state.currentDate.day, 4);
 
     const int32_t before = state.locations.current;
     ASSERT_TRUE(parse({"--location", "Atlantis"}, o, error));
-    EXPECT_FALSE(applyStartOptions(state, o, error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Atlantis")));
+    const Result<Done, QString> refused = applyStartOptions(state, o);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.error().contains(QStringLiteral("Atlantis")));
     EXPECT_EQ(state.locations.current, before);
 }
 

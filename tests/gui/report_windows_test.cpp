@@ -130,7 +130,7 @@ class ReportWindows : public ::testing::Test {
 
     QString printed(const char* name, const PageRoutine& pages) {
         const QString file = dir.filePath(QString::fromLatin1(name));
-        EXPECT_TRUE(printReportToPdf(file, pages));
+        EXPECT_TRUE(printReportToPdf(file, pages).ok());
         return file;
     }
 };
@@ -193,7 +193,7 @@ TEST_F(ReportWindows, CalendarFollowsOnlyTheMonthAndYear) {
     // Print leaves the calendar open, the page going where the job sends it.
     int pagesPrinted = 0;
     window->setPrintJob([&](QWidget*, const PageRoutine& pages) {
-        if (printReportToPdf(dir.filePath(QStringLiteral("c.pdf")), pages)) ++pagesPrinted;
+        if (printReportToPdf(dir.filePath(QStringLiteral("c.pdf")), pages).ok()) ++pagesPrinted;
     });
     QTest::mouseClick(window->printButton(), Qt::LeftButton);
     EXPECT_EQ(pagesPrinted, 1);
@@ -464,16 +464,16 @@ TEST_F(ReportWindows, TheCommandLinePrintsBothReportsForTheDateAndPlaceGiven) {
     state.locations.records.push_back({"Sydney", -33.87, -151.21, 12.9, -10.0});
     for (const char* kind : {"calendar", "track"}) {
         const QString file = dir.filePath(QString::fromLatin1(kind) + QStringLiteral(".pdf"));
-        ProgramOptions options;
-        QString error;
-        ASSERT_TRUE(parseProgramOptions({QStringLiteral("--pdf"), QString::fromLatin1(kind), file,
-                                         QStringLiteral("--date"), QStringLiteral("2003-03-09"),
-                                         QStringLiteral("--location"), QStringLiteral("sydney")},
-                                        options, error))
-            << error.toStdString();
-        ASSERT_TRUE(applyStartOptions(state, options, error));
+        const Result<ProgramOptions, QString> parsed = parseProgramOptions(
+            {QStringLiteral("--pdf"), QString::fromLatin1(kind), file, QStringLiteral("--date"),
+             QStringLiteral("2003-03-09"), QStringLiteral("--location"), QStringLiteral("sydney")});
+        ASSERT_TRUE(parsed.ok()) << parsed.error().toStdString();
+        const ProgramOptions& options = parsed.value();
+        ASSERT_TRUE(applyStartOptions(state, options).ok());
         MainWindow main(session, metrics(), [](QWidget*, const QString&, const QString&) {});
-        EXPECT_EQ(runProgramOptions(main, options, error), std::optional<int>(0));
+        const std::optional<ScriptedEnd> end = runProgramOptions(main, options);
+        ASSERT_TRUE(end.has_value());
+        EXPECT_EQ(end->status, 0);
         const QString text = pdfText(file, QStringLiteral("-layout"));
         EXPECT_TRUE(text.contains(QStringLiteral("Sydney (33.87\u00B0S, 151.21\u00B0E)")));
         EXPECT_TRUE(text.contains(QStringLiteral("-- Mar-03")) ||

@@ -26,8 +26,10 @@ TEST(DoubleScale, MainWindowKeepsItsLayoutAndDrawsSharpToolbarImages) {
     EXPECT_EQ(metrics.lineHeight, UI_FONT_CELL_HEIGHT);
 
     AppState state;
-    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
-              SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    state.locations = loaded.list;
+    state.preferences = loaded.prefs;
     startFromClock(state, StartClock{{2026, 3, 20}, false});
     AlmanacSession session(state);
     MainWindow window(session, metrics, [](QWidget*, const QString&, const QString&) {});
@@ -69,8 +71,10 @@ TEST(DoubleScale, ReportWindowsOpenOnTheScreenThatTheScaleHasMadeSmaller) {
     // 400-pixel-high table at its own (125, 125) fits.
     ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 400, 400));
     AppState state;
-    ASSERT_EQ(loadSettings(SKYLEDGER_DEFAULT_SETTINGS, state.locations, state.preferences),
-              SettingsLoad::Loaded);
+    const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
+    ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
+    state.locations = loaded.list;
+    state.preferences = loaded.prefs;
     AlmanacSession session(state);
     const LayoutMetrics metrics = measureLayoutMetrics();
     MoonCalendarWindow calendar(metrics, session);
