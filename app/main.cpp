@@ -116,7 +116,7 @@ MessageSink messageSinkFor(const ProgramOptions& options) {
 // on the terminal for a scripted run, over the window otherwise.
 void sayOnce(const QStringList& problems, const MessageSink& messages, QWidget* owner) {
     for (const QString& problem : problems)
-        messages(owner, QStringLiteral("Skyledger Settings"), problem);
+        messages(owner, settingsCaption(), problem);
 }
 
 // The main window over the session until the user closes it, or until the
@@ -134,7 +134,8 @@ WindowRun runMainWindow(AlmanacSession& session, const LayoutMetrics& metrics,
     window.setSettingsFile(QFile::decodeName(QByteArray::fromStdString(keeper.path())));
     if (isScripted(options)) sayOnce(settingsProblems, messages, nullptr);
     if (const std::optional<ScriptedEnd> done = runProgramOptions(window, options)) {
-        if (!done->message.isEmpty()) printLine(stderr, QStringLiteral("skyledger: ") + done->message);
+        if (!done->message.isEmpty())
+            printLine(stderr, QStringLiteral("skyledger: ") + done->message);
         return {done->status, false};
     }
     window.setSettingsSaver([&] {
@@ -162,8 +163,8 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     bool platformNamed = false;
     std::vector<std::string> rawArguments;
-    const Result<ProgramOptions, QString> parsed =
-        parseProgramOptions(programArguments(argc, argv, platformNamed, rawArguments), rawArguments);
+    const Result<ProgramOptions, QString> parsed = parseProgramOptions(
+        programArguments(argc, argv, platformNamed, rawArguments), rawArguments);
     if (!parsed.ok()) {
         printLine(stderr, QStringLiteral("skyledger: ") + parsed.error());
         return EXIT_BAD_INPUT;

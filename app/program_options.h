@@ -41,8 +41,9 @@ struct ProgramOptions {
 // and shortened. An empty file name is a problem; so is a chart that would
 // run past the last year. `rawArguments`, when given, are the same arguments
 // as bytes: file names are taken from them unchanged.
-Result<ProgramOptions, QString> parseProgramOptions(const QStringList& arguments,
-                                                    const std::vector<std::string>& rawArguments = {});
+Result<ProgramOptions, QString>
+parseProgramOptions(const QStringList& arguments,
+                    const std::vector<std::string>& rawArguments = {});
 
 // The text --help prints; it ends by naming `settingsFile`, the settings file
 // this run would read.

@@ -50,7 +50,7 @@ template <typename Table> QString namesOf(const Table& table) {
     QStringList names;
     for (const auto& entry : table)
         names << QLatin1String(entry.name);
-    return names.isEmpty() ? QStringLiteral("none yet") : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? noNamesYet() : names.join(QStringLiteral(", "));
 }
 
 // Prints a report the session computes only while it is followed, following
@@ -71,8 +71,8 @@ Result<Done, QString> savePng(QWidget* widget, const QString& file, const std::s
     QBuffer buffer(&bytes);
     const bool drawn = buffer.open(QIODevice::WriteOnly) && widget->grab().save(&buffer, "PNG");
     const FileResult<Done> written =
-        drawn ? writeOutputFile(path, std::string_view(bytes.constData(),
-                                                       static_cast<size_t>(bytes.size())))
+        drawn ? writeOutputFile(
+                    path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))
               : FileResult<Done>(FileProblem{PICTURE_NOT_MADE_REASON});
     if (written.ok()) return Done{};
     return cannotWriteImageMessage(shownPath(file), QString::fromLocal8Bit(written.error().why));

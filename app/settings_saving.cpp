@@ -13,8 +13,6 @@ namespace skyledger {
 
 namespace {
 
-const QString CAPTION = QStringLiteral("Skyledger Settings");
-
 QString shownFile(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
@@ -40,7 +38,7 @@ QStringList loadSettingsForWindow(SettingsKeeper& keeper, AppState& state) {
 }
 
 bool askToReplaceChangedFile(QWidget* owner, const QString& file) {
-    QMessageBox box(QMessageBox::Warning, CAPTION, replaceChangedSettingsQuestion(file),
+    QMessageBox box(QMessageBox::Warning, settingsCaption(), replaceChangedSettingsQuestion(file),
                     QMessageBox::NoButton, owner);
     QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("&Keep"), QMessageBox::RejectRole);
@@ -60,7 +58,8 @@ bool saveChangedSettings(SettingsKeeper& keeper, const AppState& state, const Me
     case SettingsKeeper::Outcome::Saved:
         return true;
     case SettingsKeeper::Outcome::SavedBeside:
-        messages(owner, CAPTION, settingsSavedBesideMessage(file, shownFile(result.beside)));
+        messages(owner, settingsCaption(),
+                 settingsSavedBesideMessage(file, shownFile(result.beside)));
         return true;
     case SettingsKeeper::Outcome::Failed:
         break;

@@ -194,7 +194,7 @@ std::optional<Failure> parseNumberOption(const std::optional<std::string>& text,
                                          LocationField field, double& value) {
     if (!text) return std::nullopt;
     const std::optional<double> number = parsePlainDecimal(*text);
-    if (!number) return badInput(optionValueMessage(option, "a number", echoText(*text)));
+    if (!number) return badInput(optionValueMessage(option, NUMBER_EXAMPLE, echoText(*text)));
     value = *number;
     return checkPlaceOption(option, *text, field, value);
 }
@@ -209,14 +209,12 @@ CliFailure badInput(const std::string& problem) {
 std::optional<Failure> placeCoordinates(const CliArgs& a, double& latitude, double& longitude) {
     const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
     if (!lat)
-        return badInput(optionValueMessage("--lat", "a latitude such as 51.48 or 51.48N",
-                                           echoText(*a.latitudeText)));
+        return badInput(optionValueMessage("--lat", LATITUDE_EXAMPLE, echoText(*a.latitudeText)));
     if (auto f = checkPlaceOption("--lat", *a.latitudeText, LocationField::Latitude, *lat))
         return f;
     const std::optional<double> lon = parseLongitudeText(*a.longitudeText);
     if (!lon)
-        return badInput(optionValueMessage("--lon", "a longitude such as 0.0015W or 151.21E",
-                                           echoText(*a.longitudeText)));
+        return badInput(optionValueMessage("--lon", LONGITUDE_EXAMPLE, echoText(*a.longitudeText)));
     if (auto f = checkPlaceOption("--lon", *a.longitudeText, LocationField::Longitude, *lon))
         return f;
     latitude = *lat;
@@ -237,8 +235,7 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
     if (a.tzName) {
         const std::optional<TimeZone> zone = TimeZone::find(*a.tzName);
         if (!zone)
-            return badInput(optionValueMessage("--tz", "a time-zone name such as Europe/London",
-                                               echoText(*a.tzName)));
+            return badInput(optionValueMessage("--tz", ZONE_NAME_EXAMPLE, echoText(*a.tzName)));
         place.zone = zone->name();
         // Without --zone the standard offset is the zone's own.
         place.timeZone = zone->standardOffsetDaysNow() * 24.0;
@@ -281,7 +278,8 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
         a.settingsFile ? shownPath(*a.settingsFile) : std::string(SETTINGS_FILE_NAME);
     if (const std::optional<std::string> message =
             settingsLoadMessage(read.load, shown, read.problem)) {
-        const char* const advice = read.load == SettingsLoad::Missing ? MISSING_SETTINGS_ADVICE : "";
+        const char* const advice =
+            read.load == SettingsLoad::Missing ? MISSING_SETTINGS_ADVICE : "";
         return Failure{EXIT_FILE_PROBLEM, std::string(PROGRAM) + ": " + *message + advice};
     }
     if (!read.skipped.empty())
@@ -308,8 +306,7 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
         if (const std::optional<TimeBasis> basis = timeBasisFromName(*a.basis))
             p.timeBasis = *basis;
         else
-            return badInput(optionChoiceMessage("--basis", "standard, daylight, universal or local",
-                                                echoText(*a.basis)));
+            return badInput(optionChoiceMessage("--basis", BASIS_CHOICES, echoText(*a.basis)));
         const Location* place = places.currentLocation();
         if (a.command != "locations" && basisAvailableAt(place, p.timeBasis) != p.timeBasis)
             return badInput(LOCAL_BASIS_NEEDS_ZONE_MESSAGE);
@@ -320,7 +317,7 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
         else if (*a.clock == "24")
             p.twelveHourClock = false;
         else
-            return badInput(optionChoiceMessage("--clock", "12 or 24", echoText(*a.clock)));
+            return badInput(optionChoiceMessage("--clock", CLOCK_CHOICES, echoText(*a.clock)));
     }
     if (a.bearings) {
         if (*a.bearings == "magnetic")
@@ -329,7 +326,7 @@ std::optional<Failure> applyPreferences(const CliArgs& a, const CliEnvironment& 
             p.magneticBearings = false;
         else
             return badInput(
-                optionChoiceMessage("--bearings", "magnetic or true", echoText(*a.bearings)));
+                optionChoiceMessage("--bearings", BEARINGS_CHOICES, echoText(*a.bearings)));
     }
     return std::nullopt;
 }

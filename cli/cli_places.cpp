@@ -94,7 +94,8 @@ std::optional<CliFailure> placeToAdd(const CliArgs& a, const CivilDate& date, Lo
 Result<SettingsRead, CliResult> loadForEdit(const std::string& path, bool adding) {
     SettingsRead read = loadSettings(path);
     const std::string shown = echoText(path);
-    if (read.load == SettingsLoad::Missing && !adding) return fileProblem(missingFileMessage(shown));
+    if (read.load == SettingsLoad::Missing && !adding)
+        return fileProblem(missingFileMessage(shown));
     if (read.load == SettingsLoad::Unreadable)
         return fileProblem(unreadableSettingsMessage(shown, read.problem));
     if (read.load == SettingsLoad::NotUnderstood) return fileProblem(notSettingsFileMessage(shown));
@@ -105,7 +106,8 @@ Result<SettingsRead, CliResult> loadForEdit(const std::string& path, bool adding
 CliResult save(const std::string& path, const LocationList& list, const Preferences& prefs,
                std::string report) {
     const FileResult<Done> saved = saveSettings(path, list, prefs);
-    if (!saved.ok()) return fileProblem(cannotSaveSettingsMessage(echoText(path), saved.error().why));
+    if (!saved.ok())
+        return fileProblem(cannotSaveSettingsMessage(echoText(path), saved.error().why));
     return {0, std::move(report), ""};
 }
 

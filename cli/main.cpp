@@ -10,6 +10,7 @@
 
 #include "cli/cli_app.h"
 #include "support/daylight_saving.h"
+#include "support/messages.h"
 
 namespace {
 
@@ -42,8 +43,9 @@ int main(int argc, char** argv) {
     // A script must not take a cut-off table (a full disc, a closed pipe) for
     // a whole one.
     if (!written) {
-        std::fprintf(stderr, "skyledger-cli: cannot write to standard output%s%s\n",
-                     writeError != 0 ? ": " : "", writeError != 0 ? std::strerror(writeError) : "");
+        const std::string message =
+            skyledger::cannotWriteOutputMessage(writeError != 0 ? std::strerror(writeError) : "");
+        std::fprintf(stderr, "skyledger-cli: %s\n", message.c_str());
         return 1;
     }
     return result.status;

@@ -10,6 +10,14 @@ QString errorCaption() {
     return QStringLiteral("Error");
 }
 
+QString settingsCaption() {
+    return QStringLiteral("Skyledger Settings");
+}
+
+QString noNamesYet() {
+    return QStringLiteral("none yet");
+}
+
 QString noPlaceCalledMessage(const QString& name) {
     return QStringLiteral("There is no place called '%1' in the settings file.").arg(name);
 }

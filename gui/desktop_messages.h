@@ -9,6 +9,8 @@ namespace skyledger {
 
 // The caption of a message box that reports a failure.
 [[nodiscard]] QString errorCaption();
+// The caption of what is said about the settings file.
+[[nodiscard]] QString settingsCaption();
 
 // A --location the settings file has no place for.
 [[nodiscard]] QString noPlaceCalledMessage(const QString& name);
@@ -33,6 +35,8 @@ namespace skyledger {
 // A name `kind` ("window", "report") has no entry for; `known` lists them.
 [[nodiscard]] QString unknownNameMessage(const QString& name, const QString& kind,
                                          const QString& known);
+// What a list of such names says while it is empty.
+[[nodiscard]] QString noNamesYet();
 [[nodiscard]] QString dayCountOptionMessage(int mostDays);
 [[nodiscard]] QString unknownProgramOptionMessage(const QString& option);
 [[nodiscard]] QString windowNotOpenedMessage(const QString& window);

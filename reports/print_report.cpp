@@ -35,7 +35,7 @@ bool runPages(QPrinter& printer, const PageRoutine& pages) {
 // routine: a full disk or a second writer never leaves a cut-off file there,
 // and a FIFO or a link is treated as the command line's -o treats it.
 FileResult<Done> printPdfThroughDraft(QPrinter& printer, const std::string& path,
-                                     const PageRoutine& pages) {
+                                      const PageRoutine& pages) {
     const QTemporaryDir scratch;
     if (!scratch.isValid()) return FileProblem{scratch.errorString().toStdString()};
     const QString draft = scratch.filePath(QStringLiteral("report.pdf"));
@@ -117,8 +117,9 @@ void printReport(QWidget* owner, const PageRoutine& pages) {
     const FileResult<Done> printed =
         printPdfThroughDraft(printer, QFile::encodeName(file).toStdString(), pages);
     if (!printed.ok()) {
-        QMessageBox::warning(owner, DOCUMENT_NAME,
-                             cannotWritePdfMessage(file, QString::fromLocal8Bit(printed.error().why)));
+        QMessageBox::warning(
+            owner, DOCUMENT_NAME,
+            cannotWritePdfMessage(file, QString::fromLocal8Bit(printed.error().why)));
     }
 }
 

@@ -265,7 +265,7 @@ std::string settingsPath(std::string_view directory) {
 }
 
 std::string notUnderstoodWhy(std::string_view bytes) {
-    if (bytes.empty()) return "the file is empty";
+    if (bytes.empty()) return EMPTY_FILE_REASON;
     LineReader lines(bytes);
     std::string_view first;
     lines.next(first);
@@ -273,56 +273,51 @@ std::string notUnderstoodWhy(std::string_view bytes) {
         SETTINGS_VERSION_LINE.substr(0, SETTINGS_VERSION_LINE.find(' ') + 1);
     if (first.size() <= 40 && first.size() > program.size() &&
         sameName(first.substr(0, program.size()), program))
-        return "it was written by another version (\"" + std::string(first) + "\")";
-    return "its first line is not \"" + std::string(SETTINGS_VERSION_LINE) + "\"";
+        return otherVersionReason(first);
+    return notVersionLineReason(SETTINGS_VERSION_LINE);
 }
 
 std::optional<std::string> settingsLoadMessage(SettingsLoad load, std::string_view shownName,
                                                std::string_view problem) {
-    const std::string name(shownName);
     switch (load) {
     case SettingsLoad::Loaded:
         return std::nullopt;
     case SettingsLoad::Missing:
-        return missingFileMessage(name);
+        return missingFileMessage(shownName);
     case SettingsLoad::Unreadable:
-        return name + " cannot be read: " + std::string(problem);
+        return unreadableSettingsMessage(shownName, problem);
     case SettingsLoad::NotUnderstood:
         break;
     }
-    return name + " is not a settings file this program can read (" + std::string(problem) + ")";
+    return unknownSettingsFileMessage(shownName, problem);
 }
 
 std::string skippedLinesMessage(std::string_view shownName,
                                 const std::vector<SkippedLine>& skipped) {
     constexpr size_t MOST_NAMED = 5;
-    std::string text = std::string(shownName) + " was not read in full:";
-    for (size_t i = 0; i < skipped.size() && i < MOST_NAMED; ++i) {
-        text += i == 0 ? " line " : ", line ";
-        text += std::to_string(skipped[i].line) + " (" + skipReasonText(skipped[i].why) + ")";
-    }
-    if (skipped.size() > MOST_NAMED)
-        text += " and " + std::to_string(skipped.size() - MOST_NAMED) + " more lines";
-    text += ". The file as it is will be kept as a backup when the settings are next saved.";
-    return text;
+    std::vector<std::pair<int32_t, std::string>> named;
+    for (size_t i = 0; i < skipped.size() && i < MOST_NAMED; ++i)
+        named.emplace_back(skipped[i].line, skipReasonText(skipped[i].why));
+    const size_t more = skipped.size() > MOST_NAMED ? skipped.size() - MOST_NAMED : 0;
+    return notReadInFullMessage(shownName, named, more);
 }
 
 std::string skipReasonText(SkipReason why) {
     switch (why) {
     case SkipReason::BeyondCount:
-        return "beyond the count of places";
+        return BEYOND_COUNT_REASON;
     case SkipReason::UnreadableNumber:
-        return "a number that cannot be read";
+        return UNREADABLE_NUMBER_REASON;
     case SkipReason::MissingNumber:
-        return "numbers missing";
+        return MISSING_NUMBER_REASON;
     case SkipReason::UnknownLine:
-        return "not a line of a settings file";
+        return UNKNOWN_LINE_REASON;
     case SkipReason::SecondList:
-        return "a second list of places, read in place of the first";
+        return SECOND_LIST_REASON;
     case SkipReason::AfterEnd:
         break;
     }
-    return "after the end line";
+    return AFTER_END_REASON;
 }
 
 std::string settingsBackupPath(const std::string& path) {

@@ -7,6 +7,38 @@ std::string missingFileMessage(std::string_view fileName) {
     return "Missing File: " + std::string(fileName);
 }
 
+std::string otherVersionReason(std::string_view firstLine) {
+    return "it was written by another version (\"" + std::string(firstLine) + "\")";
+}
+
+std::string notVersionLineReason(std::string_view versionLine) {
+    return "its first line is not \"" + std::string(versionLine) + "\"";
+}
+
+std::string unknownSettingsFileMessage(std::string_view file, std::string_view why) {
+    return std::string(file) + " is not a settings file this program can read (" +
+           std::string(why) + ")";
+}
+
+std::string notReadInFullMessage(std::string_view file,
+                                 const std::vector<std::pair<int32_t, std::string>>& lines,
+                                 size_t moreLines) {
+    std::string text = std::string(file) + " was not read in full:";
+    for (size_t i = 0; i < lines.size(); ++i) {
+        text += i == 0 ? " line " : ", line ";
+        text += std::to_string(lines[i].first) + " (" + lines[i].second + ")";
+    }
+    if (moreLines > 0) text += " and " + std::to_string(moreLines) + " more lines";
+    text += ". The file as it is will be kept as a backup when the settings are next saved.";
+    return text;
+}
+
+std::string cannotWriteOutputMessage(std::string_view problem) {
+    std::string text = "cannot write to standard output";
+    if (!problem.empty()) text += ": " + std::string(problem);
+    return text;
+}
+
 std::string unkeepableNameMessage(std::string_view name) {
     return "'" + std::string(name) +
            "' holds characters the settings file cannot keep (Windows-1252)";

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace skyledger {
 
@@ -45,11 +48,43 @@ inline constexpr const char* PICTURE_NOT_MADE_REASON = "the picture could not be
 inline constexpr const char* PDF_NOT_MADE_REASON = "the PDF could not be made";
 inline constexpr const char* REPORT_NOT_MADE_REASON = "the report could not be made";
 
+// Why a settings file is not one this program understands.
+inline constexpr const char* EMPTY_FILE_REASON = "the file is empty";
+[[nodiscard]] std::string otherVersionReason(std::string_view firstLine);
+[[nodiscard]] std::string notVersionLineReason(std::string_view versionLine);
+// "<file> is not a settings file this program can read (<why>)".
+[[nodiscard]] std::string unknownSettingsFileMessage(std::string_view file, std::string_view why);
+
+// Why the settings reader did not take a line, or took it only in part.
+inline constexpr const char* BEYOND_COUNT_REASON = "beyond the count of places";
+inline constexpr const char* UNREADABLE_NUMBER_REASON = "a number that cannot be read";
+inline constexpr const char* MISSING_NUMBER_REASON = "numbers missing";
+inline constexpr const char* UNKNOWN_LINE_REASON = "not a line of a settings file";
+inline constexpr const char* SECOND_LIST_REASON =
+    "a second list of places, read in place of the first";
+inline constexpr const char* AFTER_END_REASON = "after the end line";
+// "<file> was not read in full: line 6 (<why>), ...[ and N more lines]. The
+// file as it is will be kept ...": the lines named with their reasons, and
+// how many more there are.
+[[nodiscard]] std::string
+notReadInFullMessage(std::string_view file,
+                     const std::vector<std::pair<int32_t, std::string>>& lines, size_t moreLines);
+
+// Standard output could not take the command's output; `problem` may be empty.
+[[nodiscard]] std::string cannotWriteOutputMessage(std::string_view problem);
+
 // "Missing File: <name>", for a file the program needs and did not find.
 [[nodiscard]] std::string missingFileMessage(std::string_view fileName);
 
 // The command line's place commands and place options. A name or value the
 // user typed comes in already made printable.
+inline constexpr const char* NUMBER_EXAMPLE = "a number";
+inline constexpr const char* LATITUDE_EXAMPLE = "a latitude such as 51.48 or 51.48N";
+inline constexpr const char* LONGITUDE_EXAMPLE = "a longitude such as 0.0015W or 151.21E";
+inline constexpr const char* ZONE_NAME_EXAMPLE = "a time-zone name such as Europe/London";
+inline constexpr const char* BASIS_CHOICES = "standard, daylight, universal or local";
+inline constexpr const char* CLOCK_CHOICES = "12 or 24";
+inline constexpr const char* BEARINGS_CHOICES = "magnetic or true";
 inline constexpr const char* CITIES_NEED_QUERY_MESSAGE = "cities needs a name to look for";
 inline constexpr const char* DECLINATION_NEEDS_PLACE_MESSAGE = "declination needs --lat and --lon";
 inline constexpr const char* PLACE_NEEDS_NAME_MESSAGE = "a place needs a name";

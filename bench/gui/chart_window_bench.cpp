@@ -81,7 +81,8 @@ void BM_YearChartToPdf(benchmark::State& bench) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("year.pdf"));
     for (auto _ : bench)
-        benchmark::DoNotOptimize(printReportToPdf(file, chartPageRoutine(state->chart, *state)).ok());
+        benchmark::DoNotOptimize(
+            printReportToPdf(file, chartPageRoutine(state->chart, *state)).ok());
 }
 BENCHMARK(BM_YearChartToPdf)->Unit(benchmark::kMillisecond);
 

@@ -150,9 +150,9 @@ TEST_F(ChartMenuTest, ScriptedScreenshotAndPdf) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
-    const Result<ProgramOptions, QString> parsed = parseProgramOptions(
-        {"--date", "2024-03-01", "--days", "40", "--screenshot-window", "chart", png, "--pdf", "chart",
-         pdf});
+    const Result<ProgramOptions, QString> parsed =
+        parseProgramOptions({"--date", "2024-03-01", "--days", "40", "--screenshot-window", "chart",
+                             png, "--pdf", "chart", pdf});
     ASSERT_TRUE(parsed.ok()) << parsed.error().toStdString();
     const ProgramOptions& options = parsed.value();
     ASSERT_TRUE(applyStartOptions(*state, options).ok());

@@ -117,8 +117,9 @@ TEST_F(ChartPrintTest, PrintAndSaveAsEachCloseTheWindow) {
     const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
     const auto open = [&] {
         auto* window = new ChartWindow(testMetrics(), session);
-        window->setPrintJob(
-            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages).ok()); });
+        window->setPrintJob([&](QWidget*, const PageRoutine& pages) {
+            EXPECT_TRUE(printReportToPdf(pdf, pages).ok());
+        });
         window->setSaveFileChooser([] { return QString(); }); // the user cancels
         window->show();
         return QPointer<ChartWindow>(window);
@@ -142,8 +143,9 @@ TEST_F(ChartPrintTest, PrintedAndSavedHeadsNameThePlaceAndBasisOfTheRowsNotTheCu
     const QString saved = dir.filePath(QStringLiteral("saved.txt"));
     const auto open = [&] {
         auto* window = new ChartWindow(testMetrics(), session);
-        window->setPrintJob(
-            [&](QWidget*, const PageRoutine& pages) { EXPECT_TRUE(printReportToPdf(pdf, pages).ok()); });
+        window->setPrintJob([&](QWidget*, const PageRoutine& pages) {
+            EXPECT_TRUE(printReportToPdf(pdf, pages).ok());
+        });
         window->setSaveFileChooser([&] { return saved; });
         window->show();
         return QPointer<ChartWindow>(window);
