@@ -429,6 +429,33 @@ TEST_F(SettingsFileOnDisk, FileNotWrittenAsReadIsKeptAsBackup) {
     }
 }
 
+// One read gives all a caller says and keeps about the file: the places
+// taken, the lines not taken, the bytes to compare a later save with, the
+// reason a file could not be used; it never sets the time basis shown.
+TEST_F(SettingsFileOnDisk, OneReadCarriesThePlacesTheLinesNotTakenTheBytesAndTheReason) {
+    const std::string partly = dataFile("count_short.txt");
+    write(path_, partly);
+    const SettingsRead read = loadSettings(path_);
+    EXPECT_EQ(read.load, SettingsLoad::Loaded);
+    EXPECT_EQ(read.list.count(), 1);
+    EXPECT_EQ(read.skipped, (std::vector<SkippedLine>{{6, SkipReason::BeyondCount}}));
+    EXPECT_EQ(read.bytesRead, std::optional<std::string>(partly));
+    Preferences shown;
+    shown.timeBasis = TimeBasis::Universal;
+    EXPECT_EQ(withStoredPreferences(shown, read.prefs).timeBasis, TimeBasis::Universal);
+
+    write(path_, "skyledger 2.0\r\n");
+    const SettingsRead later = loadSettings(path_);
+    EXPECT_EQ(later.load, SettingsLoad::NotUnderstood);
+    EXPECT_EQ(later.problem, "it was written by another version (\"skyledger 2.0\")");
+    EXPECT_FALSE(later.list.present);
+
+    const SettingsRead folder = loadSettings(dir_.string());
+    EXPECT_EQ(folder.load, SettingsLoad::Unreadable);
+    EXPECT_EQ(folder.problem, "Is a directory");
+    EXPECT_FALSE(folder.bytesRead.has_value());
+}
+
 TEST_F(SettingsFileOnDisk, FailedSaveLeavesTheOldFileAlone) {
     write(path_, SAMPLE_TEXT);
     fs::create_directory(path_ + ".tmp"); // a stray name beside the file is no obstacle
