@@ -13,20 +13,21 @@ namespace skyledger {
 
 namespace {
 
+// What reading one option gives: done, or the message refusing it.
+using OptionRead = Result<Done, QString>;
+
 // The arguments with the index of the one being read.
 struct ArgumentReader {
     const QStringList& arguments;
     qsizetype at = 0;
-    QString& error;
     const std::vector<std::string>& rawArguments;
 
     [[nodiscard]] const QString& option() const { return arguments[at]; }
-    // Steps to the option's next value; false, with the message, when `count`
-    // values do not follow the option.
-    bool has(qsizetype count) {
-        if (at + count < arguments.size()) return true;
-        error = optionNeedsValuesMessage(option(), static_cast<int>(count));
-        return false;
+    // Whether `count` values follow the option.
+    [[nodiscard]] bool has(qsizetype count) const { return at + count < arguments.size(); }
+    // The refusal of an option that `count` values do not follow.
+    [[nodiscard]] QString lacks(qsizetype count) const {
+        return optionNeedsValuesMessage(option(), static_cast<int>(count));
     }
     const QString& next() { return arguments[++at]; }
     // The bytes of the argument read last: as given, or as Qt encodes file
@@ -38,35 +39,28 @@ struct ArgumentReader {
     }
 };
 
-bool readDate(ArgumentReader& in, ProgramOptions& options) {
-    if (!in.has(1)) return false;
+OptionRead readDate(ArgumentReader& in, ProgramOptions& options) {
+    if (!in.has(1)) return in.lacks(1);
     const QString& text = in.next();
     const DateReading reading = readIsoDate(text.toStdString());
-    if (reading.ok()) {
-        options.date = reading.date;
-        return true;
-    }
-    in.error = notDateInYearsMessage(shownArgument(text), FIRST_YEAR, LAST_YEAR);
-    return false;
+    if (!reading.ok()) return notDateInYearsMessage(shownArgument(text), FIRST_YEAR, LAST_YEAR);
+    options.date = reading.date;
+    return Done{};
 }
 
-bool readLocation(ArgumentReader& in, ProgramOptions& options) {
-    if (!in.has(1)) return false;
+OptionRead readLocation(ArgumentReader& in, ProgramOptions& options) {
+    if (!in.has(1)) return in.lacks(1);
     const QString& name = in.next();
-    if (!fitsWindows1252(name)) {
-        in.error = unkeepablePlaceNameMessage(shownArgument(name));
-        return false;
-    }
+    if (!fitsWindows1252(name)) return unkeepablePlaceNameMessage(shownArgument(name));
     options.location = toWindows1252(name);
-    return true;
+    return Done{};
 }
 
 // The file an option writes into: a name is needed.
-bool readFileName(ArgumentReader& in, const QString& option, QString& file) {
+OptionRead readFileName(ArgumentReader& in, const QString& option, QString& file) {
     file = in.next();
-    if (!file.isEmpty()) return true;
-    in.error = emptyFileNameMessage(option);
-    return false;
+    if (file.isEmpty()) return emptyFileNameMessage(option);
+    return Done{};
 }
 
 // A name from one of the scripted runs' tables and the file to write:
@@ -77,57 +71,57 @@ struct NamedOutput {
     const char* kind;
 };
 
-bool readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name, QString& file,
-                     std::string& path) {
+OptionRead readNamedOutput(ArgumentReader& in, const NamedOutput& table, QString& name,
+                           QString& file, std::string& path) {
     const QString option = in.option();
-    if (!in.has(2)) return false;
+    if (!in.has(2)) return in.lacks(2);
     name = in.next();
-    if (!table.known(name)) {
-        in.error = unknownNameMessage(shownArgument(name), QLatin1String(table.kind), table.names());
-        return false;
-    }
-    if (!readFileName(in, option, file)) return false;
+    if (!table.known(name))
+        return unknownNameMessage(shownArgument(name), QLatin1String(table.kind), table.names());
+    if (OptionRead read = readFileName(in, option, file); !read.ok()) return read;
     path = in.bytes();
-    return true;
+    return Done{};
 }
 
 const NamedOutput WINDOWS = {&isScreenshotWindow, &screenshotWindowNames, "window"};
 const NamedOutput REPORTS = {&isPdfReport, &pdfReportNames, "report"};
 
-bool readDays(ArgumentReader& in, ProgramOptions& options) {
-    if (!in.has(1)) return false;
+OptionRead readDays(ArgumentReader& in, ProgramOptions& options) {
+    if (!in.has(1)) return in.lacks(1);
     bool ok = false;
     options.days = in.next().toInt(&ok);
-    if (ok && isChartDayCount(options.days)) return true;
-    in.error = dayCountOptionMessage(MAX_CHART_DAYS);
-    return false;
+    if (!ok || !isChartDayCount(options.days)) return dayCountOptionMessage(MAX_CHART_DAYS);
+    return Done{};
 }
 
-bool readOption(ArgumentReader& in, ProgramOptions& options) {
+OptionRead readScreenshot(ArgumentReader& in, ProgramOptions& options) {
+    const QString option = in.option();
+    if (!in.has(1)) return in.lacks(1);
+    if (OptionRead read = readFileName(in, option, options.screenshotFile); !read.ok()) return read;
+    options.screenshotPath = in.bytes();
+    return Done{};
+}
+
+OptionRead readOption(ArgumentReader& in, ProgramOptions& options) {
     const QString& arg = in.option();
     if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
         options.help = true;
-        return true;
+        return Done{};
     }
     if (arg == QLatin1String("--version")) {
         options.version = true;
-        return true;
+        return Done{};
     }
     if (arg == QLatin1String("--date")) return readDate(in, options);
     if (arg == QLatin1String("--location")) return readLocation(in, options);
-    if (arg == QLatin1String("--screenshot")) {
-        if (!in.has(1) || !readFileName(in, arg, options.screenshotFile)) return false;
-        options.screenshotPath = in.bytes();
-        return true;
-    }
+    if (arg == QLatin1String("--screenshot")) return readScreenshot(in, options);
     if (arg == QLatin1String("--screenshot-window"))
         return readNamedOutput(in, WINDOWS, options.windowName, options.windowFile,
                                options.windowPath);
     if (arg == QLatin1String("--pdf"))
         return readNamedOutput(in, REPORTS, options.pdfKind, options.pdfFile, options.pdfPath);
     if (arg == QLatin1String("--days")) return readDays(in, options);
-    in.error = unknownProgramOptionMessage(shownArgument(arg));
-    return false;
+    return unknownProgramOptionMessage(shownArgument(arg));
 }
 
 // A chart asked for on the command line ends by the last day computed: the
@@ -153,10 +147,9 @@ QString shownPath(const QString& path) {
 Result<ProgramOptions, QString> parseProgramOptions(const QStringList& arguments,
                                                     const std::vector<std::string>& rawArguments) {
     ProgramOptions options;
-    QString error;
-    ArgumentReader in{arguments, 0, error, rawArguments};
+    ArgumentReader in{arguments, 0, rawArguments};
     for (; in.at < arguments.size(); ++in.at) {
-        if (!readOption(in, options)) return error;
+        if (OptionRead read = readOption(in, options); !read.ok()) return read.error();
     }
     if (std::optional<QString> refusal = chartPastTheCalendar(options)) return *refusal;
     return options;
