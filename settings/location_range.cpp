@@ -3,6 +3,7 @@
 #include "settings/location_range.h"
 
 #include "support/format_text.h"
+#include "support/messages.h"
 
 namespace skyledger {
 
@@ -46,8 +47,8 @@ bool isInLocationRange(LocationField field, double value) {
 
 std::string locationRangeText(LocationField field) {
     const LocationFieldRange& r = locationFieldRange(field);
-    return formatText("%d..%d%s", static_cast<int32_t>(r.lowest), static_cast<int32_t>(r.highest),
-                      r.openRange ? ", ends excluded" : "");
+    return valueRangeText(static_cast<int32_t>(r.lowest), static_cast<int32_t>(r.highest),
+                          r.openRange);
 }
 
 std::optional<std::string> locationRangeProblem(const Location& location) {
@@ -55,9 +56,9 @@ std::optional<std::string> locationRangeProblem(const Location& location) {
         const double value = fieldValue(location, field);
         if (isInLocationRange(field, value)) continue;
         const LocationFieldRange& r = locationFieldRange(field);
-        return formatText("%s: %s %s out of range (%s)", location.name, r.name,
-                          formatText(r.decimals == 2 ? "%2f" : "%1f", value),
-                          locationRangeText(field));
+        return placeValueOutOfRangeMessage(location.name, r.name,
+                                           formatText(r.decimals == 2 ? "%2f" : "%1f", value),
+                                           locationRangeText(field));
     }
     return std::nullopt;
 }

@@ -1,6 +1,8 @@
 // The program's failure messages that are built from parts.
 #include "support/messages.h"
 
+#include "support/format_text.h"
+
 namespace skyledger {
 
 std::string missingFileMessage(std::string_view fileName) {
@@ -51,6 +53,15 @@ std::string unknownZoneMessage(std::string_view zone) {
 std::string placeZoneUnknownMessage(std::string_view place, std::string_view zone) {
     return std::string(place) + ": time zone '" + std::string(zone) +
            "' unknown, standard time used";
+}
+
+std::string valueRangeText(int lowest, int highest, bool openRange) {
+    return formatText("%d..%d%s", lowest, highest, openRange ? ", ends excluded" : "");
+}
+
+std::string placeValueOutOfRangeMessage(std::string_view place, std::string_view field,
+                                        std::string_view value, std::string_view range) {
+    return formatText("%s: %s %s out of range (%s)", place, field, value, range);
 }
 
 std::string unkeepableNameMessage(std::string_view name) {

@@ -82,6 +82,15 @@ notReadInFullMessage(std::string_view file,
 [[nodiscard]] std::string unknownZoneMessage(std::string_view zone);
 [[nodiscard]] std::string placeZoneUnknownMessage(std::string_view place, std::string_view zone);
 
+// A range of a place's value, "-90..90" or "-24..24, ends excluded", and a
+// place whose value lies outside its range: "<place>: <field> <value> out of
+// range (<range>)".
+[[nodiscard]] std::string valueRangeText(int lowest, int highest, bool openRange);
+[[nodiscard]] std::string placeValueOutOfRangeMessage(std::string_view place,
+                                                      std::string_view field,
+                                                      std::string_view value,
+                                                      std::string_view range);
+
 // "Missing File: <name>", for a file the program needs and did not find.
 [[nodiscard]] std::string missingFileMessage(std::string_view fileName);
 
