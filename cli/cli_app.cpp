@@ -190,13 +190,15 @@ std::optional<Failure> checkPlaceOption(const char* option, const std::string& t
                                          static_cast<int32_t>(r.highest)));
 }
 
-std::optional<Failure> parseNumberOption(const std::optional<std::string>& text, const char* option,
-                                         LocationField field, double& value) {
-    if (!text) return std::nullopt;
+// A number option of a place, checked against the field's range; none when
+// the option is not given.
+CliRead<std::optional<double>> parseNumberOption(const std::optional<std::string>& text,
+                                                 const char* option, LocationField field) {
+    if (!text) return std::optional<double>();
     const std::optional<double> number = parsePlainDecimal(*text);
     if (!number) return badInput(optionValueMessage(option, NUMBER_EXAMPLE, echoText(*text)));
-    value = *number;
-    return checkPlaceOption(option, *text, field, value);
+    if (auto f = checkPlaceOption(option, *text, field, *number)) return *f;
+    return number;
 }
 
 } // namespace
@@ -206,32 +208,32 @@ CliFailure badInput(const std::string& problem) {
             std::string(PROGRAM) + ": " + problem + " (try '" + PROGRAM + " --help')"};
 }
 
-std::optional<Failure> placeCoordinates(const CliArgs& a, double& latitude, double& longitude) {
+CliRead<Coordinates> placeCoordinates(const CliArgs& a) {
     const std::optional<double> lat = parseLatitudeText(*a.latitudeText);
     if (!lat)
         return badInput(optionValueMessage("--lat", LATITUDE_EXAMPLE, echoText(*a.latitudeText)));
     if (auto f = checkPlaceOption("--lat", *a.latitudeText, LocationField::Latitude, *lat))
-        return f;
+        return *f;
     const std::optional<double> lon = parseLongitudeText(*a.longitudeText);
     if (!lon)
         return badInput(optionValueMessage("--lon", LONGITUDE_EXAMPLE, echoText(*a.longitudeText)));
     if (auto f = checkPlaceOption("--lon", *a.longitudeText, LocationField::Longitude, *lon))
-        return f;
-    latitude = *lat;
-    longitude = *lon;
-    return std::nullopt;
+        return *f;
+    return Coordinates{*lat, *lon};
 }
 
-std::optional<Failure> declinationOption(const CliArgs& a, double& declination) {
-    return parseNumberOption(a.declinationText, "--declination", LocationField::MagneticDeclination,
-                             declination);
+CliRead<std::optional<double>> declinationOption(const CliArgs& a) {
+    return parseNumberOption(a.declinationText, "--declination",
+                             LocationField::MagneticDeclination);
 }
 
-std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
+CliRead<Location> adHocPlace(const CliArgs& a) {
     if (!a.latitudeText || !a.longitudeText || (!a.zoneText && !a.tzName))
         return badInput(AD_HOC_PLACE_NEEDS_MESSAGE);
-    place = Location{"Ad-hoc place", 0.0, 0.0, 0.0, 0.0};
-    if (auto f = placeCoordinates(a, place.latitude, place.longitude)) return f;
+    const CliRead<Coordinates> coordinates = placeCoordinates(a);
+    if (!coordinates.ok()) return coordinates.error();
+    Location place{"Ad-hoc place", coordinates.value().latitude, coordinates.value().longitude, 0.0,
+                   0.0};
     if (a.tzName) {
         const std::optional<TimeZone> zone = TimeZone::find(*a.tzName);
         if (!zone)
@@ -240,9 +242,14 @@ std::optional<Failure> adHocPlace(const CliArgs& a, Location& place) {
         // Without --zone the standard offset is the zone's own.
         place.timeZone = zone->standardOffsetDaysNow() * 24.0;
     }
-    if (auto f = parseNumberOption(a.zoneText, "--zone", LocationField::TimeZone, place.timeZone))
-        return f;
-    return declinationOption(a, place.magneticDeclination);
+    const CliRead<std::optional<double>> offset =
+        parseNumberOption(a.zoneText, "--zone", LocationField::TimeZone);
+    if (!offset.ok()) return offset.error();
+    if (offset.value()) place.timeZone = *offset.value();
+    const CliRead<std::optional<double>> declination = declinationOption(a);
+    if (!declination.ok()) return declination.error();
+    place.magneticDeclination = declination.value().value_or(0.0);
+    return place;
 }
 
 namespace {
@@ -267,10 +274,10 @@ std::optional<Failure> resolvePlace(const CliArgs& a, const CliEnvironment& env,
     s.locations = std::move(read.list);
     s.preferences = withStoredPreferences(s.preferences, read.prefs);
     if (adHoc) {
-        Location place;
-        if (auto f = adHocPlace(a, place)) return f;
+        CliRead<Location> place = adHocPlace(a);
+        if (!place.ok()) return place.error();
         s.locations.present = true;
-        s.locations.records = {place};
+        s.locations.records = {std::move(place).value()};
         s.locations.current = 0;
         return std::nullopt;
     }

@@ -7,6 +7,7 @@
 
 #include "cli/cli_args.h"
 #include "settings/location.h"
+#include "support/result.h"
 
 namespace skyledger {
 
@@ -23,17 +24,23 @@ struct CliFailure {
 // Bad input (exit 2): "skyledger-cli: <problem> (try 'skyledger-cli --help')".
 CliFailure badInput(const std::string& problem);
 
-// --lat and --lon (both given) as degrees north and degrees west, each
-// checked against its range.
-std::optional<CliFailure> placeCoordinates(const CliArgs& args, double& latitude,
-                                           double& longitude);
+// A value of the command line, or the refusal to say instead.
+template <typename T> using CliRead = Result<T, CliFailure>;
 
-// --declination, when given, checked against its range.
-std::optional<CliFailure> declinationOption(const CliArgs& args, double& declination);
+struct Coordinates {
+    double latitude = 0.0;  // degrees north
+    double longitude = 0.0; // degrees west
+};
+
+// --lat and --lon (both given), each checked against its range.
+CliRead<Coordinates> placeCoordinates(const CliArgs& args);
+
+// --declination checked against its range; none when it is not given.
+CliRead<std::optional<double>> declinationOption(const CliArgs& args);
 
 // The place given by --lat, --lon, --zone or --tz (a zone the database knows;
 // its standard offset unless --zone is given) and --declination (0 unless
 // given), each checked; the place is named "Ad-hoc place".
-std::optional<CliFailure> adHocPlace(const CliArgs& args, Location& place);
+CliRead<Location> adHocPlace(const CliArgs& args);
 
 } // namespace skyledger

@@ -49,20 +49,20 @@ CliResult cities(const CliArgs& a) {
 CliResult declination(const CliArgs& a, const CivilDate& date) {
     if (!a.latitudeText || !a.longitudeText)
         return failed(badInput(DECLINATION_NEEDS_PLACE_MESSAGE));
-    double latitude = 0.0;
-    double longitude = 0.0;
-    if (auto f = placeCoordinates(a, latitude, longitude)) return failed(*f);
+    const CliRead<Coordinates> at = placeCoordinates(a);
+    if (!at.ok()) return failed(at.error());
+    const auto [latitude, longitude] = at.value();
     const ModelDeclination d = modelDeclination(latitude, longitude, date);
     return {0, declinationReport(latitude, longitude, date, d, a.json), ""};
 }
 
 // A place name as given on the command line, in the settings file's bytes.
-std::optional<CliFailure> placeName(const std::string& utf8, std::string& name) {
-    name = utf8ToWindows1252(utf8);
+CliRead<std::string> placeName(const std::string& utf8) {
+    std::string name = utf8ToWindows1252(utf8);
     if (name.find_first_not_of(' ') == std::string::npos) return badInput(PLACE_NEEDS_NAME_MESSAGE);
     if (windows1252ToUtf8(name) != utf8) return badInput(unkeepableNameMessage(echoText(utf8)));
     if (name.size() > MAX_NAME_LENGTH) return badInput(nameTooLongMessage(MAX_NAME_LENGTH));
-    return std::nullopt;
+    return name;
 }
 
 int32_t indexOfName(const LocationList& list, const std::string& name) {
@@ -72,20 +72,25 @@ int32_t indexOfName(const LocationList& list, const std::string& name) {
 }
 
 // The place `locations add` describes: a city of the atlas, or coordinates.
-std::optional<CliFailure> placeToAdd(const CliArgs& a, const CivilDate& date, Location& place) {
+CliRead<Location> placeToAdd(const CliArgs& a, const CivilDate& date) {
     const bool coordinates = a.latitudeText || a.longitudeText || a.zoneText || a.tzName;
     if (a.city && coordinates) return badInput(CITY_OR_COORDINATES_MESSAGE);
     if (!a.city && !coordinates) return badInput(ADD_NEEDS_PLACE_MESSAGE);
     if (a.city) {
         const std::vector<const City*> found = searchCities(utf8ToWindows1252(*a.city), 1);
         if (found.empty()) return badInput(noCityMatchesMessage(echoText(*a.city)));
-        place = placeFromCity(*found.front(), date);
-        return declinationOption(a, place.magneticDeclination);
+        Location place = placeFromCity(*found.front(), date);
+        const CliRead<std::optional<double>> declination = declinationOption(a);
+        if (!declination.ok()) return declination.error();
+        if (declination.value()) place.magneticDeclination = *declination.value();
+        return place;
     }
-    if (auto f = adHocPlace(a, place)) return f;
-    if (!a.declinationText)
-        place.magneticDeclination = modelDeclination(place.latitude, place.longitude, date).degrees;
-    return std::nullopt;
+    CliRead<Location> place = adHocPlace(a);
+    if (!place.ok() || a.declinationText) return place;
+    Location modelled = std::move(place).value();
+    modelled.magneticDeclination =
+        modelDeclination(modelled.latitude, modelled.longitude, date).degrees;
+    return modelled;
 }
 
 // Reads the list to edit, or says why it cannot be edited. A missing file
@@ -125,12 +130,16 @@ CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path)
     if (verb != "add" && (a.city || a.latitudeText || a.longitudeText || a.zoneText || a.tzName ||
                           a.declinationText))
         return failed(badInput(ADD_ONLY_OPTIONS_MESSAGE));
-    std::string name;
-    if (auto f = placeName(p[1], name)) return failed(*f);
+    const CliRead<std::string> named = placeName(p[1]);
+    if (!named.ok()) return failed(named.error());
+    std::string name = named.value();
 
     Location place;
-    if (verb == "add")
-        if (auto f = placeToAdd(a, date, place)) return failed(*f);
+    if (verb == "add") {
+        CliRead<Location> described = placeToAdd(a, date);
+        if (!described.ok()) return failed(described.error());
+        place = std::move(described).value();
+    }
     Result<SettingsRead, CliResult> loaded = loadForEdit(path, verb == "add");
     if (!loaded.ok()) return loaded.error();
     SettingsRead read = std::move(loaded).value();
@@ -155,8 +164,9 @@ CliResult edit(const CliArgs& a, const CivilDate& date, const std::string& path)
         deleteCurrentLocation(list);
         if (found != kept) list.current = kept - (found < kept ? 1 : 0);
     } else {
-        std::string newName;
-        if (auto f = placeName(p[2], newName)) return failed(*f);
+        const CliRead<std::string> renamed = placeName(p[2]);
+        if (!renamed.ok()) return failed(renamed.error());
+        const std::string& newName = renamed.value();
         const int32_t other = indexOfName(list, newName);
         if (other >= 0 && other != found) return failed(badInput(nameTakenMessage(echoText(p[2]))));
         list.records[static_cast<size_t>(found)].name = newName;
