@@ -111,7 +111,7 @@ void expectTimesFit(const ChartTable& chart, bool twelveHour, const ChartLayout&
                     const TextMeasure& width, const char* where) {
     for (const ChartRow& row : chart.rows)
         for (const std::string& time :
-             chartRowTexts(row, twelveHour, BearingRule::FollowsTime).time)
+             chartRowTexts(row, twelveHour).time)
             EXPECT_LE(width(time), layout.timeWidth) << where << ": " << time;
 }
 
