@@ -238,7 +238,7 @@ PhaseEvent localPhase(const DayFrame& f, MoonPhase phase, double jde) {
 }
 
 // The first instant of each principal phase after 0h of the date, in time order.
-bool nextPhases(const DayFrame& f, std::array<PhaseEvent, 4>& out) {
+std::optional<std::array<PhaseEvent, 4>> nextPhases(const DayFrame& f) {
     const double startTd = J2000 + f.td0 * 36525.0;
     std::array<double, 4> instants{};
     for (int32_t k = 0; k < 4; ++k) {
@@ -251,17 +251,18 @@ bool nextPhases(const DayFrame& f, std::array<PhaseEvent, 4>& out) {
             jde = moonPhaseInstant(jd, phase);
             if (!jde || *jde > startTd) break;
         }
-        if (!jde || *jde <= startTd) return false;
+        if (!jde || *jde <= startTd) return std::nullopt;
         instants[static_cast<size_t>(k)] = *jde;
     }
     std::array<int32_t, 4> order = {0, 1, 2, 3};
     std::sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
         return instants[static_cast<size_t>(a)] < instants[static_cast<size_t>(b)];
     });
+    std::array<PhaseEvent, 4> phases{};
     for (size_t i = 0; i < 4; ++i)
-        out[i] = localPhase(f, static_cast<MoonPhase>(order[i]),
-                            instants[static_cast<size_t>(order[i])]);
-    return true;
+        phases[i] = localPhase(f, static_cast<MoonPhase>(order[i]),
+                               instants[static_cast<size_t>(order[i])]);
+    return phases;
 }
 
 void altitudeSamples(const DayFrame& f, const BodyDays& b, std::array<double, DETAIL_SAMPLES>& out) {
@@ -302,7 +303,9 @@ AlmanacResult<DayDetails> computeDayDetails(const CivilDate& date, const Locatio
     transit(c, f, Body::Moon, moon, d.moonTransit, d.moonTransitAltitude);
     d.dayLengthHours = hoursUp(d.sunrise, d.sunset);
     d.dayLengthChangeMinutes = (d.dayLengthHours - dayLengthOn(c, previousDay(date))) * 60.0;
-    if (!nextPhases(f, d.nextPhases)) return AlmanacError::PhaseSearchFailed;
+    const std::optional<std::array<PhaseEvent, 4>> phases = nextPhases(f);
+    if (!phases) return AlmanacError::PhaseSearchFailed;
+    d.nextPhases = *phases;
     altitudeSamples(f, sun, d.sunAltitude);
     altitudeSamples(f, moon, d.moonAltitude);
     d.valid = true;

@@ -44,7 +44,7 @@ std::string briefMissingText(const DetailEvent& e, bool twelve) {
         return "down all day";
     case EventAbsence::NotOnDate:
         return e.next ? "none; next " + dateTimeText(e.next->date, e.next->time, twelve)
-                         : "none on this date";
+                      : "none on this date";
     case EventAbsence::None:
         break;
     }

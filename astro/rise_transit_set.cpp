@@ -73,20 +73,26 @@ double correction(const Day& day, Event event, double m) {
     return (h - day.h0) * std::cos(h) / (TWO_PI * cosDelta * day.cosPhi * std::sin(hourAngle));
 }
 
+// A refined day fraction: the last estimate, and whether the steps settled.
+struct Refined {
+    double m;
+    bool settled;
+};
+
 // Newton steps on the day fraction m until a step is at most STOP_THRESHOLD.
-// Returns false when that does not happen within MAX_REFINEMENT_STEPS
-// steps or a step cannot be taken (sin H = 0 away from h0, positions that are
-// not numbers); m then holds the last estimate. Near the limits of
-// circumpolarity a crossing that the first estimate predicts may not happen
-// at all: the steps then swing about the culmination without settling.
-bool refine(const Day& day, Event event, double& m) {
+// Not settled when that does not happen within MAX_REFINEMENT_STEPS steps or
+// a step cannot be taken (sin H = 0 away from h0, positions that are not
+// numbers). Near the limits of circumpolarity a crossing that the first
+// estimate predicts may not happen at all: the steps then swing about the
+// culmination without settling.
+Refined refine(const Day& day, Event event, double m) {
     for (int step = 0; step < MAX_REFINEMENT_STEPS; ++step) {
         const double dm = correction(day, event, m);
-        if (!std::isfinite(dm) || !std::isfinite(m + dm)) return false;
+        if (!std::isfinite(dm) || !std::isfinite(m + dm)) return {m, false};
         m += dm;
-        if (std::fabs(dm) <= STOP_THRESHOLD) return true;
+        if (std::fabs(dm) <= STOP_THRESHOLD) return {m, true};
     }
-    return false;
+    return {m, false};
 }
 
 // sin h - sin h0 at day fraction m, from the interpolated positions: its sign
@@ -252,11 +258,16 @@ Crossings searchDay(const Day& day, bool wantRise, bool wantSet) {
 // The day fraction to report for one crossing that the refinement did not
 // give: the one the search found, or none; a refined value outside the day
 // stands, as it tells which neighbouring day the event falls on.
-std::optional<double> unrefinedCrossing(std::optional<double> found, double refined,
-                                        bool settled) {
+std::optional<double> unrefinedCrossing(std::optional<double> found, Refined refined) {
     if (found) return found;
-    if (settled && !(refined >= 0.0 && refined < 1.0)) return refined;
+    if (refined.settled && !(refined.m >= 0.0 && refined.m < 1.0)) return refined.m;
     return std::nullopt;
+}
+
+// A day fraction as radians of a day, when there is one.
+std::optional<double> radiansOfDay(std::optional<double> m) {
+    if (!m) return std::nullopt;
+    return TWO_PI * *m;
 }
 
 // The solver's view of the input: right ascensions unwrapped around the
@@ -316,35 +327,27 @@ Estimates firstEstimates(const Day& day) {
 RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
     const Day day = dayOf(in);
     const Estimates first = firstEstimates(day);
-    double m0 = first.m0;
-    double m1 = first.m1;
-    double m2 = first.m2;
 
     // The transit converges whatever the body does; its last estimate stands.
-    refine(day, Event::Transit, m0);
+    const double m0 = refine(day, Event::Transit, first.m0).m;
     const bool wholeDay = first.course != DayCourse::Crosses;
-    const bool riseSettled = !wholeDay && refine(day, Event::Crossing, m1);
-    const bool setSettled = !wholeDay && refine(day, Event::Crossing, m2);
-    const bool keepRise = riseSettled && crossesAt(day, Direction::Rising, m1);
-    const bool keepSet = setSettled && crossesAt(day, Direction::Setting, m2);
+    const Refined m1 = wholeDay ? Refined{first.m1, false} : refine(day, Event::Crossing, first.m1);
+    const Refined m2 = wholeDay ? Refined{first.m2, false} : refine(day, Event::Crossing, first.m2);
+    const bool keepRise = m1.settled && crossesAt(day, Direction::Rising, m1.m);
+    const bool keepSet = m2.settled && crossesAt(day, Direction::Setting, m2.m);
     DayCourse course = first.course;
-    std::optional<double> rise = keepRise ? std::optional(m1) : std::nullopt;
-    std::optional<double> set = keepSet ? std::optional(m2) : std::nullopt;
+    std::optional<double> rise = keepRise ? std::optional(m1.m) : std::nullopt;
+    std::optional<double> set = keepSet ? std::optional(m2.m) : std::nullopt;
     if ((!keepRise || !keepSet) && (!wholeDay || mayCross(day))) {
         const Crossings found = searchDay(day, !keepRise, !keepSet);
         // A whole day above or below h0 stays so unless the search finds a crossing.
         if (!wholeDay || found.rise || found.set) {
             course = DayCourse::Crosses;
-            if (!keepRise) rise = unrefinedCrossing(found.rise, m1, riseSettled);
-            if (!keepSet) set = unrefinedCrossing(found.set, m2, setSettled);
+            if (!keepRise) rise = unrefinedCrossing(found.rise, m1);
+            if (!keepSet) set = unrefinedCrossing(found.set, m2);
         }
     }
-    RiseTransitSet result;
-    if (rise) result.rise = TWO_PI * *rise;
-    result.transit = TWO_PI * m0;
-    if (set) result.set = TWO_PI * *set;
-    result.course = course;
-    return result;
+    return {radiansOfDay(rise), TWO_PI * m0, radiansOfDay(set), course};
 }
 
 double interpolate3(double y1, double y2, double y3, double n) {

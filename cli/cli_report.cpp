@@ -223,8 +223,7 @@ void detailMember(JsonWriter& j, const AppState& s, const char* name, const Deta
         return;
     }
     j.beginObject();
-    j.stringMember("time",
-                   formatEventTime(*e.time, s.preferences.twelveHourClock).value_or(""));
+    j.stringMember("time", formatEventTime(*e.time, s.preferences.twelveHourClock).value_or(""));
     j.stringMember("instant", isoInstant(s, s.currentDate, *e.time));
     j.endObject();
 }

@@ -12,7 +12,8 @@ namespace {
 
 // The main window's texts for an event, rebuilt from a chart row.
 std::pair<std::string, std::string> texts(const std::optional<SkyEvent>& event) {
-    const std::optional<std::string> time = event ? formatEventTime(event->time, false) : std::nullopt;
+    const std::optional<std::string> time =
+        event ? formatEventTime(event->time, false) : std::nullopt;
     if (!time) return {"", ""};
     return {*time, formatBearing(event->bearing)};
 }
@@ -32,18 +33,10 @@ TEST(Chart, RowsEqualTheMainWindowOverAWholeYear) {
         s.currentDate = s.chart.rows[static_cast<size_t>(i)].date;
         recomputeDay(s, view);
         const DayAlmanac& d = s.day;
-        EXPECT_EQ(texts(r.sunrise),
-                  std::make_pair(d.sunriseText, d.sunriseBearingText))
-            << i;
-        EXPECT_EQ(texts(r.sunset),
-                  std::make_pair(d.sunsetText, d.sunsetBearingText))
-            << i;
-        EXPECT_EQ(texts(r.moonrise),
-                  std::make_pair(d.moonriseText, d.moonriseBearingText))
-            << i;
-        EXPECT_EQ(texts(r.moonset),
-                  std::make_pair(d.moonsetText, d.moonsetBearingText))
-            << i;
+        EXPECT_EQ(texts(r.sunrise), std::make_pair(d.sunriseText, d.sunriseBearingText)) << i;
+        EXPECT_EQ(texts(r.sunset), std::make_pair(d.sunsetText, d.sunsetBearingText)) << i;
+        EXPECT_EQ(texts(r.moonrise), std::make_pair(d.moonriseText, d.moonriseBearingText)) << i;
+        EXPECT_EQ(texts(r.moonset), std::make_pair(d.moonsetText, d.moonsetBearingText)) << i;
         EXPECT_EQ(static_cast<int32_t>(r.illuminationPercent), d.illuminationPercent) << i;
         EXPECT_EQ(r.moonPhaseAngle, d.moonPhaseAngle) << i;
     }

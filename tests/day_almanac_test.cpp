@@ -96,6 +96,22 @@ TEST(DayAlmanac, TheViewHearsOnceThatTheDayChanged) {
                                s.preferences));
 }
 
+TEST(DayAlmanac, AnEventWithoutAClockTimeShowsNoBearingInTheWindowButKeepsItInTheChart) {
+    // In the day's last half minute an event would show 24:00: the main window
+    // leaves both fields empty, the chart keeps the bearing.
+    DayNumbers n;
+    n.sunrise = SkyEvent{.time = 1.6, .bearing = 95.0};
+    n.moonset = SkyEvent{.time = TWO_PI - 1e-5, .bearing = 290.2};
+    const DayAlmanac d = formatDayAlmanac(n, Preferences{});
+    EXPECT_EQ(d.sunriseBearingText, "095\xB0");
+    EXPECT_EQ(d.moonsetText, "");
+    EXPECT_EQ(d.moonsetBearingText, "");
+    EXPECT_EQ(d.moonriseText + d.moonriseBearingText, "");
+    const EventTexts chart = eventTexts(n.moonset, false);
+    EXPECT_EQ(chart.time, "");
+    EXPECT_EQ(chart.bearing, "290\xB0");
+}
+
 TEST(DayAlmanac, DaylightTimeShiftsTimesByAnHourAndLeavesBearings) {
     AppState standard = stateAt(SYDNEY, {2026, 1, 15}, TimeBasis::Standard);
     AppState daylight = stateAt(SYDNEY, {2026, 1, 15}, TimeBasis::Daylight);
