@@ -1,7 +1,6 @@
 // Filling the multi-day chart, one full day's computation per row.
 #include "almanac/chart.h"
 
-#include "support/format_text.h"
 #include "support/messages.h"
 
 namespace skyledger {
@@ -16,8 +15,7 @@ int32_t chartDaysAvailable(CivilDate start) {
 std::string chartDayCountMessage(CivilDate start) {
     const int32_t most = chartDaysAvailable(start);
     if (most == MAX_CHART_DAYS) return DAY_COUNT_RANGE_MESSAGE;
-    return formatText("Number of days out of range (1..%d): a chart ends by 31 December %d", most,
-                      LAST_YEAR);
+    return dayCountLeftMessage(most, LAST_YEAR);
 }
 
 AlmanacResult<ChartTable> computeChart(CivilDate start, int32_t days, const Location& location,

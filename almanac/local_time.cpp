@@ -13,6 +13,7 @@
 #include <mutex>
 
 #include "support/file_io.h"
+#include "support/messages.h"
 
 namespace skyledger {
 
@@ -175,11 +176,7 @@ TimeBasis basisAvailableAt(const Location* place, TimeBasis basis) {
 
 std::optional<std::string> unknownZoneProblem(const Location& location) {
     if (location.zone.empty() || hasKnownZone(location)) return std::nullopt;
-    return location.name + ": time zone '" + location.zone + "' unknown, standard time used";
-}
-
-std::string unknownZoneMessage(std::string_view name) {
-    return "Unknown time zone '" + std::string(name) + "'";
+    return placeZoneUnknownMessage(location.name, location.zone);
 }
 
 bool isKnownZone(std::string_view name) {

@@ -89,10 +89,6 @@ struct LocalDay {
 // for a place without a zone or with a known one.
 [[nodiscard]] std::optional<std::string> unknownZoneProblem(const Location& location);
 
-// "Unknown time zone 'Mars/Olympus_Mons'", the message for a name the
-// database does not know.
-[[nodiscard]] std::string unknownZoneMessage(std::string_view name);
-
 // True when the database knows the name.
 [[nodiscard]] bool isKnownZone(std::string_view name);
 

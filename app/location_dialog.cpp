@@ -18,6 +18,7 @@
 #include "almanac/local_time.h"
 #include "gui/desktop_messages.h"
 #include "gui/qt_text.h"
+#include "support/messages.h"
 #include "settings/city_atlas.h"
 #include "settings/location_list.h"
 #include "support/format_text.h"

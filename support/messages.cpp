@@ -7,6 +7,20 @@ std::string missingFileMessage(std::string_view fileName) {
     return "Missing File: " + std::string(fileName);
 }
 
+std::string dayCountLeftMessage(int most, int lastYear) {
+    return "Number of days out of range (1.." + std::to_string(most) +
+           "): a chart ends by 31 December " + std::to_string(lastYear);
+}
+
+std::string unknownZoneMessage(std::string_view zone) {
+    return "Unknown time zone '" + std::string(zone) + "'";
+}
+
+std::string placeZoneUnknownMessage(std::string_view place, std::string_view zone) {
+    return std::string(place) + ": time zone '" + std::string(zone) +
+           "' unknown, standard time used";
+}
+
 std::string unkeepableNameMessage(std::string_view name) {
     return "'" + std::string(name) +
            "' holds characters the settings file cannot keep (Windows-1252)";

@@ -13,6 +13,8 @@ namespace skyledger {
 // A chart request's day count.
 inline constexpr const char* INVALID_DAY_COUNT_MESSAGE = "Invalid number of days";
 inline constexpr const char* DAY_COUNT_RANGE_MESSAGE = "Number of days out of range (1..366)";
+// The same for a start date that leaves fewer days before `lastYear` ends.
+[[nodiscard]] std::string dayCountLeftMessage(int most, int lastYear);
 
 // A computation without a result.
 inline constexpr const char* PHASE_NOT_FOUND_MESSAGE =
@@ -34,6 +36,13 @@ inline constexpr const char* INVALID_DECLINATION_MESSAGE = "Invalid magnetic dec
 inline constexpr const char* DECLINATION_RANGE_MESSAGE = "Magnetic declination entry out of range";
 inline constexpr const char* INVALID_TIME_ZONE_MESSAGE = "Invalid time zone entry";
 inline constexpr const char* TIME_ZONE_RANGE_MESSAGE = "Time zone entry out of range";
+
+// A time-zone name the database does not know: typed in the Location dialog
+// ("Unknown time zone 'Mars/Olympus_Mons'"), and held by a place of the
+// settings file ("Greenwich: time zone 'Europe/Lundon' unknown, standard time
+// used").
+[[nodiscard]] std::string unknownZoneMessage(std::string_view zone);
+[[nodiscard]] std::string placeZoneUnknownMessage(std::string_view place, std::string_view zone);
 
 // "Missing File: <name>", for a file the program needs and did not find.
 [[nodiscard]] std::string missingFileMessage(std::string_view fileName);
