@@ -10,15 +10,12 @@ namespace {
 const char* const LINE_END = "\r\n";
 
 // An event's two fields, both empty when it does not happen.
-void appendEvent(std::string& line, double time, double bearing, bool twelveHourClock) {
+void appendEvent(std::string& line, const std::optional<SkyEvent>& event, bool twelveHourClock) {
+    const EventTexts texts = eventTexts(event, twelveHourClock);
     line += '\t';
-    if (!isNoEvent(time)) {
-        std::string text;
-        formatEventTime(time, twelveHourClock, text);
-        line += text;
-    }
+    line += texts.time;
     line += '\t';
-    if (!isNoEvent(time)) line += formatBearing(bearing);
+    line += texts.bearing;
 }
 } // namespace
 
@@ -35,10 +32,8 @@ std::string chartText(const ChartTable& chart, const Location& location,
     for (const ChartRow& row : chart.rows) {
         const DayNumbers& n = row.numbers;
         std::string line = formatDate(row.date.day, row.date.month, row.date.year);
-        appendEvent(line, n.sunrise, n.sunriseBearing, twelveHour);
-        appendEvent(line, n.sunset, n.sunsetBearing, twelveHour);
-        appendEvent(line, n.moonrise, n.moonriseBearing, twelveHour);
-        appendEvent(line, n.moonset, n.moonsetBearing, twelveHour);
+        for (const std::optional<SkyEvent>& event : {n.sunrise, n.sunset, n.moonrise, n.moonset})
+            appendEvent(line, event, twelveHour);
         line += '\t';
         line += formatText("%d%%", static_cast<int32_t>(n.illuminationPercent));
         out += line;

@@ -2,6 +2,7 @@
 #include "almanac/day_almanac.h"
 
 #include <cmath>
+#include <utility>
 
 #include "almanac/display_format.h"
 #include "almanac/horizontal_position.h"
@@ -65,26 +66,12 @@ bool insideDay(double eventTime) {
     return eventTime >= 0.0 && eventTime <= END_OF_DAY;
 }
 
-// Stores one event and its bearing, or noEventValue in both.
+// An event the solver found, with its bearing, when it falls inside the day.
 template <typename BearingOf>
-void storeEvent(const DayFrame& f, double eventTime, double& time, double& bearing,
-                BearingOf bearingOf) {
-    time = noEventValue;
-    bearing = noEventValue;
-    if (!std::isfinite(eventTime) || !insideDay(eventTime)) return;
-    time = eventTime;
-    bearing = bearingOf(bearingInstant(f, eventTime)).bearing;
-}
-
-template <typename BearingOf>
-void storeEvents(const DayFrame& f, const RiseTransitSet& rts, double& rise, double& set,
-                 double& riseBearing, double& setBearing, BearingOf bearingOf) {
-    rise = set = riseBearing = setBearing = noEventValue;
-    // Circumpolar or never up: no crossing at all that day.
-    if (rts.status & (RTS_NEVER_SETS | RTS_NEVER_RISES)) return;
-    // A crossing that the day does not hold is not shown.
-    if (!(rts.status & RTS_NO_RISE)) storeEvent(f, rts.rise, rise, riseBearing, bearingOf);
-    if (!(rts.status & RTS_NO_SET)) storeEvent(f, rts.set, set, setBearing, bearingOf);
+std::optional<SkyEvent> eventOfDay(const DayFrame& f, std::optional<double> eventTime,
+                                   BearingOf bearingOf) {
+    if (!eventTime || !std::isfinite(*eventTime) || !insideDay(*eventTime)) return std::nullopt;
+    return SkyEvent{*eventTime, bearingOf(bearingInstant(f, *eventTime)).bearing, f.offsetDays};
 }
 
 RiseTransitSet solve(const DayFrame& f, const ThreeDays& p, double h0) {
@@ -106,8 +93,9 @@ void moonEvents(const DayFrame& f, double horizontalParallax, DayNumbers& row) {
         eclipticToEquatorial(m.longitude, m.latitude, obliquity, p.ra[i], p.dec[i]);
     }
     const RiseTransitSet rts = solve(f, p, moonStandardAltitude(horizontalParallax));
-    storeEvents(f, rts, row.moonrise, row.moonset, row.moonriseBearing, row.moonsetBearing,
-                [&](const ClockTime& when) { return moonHorizontal(when, f.observer); });
+    const auto bearingOf = [&](const ClockTime& when) { return moonHorizontal(when, f.observer); };
+    row.moonrise = eventOfDay(f, rts.rise, bearingOf);
+    row.moonset = eventOfDay(f, rts.set, bearingOf);
 }
 
 // Sunrise and sunset from the geometric Sun, h0 = -0.8333 degrees; the
@@ -121,21 +109,18 @@ void sunEvents(const DayFrame& f, const EarthSeriesNear& earthSeries, DayNumbers
         eclipticToEquatorial(sun.longitude, sun.latitude, obliquity, p.ra[i], p.dec[i]);
     }
     const RiseTransitSet rts = solve(f, p, STANDARD_ALTITUDE_SUN);
-    storeEvents(f, rts, row.sunrise, row.sunset, row.sunriseBearing, row.sunsetBearing,
-                [&](const ClockTime& when) {
-                    return sunHorizontal(when, f.observer, earthSeries);
-                });
+    const auto bearingOf = [&](const ClockTime& when) {
+        return sunHorizontal(when, f.observer, earthSeries);
+    };
+    row.sunrise = eventOfDay(f, rts.rise, bearingOf);
+    row.sunset = eventOfDay(f, rts.set, bearingOf);
 }
 
-// The time text of an event and, when it shows a time, its bearing text.
-void eventTexts(double time, double bearing, bool twelveHourClock, std::string& timeText,
-                std::string& bearingText) {
-    bearingText.clear();
-    if (isNoEvent(time)) {
-        timeText.clear();
-        return;
-    }
-    if (formatEventTime(time, twelveHourClock, timeText) == 0) bearingText = formatBearing(bearing);
+// The main window's texts of an event: no bearing without a clock time.
+EventTexts shownTexts(const std::optional<SkyEvent>& event, bool twelveHourClock) {
+    EventTexts texts = eventTexts(event, twelveHourClock);
+    if (texts.time.empty()) texts.bearing.clear();
+    return texts;
 }
 
 // The offset in force at local noon of the date: the basis's own, or the
@@ -169,42 +154,29 @@ AlmanacResult<DayNumbers> dayNumbersOnOffset(const CivilDate& date, const Locati
     if (!phase) return AlmanacError::PhaseSearchFailed;
     n.moonPhaseAngle = *phase;
     sunEvents(f, earthSeries, n);
-    n.sunriseOffset = n.sunsetOffset = n.moonriseOffset = n.moonsetOffset = offsetDays;
     return n;
 }
 
 // One event of a day the clocks change, from the two computations on the
 // offset before and after the change: the one whose offset is in force at the
 // event. Both hold one only when the 25-hour day has two; the first is kept.
-struct EventSlot {
-    double DayNumbers::*time;
-    double DayNumbers::*bearing;
-    double DayNumbers::*offset;
-};
+constexpr std::optional<SkyEvent> DayNumbers::*EVENT_SLOTS[4] = {
+    &DayNumbers::sunrise, &DayNumbers::sunset, &DayNumbers::moonrise, &DayNumbers::moonset};
 
-constexpr EventSlot EVENT_SLOTS[4] = {
-    {&DayNumbers::sunrise, &DayNumbers::sunriseBearing, &DayNumbers::sunriseOffset},
-    {&DayNumbers::sunset, &DayNumbers::sunsetBearing, &DayNumbers::sunsetOffset},
-    {&DayNumbers::moonrise, &DayNumbers::moonriseBearing, &DayNumbers::moonriseOffset},
-    {&DayNumbers::moonset, &DayNumbers::moonsetBearing, &DayNumbers::moonsetOffset}};
-
-bool onItsOwnOffset(const TimeZone& zone, const CivilDate& date, const DayNumbers& n,
-                    const EventSlot& slot) {
-    const double time = n.*slot.time;
-    if (isNoEvent(time)) return false;
-    const double instant = noonOnOffset(date, n.*slot.offset) - 0.5 + time / TWO_PI;
-    return zone.offsetDaysAt(instant) == n.*slot.offset;
+bool onItsOwnOffset(const TimeZone& zone, const CivilDate& date,
+                    const std::optional<SkyEvent>& event) {
+    if (!event) return false;
+    const double instant = noonOnOffset(date, event->offsetDays) - 0.5 + event->time / TWO_PI;
+    return zone.offsetDaysAt(instant) == event->offsetDays;
 }
 
 DayNumbers acrossTheChange(const TimeZone& zone, const CivilDate& date, const DayNumbers& before,
                            const DayNumbers& after) {
     DayNumbers n = before;
-    for (const EventSlot& slot : EVENT_SLOTS) {
-        if (onItsOwnOffset(zone, date, before, slot)) continue;
-        const bool later = onItsOwnOffset(zone, date, after, slot);
-        n.*slot.time = later ? after.*slot.time : noEventValue;
-        n.*slot.bearing = later ? after.*slot.bearing : noEventValue;
-        n.*slot.offset = after.*slot.offset;
+    for (const auto slot : EVENT_SLOTS) {
+        if (onItsOwnOffset(zone, date, before.*slot)) continue;
+        const bool later = onItsOwnOffset(zone, date, after.*slot);
+        n.*slot = later ? after.*slot : std::nullopt;
     }
     return n;
 }
@@ -255,14 +227,25 @@ AlmanacResult<DayNumbers> computeDayNumbers(const CivilDate& date, const Locatio
     return acrossTheChange(*zone, date, before.value(), after.value());
 }
 
+EventTexts eventTexts(const std::optional<SkyEvent>& event, bool twelveHourClock) {
+    if (!event) return {};
+    return {formatEventTime(event->time, twelveHourClock).value_or(""),
+            formatBearing(event->bearing)};
+}
+
 DayAlmanac formatDayAlmanac(const DayNumbers& n, const Preferences& preferences) {
     const bool twelveHourClock = preferences.twelveHourClock;
     DayAlmanac d;
-    eventTexts(n.sunrise, n.sunriseBearing, twelveHourClock, d.sunriseText, d.sunriseBearingText);
-    eventTexts(n.sunset, n.sunsetBearing, twelveHourClock, d.sunsetText, d.sunsetBearingText);
-    eventTexts(n.moonrise, n.moonriseBearing, twelveHourClock, d.moonriseText,
-               d.moonriseBearingText);
-    eventTexts(n.moonset, n.moonsetBearing, twelveHourClock, d.moonsetText, d.moonsetBearingText);
+    const auto show = [&](const std::optional<SkyEvent>& event, std::string& time,
+                          std::string& bearing) {
+        EventTexts texts = shownTexts(event, twelveHourClock);
+        time = std::move(texts.time);
+        bearing = std::move(texts.bearing);
+    };
+    show(n.sunrise, d.sunriseText, d.sunriseBearingText);
+    show(n.sunset, d.sunsetText, d.sunsetBearingText);
+    show(n.moonrise, d.moonriseText, d.moonriseBearingText);
+    show(n.moonset, d.moonsetText, d.moonsetBearingText);
     d.illuminationPercent = static_cast<int32_t>(n.illuminationPercent);
     d.moonPhaseAngle = n.moonPhaseAngle;
     d.southernHemisphere = n.southernHemisphere;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "almanac/almanac_result.h"
@@ -17,43 +18,43 @@
 
 namespace skyledger {
 
-// Marks an event that does not happen that day, in its time and its bearing.
-inline constexpr double noEventValue = -999.99;
+// A rising or setting within the date: its clock time, the bearing there and
+// the clock it is told on.
+struct SkyEvent {
+    double time = 0.0;       // radians of a day from 0h local clock time of the date
+    double bearing = 0.0;    // degrees, true or magnetic as computed
+    double offsetDays = 0.0; // added to the clock time to obtain UT: the offset in force at it
 
-// True when `value` (radians, or degrees for a bearing) marks no event.
-inline bool isNoEvent(double value) {
-    return value == noEventValue;
-}
+    bool operator==(const SkyEvent&) const = default;
+};
 
-// The day's numbers. An event time is a fraction of the day times 2 pi
-// (radians of a day) counted from 0h local clock time of the date in the
-// chosen time basis; a bearing is in degrees, true or magnetic as computed.
-// An event that does not happen within the date holds noEventValue in its
-// time and in its bearing together.
+// The day's numbers, in the chosen time basis and bearing reference. An event
+// that does not happen within the date is absent. On a day the clocks change
+// each event carries the offset in force at it.
 struct DayNumbers {
-    double sunrise = noEventValue;
-    double sunset = noEventValue;
-    double sunriseBearing = noEventValue;
-    double sunsetBearing = noEventValue;
-    double moonrise = noEventValue;
-    double moonset = noEventValue;
-    double moonriseBearing = noEventValue;
-    double moonsetBearing = noEventValue;
+    std::optional<SkyEvent> sunrise;
+    std::optional<SkyEvent> sunset;
+    std::optional<SkyEvent> moonrise;
+    std::optional<SkyEvent> moonset;
     double moonPhaseAngle = 0.0;      // radians: 0 new, pi/2 first quarter, pi full, 3 pi/2 last
     double illuminationPercent = 0.0; // at local noon, not rounded
     bool southernHemisphere = false;  // the latitude is below 0: discs are drawn mirrored
-    // Days added to each event's clock time to obtain UT: the offset in force
-    // at the event, the same all day except on a day the clocks change.
-    double sunriseOffset = 0.0;
-    double sunsetOffset = 0.0;
-    double moonriseOffset = 0.0;
-    double moonsetOffset = 0.0;
 
     bool operator==(const DayNumbers&) const = default;
 };
 
-// What the main window shows. An event that does not happen within the date
-// has an empty time text and an empty bearing text.
+// An event's two texts: its clock time, empty when it does not happen or has
+// no clock time (in the day's last half minute, it would show 24:00); its
+// bearing, empty only when it does not happen.
+struct EventTexts {
+    std::string time;
+    std::string bearing;
+};
+
+[[nodiscard]] EventTexts eventTexts(const std::optional<SkyEvent>& event, bool twelveHourClock);
+
+// What the main window shows. An event that does not happen within the date,
+// or has no clock time, has an empty time text and an empty bearing text.
 struct DayAlmanac {
     std::string sunriseText;
     std::string sunsetText;

@@ -101,22 +101,29 @@ bool insideDay(double time) {
 // The rise (or the set) of a solution, or why there is none on the date.
 DetailEvent crossingOf(const RiseTransitSet& r, bool rising) {
     DetailEvent e;
-    if (r.status & RTS_NEVER_SETS) {
+    switch (r.course) {
+    case DayCourse::AboveAllDay:
         e.absence = EventAbsence::UpAllDay;
         return e;
-    }
-    if (r.status & RTS_NEVER_RISES) {
+    case DayCourse::BelowAllDay:
         e.absence = EventAbsence::DownAllDay;
         return e;
+    case DayCourse::Crosses:
+        break;
     }
-    const bool refused = (r.status & (rising ? RTS_NO_RISE : RTS_NO_SET)) != 0;
-    const double time = rising ? r.rise : r.set;
-    if (!refused && insideDay(time)) {
+    const std::optional<double> time = rising ? r.rise : r.set;
+    if (time && insideDay(*time)) {
         e.time = time;
         return e;
     }
     e.absence = EventAbsence::NotOnDate;
     return e;
+}
+
+// The transit of a solution when it falls within the date.
+std::optional<double> transitOnDate(const RiseTransitSet& r) {
+    if (r.transit >= 0.0 && r.transit < TWO_PI) return r.transit;
+    return std::nullopt;
 }
 
 CivilDate previousDay(CivilDate date) {
@@ -140,32 +147,26 @@ struct DayContext {
 // transit on the days after the date, within NEXT_EVENT_SEARCH_DAYS.
 enum class EventKind { Rise, Set, Transit };
 
-void findNext(const DayContext& c, Body body, std::optional<double> h0, EventKind kind,
-              DetailEvent& e) {
-    CivilDate date = e.nextDate;
+std::optional<DatedTime> findNext(const DayContext& c, Body body, std::optional<double> h0,
+                                  EventKind kind, CivilDate date) {
     for (int32_t k = 0; k < NEXT_EVENT_SEARCH_DAYS; ++k) {
         date = nextDay(date);
         const DayFrame f = dayFrame(date, c.location, c.preferences);
         const BodyDays b = bodyDays(body, f);
         const RiseTransitSet r = solve(f, b, h0.value_or(b.h0));
-        const double time = kind == EventKind::Transit
-                                ? (r.transit >= 0.0 && r.transit < TWO_PI ? r.transit : noEventValue)
-                                : crossingOf(r, kind == EventKind::Rise).time;
-        if (!isNoEvent(time)) {
-            e.hasNext = true;
-            e.nextDate = date;
-            e.nextTime = time;
-            return;
-        }
+        const std::optional<double> time = kind == EventKind::Transit
+                                               ? transitOnDate(r)
+                                               : crossingOf(r, kind == EventKind::Rise).time;
+        if (time) return DatedTime{date, *time};
     }
+    return std::nullopt;
 }
 
 // Names the next one of a missing event that does happen on other days.
 void completeMissing(const DayContext& c, const DayFrame& f, Body body, std::optional<double> h0,
                      EventKind kind, DetailEvent& e) {
     if (e.absence != EventAbsence::NotOnDate) return;
-    e.nextDate = f.date;
-    findNext(c, body, h0, kind, e);
+    e.next = findNext(c, body, h0, kind, f.date);
 }
 
 // A rise and a set at one altitude. When neither happens and the solver does
@@ -191,22 +192,21 @@ void transit(const DayContext& c, const DayFrame& f, Body body, const BodyDays& 
     const RiseTransitSet r = solve(f, b, b.h0);
     e = DetailEvent{};
     altitude = altitudeAt(f, b, r.transit) * RAD_TO_DEG;
-    if (r.transit >= 0.0 && r.transit < TWO_PI) {
-        e.time = r.transit;
-        return;
-    }
+    e.time = transitOnDate(r);
+    if (e.time) return;
     e.absence = EventAbsence::NotOnDate;
     completeMissing(c, f, body, b.h0, EventKind::Transit, e);
 }
 
 // Hours the Sun is up within the date, from its rise and set.
 double hoursUp(const DetailEvent& rise, const DetailEvent& set) {
-    if (rise.happens() && set.happens()) {
-        const double up = set.time > rise.time ? set.time - rise.time : TWO_PI - rise.time + set.time;
+    if (rise.time && set.time) {
+        const double up =
+            *set.time > *rise.time ? *set.time - *rise.time : TWO_PI - *rise.time + *set.time;
         return up * 24.0 / TWO_PI;
     }
-    if (rise.happens()) return (TWO_PI - rise.time) * 24.0 / TWO_PI;
-    if (set.happens()) return set.time * 24.0 / TWO_PI;
+    if (rise.time) return (TWO_PI - *rise.time) * 24.0 / TWO_PI;
+    if (set.time) return *set.time * 24.0 / TWO_PI;
     return rise.absence == EventAbsence::UpAllDay ? 24.0 : 0.0;
 }
 
@@ -238,7 +238,7 @@ PhaseEvent localPhase(const DayFrame& f, MoonPhase phase, double jde) {
 }
 
 // The first instant of each principal phase after 0h of the date, in time order.
-bool nextPhases(const DayFrame& f, std::array<PhaseEvent, 4>& out) {
+std::optional<std::array<PhaseEvent, 4>> nextPhases(const DayFrame& f) {
     const double startTd = J2000 + f.td0 * 36525.0;
     std::array<double, 4> instants{};
     for (int32_t k = 0; k < 4; ++k) {
@@ -251,17 +251,18 @@ bool nextPhases(const DayFrame& f, std::array<PhaseEvent, 4>& out) {
             jde = moonPhaseInstant(jd, phase);
             if (!jde || *jde > startTd) break;
         }
-        if (!jde || *jde <= startTd) return false;
+        if (!jde || *jde <= startTd) return std::nullopt;
         instants[static_cast<size_t>(k)] = *jde;
     }
     std::array<int32_t, 4> order = {0, 1, 2, 3};
     std::sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
         return instants[static_cast<size_t>(a)] < instants[static_cast<size_t>(b)];
     });
+    std::array<PhaseEvent, 4> phases{};
     for (size_t i = 0; i < 4; ++i)
-        out[i] = localPhase(f, static_cast<MoonPhase>(order[i]),
-                            instants[static_cast<size_t>(order[i])]);
-    return true;
+        phases[i] = localPhase(f, static_cast<MoonPhase>(order[i]),
+                               instants[static_cast<size_t>(order[i])]);
+    return phases;
 }
 
 void altitudeSamples(const DayFrame& f, const BodyDays& b, std::array<double, DETAIL_SAMPLES>& out) {
@@ -302,7 +303,9 @@ AlmanacResult<DayDetails> computeDayDetails(const CivilDate& date, const Locatio
     transit(c, f, Body::Moon, moon, d.moonTransit, d.moonTransitAltitude);
     d.dayLengthHours = hoursUp(d.sunrise, d.sunset);
     d.dayLengthChangeMinutes = (d.dayLengthHours - dayLengthOn(c, previousDay(date))) * 60.0;
-    if (!nextPhases(f, d.nextPhases)) return AlmanacError::PhaseSearchFailed;
+    const std::optional<std::array<PhaseEvent, 4>> phases = nextPhases(f);
+    if (!phases) return AlmanacError::PhaseSearchFailed;
+    d.nextPhases = *phases;
     altitudeSamples(f, sun, d.sunAltitude);
     altitudeSamples(f, moon, d.moonAltitude);
     d.valid = true;

@@ -34,18 +34,22 @@ enum class EventAbsence : int32_t {
     NotOnDate = 3,  // it crosses that altitude on other days, not on this one
 };
 
-// A moment of the day. `time` is radians of a day from 0h local clock time of
-// the date (as DayNumbers' times), noEventValue when the event is missing.
-// For NotOnDate the next one follows, when one falls within
-// NEXT_EVENT_SEARCH_DAYS days: its date and its time on that date.
-struct DetailEvent {
-    double time = noEventValue;
-    EventAbsence absence = EventAbsence::None;
-    bool hasNext = false;
-    CivilDate nextDate;
-    double nextTime = noEventValue;
+// A clock time on a local date: radians of a day from 0h of `date`.
+struct DatedTime {
+    CivilDate date;
+    double time = 0.0;
+};
 
-    bool happens() const { return absence == EventAbsence::None; }
+// A moment of the day: its time in radians of a day from 0h local clock time
+// of the date (as SkyEvent's) when it happens on the date; otherwise why not
+// and, for NotOnDate, the next one when one falls within
+// NEXT_EVENT_SEARCH_DAYS days.
+struct DetailEvent {
+    std::optional<double> time;
+    EventAbsence absence = EventAbsence::None;
+    std::optional<DatedTime> next;
+
+    bool happens() const { return time.has_value(); }
 };
 
 inline constexpr int32_t NEXT_EVENT_SEARCH_DAYS = 7;

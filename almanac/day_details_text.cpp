@@ -13,15 +13,13 @@ namespace {
 const char* const WEEKDAYS[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
 std::string clockText(double time, bool twelveHourClock) {
-    std::string text;
-    formatEventTime(time, twelveHourClock, text);
-    return text;
+    return formatEventTime(time, twelveHourClock).value_or("");
 }
 
 // "; the next is on Tue 9 Mar at 00:18", or nothing when none was found.
 std::string nextText(const DetailEvent& e, bool twelveHourClock) {
-    if (!e.hasNext) return {};
-    return "; the next is on " + dateTimeText(e.nextDate, e.nextTime, twelveHourClock);
+    if (!e.next) return {};
+    return "; the next is on " + dateTimeText(e.next->date, e.next->time, twelveHourClock);
 }
 
 std::string levelText(SunLevel level) {
@@ -45,8 +43,8 @@ std::string briefMissingText(const DetailEvent& e, bool twelve) {
     case EventAbsence::DownAllDay:
         return "down all day";
     case EventAbsence::NotOnDate:
-        return e.hasNext ? "none; next " + dateTimeText(e.nextDate, e.nextTime, twelve)
-                         : "none on this date";
+        return e.next ? "none; next " + dateTimeText(e.next->date, e.next->time, twelve)
+                      : "none on this date";
     case EventAbsence::None:
         break;
     }
@@ -66,11 +64,11 @@ std::string briefCrossingText(const DetailEvent& e, SunLevel level, bool twelve)
 
 // The time of an event, or why there is none.
 std::string eventValue(const DetailEvent& e, bool twelve) {
-    return e.happens() ? clockText(e.time, twelve) : briefMissingText(e, twelve);
+    return e.happens() ? clockText(*e.time, twelve) : briefMissingText(e, twelve);
 }
 
 std::string crossingValue(const DetailEvent& e, SunLevel level, bool twelve) {
-    return e.happens() ? clockText(e.time, twelve) : briefCrossingText(e, level, twelve);
+    return e.happens() ? clockText(*e.time, twelve) : briefCrossingText(e, level, twelve);
 }
 
 // A span of the Sun between two levels: "05:32 to 05:41", "from 05:32",
@@ -78,9 +76,9 @@ std::string crossingValue(const DetailEvent& e, SunLevel level, bool twelve) {
 std::string spanValue(const DetailEvent& from, SunLevel fromLevel, const DetailEvent& to,
                       SunLevel toLevel, bool twelve) {
     if (from.happens() && to.happens())
-        return clockText(from.time, twelve) + " to " + clockText(to.time, twelve);
-    if (from.happens()) return "from " + clockText(from.time, twelve);
-    if (to.happens()) return "until " + clockText(to.time, twelve);
+        return clockText(*from.time, twelve) + " to " + clockText(*to.time, twelve);
+    if (from.happens()) return "from " + clockText(*from.time, twelve);
+    if (to.happens()) return "until " + clockText(*to.time, twelve);
     // Both ends missing: the Sun keeps to one side of the span all day.
     return from.absence == EventAbsence::DownAllDay ? briefCrossingText(from, fromLevel, twelve)
                                                     : briefCrossingText(to, toLevel, twelve);
@@ -88,7 +86,7 @@ std::string spanValue(const DetailEvent& from, SunLevel fromLevel, const DetailE
 
 std::string transitValue(const DetailEvent& e, double altitude, bool twelve) {
     if (!e.happens()) return briefMissingText(e, twelve);
-    return clockText(e.time, twelve) + formatText(", altitude %1f%c", altitude, DEGREE_SIGN);
+    return clockText(*e.time, twelve) + formatText(", altitude %1f%c", altitude, DEGREE_SIGN);
 }
 
 } // namespace

@@ -47,26 +47,21 @@ std::string withHemisphere(double value, char positive, char negative) {
 
 } // namespace
 
-int32_t formatEventTime(double time, bool twelveHourClock, std::string& text) {
-    text.clear();
+std::optional<std::string> formatEventTime(double time, bool twelveHourClock) {
     // A negative time is an event before the day began, even when the
     // half-minute rounding would bring it up to 00:00.
-    if (!std::isfinite(time) || time < 0.0) return 1;
+    if (!std::isfinite(time) || time < 0.0) return std::nullopt;
     const double x = time * HOURS_PER_RADIAN + HALF_MINUTE_IN_HOURS;
     const double wholeHours = std::floor(x);
-    if (wholeHours < 0.0 || wholeHours >= 24.0) return 1;
+    if (wholeHours < 0.0 || wholeHours >= 24.0) return std::nullopt;
     const int32_t hour = static_cast<int32_t>(wholeHours);
     int32_t minute = static_cast<int32_t>((x - wholeHours) * 60.0);
     if (minute > 59) minute = 59;
-    if (!twelveHourClock) {
-        text = formatText("%2d:%2d", hour, minute);
-        return 0;
-    }
+    if (!twelveHourClock) return formatText("%2d:%2d", hour, minute);
     const char* suffix = hour < 12 ? "AM" : "PM";
     int32_t shown = hour % 12;
     if (shown == 0) shown = 12;
-    text = formatText("%2d:%2d%s", shown, minute, suffix);
-    return 0;
+    return formatText("%2d:%2d%s", shown, minute, suffix);
 }
 
 std::string formatBearing(double bearing) {

@@ -23,13 +23,12 @@ inline constexpr char DEGREE_SIGN = '\xB0';
 inline constexpr double HOURS_PER_RADIAN = 3.819718634205488;
 inline constexpr double HALF_MINUTE_IN_HOURS = 0.00833333333;
 
-// Writes an event time into `text`: HH:MM on the 24-hour clock, hh:mmAM or
+// An event time as the clock shows it: HH:MM on the 24-hour clock, hh:mmAM or
 // hh:mmPM on the 12-hour clock, the minute rounded to the nearest by adding
 // half a minute. `time` is a fraction of the day times 2 pi (radians of a
-// day) counted from 0h local clock time. Returns 0 when a time was written,
-// 1 when the time lies outside the day (negative, 24:00 or later after the
-// rounding, or not a number) and `text` was emptied.
-int32_t formatEventTime(double time, bool twelveHourClock, std::string& text);
+// day) counted from 0h local clock time. No text when the time lies outside
+// the day (negative, 24:00 or later after the rounding, or not a number).
+[[nodiscard]] std::optional<std::string> formatEventTime(double time, bool twelveHourClock);
 
 // Three digits and the degree sign, the bearing (degrees) truncated toward
 // zero: 72.9 gives "072°", 359.99 gives "359°". Empty for a value outside

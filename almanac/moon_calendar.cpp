@@ -7,10 +7,11 @@
 
 namespace skyledger {
 
-bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int32_t firstWeekday,
-                        const std::function<std::optional<double>(int32_t day)>& phaseOf) {
-    grid.dayNumber.fill(0);
-    if (month < 1 || month > 12) return false;
+std::optional<MoonCalendarGrid>
+layoutMoonCalendar(int32_t year, int32_t month, int32_t firstWeekday,
+                   const std::function<std::optional<double>(int32_t day)>& phaseOf) {
+    if (month < 1 || month > 12) return std::nullopt;
+    MoonCalendarGrid grid;
     int32_t column = weekday(year, month, 1) - firstWeekday;
     if (column < 0) column += 7;
     int32_t row = 0;
@@ -29,7 +30,7 @@ bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int
     grid.phasesValid = allPhases;
     grid.year = year;
     grid.month = month;
-    return true;
+    return grid;
 }
 
 std::optional<double> moonPhaseAngleAt(int32_t year, int32_t month, int32_t day,
@@ -40,20 +41,18 @@ std::optional<double> moonPhaseAngleAt(int32_t year, int32_t month, int32_t day,
 AlmanacResult<MoonCalendarGrid> computeMoonCalendar(int32_t year, int32_t month,
                                                     const Location& location,
                                                     const Preferences& preferences) {
-    MoonCalendarGrid grid;
-    const bool laidOut =
-        layoutMoonCalendar(grid, year, month, 0, [&](int32_t day) -> std::optional<double> {
+    const std::optional<MoonCalendarGrid> grid =
+        layoutMoonCalendar(year, month, 0, [&](int32_t day) -> std::optional<double> {
             return moonPhaseAngleAt(year, month, day, location, preferences.timeBasis);
         });
-    if (!laidOut) return AlmanacError::InvalidRequest;
-    if (!grid.phasesValid) return AlmanacError::PhaseSearchFailed;
-    return grid;
+    if (!grid) return AlmanacError::InvalidRequest;
+    if (!grid->phasesValid) return AlmanacError::PhaseSearchFailed;
+    return *grid;
 }
 
 MoonCalendarGrid moonCalendarDays(int32_t year, int32_t month) {
-    MoonCalendarGrid grid;
-    layoutMoonCalendar(grid, year, month, 0, [](int32_t) -> std::optional<double> { return {}; });
-    return grid;
+    return layoutMoonCalendar(year, month, 0, [](int32_t) -> std::optional<double> { return {}; })
+        .value_or(MoonCalendarGrid{});
 }
 
 } // namespace skyledger

@@ -26,12 +26,12 @@ struct MoonCalendarGrid {
     bool phasesValid = false;
 };
 
-// Lays out `month` of `year` with `firstWeekday` (0 Sunday .. 6 Saturday) in
-// the first column, storing `phaseOf(day)` for each day. Day numbers are
-// cleared first; phase angles outside the month keep older values. Returns
-// false (grid cleared) for a month outside 1..12.
-bool layoutMoonCalendar(MoonCalendarGrid& grid, int32_t year, int32_t month, int32_t firstWeekday,
-                        const std::function<std::optional<double>(int32_t day)>& phaseOf);
+// `month` of `year` laid out with `firstWeekday` (0 Sunday .. 6 Saturday) in
+// the first column, with `phaseOf(day)` for each day; phasesValid when every
+// day has its phase. Nothing for a month outside 1..12.
+[[nodiscard]] std::optional<MoonCalendarGrid>
+layoutMoonCalendar(int32_t year, int32_t month, int32_t firstWeekday,
+                   const std::function<std::optional<double>(int32_t day)>& phaseOf);
 
 // Phase angle (radians) at local noon of the date at `location` under the
 // time basis; no value when the phase search finds no bracket.

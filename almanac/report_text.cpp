@@ -40,14 +40,11 @@ std::string trackTitle(const CivilDate& date) {
 }
 
 std::string trackTimeText(int32_t sample, bool twelveHourClock) {
-    std::string text;
-    formatEventTime(sample * TRACK_SAMPLE_STEP, twelveHourClock, text);
-    return text;
+    return formatEventTime(sample * TRACK_SAMPLE_STEP, twelveHourClock).value_or("");
 }
 
 std::string trackTimeText(const TrackSample& sample, bool twelveHourClock) {
-    std::string text;
-    formatEventTime(sample.clockTime, twelveHourClock, text);
+    std::string text = formatEventTime(sample.clockTime, twelveHourClock).value_or("");
     if (!sample.offsetNote.empty()) text += " " + sample.offsetNote;
     return text;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "astro/constants.h"
 #include "astro/horizon.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr double SIDEREAL_PER_DAY = 6.300388092591991; // radians of sidereal rotation per day
 constexpr double STOP_THRESHOLD = 0.0002;              // days (17.28 s)
-constexpr double NO_EVENT_DAY = -1.0; // day fraction given to an event found not to happen
 
 // Checking a refined crossing: the altitude is compared with h0 this long
 // (days, 8.6 s) before and after it.
@@ -73,20 +73,26 @@ double correction(const Day& day, Event event, double m) {
     return (h - day.h0) * std::cos(h) / (TWO_PI * cosDelta * day.cosPhi * std::sin(hourAngle));
 }
 
+// A refined day fraction: the last estimate, and whether the steps settled.
+struct Refined {
+    double m;
+    bool settled;
+};
+
 // Newton steps on the day fraction m until a step is at most STOP_THRESHOLD.
-// Returns false when that does not happen within RTS_MAX_REFINEMENT_STEPS
-// steps or a step cannot be taken (sin H = 0 away from h0, positions that are
-// not numbers); m then holds the last estimate. Near the limits of
-// circumpolarity a crossing that the first estimate predicts may not happen
-// at all: the steps then swing about the culmination without settling.
-bool refine(const Day& day, Event event, double& m) {
-    for (int step = 0; step < RTS_MAX_REFINEMENT_STEPS; ++step) {
+// Not settled when that does not happen within MAX_REFINEMENT_STEPS steps or
+// a step cannot be taken (sin H = 0 away from h0, positions that are not
+// numbers). Near the limits of circumpolarity a crossing that the first
+// estimate predicts may not happen at all: the steps then swing about the
+// culmination without settling.
+Refined refine(const Day& day, Event event, double m) {
+    for (int step = 0; step < MAX_REFINEMENT_STEPS; ++step) {
         const double dm = correction(day, event, m);
-        if (!std::isfinite(dm) || !std::isfinite(m + dm)) return false;
+        if (!std::isfinite(dm) || !std::isfinite(m + dm)) return {m, false};
         m += dm;
-        if (std::fabs(dm) <= STOP_THRESHOLD) return true;
+        if (std::fabs(dm) <= STOP_THRESHOLD) return {m, true};
     }
-    return false;
+    return {m, false};
 }
 
 // sin h - sin h0 at day fraction m, from the interpolated positions: its sign
@@ -192,14 +198,19 @@ bool mayCross(const Day& day) {
     return !(alwaysAbove || alwaysBelow);
 }
 
+// The first rise and the first set found in the day [0, 1), as day fractions.
+struct Crossings {
+    std::optional<double> rise;
+    std::optional<double> set;
+};
+
 // Searches the day [0, 1) for the first rise and the first set, as asked;
-// each is left at NO_EVENT_DAY when the day has none. Samples half an hour
+// each is absent when the day has none. Samples half an hour
 // apart bracket ordinary crossings; a rise and a set closer together than
 // that (a body grazing h0 at a culmination) are separated by locating the
 // extremum between them.
-void searchDay(const Day& day, bool wantRise, bool wantSet, double& rise, double& set) {
-    rise = NO_EVENT_DAY;
-    set = NO_EVENT_DAY;
+Crossings searchDay(const Day& day, bool wantRise, bool wantSet) {
+    Crossings found;
     constexpr double STEP = 1.0 / SEARCH_STEPS;
     double grid[SEARCH_STEPS + 3]; // m = -STEP .. 1 + STEP
     for (int i = 0; i < SEARCH_STEPS + 3; ++i)
@@ -234,24 +245,29 @@ void searchDay(const Day& day, bool wantRise, bool wantSet, double& rise, double
         const bool up = isUp(points[j].above);
         if (up == isUp(points[j + 1].above)) continue;
         if (!up && wantRise) {
-            rise = bisect(day, points[j], points[j + 1]);
+            found.rise = bisect(day, points[j], points[j + 1]);
             wantRise = false;
         } else if (up && wantSet) {
-            set = bisect(day, points[j], points[j + 1]);
+            found.set = bisect(day, points[j], points[j + 1]);
             wantSet = false;
         }
     }
+    return found;
 }
 
 // The day fraction to report for one crossing that the refinement did not
 // give: the one the search found, or none; a refined value outside the day
 // stands, as it tells which neighbouring day the event falls on.
-double unrefinedCrossing(double found, double refined, bool settled, int32_t noEventBit,
-                         int32_t& status) {
-    if (found != NO_EVENT_DAY) return found;
-    if (settled && !(refined >= 0.0 && refined < 1.0)) return refined;
-    status |= noEventBit;
-    return NO_EVENT_DAY;
+std::optional<double> unrefinedCrossing(std::optional<double> found, Refined refined) {
+    if (found) return found;
+    if (refined.settled && !(refined.m >= 0.0 && refined.m < 1.0)) return refined.m;
+    return std::nullopt;
+}
+
+// A day fraction as radians of a day, when there is one.
+std::optional<double> radiansOfDay(std::optional<double> m) {
+    if (!m) return std::nullopt;
+    return TWO_PI * *m;
 }
 
 // The solver's view of the input: right ascensions unwrapped around the
@@ -273,13 +289,13 @@ Day dayOf(const RiseTransitSetInput& in) {
 
 // The first estimates of transit (m0), rise (m1) and set (m2) as day
 // fractions from the middle position, each brought into the day however far
-// the longitude puts it outside; `status` says when the body stays above or
-// below h0 all day.
+// the longitude puts it outside; `course` says when the body stays above or
+// below h0 all day (rise and set are then the transit's, never refined).
 struct Estimates {
     double m0 = 0.0;
     double m1 = 0.0;
     double m2 = 0.0;
-    int32_t status = 0;
+    DayCourse course = DayCourse::Crosses;
 };
 
 Estimates firstEstimates(const Day& day) {
@@ -290,18 +306,16 @@ Estimates firstEstimates(const Day& day) {
     e.m1 = e.m0;
     e.m2 = e.m0;
     if (cosH0 > 1.0) {
-        e.status = RTS_NEVER_RISES;
+        e.course = DayCourse::BelowAllDay;
     } else if (cosH0 < -1.0) {
-        e.status = RTS_NEVER_SETS;
-        e.m1 = e.m0 - 0.5;
-        e.m2 = e.m0 + 0.5;
+        e.course = DayCourse::AboveAllDay;
     } else if (cosH0 >= -1.0) {
         const double h = std::acos(cosH0) / TWO_PI;
         e.m1 = e.m0 - h;
         e.m2 = e.m0 + h;
     } else {
         // cos H0 is not a number (positions or latitude not numbers): no crossing.
-        e.status = RTS_NEVER_RISES;
+        e.course = DayCourse::BelowAllDay;
     }
     e.m1 = intoDay(e.m1);
     e.m2 = intoDay(e.m2);
@@ -313,36 +327,27 @@ Estimates firstEstimates(const Day& day) {
 RiseTransitSet riseTransitSet(const RiseTransitSetInput& in) {
     const Day day = dayOf(in);
     const Estimates first = firstEstimates(day);
-    double m0 = first.m0;
-    double m1 = first.m1;
-    double m2 = first.m2;
-    RiseTransitSet result;
-    result.status = first.status;
 
     // The transit converges whatever the body does; its last estimate stands.
-    refine(day, Event::Transit, m0);
-    const bool wholeDay = result.status != 0;
-    const bool riseSettled = !wholeDay && refine(day, Event::Crossing, m1);
-    const bool setSettled = !wholeDay && refine(day, Event::Crossing, m2);
-    const bool keepRise = riseSettled && crossesAt(day, Direction::Rising, m1);
-    const bool keepSet = setSettled && crossesAt(day, Direction::Setting, m2);
+    const double m0 = refine(day, Event::Transit, first.m0).m;
+    const bool wholeDay = first.course != DayCourse::Crosses;
+    const Refined m1 = wholeDay ? Refined{first.m1, false} : refine(day, Event::Crossing, first.m1);
+    const Refined m2 = wholeDay ? Refined{first.m2, false} : refine(day, Event::Crossing, first.m2);
+    const bool keepRise = m1.settled && crossesAt(day, Direction::Rising, m1.m);
+    const bool keepSet = m2.settled && crossesAt(day, Direction::Setting, m2.m);
+    DayCourse course = first.course;
+    std::optional<double> rise = keepRise ? std::optional(m1.m) : std::nullopt;
+    std::optional<double> set = keepSet ? std::optional(m2.m) : std::nullopt;
     if ((!keepRise || !keepSet) && (!wholeDay || mayCross(day))) {
-        double foundRise = NO_EVENT_DAY;
-        double foundSet = NO_EVENT_DAY;
-        searchDay(day, !keepRise, !keepSet, foundRise, foundSet);
-        // A whole day above or below h0 keeps its status and placeholders.
-        if (!wholeDay || foundRise != NO_EVENT_DAY || foundSet != NO_EVENT_DAY) {
-            result.status = 0;
-            if (!keepRise)
-                m1 = unrefinedCrossing(foundRise, m1, riseSettled, RTS_NO_RISE, result.status);
-            if (!keepSet)
-                m2 = unrefinedCrossing(foundSet, m2, setSettled, RTS_NO_SET, result.status);
+        const Crossings found = searchDay(day, !keepRise, !keepSet);
+        // A whole day above or below h0 stays so unless the search finds a crossing.
+        if (!wholeDay || found.rise || found.set) {
+            course = DayCourse::Crosses;
+            if (!keepRise) rise = unrefinedCrossing(found.rise, m1);
+            if (!keepSet) set = unrefinedCrossing(found.set, m2);
         }
     }
-    result.rise = TWO_PI * m1;
-    result.transit = TWO_PI * m0;
-    result.set = TWO_PI * m2;
-    return result;
+    return {radiansOfDay(rise), TWO_PI * m0, radiansOfDay(set), course};
 }
 
 double interpolate3(double y1, double y2, double y3, double n) {

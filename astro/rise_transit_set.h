@@ -13,38 +13,34 @@
 // direction bisected to a tenth of a second, or none.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 namespace skyledger {
 
-// Status bits of RiseTransitSet. RTS_NEVER_SETS and RTS_NEVER_RISES describe
-// the whole day: no crossing of h0 in it, the body above or below h0 as the
-// declination at its start says. RTS_NO_RISE and RTS_NO_SET mark one crossing
-// that does not happen that day while the other may: its refinement did not
-// settle within RTS_MAX_REFINEMENT_STEPS Newton steps (a body that comes close
-// to h0 near its culmination without passing it) or settled inside the day on
-// a crossing that is not one of its direction, or the day's start predicted no
-// crossing at all, and the search of the day found none.
-inline constexpr int32_t RTS_NO_RISE = 1;      // the rise does not happen that day
-inline constexpr int32_t RTS_NO_SET = 2;       // the set does not happen that day
-inline constexpr int32_t RTS_NEVER_SETS = 16;  // above the standard altitude all day
-inline constexpr int32_t RTS_NEVER_RISES = 32; // below the standard altitude all day
+// How the body stands to h0 over the whole day, as far as the solver knows.
+// AboveAllDay and BelowAllDay: no crossing of h0 in the day, the body above
+// or below it as the declination at the day's start says. Crosses: the body
+// may cross h0 that day; the rise and the set say which crossings it found.
+enum class DayCourse { Crosses, AboveAllDay, BelowAllDay };
 
 // Most Newton steps taken for one event.
-inline constexpr int RTS_MAX_REFINEMENT_STEPS = 20;
+inline constexpr int MAX_REFINEMENT_STEPS = 20;
 
 // Rise, transit and set as day fractions times 2 pi (2 pi = 24 hours) counted
 // from the day's starting instant. A value outside [0, 2 pi) means the event
-// falls on a neighbouring day, when the day holds no such event itself. With
-// RTS_NEVER_SETS or RTS_NEVER_RISES the rise and set are placeholders (the
-// first transit estimate, or half a day either side of it); with RTS_NO_RISE
-// or RTS_NO_SET that value is -2 pi, outside the day. The transit is always
-// computed.
+// falls on a neighbouring day, when the day holds no such event itself. A
+// rise or set is absent when the day has none and no neighbouring one was
+// refined: always on a day above or below h0 throughout; on a day that
+// crosses, when its refinement did not settle within MAX_REFINEMENT_STEPS
+// Newton steps (a body that comes close to h0 near its culmination without
+// passing it) or settled inside the day on a crossing of the other direction,
+// or the day's start predicted no crossing at all, and the search of the day
+// found none. The transit is always computed.
 struct RiseTransitSet {
-    double rise = 0;
+    std::optional<double> rise;
     double transit = 0;
-    double set = 0;
-    int32_t status = 0;
+    std::optional<double> set;
+    DayCourse course = DayCourse::Crosses;
 };
 
 // What the solver needs for one day. The three positions are the body's

@@ -143,22 +143,22 @@ std::string isoInstant(const AppState& s, CivilDate date, double time) {
 // the very end of the day), its instant and its bearing; null when the event
 // does not happen on the date.
 void eventMember(JsonWriter& j, const AppState& s, const char* name, const CivilDate& date,
-                 double time, double bearing, double offsetDays) {
+                 const std::optional<SkyEvent>& event) {
     j.key(name);
-    if (isNoEvent(time)) {
+    if (!event) {
         j.null();
         return;
     }
     j.beginObject();
-    std::string text;
     j.key("time");
-    if (formatEventTime(time, s.preferences.twelveHourClock, text) == 0)
-        j.string(text);
+    if (const std::optional<std::string> text =
+            formatEventTime(event->time, s.preferences.twelveHourClock))
+        j.string(*text);
     else
         j.null();
-    j.stringMember("instant", isoInstant(date, time, offsetDays));
-    j.numberMember("bearing", bearing);
-    j.stringMember("bearingText", windows1252ToUtf8(formatBearing(bearing)));
+    j.stringMember("instant", isoInstant(date, event->time, event->offsetDays));
+    j.numberMember("bearing", event->bearing);
+    j.stringMember("bearingText", windows1252ToUtf8(formatBearing(event->bearing)));
     j.endObject();
 }
 
@@ -171,7 +171,7 @@ void reasonMember(JsonWriter& j, const AppState& s, const std::string& name, con
     j.beginObject();
     j.stringMember("reason", absenceCode(e.absence));
     j.stringMember("text", windows1252ToUtf8(text));
-    if (e.hasNext) j.stringMember("next", isoInstant(s, e.nextDate, e.nextTime));
+    if (e.next) j.stringMember("next", isoInstant(s, e.next->date, e.next->time));
     j.endObject();
 }
 
@@ -186,10 +186,10 @@ void risingSettingReason(JsonWriter& j, const AppState& s, const char* name, con
 void numbersMembers(JsonWriter& j, const AppState& s, const CivilDate& date, const DayNumbers& n,
                     const DayDetails* details = nullptr) {
     j.stringMember("date", isoDate(date));
-    eventMember(j, s, "sunrise", date, n.sunrise, n.sunriseBearing, n.sunriseOffset);
-    eventMember(j, s, "sunset", date, n.sunset, n.sunsetBearing, n.sunsetOffset);
-    eventMember(j, s, "moonrise", date, n.moonrise, n.moonriseBearing, n.moonriseOffset);
-    eventMember(j, s, "moonset", date, n.moonset, n.moonsetBearing, n.moonsetOffset);
+    eventMember(j, s, "sunrise", date, n.sunrise);
+    eventMember(j, s, "sunset", date, n.sunset);
+    eventMember(j, s, "moonrise", date, n.moonrise);
+    eventMember(j, s, "moonset", date, n.moonset);
     if (details) {
         risingSettingReason(j, s, "sunrise", "Sun", details->sunrise);
         risingSettingReason(j, s, "sunset", "Sun", details->sunset);
@@ -223,10 +223,8 @@ void detailMember(JsonWriter& j, const AppState& s, const char* name, const Deta
         return;
     }
     j.beginObject();
-    std::string text;
-    formatEventTime(e.time, s.preferences.twelveHourClock, text);
-    j.stringMember("time", text);
-    j.stringMember("instant", isoInstant(s, s.currentDate, e.time));
+    j.stringMember("time", formatEventTime(*e.time, s.preferences.twelveHourClock).value_or(""));
+    j.stringMember("instant", isoInstant(s, s.currentDate, *e.time));
     j.endObject();
 }
 
@@ -286,10 +284,8 @@ std::string detailsJson(const AppState& s, const DayDetails& d) {
     for (const PhaseEvent& p : d.nextPhases) {
         j.beginObject();
         j.stringMember("phase", phaseEventName(p.phase));
-        std::string time;
-        formatEventTime(p.time, twelve, time);
         j.stringMember("date", isoDate(p.date));
-        j.stringMember("time", time);
+        j.stringMember("time", formatEventTime(p.time, twelve).value_or(""));
         j.stringMember("instant", isoInstant(s, p.date, p.time));
         j.endObject();
     }
@@ -361,10 +357,8 @@ std::string trackReport(const AppState& s, bool json) {
         j.beginArray();
         for (int32_t i = 0; i < s.track.count; ++i) {
             const TrackSample& t = s.track.samples[static_cast<size_t>(i)];
-            std::string time;
-            formatEventTime(t.clockTime, twelve, time);
             j.beginObject();
-            j.stringMember("time", time);
+            j.stringMember("time", formatEventTime(t.clockTime, twelve).value_or(""));
             j.stringMember("instant", isoInstant(s.currentDate, t.clockTime, t.offsetDays));
             j.numberMember("sunAltitude", t.sunAltitude);
             j.numberMember("sunBearing", t.sunBearing);

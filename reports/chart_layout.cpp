@@ -1,6 +1,7 @@
 #include "reports/chart_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "almanac/display_format.h"
 #include "support/format_text.h"
@@ -32,19 +33,16 @@ ChartLayout makeChartLayout(const TextMeasure& width, int gap, int discSize, int
     return l;
 }
 
-ChartRowTexts chartRowTexts(const ChartRow& row, bool twelveHourClock, BearingRule rule) {
+ChartRowTexts chartRowTexts(const ChartRow& row, bool twelveHourClock) {
     const DayNumbers& n = row.numbers;
-    const std::array<double, CHART_EVENTS> times = {n.sunrise, n.sunset, n.moonrise, n.moonset};
-    const std::array<double, CHART_EVENTS> bearings = {n.sunriseBearing, n.sunsetBearing,
-                                                       n.moonriseBearing, n.moonsetBearing};
+    const std::array<const std::optional<SkyEvent>*, CHART_EVENTS> events = {
+        &n.sunrise, &n.sunset, &n.moonrise, &n.moonset};
     ChartRowTexts t;
     t.date = formatDate(row.date.day, row.date.month, row.date.year);
     for (int event = 0; event < CHART_EVENTS; ++event) {
-        const bool timeMissing = isNoEvent(times[event]);
-        if (!timeMissing) formatEventTime(times[event], twelveHourClock, t.time[event]);
-        const bool bearingMissing =
-            rule == BearingRule::FollowsTime ? timeMissing : isNoEvent(bearings[event]);
-        if (!bearingMissing) t.bearing[event] = formatBearing(bearings[event]);
+        EventTexts texts = eventTexts(*events[event], twelveHourClock);
+        t.time[event] = std::move(texts.time);
+        t.bearing[event] = std::move(texts.bearing);
     }
     t.illumination = formatText("%d%%", static_cast<int32_t>(n.illuminationPercent));
     return t;

@@ -49,12 +49,7 @@ struct ChartRowTexts {
     std::string illumination; // the percentage truncated toward zero, "57%"
 };
 
-// How a missing bearing is decided: the window tests each number on its own;
-// the printout leaves both cells of an event empty when its time is missing.
-enum class BearingRule { OwnValue, FollowsTime };
-
-[[nodiscard]] ChartRowTexts chartRowTexts(const ChartRow& row, bool twelveHourClock,
-                                          BearingRule rule);
+[[nodiscard]] ChartRowTexts chartRowTexts(const ChartRow& row, bool twelveHourClock);
 
 // The column heads and the columns each one spans (left and right edges).
 struct ChartHead {

@@ -56,7 +56,7 @@ int printPageHead(const ChartPage& p, int pageNumber, const std::string& locatio
 void printRow(const ChartPage& p, const ChartRow& row, int y, bool twelveHourClock) {
     const ChartLayout& l = p.layout;
     const int h = p.fonts.bodyLine;
-    const ChartRowTexts texts = chartRowTexts(row, twelveHourClock, BearingRule::FollowsTime);
+    const ChartRowTexts texts = chartRowTexts(row, twelveHourClock);
     drawTextInRow(p.painter, l.dateX, l.dateX + l.dateWidth, y, h, texts.date, TextAlign::Left);
     for (int event = 0; event < CHART_EVENTS; ++event) {
         drawTextInRow(p.painter, l.timeX[event], l.timeX[event] + l.timeWidth, y, h,

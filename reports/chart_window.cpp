@@ -125,7 +125,7 @@ void ChartWindow::paintEvent(QPaintEvent*) {
     for (int k = 0; k < visibleRows_ && topRow_ + k < rowCount_; ++k) {
         const ChartRow& row = chart_.rows[static_cast<size_t>(topRow_ + k)];
         const int top = y0 + (k + 1) * l;
-        const ChartRowTexts texts = chartRowTexts(row, twelveHour, BearingRule::OwnValue);
+        const ChartRowTexts texts = chartRowTexts(row, twelveHour);
         drawCell(painter, fm, c.dateX, c.dateWidth, top, Qt::AlignLeft, texts.date);
         for (int event = 0; event < CHART_EVENTS; ++event) {
             drawCell(painter, fm, c.timeX[event], c.timeWidth, top, Qt::AlignRight,

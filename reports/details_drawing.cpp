@@ -112,7 +112,7 @@ void drawMark(QPainter& p, const QRect& g, const DetailEvent& e, double altitude
     if (!e.happens()) return;
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(colour);
-    p.drawEllipse(QPoint(xOfTime(g, e.time), yOfAltitude(g, altitude)), radius, radius);
+    p.drawEllipse(QPoint(xOfTime(g, *e.time), yOfAltitude(g, altitude)), radius, radius);
 }
 
 // "Sun" and "Moon" in their colours, in the graph's top-left corner.

@@ -14,25 +14,21 @@ double clock(int h, int m) {
     return (h * 60.0 + m) / 1440.0 * TWO_PI;
 }
 
-ChartRow row(int day, double moonset) {
+ChartRow row(int day, std::optional<double> moonset) {
     ChartRow c;
     c.date = {2002, 4, day};
     DayNumbers& r = c.numbers;
-    r.sunrise = clock(6, 5);
-    r.sunriseBearing = 72.9;
-    r.sunset = clock(12, 30);
-    r.sunsetBearing = 287.2;
-    r.moonrise = clock(23, 1);
-    r.moonriseBearing = 100.0;
-    r.moonset = moonset;
-    r.moonsetBearing = moonset == noEventValue ? noEventValue : 250.5;
+    r.sunrise = SkyEvent{.time = clock(6, 5), .bearing = 72.9};
+    r.sunset = SkyEvent{.time = clock(12, 30), .bearing = 287.2};
+    r.moonrise = SkyEvent{.time = clock(23, 1), .bearing = 100.0};
+    if (moonset) r.moonset = SkyEvent{.time = *moonset, .bearing = 250.5};
     r.illuminationPercent = 57.9;
     return c;
 }
 
 TEST(ChartText, HeadLinesRowsTabsAndCrLf) {
     ChartTable chart;
-    chart.rows = {row(1, clock(9, 15)), row(2, noEventValue)};
+    chart.rows = {row(1, clock(9, 15)), row(2, std::nullopt)};
     const Location place{"Greenwich", 51.4779, 0.0015, -1.2, 0.0};
     const Preferences prefs{
         .magneticBearings = true, .twelveHourClock = false, .timeBasis = TimeBasis::Standard};

@@ -96,6 +96,22 @@ TEST(DayAlmanac, TheViewHearsOnceThatTheDayChanged) {
                                s.preferences));
 }
 
+TEST(DayAlmanac, AnEventWithoutAClockTimeShowsNoBearingInTheWindowButKeepsItInTheChart) {
+    // In the day's last half minute an event would show 24:00: the main window
+    // leaves both fields empty, the chart keeps the bearing.
+    DayNumbers n;
+    n.sunrise = SkyEvent{.time = 1.6, .bearing = 95.0};
+    n.moonset = SkyEvent{.time = TWO_PI - 1e-5, .bearing = 290.2};
+    const DayAlmanac d = formatDayAlmanac(n, Preferences{});
+    EXPECT_EQ(d.sunriseBearingText, "095\xB0");
+    EXPECT_EQ(d.moonsetText, "");
+    EXPECT_EQ(d.moonsetBearingText, "");
+    EXPECT_EQ(d.moonriseText + d.moonriseBearingText, "");
+    const EventTexts chart = eventTexts(n.moonset, false);
+    EXPECT_EQ(chart.time, "");
+    EXPECT_EQ(chart.bearing, "290\xB0");
+}
+
 TEST(DayAlmanac, DaylightTimeShiftsTimesByAnHourAndLeavesBearings) {
     AppState standard = stateAt(SYDNEY, {2026, 1, 15}, TimeBasis::Standard);
     AppState daylight = stateAt(SYDNEY, {2026, 1, 15}, TimeBasis::Daylight);
@@ -239,10 +255,10 @@ MissingEvents missingIn2026(const Location& place) {
         EXPECT_TRUE(result.ok());
         if (!result.ok()) continue;
         const DayNumbers* row = &result.value();
-        missing.moonrise += isNoEvent(row->moonrise);
-        missing.moonset += isNoEvent(row->moonset);
-        missing.sunrise += isNoEvent(row->sunrise);
-        missing.sunset += isNoEvent(row->sunset);
+        missing.moonrise += !row->moonrise;
+        missing.moonset += !row->moonset;
+        missing.sunrise += !row->sunrise;
+        missing.sunset += !row->sunset;
     }
     return missing;
 }
@@ -285,19 +301,19 @@ TEST(DayAlmanacBearings, EachBearingIsTakenHalfAMinuteAfterTheEvent) {
         const AlmanacResult<DayNumbers> result = computeDayNumbers(d, place, prefs);
         ASSERT_TRUE(result.ok());
         const DayNumbers* row = &result.value();
-        for (auto [time, bearing] : {std::pair{row->moonrise, row->moonriseBearing},
-                                     {row->moonset, row->moonsetBearing}}) {
-            if (isNoEvent(time)) continue;
-            const double minutes = time / TWO_PI * 1440.0 + 0.5;
+        for (const std::optional<SkyEvent>& event : {row->moonrise, row->moonset}) {
+            if (!event) continue;
+            const double minutes = event->time / TWO_PI * 1440.0 + 0.5;
             const ClockTime when{d.year, d.month, static_cast<double>(d.day),
                                  0.0,    minutes, place.timeZone};
-            EXPECT_NEAR(bearing, moonHorizontal(when, observer).bearing, 1e-6);
+            EXPECT_NEAR(event->bearing, moonHorizontal(when, observer).bearing, 1e-6);
             ++checked;
         }
-        const double minutes = row->sunrise / TWO_PI * 1440.0 + 0.5;
+        ASSERT_TRUE(row->sunrise);
+        const double minutes = row->sunrise->time / TWO_PI * 1440.0 + 0.5;
         const auto sun = sunHorizontal(
             {d.year, d.month, static_cast<double>(d.day), 0.0, minutes, place.timeZone}, observer);
-        EXPECT_NEAR(row->sunriseBearing, sun.bearing, 1e-6);
+        EXPECT_NEAR(row->sunrise->bearing, sun.bearing, 1e-6);
     }
     EXPECT_GT(checked, 50);
 }
@@ -308,10 +324,10 @@ TEST(DayAlmanacBearings, EachBearingIsTakenHalfAMinuteAfterTheEvent) {
 namespace skyledger {
 namespace {
 
-// Minutes after midnight of an event time (radians of a day), or -1 for none.
-int eventMinutes(double time) {
-    if (isNoEvent(time)) return -1;
-    return static_cast<int>(std::floor(time / TWO_PI * 1440.0 + 0.5));
+// Minutes after midnight of an event, or -1 for none.
+int eventMinutes(const std::optional<SkyEvent>& event) {
+    if (!event) return -1;
+    return static_cast<int>(std::floor(event->time / TWO_PI * 1440.0 + 0.5));
 }
 
 TEST(MoonEvents, GreenwichInUniversalTimeMatchAnIndependentAlmanac) {

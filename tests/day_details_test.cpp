@@ -70,14 +70,13 @@ DayDetails detailsAt(const std::string& place, const CivilDate& date) {
 // sides. An event within a minute of midnight may fall on either date.
 std::string disagreement(const std::string& expected, const DetailEvent& e) {
     if (expected == "-") {
-        if (!e.happens() && !isNoEvent(e.time)) return "a time with no event";
         if (!e.happens()) return "";
-        const double s = secondsOfTime(e.time);
+        const double s = secondsOfTime(*e.time);
         return s < 60.0 || s > 86340.0 ? "" : "an event the reference does not have";
     }
     const double s = secondsOf(expected);
     if (!e.happens()) return s < 60.0 || s > 86340.0 ? "" : "no event";
-    const double off = std::fabs(secondsOfTime(e.time) - s);
+    const double off = std::fabs(secondsOfTime(*e.time) - s);
     return off <= 60.0 ? "" : std::to_string(off) + " s off";
 }
 
@@ -169,13 +168,13 @@ TEST(DayDetails, theMoonUpAllDayDownAllDayAndTheDaysWithoutAMoonriseAreNamedAsPy
         } else if (f[1] == "no_moonrise_greenwich") {
             const DayDetails d = detailsAt("Greenwich", dateOf(f[2]));
             // A moonrise within a minute of midnight may fall on either date.
-            if (d.moonrise.happens() && secondsOfTime(d.moonrise.time) < 60.0) continue;
+            if (d.moonrise.happens() && secondsOfTime(*d.moonrise.time) < 60.0) continue;
             EXPECT_EQ(d.moonrise.absence, EventAbsence::NotOnDate) << f[2];
             EXPECT_TRUE(d.moonset.happens()) << f[2];
-            ASSERT_TRUE(d.moonrise.hasNext) << f[2];
+            ASSERT_TRUE(d.moonrise.next) << f[2];
             const CivilDate next = dateOf(f[3]);
-            EXPECT_EQ(d.moonrise.nextDate.day, next.day) << f[2];
-            EXPECT_NEAR(secondsOfTime(d.moonrise.nextTime), secondsOf(f[3]), 60.0) << f[2];
+            EXPECT_EQ(d.moonrise.next->date.day, next.day) << f[2];
+            EXPECT_NEAR(secondsOfTime(d.moonrise.next->time), secondsOf(f[3]), 60.0) << f[2];
             ++none;
         }
     }
@@ -205,19 +204,25 @@ TEST(DayDetails, theNextFullMoonsOf2026ComeOnPyEphemsDatesAndTimes) {
     }
 }
 
+std::optional<double> timeOf(const std::optional<SkyEvent>& event) {
+    if (!event) return std::nullopt;
+    return event->time;
+}
+
 TEST(DayDetails, sunriseAndSunsetAreTheDayAlmanacsAndTheGraphCrossesTheHorizonAtThem) {
     Preferences standard;
     const Location sydney{"Sydney", -33.87, -151.21, 12.5, -10.0};
     for (CivilDate date{2026, 1, 1}; date.year == 2026;) {
         const DayNumbers n = computeDayNumbers(date, sydney, standard).value();
         const DayDetails d = computeDayDetails(date, sydney, standard).value();
-        EXPECT_EQ(d.sunrise.time, n.sunrise);
-        EXPECT_EQ(d.sunset.time, n.sunset);
-        EXPECT_EQ(d.moonrise.time, n.moonrise);
-        EXPECT_EQ(d.moonset.time, n.moonset);
+        EXPECT_EQ(d.sunrise.time, timeOf(n.sunrise));
+        EXPECT_EQ(d.sunset.time, timeOf(n.sunset));
+        EXPECT_EQ(d.moonrise.time, timeOf(n.moonrise));
+        EXPECT_EQ(d.moonset.time, timeOf(n.moonset));
         // The Sun's curve is below the standard altitude at the sample before
         // its rise and above it at the sample after.
-        const size_t i = static_cast<size_t>(d.sunrise.time / DETAIL_SAMPLE_STEP);
+        ASSERT_TRUE(d.sunrise.time);
+        const size_t i = static_cast<size_t>(*d.sunrise.time / DETAIL_SAMPLE_STEP);
         EXPECT_LT(d.sunAltitude[i], -0.8333);
         EXPECT_GT(d.sunAltitude[i + 1], -0.8333);
         for (int k = 0; k < 13; ++k)

@@ -123,14 +123,11 @@ std::vector<Event> eventsOf(const ChartRow& row) {
     const DayNumbers& n = row.numbers;
     const double midnightJd = julianDay({row.date.year, row.date.month, double(row.date.day)});
     std::vector<Event> events;
-    const std::pair<double, double> all[4] = {{n.sunrise, n.sunriseOffset},
-                                              {n.sunset, n.sunsetOffset},
-                                              {n.moonrise, n.moonriseOffset},
-                                              {n.moonset, n.moonsetOffset}};
+    const std::optional<SkyEvent> all[4] = {n.sunrise, n.sunset, n.moonrise, n.moonset};
     for (int kind = 0; kind < 4; ++kind) {
-        const auto [time, offset] = all[kind];
-        if (isNoEvent(time)) continue;
-        const double clockDays = time / TWO_PI;
+        if (!all[kind]) continue;
+        const double offset = all[kind]->offsetDays;
+        const double clockDays = all[kind]->time / TWO_PI;
         events.push_back({unixSeconds(midnightJd + offset + clockDays),
                           static_cast<int>(std::lround(-offset * 86400.0)),
                           std::llround(clockDays * 86400.0), kind});

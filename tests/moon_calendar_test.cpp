@@ -16,6 +16,10 @@ std::optional<double> noPhase(int32_t) {
     return 0.0;
 }
 
+MoonCalendarGrid laidOut(int32_t year, int32_t month, int32_t firstWeekday) {
+    return layoutMoonCalendar(year, month, firstWeekday, noPhase).value();
+}
+
 int firstCell(const MoonCalendarGrid& g) {
     for (int i = 0; i < CALENDAR_CELLS; ++i)
         if (g.dayNumber[static_cast<size_t>(i)] == 1) return i;
@@ -30,8 +34,7 @@ int lastDay(const MoonCalendarGrid& g) {
 }
 
 TEST(MoonCalendarLayout, April2002StartsOnMonday) {
-    MoonCalendarGrid g;
-    ASSERT_TRUE(layoutMoonCalendar(g, 2002, 4, 0, noPhase));
+    const MoonCalendarGrid g = laidOut(2002, 4, 0);
     EXPECT_EQ(g.dayNumber[0], 0);
     for (int i = 1; i <= 30; ++i)
         EXPECT_EQ(g.dayNumber[static_cast<size_t>(i)], i);
@@ -40,43 +43,28 @@ TEST(MoonCalendarLayout, April2002StartsOnMonday) {
 }
 
 TEST(MoonCalendarLayout, MonthLengthsAndFirstWeekdays) {
-    MoonCalendarGrid g;
-    layoutMoonCalendar(g, 2000, 2, 0, noPhase);
-    EXPECT_EQ(lastDay(g), 29);
-    layoutMoonCalendar(g, 1900, 2, 0, noPhase);
-    EXPECT_EQ(lastDay(g), 28);
-    layoutMoonCalendar(g, 2004, 2, 0, noPhase);
-    EXPECT_EQ(lastDay(g), 29);
+    EXPECT_EQ(lastDay(laidOut(2000, 2, 0)), 29);
+    EXPECT_EQ(lastDay(laidOut(1900, 2, 0)), 28);
+    EXPECT_EQ(lastDay(laidOut(2004, 2, 0)), 29);
     // March 2026 begins on a Sunday: cell 0.
-    layoutMoonCalendar(g, 2026, 3, 0, noPhase);
-    EXPECT_EQ(firstCell(g), 0);
+    EXPECT_EQ(firstCell(laidOut(2026, 3, 0)), 0);
     // August 2026 begins on a Saturday: cell 6, and its 31 days end in cell 36.
-    layoutMoonCalendar(g, 2026, 8, 0, noPhase);
-    EXPECT_EQ(firstCell(g), 6);
-    EXPECT_EQ(g.dayNumber[36], 31);
+    const MoonCalendarGrid august = laidOut(2026, 8, 0);
+    EXPECT_EQ(firstCell(august), 6);
+    EXPECT_EQ(august.dayNumber[36], 31);
     // With Monday first, the same month starts in column 5.
-    layoutMoonCalendar(g, 2026, 8, 1, noPhase);
-    EXPECT_EQ(firstCell(g), 5);
+    EXPECT_EQ(firstCell(laidOut(2026, 8, 1)), 5);
 }
 
 TEST(MoonCalendarLayout, YearsBefore1980AreLaidOutRight) {
-    MoonCalendarGrid g;
-    layoutMoonCalendar(g, 1969, 7, 0, noPhase); // 1 July 1969 was a Tuesday
-    EXPECT_EQ(firstCell(g), 2);
-    layoutMoonCalendar(g, 1900, 1, 0, noPhase); // 1 January 1900 was a Monday
-    EXPECT_EQ(firstCell(g), 1);
-    layoutMoonCalendar(g, 1980, 1, 0, noPhase); // 1 January 1980 was a Tuesday
-    EXPECT_EQ(firstCell(g), 2);
+    EXPECT_EQ(firstCell(laidOut(1969, 7, 0)), 2); // 1 July 1969 was a Tuesday
+    EXPECT_EQ(firstCell(laidOut(1900, 1, 0)), 1); // 1 January 1900 was a Monday
+    EXPECT_EQ(firstCell(laidOut(1980, 1, 0)), 2); // 1 January 1980 was a Tuesday
 }
 
-TEST(MoonCalendarLayout, OnlyDayNumbersAreCleared) {
-    MoonCalendarGrid g;
-    g.phaseAngle[41] = 1.25;
-    g.dayNumber[41] = 9;
-    layoutMoonCalendar(g, 2002, 4, 0, noPhase);
-    EXPECT_EQ(g.dayNumber[41], 0);
-    EXPECT_EQ(g.phaseAngle[41], 1.25);
-    EXPECT_FALSE(layoutMoonCalendar(g, 2002, 13, 0, noPhase));
+TEST(MoonCalendarLayout, AMonthOutsideTheYearHasNoLayout) {
+    EXPECT_FALSE(layoutMoonCalendar(2002, 13, 0, noPhase).has_value());
+    EXPECT_FALSE(layoutMoonCalendar(2002, 0, 0, noPhase).has_value());
 }
 
 TEST(MoonCalendar, PhasesFollowTheLunation) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "astro/constants.h"
@@ -89,8 +90,14 @@ void expectCrossingsMatchScan(const Problem& p, const RiseTransitSet& r, double 
     scanCrossings(p, rises, sets);
     ASSERT_EQ(rises.size(), 1u);
     ASSERT_EQ(sets.size(), 1u);
-    EXPECT_NEAR(r.rise / TWO_PI, rises[0], tolerance);
-    EXPECT_NEAR(r.set / TWO_PI, sets[0], tolerance);
+    ASSERT_TRUE(r.rise && r.set);
+    EXPECT_NEAR(*r.rise / TWO_PI, rises[0], tolerance);
+    EXPECT_NEAR(*r.set / TWO_PI, sets[0], tolerance);
+}
+
+// Whether the solver reports both a rise and a set.
+bool bothCrossings(const RiseTransitSet& r) {
+    return r.course == DayCourse::Crosses && r.rise && r.set;
 }
 
 // The Sun's geometric right ascension and declination on the three days
@@ -170,10 +177,10 @@ TEST(RiseTransitSet, VenusAtBoston) {
     p.longitude = 71.0833 * DEG;
     p.latitude = 42.3333 * DEG;
     const RiseTransitSet r = solve(p);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NEAR(r.rise / TWO_PI, 0.51766, 0.0003);
+    ASSERT_TRUE(bothCrossings(r));
+    EXPECT_NEAR(*r.rise / TWO_PI, 0.51766, 0.0003);
     EXPECT_NEAR(r.transit / TWO_PI, 0.81980, 0.0003);
-    EXPECT_NEAR(r.set / TWO_PI, 0.12130, 0.0003);
+    EXPECT_NEAR(*r.set / TWO_PI, 0.12130, 0.0003);
     expectCrossingsMatchScan(p, r, 0.0003);
 }
 
@@ -189,9 +196,9 @@ TEST(RiseTransitSet, SunAtGreenwich) {
     for (const Case& c : cases) {
         const Problem p = sunProblem(c.date, 0.0015, 51.4779);
         const RiseTransitSet r = solve(p);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_NEAR(minutesOfDay(r.rise), c.riseMinutes, 1.0) << c.date.month;
-        EXPECT_NEAR(minutesOfDay(r.set), c.setMinutes, 1.0) << c.date.month;
+        ASSERT_TRUE(bothCrossings(r));
+        EXPECT_NEAR(minutesOfDay(*r.rise), c.riseMinutes, 1.0) << c.date.month;
+        EXPECT_NEAR(minutesOfDay(*r.set), c.setMinutes, 1.0) << c.date.month;
         EXPECT_NEAR(minutesOfDay(r.transit), 12 * 60, 5.0) << c.date.month;
         expectCrossingsMatchScan(p, r, 0.0002);
     }
@@ -200,24 +207,17 @@ TEST(RiseTransitSet, SunAtGreenwich) {
 TEST(RiseTransitSet, MidnightSunAndPolarNightAtTromso) {
     const Problem summer = sunProblem({2026, 6, 21.0}, -18.96, 69.65);
     const RiseTransitSet s = solve(summer);
-    EXPECT_EQ(s.status, RTS_NEVER_SETS);
-    // Local noon near 10:46 UT; rise and set are placeholders half a day either
-    // side of the first transit estimate, brought into the day.
+    EXPECT_EQ(s.course, DayCourse::AboveAllDay);
+    EXPECT_EQ(s.rise, std::nullopt);
+    EXPECT_EQ(s.set, std::nullopt);
+    // Local noon near 10:46 UT.
     EXPECT_NEAR(minutesOfDay(s.transit), 10 * 60 + 46, 3.0);
-    // m0 - 0.5 and m0 + 0.5 are a day apart: in the day they coincide.
-    EXPECT_NEAR(s.rise, s.set, 1e-12);
-    EXPECT_NEAR(reduceAngleSigned(s.rise - s.transit + PI), 0.0, 0.001);
-    EXPECT_NEAR(reduceAngleSigned(s.set - s.transit - PI), 0.0, 0.001);
-    for (const double v : {s.rise, s.set}) {
-        EXPECT_GE(v, 0.0);
-        EXPECT_LT(v, TWO_PI);
-    }
 
     const Problem winter = sunProblem({2026, 12, 21.0}, -18.96, 69.65);
     const RiseTransitSet w = solve(winter);
-    EXPECT_EQ(w.status, RTS_NEVER_RISES);
-    EXPECT_EQ(w.rise, w.set); // both the unrefined transit
-    EXPECT_NEAR(w.rise, w.transit, 0.001);
+    EXPECT_EQ(w.course, DayCourse::BelowAllDay);
+    EXPECT_EQ(w.rise, std::nullopt);
+    EXPECT_EQ(w.set, std::nullopt);
 }
 
 TEST(RiseTransitSet, RightAscensionsAreUnwrappedAroundTheMiddleOne) {
@@ -236,12 +236,12 @@ TEST(RiseTransitSet, RightAscensionsAreUnwrappedAroundTheMiddleOne) {
         for (int i = 0; i < 3; ++i)
             p.ra[i] = variants[v][i] * DEG;
         results[v] = solve(p);
-        EXPECT_EQ(results[v].status, 0);
+        ASSERT_TRUE(bothCrossings(results[v]));
     }
     for (int v = 1; v < 3; ++v) {
-        EXPECT_NEAR(results[v].rise, results[0].rise, 1e-12);
+        EXPECT_NEAR(*results[v].rise, *results[0].rise, 1e-12);
         EXPECT_NEAR(results[v].transit, results[0].transit, 1e-12);
-        EXPECT_NEAR(results[v].set, results[0].set, 1e-12);
+        EXPECT_NEAR(*results[v].set, *results[0].set, 1e-12);
     }
     for (int i = 0; i < 3; ++i)
         p.ra[i] = variants[0][i] * DEG;
@@ -261,9 +261,9 @@ TEST(RiseTransitSet, CosH0OfExactlyOneOrMinusOneTakesTheNormalPath) {
     for (const double h0 : {PI / 2, -PI / 2}) {
         p.h0 = h0;
         const RiseTransitSet r = solve(p);
-        EXPECT_EQ(r.status, RTS_NO_RISE | RTS_NO_SET) << h0;
-        EXPECT_EQ(r.rise, -TWO_PI) << h0;
-        EXPECT_EQ(r.set, -TWO_PI) << h0;
+        EXPECT_EQ(r.course, DayCourse::Crosses) << h0;
+        EXPECT_EQ(r.rise, std::nullopt) << h0;
+        EXPECT_EQ(r.set, std::nullopt) << h0;
     }
 
     // A milliradian below the zenith the body is above h0 for 27 seconds,
@@ -271,10 +271,10 @@ TEST(RiseTransitSet, CosH0OfExactlyOneOrMinusOneTakesTheNormalPath) {
     // here.
     p.h0 = PI / 2 - 0.001;
     const RiseTransitSet r = solve(p);
-    EXPECT_EQ(r.status, 0);
+    ASSERT_TRUE(bothCrossings(r));
     const double halfSpan = 0.001 / 6.300388092591991 * TWO_PI; // radians of a day
-    EXPECT_NEAR(r.rise, r.transit - halfSpan, 1e-6);
-    EXPECT_NEAR(r.set, r.transit + halfSpan, 1e-6);
+    EXPECT_NEAR(*r.rise, r.transit - halfSpan, 1e-6);
+    EXPECT_NEAR(*r.set, r.transit + halfSpan, 1e-6);
 }
 
 TEST(RiseTransitSet, ATransitRefinedBelowZeroIsReturnedNegative) {
@@ -292,7 +292,7 @@ TEST(RiseTransitSet, ATransitRefinedBelowZeroIsReturnedNegative) {
     p.latitude = 0.6;
     p.longitude = reduceAngleSigned(meanSiderealTime(p.t0Ut) - p.ra[1] + 0.0001 * TWO_PI);
     const RiseTransitSet r = solve(p);
-    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(bothCrossings(r));
     EXPECT_LT(r.transit, 0.0);
     EXPECT_GT(r.transit, -0.01);
 }
@@ -313,8 +313,8 @@ TEST(RiseTransitSet, FirstEstimatesFarEastAreBroughtIntoTheDay) {
     const Problem p = sunProblem({2026, 3, 24.0 + 11.0 / 24.0}, -174.7633, -36.8485);
     ASSERT_LT(oldFirstTransit(p), 0.0); // the case the single correction missed
     const RiseTransitSet r = solve(p);
-    EXPECT_EQ(r.status, 0);
-    for (const double v : {r.rise, r.transit, r.set}) {
+    ASSERT_TRUE(bothCrossings(r));
+    for (const double v : {*r.rise, r.transit, *r.set}) {
         EXPECT_GE(v, 0.0);
         EXPECT_LT(v, TWO_PI);
     }
@@ -341,7 +341,7 @@ TEST(RiseTransitSet, FirstEstimatesFarWestAreBroughtIntoTheDay) {
     p.dec[2] = 0.35;
     ASSERT_GE(oldFirstTransit(p), 1.0); // the case the single correction missed
     const RiseTransitSet r = solve(p);
-    EXPECT_EQ(r.status, 0);
+    ASSERT_TRUE(bothCrossings(r));
     EXPECT_GE(r.transit, 0.0);
     EXPECT_LT(r.transit, TWO_PI);
     // At the transit the body is on the meridian.
@@ -353,30 +353,26 @@ TEST(RiseTransitSet, FirstEstimatesFarWestAreBroughtIntoTheDay) {
     std::vector<double> sets;
     scanCrossings(p, rises, sets);
     ASSERT_EQ(rises.size(), 1u);
-    EXPECT_NEAR(r.rise / TWO_PI, rises[0], 0.0003);
+    EXPECT_NEAR(*r.rise / TWO_PI, rises[0], 0.0003);
     ASSERT_EQ(sets.size(), 1u);
-    EXPECT_NEAR(r.set / TWO_PI, sets[0], 0.0003);
+    EXPECT_NEAR(*r.set / TWO_PI, sets[0], 0.0003);
 }
 
-// Asserts that a result holds finite values and a status the solver can give.
+// Asserts that a result holds finite values, and no crossing on a day above
+// or below h0 throughout.
 void expectWellFormed(const RiseTransitSet& r) {
-    EXPECT_TRUE(std::isfinite(r.rise));
     EXPECT_TRUE(std::isfinite(r.transit));
-    EXPECT_TRUE(std::isfinite(r.set));
-    const bool wholeDay = r.status == RTS_NEVER_SETS || r.status == RTS_NEVER_RISES;
-    EXPECT_TRUE(wholeDay || (r.status & ~(RTS_NO_RISE | RTS_NO_SET)) == 0) << r.status;
-    if ((r.status & RTS_NO_RISE) != 0) {
-        EXPECT_EQ(r.rise, -TWO_PI);
-    }
-    if ((r.status & RTS_NO_SET) != 0) {
-        EXPECT_EQ(r.set, -TWO_PI);
+    EXPECT_TRUE(!r.rise || std::isfinite(*r.rise));
+    EXPECT_TRUE(!r.set || std::isfinite(*r.set));
+    if (r.course != DayCourse::Crosses) {
+        EXPECT_FALSE(r.rise || r.set);
     }
 }
 
 TEST(RiseTransitSet, NearTheLimitsOfCircumpolarityItEndsWithFiniteValues) {
     // Grazing bodies (cos H0 close to +-1, so sin H close to 0 during the
     // refinement), declinations close to the poles and observers close to
-    // them: every call returns, with finite values and a known status.
+    // them: every call returns, with finite values and no crossing on a whole day.
     int cases = 0;
     int crossings = 0;
     int unsettled = 0;
@@ -405,8 +401,8 @@ TEST(RiseTransitSet, NearTheLimitsOfCircumpolarityItEndsWithFiniteValues) {
                         const RiseTransitSet r = solve(p);
                         ++cases;
                         expectWellFormed(r);
-                        if (r.status == 0) ++crossings;
-                        if ((r.status & (RTS_NO_RISE | RTS_NO_SET)) != 0) ++unsettled;
+                        if (bothCrossings(r)) ++crossings;
+                        if (r.course == DayCourse::Crosses && !(r.rise && r.set)) ++unsettled;
                     }
                 }
             }
@@ -448,9 +444,10 @@ TEST(RiseTransitSet, ACrossingWhoseRefinementDoesNotSettleIsReportedAsNoEvent) {
     ASSERT_EQ(rises.size(), 1u);
     ASSERT_EQ(sets.size(), 0u);
     const RiseTransitSet r = solve(risesOnly);
-    EXPECT_EQ(r.status, RTS_NO_SET);
-    EXPECT_NEAR(r.rise / TWO_PI, rises[0], 0.0003);
-    EXPECT_EQ(r.set, -TWO_PI);
+    EXPECT_EQ(r.course, DayCourse::Crosses);
+    ASSERT_TRUE(r.rise);
+    EXPECT_NEAR(*r.rise / TWO_PI, rises[0], 0.0003);
+    EXPECT_EQ(r.set, std::nullopt);
 
     // Neither rises nor sets that day, though the middle declination alone
     // predicts both.
@@ -460,9 +457,9 @@ TEST(RiseTransitSet, ACrossingWhoseRefinementDoesNotSettleIsReportedAsNoEvent) {
     ASSERT_EQ(rises.size(), 0u);
     ASSERT_EQ(sets.size(), 0u);
     const RiseTransitSet n = solve(neither);
-    EXPECT_EQ(n.status, RTS_NO_RISE | RTS_NO_SET);
-    EXPECT_EQ(n.rise, -TWO_PI);
-    EXPECT_EQ(n.set, -TWO_PI);
+    EXPECT_EQ(n.course, DayCourse::Crosses);
+    EXPECT_EQ(n.rise, std::nullopt);
+    EXPECT_EQ(n.set, std::nullopt);
     EXPECT_GE(n.transit, 0.0);
     EXPECT_LT(n.transit, TWO_PI);
 }
@@ -507,12 +504,12 @@ TEST(RiseTransitSet, ADipShorterThanTheSearchStepIsFoundWhenTheDayStartsCircumpo
         ASSERT_EQ(std::floor(sets[0] * 48.0), std::floor(rises[0] * 48.0)); // between samples
         Problem atStart = p;
         atStart.dec[0] = atStart.dec[2] = atStart.dec[1];
-        ASSERT_EQ(solve(atStart).status, RTS_NEVER_SETS); // what the day's start alone says
+        ASSERT_EQ(solve(atStart).course, DayCourse::AboveAllDay); // what the day's start alone says
 
         const RiseTransitSet r = solve(p);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_NEAR(r.set / TWO_PI, sets[0], 1.0 / 86400.0);
-        EXPECT_NEAR(r.rise / TWO_PI, rises[0], 1.0 / 86400.0);
+        ASSERT_TRUE(bothCrossings(r));
+        EXPECT_NEAR(*r.set / TWO_PI, sets[0], 1.0 / 86400.0);
+        EXPECT_NEAR(*r.rise / TWO_PI, rises[0], 1.0 / 86400.0);
     }
 }
 
@@ -524,16 +521,16 @@ TEST(RiseTransitSet, PositionsThatAreNotNumbersEndWithoutCrossings) {
     p.dec[1] = std::nan("");
     p.latitude = 0.5;
     const RiseTransitSet r = solve(p);
-    EXPECT_EQ(r.status, RTS_NEVER_RISES);
+    EXPECT_EQ(r.course, DayCourse::BelowAllDay);
     EXPECT_TRUE(std::isfinite(r.transit));
 }
 
 // The day fraction of a rise or set the solver reports within the day, or -1
 // when it reports none there.
 double reportedInDay(const RiseTransitSet& r, bool rise) {
-    if ((r.status & (RTS_NEVER_RISES | RTS_NEVER_SETS)) != 0) return -1.0;
-    if ((r.status & (rise ? RTS_NO_RISE : RTS_NO_SET)) != 0) return -1.0;
-    const double m = (rise ? r.rise : r.set) / TWO_PI;
+    const std::optional<double> crossing = rise ? r.rise : r.set;
+    if (!crossing) return -1.0;
+    const double m = *crossing / TWO_PI;
     return m >= 0.0 && m < 1.0 ? m : -1.0;
 }
 

@@ -110,8 +110,7 @@ struct PaintCounter : QObject {
 void expectTimesFit(const ChartTable& chart, bool twelveHour, const ChartLayout& layout,
                     const TextMeasure& width, const char* where) {
     for (const ChartRow& row : chart.rows)
-        for (const std::string& time :
-             chartRowTexts(row, twelveHour, BearingRule::FollowsTime).time)
+        for (const std::string& time : chartRowTexts(row, twelveHour).time)
             EXPECT_LE(width(time), layout.timeWidth) << where << ": " << time;
 }
 

@@ -39,14 +39,10 @@ inline void fillMadeUpChart(AppState& state, int32_t rows) {
         ChartRow& row = state.chart.rows[static_cast<size_t>(i)];
         row.date = date;
         DayNumbers& r = row.numbers;
-        r.sunrise = 1.6;
-        r.sunriseBearing = 95.0;
-        r.sunset = 4.7;
-        r.sunsetBearing = 265.0;
-        r.moonrise = 2.1;
-        r.moonriseBearing = 70.5;
-        r.moonset = 5.3;
-        r.moonsetBearing = 290.2;
+        r.sunrise = SkyEvent{.time = 1.6, .bearing = 95.0};
+        r.sunset = SkyEvent{.time = 4.7, .bearing = 265.0};
+        r.moonrise = SkyEvent{.time = 2.1, .bearing = 70.5};
+        r.moonset = SkyEvent{.time = 5.3, .bearing = 290.2};
         r.moonPhaseAngle = 0.2 * i;
         r.illuminationPercent = 50.5;
         date = nextDay(date);

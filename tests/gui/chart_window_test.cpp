@@ -120,8 +120,7 @@ TEST_F(ChartWindowTest, ScrollsByLinePageAndWheelWithinTheRows) {
 TEST_F(ChartWindowTest, AMissingEventLeavesItsTwoCellsEmptyAndTheRestDrawn) {
     fillMadeUpChart(*state, 3);
     DayNumbers& row = state->chart.rows[1].numbers;
-    row.moonrise = noEventValue;
-    row.moonriseBearing = noEventValue;
+    row.moonrise = std::nullopt;
     ChartWindow w(m, session);
     const QImage image = paint(w);
     const ChartLayout& c = w.chartLayout();
