@@ -154,30 +154,30 @@ std::optional<Failure> checkYear(int32_t year) {
 }
 
 // YYYY-MM-DD.
-std::optional<Failure> parseDate(const std::string& text, CivilDate& date) {
+CliRead<CivilDate> parseDate(const std::string& text) {
     const DateReading reading = readIsoDate(text);
-    date = reading.date;
     switch (reading.problem) {
     case DateReading::Problem::None:
-        return std::nullopt;
+        return reading.date;
     case DateReading::Problem::NotTheForm:
         return badInput(notDateFormMessage(echoText(text)));
     case DateReading::Problem::YearOutside:
-        return checkYear(date.year);
+        if (auto f = checkYear(reading.date.year)) return *f;
+        return reading.date;
     case DateReading::Problem::NoSuchDay:
         break;
     }
     return badInput(noSuchDateMessage(echoText(text)));
 }
 
-// YYYY-MM.
-std::optional<Failure> parseMonth(const std::string& text, CivilDate& date) {
+// YYYY-MM, as the month's first day.
+CliRead<CivilDate> parseMonth(const std::string& text) {
     if (text.size() != 7 || !digitsAt(text, 0, 4) || text[4] != '-' || !digitsAt(text, 5, 2))
         return badInput(notMonthFormMessage(echoText(text)));
-    date = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), 1};
-    if (auto f = checkYear(date.year)) return f;
-    if (date.month < 1 || date.month > 12) return badInput(noSuchMonthMessage(echoText(text)));
-    return std::nullopt;
+    const CivilDate first = {std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), 1};
+    if (auto f = checkYear(first.year)) return *f;
+    if (first.month < 1 || first.month > 12) return badInput(noSuchMonthMessage(echoText(text)));
+    return first;
 }
 
 // A value of an ad-hoc place's option, refused outside the field's range.
@@ -355,27 +355,25 @@ struct CommandInput {
     int32_t days = 0;
 };
 
-std::optional<Failure> readPositional(const CliArgs& a, const CliEnvironment& env,
-                                      CommandInput& in) {
+CliRead<CommandInput> readPositional(const CliArgs& a, const CliEnvironment& env) {
     const std::vector<std::string>& p = a.positional;
-    in.date = env.today;
-    if (a.command == "cities" || a.command == "locations") return std::nullopt; // their own words
+    CommandInput in{env.today};
+    if (a.command == "cities" || a.command == "locations") return in; // their own words
     const size_t most = a.command == "chart" ? 2 : 1;
     if (p.size() > most) return badInput(tooManyArgumentsMessage(a.command));
-    if (a.command == "chart") {
-        if (p.size() < 2) return badInput(CHART_NEEDS_WORDS_MESSAGE);
-        if (auto f = parseDate(p[0], in.date)) return f;
-        if (!parseInteger(p[1], in.days) || in.days < 1 || in.days > MAX_CHART_DAYS)
-            return badInput(chartDaysMessage(echoText(p[1])));
-        // No row may fall after the last year computed.
-        const int32_t most = chartDaysAvailable(in.date);
-        if (in.days > most)
-            return badInput(chartDaysLeftMessage(most, p[0], LAST_YEAR, echoText(p[1])));
-        return std::nullopt;
-    }
-    if (p.empty()) return std::nullopt;
-    if (a.command == "calendar") return parseMonth(p[0], in.date);
-    return parseDate(p[0], in.date);
+    if (p.empty() && a.command != "chart") return in;
+    if (a.command == "chart" && p.size() < 2) return badInput(CHART_NEEDS_WORDS_MESSAGE);
+    const CliRead<CivilDate> date = a.command == "calendar" ? parseMonth(p[0]) : parseDate(p[0]);
+    if (!date.ok()) return date.error();
+    in.date = date.value();
+    if (a.command != "chart") return in;
+    if (!parseInteger(p[1], in.days) || in.days < 1 || in.days > MAX_CHART_DAYS)
+        return badInput(chartDaysMessage(echoText(p[1])));
+    // No row may fall after the last year computed.
+    const int32_t left = chartDaysAvailable(in.date);
+    if (in.days > left)
+        return badInput(chartDaysLeftMessage(left, p[0], LAST_YEAR, echoText(p[1])));
+    return in;
 }
 
 // Moves a computation's value into `into`, or gives the reason there is none.
@@ -397,19 +395,25 @@ std::optional<Failure> checkOptionsFit(const CliArgs& a) {
     return std::nullopt;
 }
 
+// A refused command: its status, and its message after what was said before.
+CliResult refused(const Failure& f, const std::string& said = "") {
+    return {f.status, "", said + f.message + "\n"};
+}
+
 CliResult run(const CliArgs& a, const CliEnvironment& env) {
-    CommandInput in;
-    AppState s;
-    std::optional<Failure> f = checkOptionsFit(a);
-    if (!f) f = readPositional(a, env, in);
-    if (!f && isPlaceCommand(a))
+    if (const std::optional<Failure> f = checkOptionsFit(a)) return refused(*f);
+    const CliRead<CommandInput> read = readPositional(a, env);
+    if (!read.ok()) return refused(read.error());
+    const CommandInput& in = read.value();
+    if (isPlaceCommand(a))
         return runPlaceCommand(a, in.date,
                                a.settingsFile ? *a.settingsFile : defaultSettingsPath(env));
+    AppState s;
     std::string warning;
-    if (!f) f = resolvePlace(a, env, s, warning);
+    std::optional<Failure> f = resolvePlace(a, env, s, warning);
     if (!f) f = applyPreferences(a, env, s.locations, s.preferences);
     if (!f && a.command != "locations") f = checkPlaceRanges(s.locations);
-    if (f) return {f->status, "", warning + f->message + "\n"};
+    if (f) return refused(*f, warning);
 
     s.currentDate = in.date;
     CliResult r;
