@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -72,7 +73,7 @@ std::string randomSuffix() {
     unsigned char noise[8];
     if (getrandom(noise, sizeof noise, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof noise)) {
         // No entropy yet: the clock, the process and a counter still differ.
-        static unsigned counter = 0;
+        static std::atomic<unsigned> counter{0};
         const auto ticks = static_cast<unsigned long long>(
             std::chrono::steady_clock::now().time_since_epoch().count());
         unsigned long long mix = ticks ^ (static_cast<unsigned long long>(getpid()) << 32) ^
