@@ -33,12 +33,9 @@ TEST(AtlasPlace, ACityBecomesAPlaceWithTheModelsDeclination) {
 // The places that ship with the program hold declinations within a degree
 // of the model in 2026.
 TEST(AtlasPlace, ShippedPlacesAgreeWithTheModelIn2026) {
-    LocationList list;
-    Preferences prefs;
     const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
     ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
-    list = loaded.list;
-    prefs = loaded.prefs;
+    LocationList list = loaded.list;
     ASSERT_GT(list.count(), 10);
     for (const Location& place : list.records) {
         const double model =

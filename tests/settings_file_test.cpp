@@ -55,12 +55,10 @@ TEST(SettingsFile, WritesTheFormatByteForByte) {
 }
 
 TEST(SettingsFile, ReadsBackWhatItWrote) {
-    LocationList list;
-    Preferences prefs;
     const SettingsRead parsed = parseSettingsText(SAMPLE_TEXT);
     ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
-    list = parsed.list;
-    prefs = parsed.prefs;
+    LocationList list = parsed.list;
+    Preferences prefs = parsed.prefs;
     EXPECT_EQ(prefs.magneticBearings, 0);
     EXPECT_EQ(prefs.twelveHourClock, 1);
     ASSERT_TRUE(list.present);
@@ -87,12 +85,10 @@ TEST(SettingsFile, AcceptsOtherLineEndsAndLetterCase) {
     for (char& c : cr)
         c = c == '\n' ? '\r' : c;
     for (const std::string& text : {lf, cr, lf.substr(0, lf.size() - 1)}) {
-        LocationList list;
-        Preferences prefs;
         const SettingsRead parsed = parseSettingsText(text);
         ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
-        list = parsed.list;
-        prefs = parsed.prefs;
+        LocationList list = parsed.list;
+        Preferences prefs = parsed.prefs;
         EXPECT_EQ(prefs.magneticBearings, 0);
         EXPECT_EQ(prefs.twelveHourClock, 1);
         ASSERT_EQ(list.count(), 1);
@@ -104,14 +100,10 @@ TEST(SettingsFile, AcceptsOtherLineEndsAndLetterCase) {
 TEST(SettingsFile, OtherFirstLinesAreNotUnderstood) {
     for (const char* text : {"skyledger 2.0\r\nmagneticbearings 0\r\n", "skyledger 1.0 \r\n",
                              "\xEF\xBB\xBFskyledger 1.0\r\n", ""}) {
-        LocationList list;
-        list.present = true;
-        Preferences prefs;
-        prefs.magneticBearings = 0;
         const SettingsRead parsed = parseSettingsText(text);
         EXPECT_EQ(parsed.load, SettingsLoad::NotUnderstood) << text;
-        list = parsed.list;
-        prefs = parsed.prefs;
+        LocationList list = parsed.list;
+        Preferences prefs = parsed.prefs;
         EXPECT_FALSE(list.present);
         EXPECT_EQ(prefs.magneticBearings, 1);
         EXPECT_EQ(prefs.twelveHourClock, 0);
@@ -133,12 +125,10 @@ TEST(SettingsFile, DamagedFilesKeepWhatIsReadable) {
                              "  \"\"\r\n"              // empty name, no numbers
                              "end\r\n"                 // count promised five: the block ends here
                              "magneticbearings 0\r\n"; // after "end": never read
-    LocationList list;
-    Preferences prefs;
     const SettingsRead parsed = parseSettingsText(text + longName);
     ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
-    list = parsed.list;
-    prefs = parsed.prefs;
+    LocationList list = parsed.list;
+    Preferences prefs = parsed.prefs;
     EXPECT_EQ(prefs.magneticBearings, 1);
     EXPECT_EQ(prefs.twelveHourClock, 0);
     ASSERT_EQ(list.count(), 4);
@@ -188,12 +178,10 @@ TEST(SettingsFile, TimeZoneNameIsAQuotedSixthFieldThatOlderReadersSkip) {
                              "  \"Nowhere\" 1.00 2.00 3.0 4.0 \"Mars/Olympus_Mons\"\r\n"
                              "  \"Old\" 5.00 6.00 7.0 8.0\r\n"
                              "end\r\n";
-    LocationList list;
-    Preferences prefs;
     const SettingsRead parsed = parseSettingsText(text);
     ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
-    list = parsed.list;
-    prefs = parsed.prefs;
+    LocationList list = parsed.list;
+    Preferences prefs = parsed.prefs;
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.records[0].zone, "Europe/London");
     EXPECT_EQ(list.records[0].timeZone, 0.0);
@@ -301,12 +289,9 @@ TEST(SettingsFile, OverlongQuotedNameKeepsItsNumbersInTheirFields) {
                              "\" 11 22 3 4\r\n"
                              "  \"" +
                              escaped + "\" -5.5 6 -7 8\r\nend\r\n";
-    LocationList list;
-    Preferences prefs;
     const SettingsRead parsed = parseSettingsText(text);
     ASSERT_EQ(parsed.load, SettingsLoad::Loaded);
-    list = parsed.list;
-    prefs = parsed.prefs;
+    LocationList list = parsed.list;
     ASSERT_EQ(list.count(), 2);
     const Location& first = list.records[0];
     EXPECT_EQ(first.name, std::string(MAX_NAME_LENGTH, 'N'));
@@ -369,14 +354,10 @@ class SettingsFileOnDisk : public ::testing::Test {
 };
 
 TEST_F(SettingsFileOnDisk, MissingFileGivesDefaultsAndSavesAnEmptyList) {
-    LocationList list;
-    list.present = true;
-    Preferences prefs;
-    prefs.twelveHourClock = 1;
     const SettingsRead loaded = loadSettings(path_);
     EXPECT_EQ(loaded.load, SettingsLoad::Missing);
-    list = loaded.list;
-    prefs = loaded.prefs;
+    LocationList list = loaded.list;
+    Preferences prefs = loaded.prefs;
     EXPECT_FALSE(list.present);
     EXPECT_EQ(prefs.twelveHourClock, 0);
     EXPECT_TRUE(saveSettings(path_, list, prefs).ok());
@@ -387,12 +368,10 @@ TEST_F(SettingsFileOnDisk, MissingFileGivesDefaultsAndSavesAnEmptyList) {
 
 TEST_F(SettingsFileOnDisk, UntouchedFileIsReproducedByteForByte) {
     write(path_, SAMPLE_TEXT);
-    LocationList list;
-    Preferences prefs;
     const SettingsRead loaded = loadSettings(path_);
     ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
-    list = loaded.list;
-    prefs = loaded.prefs;
+    LocationList list = loaded.list;
+    Preferences prefs = loaded.prefs;
     ASSERT_TRUE(saveSettings(path_, list, prefs).ok());
     EXPECT_EQ(contents(path_), SAMPLE_TEXT);
     EXPECT_FALSE(fs::exists(settingsBackupPath(path_)));
@@ -401,12 +380,10 @@ TEST_F(SettingsFileOnDisk, UntouchedFileIsReproducedByteForByte) {
 TEST_F(SettingsFileOnDisk, FileNotUnderstoodIsKeptAsBackup) {
     const std::string later = "skyledger 2.0\r\nsomething new\r\n";
     write(path_, later);
-    LocationList list;
-    Preferences prefs;
     const SettingsRead loaded = loadSettings(path_);
     EXPECT_EQ(loaded.load, SettingsLoad::NotUnderstood);
-    list = loaded.list;
-    prefs = loaded.prefs;
+    LocationList list = loaded.list;
+    Preferences prefs = loaded.prefs;
     ASSERT_TRUE(saveSettings(path_, sampleList(), prefs).ok());
     EXPECT_EQ(contents(settingsBackupPath(path_)), later);
     EXPECT_TRUE(isSettingsText(contents(path_)));
@@ -418,12 +395,10 @@ TEST_F(SettingsFileOnDisk, FileNotWrittenAsReadIsKeptAsBackup) {
     for (const char* name : {"count_short.txt", "decimal_commas.txt", "garbage.txt"}) {
         fs::remove(settingsBackupPath(path_));
         write(path_, dataFile(name));
-        LocationList list;
-        Preferences prefs;
         const SettingsRead loaded = loadSettings(path_);
         ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
-        list = loaded.list;
-        prefs = loaded.prefs;
+        LocationList list = loaded.list;
+        Preferences prefs = loaded.prefs;
         ASSERT_TRUE(saveSettings(path_, list, prefs).ok());
         EXPECT_EQ(contents(settingsBackupPath(path_)), dataFile(name)) << name;
     }
@@ -465,12 +440,9 @@ TEST_F(SettingsFileOnDisk, FailedSaveLeavesTheOldFileAlone) {
     const std::string elsewhere = (dir_ / "no such directory" / "x").string();
     EXPECT_FALSE(saveSettings(elsewhere, sampleList(), Preferences{}).ok());
 
-    LocationList list;
-    Preferences prefs;
     const SettingsRead loaded = loadSettings(dir_.string());
     EXPECT_EQ(loaded.load, SettingsLoad::Unreadable);
-    list = loaded.list;
-    prefs = loaded.prefs;
+    LocationList list = loaded.list;
     EXPECT_FALSE(list.present);
 }
 

@@ -442,12 +442,9 @@ TEST_F(CliTest, LocationsAsJsonMarkTheCurrentPlace) {
 }
 
 TEST(ShippedPlaces, ADozenPlacesOnSeveralContinentsWithGreenwichCurrent) {
-    LocationList list;
-    Preferences prefs;
     const SettingsRead loaded = loadSettings(SKYLEDGER_DEFAULT_SETTINGS);
     ASSERT_EQ(loaded.load, SettingsLoad::Loaded);
-    list = loaded.list;
-    prefs = loaded.prefs;
+    LocationList list = loaded.list;
     EXPECT_GE(list.count(), 12);
     ASSERT_NE(list.currentLocation(), nullptr);
     EXPECT_EQ(list.currentLocation()->name, "Greenwich");

@@ -43,12 +43,9 @@ class CliPlaces : public ::testing::Test {
 
     // The list as the window reads it back.
     LocationList places() {
-        LocationList list;
-        Preferences prefs;
         const SettingsRead loaded = loadSettings(settings_);
         EXPECT_EQ(loaded.load, SettingsLoad::Loaded);
-        list = loaded.list;
-        prefs = loaded.prefs;
+        LocationList list = loaded.list;
         return list;
     }
 
