@@ -210,6 +210,15 @@ void appendLine(std::string& out, std::string_view line) {
     out += "\r\n";
 }
 
+// A read that found nothing to take: the defaults, with how it went and why.
+SettingsRead defaultSettingsRead(SettingsLoad load, std::string problem = {}) {
+    SettingsRead read;
+    setDefaultSettings(read.list, read.prefs);
+    read.load = load;
+    read.problem = std::move(problem);
+    return read;
+}
+
 // True when `bytes` are exactly what this program would write from what it
 // reads in them: nothing in them would be lost or changed by a save.
 bool writtenAsRead(std::string_view bytes) {
@@ -343,15 +352,11 @@ bool isSettingsText(std::string_view bytes) {
 }
 
 SettingsRead parseSettingsText(std::string_view bytes) {
-    SettingsRead read;
+    if (!isSettingsText(bytes))
+        return defaultSettingsRead(SettingsLoad::NotUnderstood, notUnderstoodWhy(bytes));
+    SettingsRead read = defaultSettingsRead(SettingsLoad::Loaded);
     LocationList& list = read.list;
     Preferences& prefs = read.prefs;
-    setDefaultSettings(list, prefs);
-    if (!isSettingsText(bytes)) {
-        read.load = SettingsLoad::NotUnderstood;
-        read.problem = notUnderstoodWhy(bytes);
-        return read;
-    }
     SkipLog log(&read.skipped);
     LineReader lines(bytes);
     std::string_view line;
@@ -383,7 +388,6 @@ SettingsRead parseSettingsText(std::string_view bytes) {
         if (!isBlank(line)) log.add(lines.number(), SkipReason::AfterEnd);
     }
     if (list.present) clampCurrent(list);
-    read.load = SettingsLoad::Loaded;
     return read;
 }
 
@@ -401,19 +405,10 @@ std::string settingsText(const LocationList& list, const Preferences& prefs) {
 
 SettingsRead loadSettings(const std::string& path) {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0 && errno == ENOENT) {
-        SettingsRead missing;
-        setDefaultSettings(missing.list, missing.prefs);
-        return missing;
-    }
+    if (stat(path.c_str(), &st) != 0 && errno == ENOENT)
+        return defaultSettingsRead(SettingsLoad::Missing);
     FileResult<std::string> contents = readWholeFile(path);
-    if (!contents.ok()) {
-        SettingsRead unreadable;
-        setDefaultSettings(unreadable.list, unreadable.prefs);
-        unreadable.load = SettingsLoad::Unreadable;
-        unreadable.problem = contents.error().why;
-        return unreadable;
-    }
+    if (!contents.ok()) return defaultSettingsRead(SettingsLoad::Unreadable, contents.error().why);
     SettingsRead read = parseSettingsText(contents.value());
     read.bytesRead = std::move(contents).value();
     return read;
